@@ -1,0 +1,117 @@
+#pragma once
+// The comparison run: one API for the window and the command line.
+//
+// A run takes the settings record, walks the source side of each chosen pass
+// breadth first, pairs every file with the file at the same relative path on the
+// other side and hands every difference to a sink, list by list, in the order of
+// the sequential passes: pass 1 (directory 1 as the source) before pass 2, the
+// directories of a pass in breadth-first order, the files of a directory in byte
+// order of their names.
+
+#include "engine/cas.h"
+#include "engine/nastaveni.h"
+
+#include <QDateTime>
+#include <QString>
+#include <atomic>
+#include <string_view>
+#include <vector>
+
+namespace zrc {
+
+// List numbers as the window's lists carry them: odd = directory 1, even = 2.
+enum class Trida { Nove = 0, Novejsi = 1, Vetsi = 2, Mensi = 3 };   // result page
+inline int cisloSeznamu(Trida t, int strana) { return 2 * static_cast<int>(t) + strana; }
+
+// The on/off fields that a run reads at each place of use, so that a change made
+// while a run is in progress takes effect from its next use on.
+struct ZiveVolby {
+    std::atomic<bool> ChB_adresar1{true};
+    std::atomic<bool> ChB_adresar2{true};
+    std::atomic<bool> ChB_Filtr_1{false};
+    std::atomic<bool> ChB_Filtr_2{false};
+    std::atomic<bool> ChB_Filtr_3{false};
+    std::atomic<bool> ChBIgnorCasFiltr{true};
+
+    void prevezmi(const NastaveniPorovnani& n);
+};
+
+// Source of the excluded types. jeVynechanyTyp gets the file name (own bytes)
+// and answers whether its last extension is excluded. Called from the run's
+// thread; an implementation must be cheap (it is asked once per candidate file).
+class VynechaneTypy {
+public:
+    virtual ~VynechaneTypy() = default;
+    virtual bool jeVynechanyTyp(std::string_view jmenoSouboru) = 0;
+};
+
+// A plain list of excluded types ("BAK", "tmp"; compared as the upper-cased
+// extension against "." + type); an empty list excludes nothing.
+class SeznamVynechanychTypu : public VynechaneTypy {
+public:
+    explicit SeznamVynechanychTypu(std::vector<QString> typy = {});
+    bool jeVynechanyTyp(std::string_view jmenoSouboru) override;
+private:
+    std::vector<QString> typy_;
+};
+
+// "Now" of a run; tests fix it.
+class Hodiny {
+public:
+    virtual ~Hodiny() = default;
+    virtual QDateTime ted() const { return QDateTime::currentDateTime(); }
+};
+
+// One difference as the sink receives it. The views are valid during the call.
+struct NalezenySoubor {
+    std::string_view podadresar;   // relative directory, own bytes: "" or "a/b/"
+    std::string_view jmeno;        // file name, own bytes
+    BalenyCas cas = 0;
+    std::int64_t velikost = 0;
+};
+
+// The receiver of a run's output. Called on the run's thread. Items arrive in
+// list order; status and progress are throttled by the run (about every 100 ms).
+class PrijemceBehu {
+public:
+    virtual ~PrijemceBehu() = default;
+    // Validation passed; cestaAdr1/2 are the directory texts with one trailing
+    // "/" removed (the root stays "/"). The window writes them back and records
+    // the recently used lists here.
+    virtual void overeno(const QString& cestaAdr1, const QString& cestaAdr2) { (void)cestaAdr1; (void)cestaAdr2; }
+    virtual void polozka(int seznam, const NalezenySoubor& soubor) = 0;
+    virtual void stav(const QString& text) { (void)text; }
+    virtual void prubeh(int pozice) { (void)pozice; }   // 0..100
+};
+
+enum class KonecBehu { Neplatny, Zastaveno, Dokonceno };
+
+struct VysledekBehu {
+    KonecBehu konec = KonecBehu::Dokonceno;
+    QString zprava;          // the validation message; empty otherwise
+    QString cestaAdr1, cestaAdr2;
+    std::size_t pocetPolozek = 0;
+    std::size_t nepristupnychAdresaru = 0;   // listed as empty: no access, vanished
+};
+
+struct ParametryBehu {
+    NastaveniPorovnani nastaveni;
+    ZiveVolby* volby = nullptr;            // null: the on/off fields of nastaveni
+    VynechaneTypy* vynechaneTypy = nullptr; // null: nothing excluded
+    const Hodiny* hodiny = nullptr;        // null: the system clock
+    const std::atomic<bool>* stop = nullptr;
+    int vlakna = 0;                        // listing threads; 0 = number of cores
+};
+
+// Runs one comparison. Blocking; the window calls it from a worker thread.
+VysledekBehu porovnej(const ParametryBehu& parametry, PrijemceBehu& prijemce);
+
+// Messages of the run, exactly as the user sees them.
+namespace zpravy {
+inline const QString adresar1Neexistuje = QStringLiteral("Adresář číslo 1 neexistuje!! Nutno znovu zadat");
+inline const QString adresar2Neexistuje = QStringLiteral("Adresář číslo 2 neexistuje!! Nutno znovu zadat");
+inline const QString stejneAdresare = QStringLiteral("Nelze porovnat stejné adresáře!!");
+inline const QString nicNenalezeno = QStringLiteral("Nové, nebo změněné soubory vyhovující\rzadanému filtru nejsou nalezeny.");
+} // namespace zpravy
+
+} // namespace zrc
