@@ -1,0 +1,48 @@
+#include "settings/cesta_ini.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <unistd.h>
+
+namespace zrc {
+
+namespace {
+
+bool zapisovatelny(const QString& adresar)
+{
+    return !adresar.isEmpty() && ::access(QFile::encodeName(adresar).constData(), W_OK) == 0;
+}
+
+QString konfiguracniAdresar(const ProstrediIni& p)
+{
+    const QString zaklad = QDir::isAbsolutePath(p.xdgConfigHome) ? p.xdgConfigHome
+                                                                  : p.domov + QStringLiteral("/.config");
+    return zaklad + QStringLiteral("/zrcadlovac");
+}
+
+} // namespace
+
+QString urciCestuIni(const ProstrediIni& p)
+{
+    if (!p.promenna.isEmpty())
+        return p.promenna;
+    if (zapisovatelny(p.adresarProgramu))
+        return p.adresarProgramu + u'/' + QLatin1String(jmenoIni);
+    return konfiguracniAdresar(p) + u'/' + QLatin1String(jmenoIni);
+}
+
+QString CestaIni()
+{
+    ProstrediIni p;
+    p.promenna = qEnvironmentVariable("ZRCADLOVAC_INI");
+    p.adresarProgramu = QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath().section(u'/', 0, -2);
+    p.xdgConfigHome = qEnvironmentVariable("XDG_CONFIG_HOME");
+    p.domov = QDir::homePath();
+    const QString cesta = urciCestuIni(p);
+    if (cesta == konfiguracniAdresar(p) + u'/' + QLatin1String(jmenoIni))
+        QDir().mkpath(konfiguracniAdresar(p));
+    return cesta;
+}
+
+} // namespace zrc

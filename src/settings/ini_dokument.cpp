@@ -1,0 +1,171 @@
+#include "settings/ini_dokument.h"
+
+#include "settings/ini_hodnoty.h"
+
+#include <algorithm>
+
+namespace zrc {
+
+namespace {
+
+const QByteArrayView utf8Bom("\xEF\xBB\xBF");
+
+QByteArrayView orizni(QByteArrayView s)
+{
+    while (!s.isEmpty() && (s.front() == ' ' || s.front() == '\t'))
+        s = s.sliced(1);
+    while (!s.isEmpty() && (s.back() == ' ' || s.back() == '\t'))
+        s.chop(1);
+    return s;
+}
+
+bool stejneJmeno(QStringView a, QStringView b)
+{
+    return a.compare(b, Qt::CaseInsensitive) == 0;
+}
+
+// The section name of a header line, or nothing when the line is no header.
+std::optional<QString> jmenoSekce(QByteArrayView radek)
+{
+    const QByteArrayView s = orizni(radek);
+    if (!s.startsWith('['))
+        return std::nullopt;
+    const qsizetype konec = s.indexOf(']');
+    const QByteArrayView jmeno = s.sliced(1, (konec < 0 ? s.size() : konec) - 1);
+    return QString::fromUtf8(orizni(jmeno));
+}
+
+} // namespace
+
+IniDokument IniDokument::zTextu(QByteArrayView text)
+{
+    IniDokument d;
+    if (text.startsWith(utf8Bom)) {
+        d.bom_ = true;
+        text = text.sliced(utf8Bom.size());
+    }
+    while (!text.isEmpty()) {
+        qsizetype konec = text.indexOf('\n');
+        QByteArrayView radek = text.sliced(0, konec < 0 ? text.size() : konec);
+        text = konec < 0 ? QByteArrayView() : text.sliced(konec + 1);
+        if (radek.endsWith('\r'))
+            radek.chop(1);
+        d.pridejRadek(radek.toByteArray());
+    }
+    return d;
+}
+
+void IniDokument::pridejRadek(QByteArray radek)
+{
+    if (auto jmeno = jmenoSekce(radek)) {
+        sekce_.push_back({std::move(radek), *std::move(jmeno), {}});
+        return;
+    }
+    Radek r{std::move(radek), {}, 0};
+    const QByteArrayView s = orizni(r.text);
+    const qsizetype rovnitko = r.text.indexOf('=');
+    if (!s.startsWith(';') && rovnitko > 0) {
+        r.klic = QString::fromUtf8(orizni(QByteArrayView(r.text).sliced(0, rovnitko)));
+        r.hodnotaOd = rovnitko + 1;
+    }
+    (sekce_.empty() ? uvod_ : sekce_.back().radky).push_back(std::move(r));
+}
+
+QByteArray IniDokument::text() const
+{
+    QByteArray ven;
+    if (bom_)
+        ven += utf8Bom;
+    auto pridej = [&ven](const std::vector<Radek>& radky) {
+        for (const Radek& r : radky)
+            ven += r.text + '\n';
+    };
+    pridej(uvod_);
+    for (const Sekce& s : sekce_) {
+        ven += s.hlavicka + '\n';
+        pridej(s.radky);
+    }
+    return ven;
+}
+
+const IniDokument::Sekce* IniDokument::najdiSekci(QStringView jmeno) const
+{
+    auto it = std::find_if(sekce_.begin(), sekce_.end(),
+                           [&](const Sekce& s) { return stejneJmeno(s.jmeno, jmeno); });
+    return it == sekce_.end() ? nullptr : &*it;
+}
+
+bool IniDokument::maSekci(QStringView sekce) const
+{
+    return najdiSekci(sekce) != nullptr;
+}
+
+std::optional<QString> IniDokument::hodnota(QStringView sekce, QStringView klic) const
+{
+    const Sekce* s = najdiSekci(sekce);
+    if (!s)
+        return std::nullopt;
+    for (const Radek& r : s->radky)
+        if (!r.klic.isEmpty() && stejneJmeno(r.klic, klic))
+            return dekodujHodnotu(QByteArrayView(r.text).sliced(r.hodnotaOd));
+    return std::nullopt;
+}
+
+QString IniDokument::ctiText(QStringView sekce, QStringView klic, const QString& vychozi) const
+{
+    return zkratNaMaxDelku(hodnota(sekce, klic).value_or(vychozi));
+}
+
+int IniDokument::ctiCislo(QStringView sekce, QStringView klic, int vychozi) const
+{
+    const auto h = hodnota(sekce, klic);
+    return h ? zrc::ctiCislo(*h, vychozi) : vychozi;
+}
+
+bool IniDokument::ctiBool(QStringView sekce, QStringView klic, bool vychozi) const
+{
+    const auto h = hodnota(sekce, klic);
+    return h ? zrc::ctiBool(*h, vychozi) : vychozi;
+}
+
+IniDokument::Sekce& IniDokument::sekceProZapis(QStringView jmeno)
+{
+    if (const Sekce* s = najdiSekci(jmeno))
+        return const_cast<Sekce&>(*s);
+    // A blank line before a new section, as a person would write the file.
+    std::vector<Radek>& predchozi = sekce_.empty() ? uvod_ : sekce_.back().radky;
+    if (!(sekce_.empty() && uvod_.empty()) && !(!predchozi.empty() && predchozi.back().text.isEmpty()))
+        predchozi.push_back({});
+    sekce_.push_back({'[' + jmeno.toUtf8() + ']', jmeno.toString(), {}});
+    return sekce_.back();
+}
+
+void IniDokument::zapisText(QStringView sekce, QStringView klic, const QString& hodnota)
+{
+    Sekce& s = sekceProZapis(sekce);
+    for (Radek& r : s.radky) {
+        if (!r.klic.isEmpty() && stejneJmeno(r.klic, klic)) {
+            r.text = r.text.left(r.hodnotaOd) + kodujHodnotu(hodnota);
+            return;
+        }
+    }
+    // After the last key of the section, so that trailing blank lines and
+    // comments stay in front of the next section.
+    auto posledni = std::find_if(s.radky.rbegin(), s.radky.rend(),
+                                 [](const Radek& r) { return !r.klic.isEmpty(); });
+    const QByteArray jmeno = klic.toUtf8();
+    Radek novy{jmeno + '=' + kodujHodnotu(hodnota), klic.toString(), jmeno.size() + 1};
+    s.radky.insert(posledni.base(), std::move(novy));
+}
+
+void IniDokument::zapisCislo(QStringView sekce, QStringView klic, int hodnota)
+{
+    zapisText(sekce, klic, QString::number(hodnota));
+}
+
+void IniDokument::zapisBool(QStringView sekce, QStringView klic, bool hodnota)
+{
+    zapisText(sekce, klic, zrc::zapisBool(hodnota));
+}
+
+} // namespace zrc

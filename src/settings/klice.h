@@ -1,0 +1,63 @@
+#pragma once
+// Every section and key of zrcadlovac.ini, with the defaults its readers use.
+// Sections and keys are matched without regard to letter case.
+
+#include <QStringView>
+
+namespace zrc::ini {
+
+// Main window placement.
+inline constexpr QStringView Okno = u"Okno";
+inline constexpr QStringView State = u"State";     // 1 maximised, 2 normal, 0/missing none stored
+inline constexpr QStringView Left = u"Left";
+inline constexpr QStringView Top = u"Top";
+inline constexpr QStringView Width = u"Width";     // client width
+inline constexpr QStringView Height = u"Height";   // client height
+inline constexpr int vychoziSirka = 632;
+inline constexpr int vychoziVyska = 449;
+inline constexpr int sirkaZDialogu = 640;          // written by the configuration dialog
+inline constexpr int vyskaZDialogu = 480;
+
+// Start-up states of ChB_adresar1 / ChB_adresar2 (default true both).
+inline constexpr QStringView Podadresare = u"Podadresare";
+inline constexpr QStringView pouzit = u"pouzit";
+inline constexpr QStringView pouzit2 = u"pouzit2";
+
+// Excluded file types: "pouzit" (default false for the comparison, true for
+// the configuration dialog) and the ten-slot list "1".."10".
+inline constexpr QStringView Typ = u"Typ";
+
+// Types of the marking menus, ten-slot lists.
+inline constexpr QStringView oznaceni = u"oznaceni";
+inline constexpr QStringView odznaceni = u"odznaceni";
+inline constexpr int slotuTypu = 10;
+
+// Default sort of the result lists: "podle" 0 none, 1..5 column + 1; "typ" 0
+// descending, 1 ascending; both default 0.
+inline constexpr QStringView Serazeni = u"Serazeni";
+inline constexpr QStringView podle = u"podle";
+inline constexpr QStringView typ = u"typ";
+
+// General options.
+inline constexpr QStringView Nastaveni = u"Nastaveni";
+inline constexpr QStringView vstupparam = u"vstupparam";   // default false
+inline constexpr QStringView potvrzodstr = u"potvrzodstr"; // default true
+inline constexpr QStringView MazPodAdr = u"MazPodAdr";     // written at close, never read
+
+// History: "Historie"/"nepridavani" (default false) and the entries "H1".."H30";
+// the keys of an entry are in settings/historie.h.
+inline constexpr QStringView Historie = u"Historie";
+inline constexpr QStringView nepridavani = u"nepridavani";
+
+// Recently used directories, twenty-slot lists.
+inline constexpr QStringView Adresar1 = u"Adresar1";
+inline constexpr QStringView Adresar2 = u"Adresar2";
+inline constexpr int slotuAdresaru = 20;
+
+// Command-line hand-off between two instances: "0" the executable, "1", "2"
+// the parameters, "pocet" their number (0..2, default 0), written last.
+inline constexpr QStringView Zprava = u"Zprava";
+inline constexpr QStringView pocet = u"pocet";
+inline constexpr int maxParametru = 2;
+
+} // namespace zrc::ini

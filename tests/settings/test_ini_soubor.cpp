@@ -1,0 +1,145 @@
+#include "pomocne.h"
+#include "settings/ini_soubor.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace zrc {
+namespace {
+
+using test::IniTest;
+using test::vDetskemProcesu;
+
+using IniSoubor = IniTest;
+
+TEST_F(IniSoubor, zapisVytvoriSouborASekci)
+{
+    ASSERT_TRUE(IniZapisBool(cesta, u"Historie", u"nepridavani", true).ok());
+    ASSERT_TRUE(IniZapisCislo(cesta, u"Okno", u"Left", -20).ok());
+    ASSERT_TRUE(IniZapisText(cesta, u"Adresar1", u"1", QStringLiteral("/tmp/a ")).ok());
+    EXPECT_EQ(obsah(), "[Historie]\nnepridavani=1\n\n[Okno]\nLeft=-20\n\n[Adresar1]\n1=\"/tmp/a \"\n");
+    EXPECT_TRUE(IniCtiBool(cesta, u"historie", u"NEPRIDAVANI", false));
+    EXPECT_EQ(IniCtiCislo(cesta, u"Okno", u"Left", 1), -20);
+    EXPECT_EQ(IniCtiText(cesta, u"Adresar1", u"1"), QStringLiteral("/tmp/a "));
+    EXPECT_EQ(souboryAdresare(), QStringList{QStringLiteral("zrcadlovac.ini")});   // no temporary left
+}
+
+TEST_F(IniSoubor, chybejiciSouborCteVychozi)
+{
+    EXPECT_TRUE(IniCtiBool(cesta, u"Nastaveni", u"potvrzodstr", true));
+    EXPECT_EQ(IniCtiText(cesta, u"Zprava", u"1", QStringLiteral("x")), QStringLiteral("x"));
+    EXPECT_FALSE(QFile::exists(cesta));   // reading creates nothing
+}
+
+TEST_F(IniSoubor, zapisZachovaPravaAOdkaz)
+{
+    zapisSoubor("[A]\nx=1\n");
+    ASSERT_EQ(::chmod(QFile::encodeName(cesta).constData(), 0640), 0);
+    const QString odkaz = adresar.filePath(QStringLiteral("odkaz.ini"));
+    ASSERT_TRUE(QFile::link(cesta, odkaz));
+
+    ASSERT_TRUE(IniZapisCislo(odkaz, u"A", u"x", 2).ok());
+    EXPECT_EQ(obsah(), "[A]\nx=2\n");
+    EXPECT_TRUE(QFileInfo(odkaz).isSymLink());
+    struct stat st;
+    ASSERT_EQ(::stat(QFile::encodeName(cesta).constData(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0640u);
+}
+
+TEST_F(IniSoubor, adresarMistoSouboruHlasiChybu)
+{
+    zapisSoubor("x");
+    const QString podSouborem = cesta + QStringLiteral("/zrcadlovac.ini");
+    const VysledekZapisu v = IniZapisBool(podSouborem, u"A", u"b", true);
+    ASSERT_FALSE(v.ok());
+    EXPECT_EQ(v.chyba(), QStringLiteral("Unable to write to ") + podSouborem);
+}
+
+TEST_F(IniSoubor, adresarJenProCteniNechaSouborBezeZmeny)
+{
+    zapisSoubor("[A]\nx=1\n");
+    const QByteArray dir = QFile::encodeName(adresar.path());
+    ASSERT_EQ(::chmod(dir.constData(), 0555), 0);
+    const bool zapisovatelny = ::access(dir.constData(), W_OK) == 0;
+    if (!zapisovatelny) {
+        const VysledekZapisu v = IniZapisCislo(cesta, u"A", u"x", 2);
+        EXPECT_FALSE(v.ok());
+        EXPECT_EQ(v.chyba(), QStringLiteral("Unable to write to ") + cesta);
+        EXPECT_EQ(obsah(), "[A]\nx=1\n");
+    }
+    ::chmod(dir.constData(), 0755);
+    if (zapisovatelny)
+        GTEST_SKIP() << "permissions do not bind this user (root)";
+}
+
+// A full disk: the file size limit makes the temporary file's write fail,
+// also for root.
+TEST_F(IniSoubor, plnyDiskNechaSouborBezeZmeny)
+{
+    const QByteArray puvodni = "; keep\n[A]\nx=1\n";
+    zapisSoubor(puvodni);
+    const int vysledek = vDetskemProcesu([&] {
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit{};
+        ::getrlimit(RLIMIT_FSIZE, &limit);
+        limit.rlim_cur = 64;
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        const VysledekZapisu v = IniZapisText(cesta, u"A", u"dlouhy", QString(500, u'z'));
+        return v.ok() ? 1 : v.chyba() == QStringLiteral("Unable to write to ") + cesta ? 0 : 2;
+    });
+    EXPECT_EQ(vysledek, 0);
+    EXPECT_EQ(obsah(), puvodni);
+    EXPECT_EQ(souboryAdresare(), QStringList{QStringLiteral("zrcadlovac.ini")});
+}
+
+TEST_F(IniSoubor, hodnotaZapsanaJinymProcesemJeVidetHned)
+{
+    ASSERT_TRUE(IniZapisText(cesta, u"Zprava", u"1", QStringLiteral("/a")).ok());
+    const int dite = vDetskemProcesu([&] {
+        if (IniCtiText(cesta, u"Zprava", u"1") != QStringLiteral("/a"))
+            return 1;
+        return IniZapisCislo(cesta, u"Zprava", u"pocet", 1).ok() ? 0 : 2;
+    });
+    ASSERT_EQ(dite, 0);
+    EXPECT_EQ(IniCtiCislo(cesta, u"Zprava", u"pocet", 0), 1);
+}
+
+// Two processes write 50 keys each into the same file at the same time; none
+// of the 100 values may be lost, and every read sees a whole file.
+TEST_F(IniSoubor, dvaProcesyZapisujiSoucasne)
+{
+    constexpr int pocet = 50;
+    auto zapisuj = [&](QStringView sekce) {
+        return [&, sekce] {
+            for (int i = 0; i < pocet; ++i) {
+                if (!IniZapisCislo(cesta, sekce, QString::number(i), i).ok())
+                    return 1;
+                if (IniCtiCislo(cesta, sekce, QString::number(i), -1) != i)
+                    return 2;
+            }
+            return 0;
+        };
+    };
+    const pid_t prvni = ::fork();
+    if (prvni == 0)
+        ::_exit(zapisuj(u"A")());
+    const int druhy = vDetskemProcesu(zapisuj(u"B"));
+    int stav = 0;
+    ASSERT_EQ(::waitpid(prvni, &stav, 0), prvni);
+    ASSERT_TRUE(WIFEXITED(stav));
+    EXPECT_EQ(WEXITSTATUS(stav), 0);
+    EXPECT_EQ(druhy, 0);
+    const IniDokument d = nactiIni(cesta);
+    for (int i = 0; i < pocet; ++i) {
+        EXPECT_EQ(d.ctiCislo(u"A", QString::number(i), -1), i);
+        EXPECT_EQ(d.ctiCislo(u"B", QString::number(i), -1), i);
+    }
+}
+
+} // namespace
+} // namespace zrc
