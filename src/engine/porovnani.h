@@ -14,6 +14,7 @@
 #include <QDateTime>
 #include <QString>
 #include <atomic>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -46,13 +47,15 @@ public:
 };
 
 // A plain list of excluded types ("BAK", "tmp"; compared as the upper-cased
-// extension against "." + type); an empty list excludes nothing.
+// last extension against "." + the upper-cased type); an empty list excludes
+// nothing, and empty entries (free slots) are ignored. Holds no mutable state:
+// several listing threads may ask at once.
 class SeznamVynechanychTypu : public VynechaneTypy {
 public:
     explicit SeznamVynechanychTypu(std::vector<QString> typy = {});
     bool jeVynechanyTyp(std::string_view jmenoSouboru) override;
 private:
-    std::vector<QString> typy_;
+    std::vector<std::string> pripony_;   // "." + type, upper-cased, UTF-8
 };
 
 // "Now" of a run; tests fix it.

@@ -9,8 +9,10 @@
 #include <QString>
 #include <array>
 #include <cstdint>
+#include <deque>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace zrc {
@@ -45,7 +47,8 @@ public:
 
 private:
     std::array<std::vector<Polozka>, pocetSeznamu> seznamy_;
-    std::vector<std::string> podadresare_;
+    std::deque<std::string> podadresare_;   // a deque never moves its strings,
+    std::unordered_map<std::string_view, std::uint32_t> indexAdresaru_;   // so views stay valid
     std::uint32_t posledniAdresar_ = UINT32_MAX;
     QString cestaAdr_[2];
 };
@@ -53,6 +56,11 @@ private:
 // Displayed texts of an item (název, typ, datum, velikost, podadr): lower-cased
 // with MalaPismena, names that are not UTF-8 with replacement characters.
 QString textPolozky(const UlozisteVysledku& u, const Polozka& p, Sloupec s);
+
+// The name of an item split at its last ".", own bytes: "a.tar.gz" -> "a.tar"
+// and "gz"; "readme" -> "readme" and ""; ".profile" -> "" and "profile".
+std::string_view nazevPolozky(const Polozka& p);
+std::string_view typPolozky(const Polozka& p);
 
 // Relative path in own bytes: podadr (when sPodadresarem), then the name.
 std::string CestaPolozky(const UlozisteVysledku& u, const Polozka& p, bool sPodadresarem);
@@ -64,9 +72,13 @@ std::string plnaCesta(const UlozisteVysledku& u, int seznam, const Polozka& p);
 std::string cestaProtejsku(const UlozisteVysledku& u, int seznam, const Polozka& p);
 // 5<->8, 6<->7, anything else -> 5.
 int ProtejsiSeznam(int seznam);
-// Removes the first item whose název, typ and podadr equal the given ones
-// (ASCII letters compared without case); returns its former index or -1.
+// Removes the first item whose název, typ and podadr (own bytes, podadr "" or
+// "a/b/") equal the given ones; returns its former index or -1. The names are
+// compared exactly: on a case-sensitive file system "A.txt" and "a.txt" are two
+// files, and the twin of an item always has the item's own relative path.
 int OdeberProtejsek(UlozisteVysledku& u, int seznam, std::string_view nazev,
                     std::string_view typ, std::string_view podadr);
+// The same for the twin of vzor (an item of the same store).
+int OdeberProtejsek(UlozisteVysledku& u, int seznam, const Polozka& vzor);
 
 } // namespace zrc

@@ -1,0 +1,180 @@
+#include "engine/cas.h"
+
+#include <atomic>
+#include <charconv>
+#include <cmath>
+
+namespace zrc {
+
+namespace {
+
+constexpr BalenyCas rokJednotka = BalenyCas(1) << 25;   // one year in the packed layout
+constexpr int prvniRok = 1980;
+constexpr int posledniRokLimitu = 2099;
+constexpr qint64 msZaDen = 86'400'000;
+const QDate nulaDatumCasu(1899, 12, 30);
+
+struct Slozky {
+    int rok = prvniRok, mesic = 0, den = 0, hodina = 0, minuta = 0, sekunda = 0;
+};
+
+BalenyCas zabal(const Slozky& s)
+{
+    // The year field multiplies out so that years below 1980 give negative values
+    // and years after 2107 carry beyond bit 31: the order stays that of time.
+    return BalenyCas(s.rok - prvniRok) * rokJednotka
+         + (BalenyCas(s.mesic) << 21) + (BalenyCas(s.den) << 16)
+         + (BalenyCas(s.hodina) << 11) + (BalenyCas(s.minuta) << 5) + s.sekunda / 2;
+}
+
+Slozky rozbal(BalenyCas b)
+{
+    // Floor division: the low 25 bits are always the non-negative rest.
+    BalenyCas roky = b / rokJednotka;
+    if (b % rokJednotka < 0)
+        --roky;
+    const BalenyCas zbytek = b - roky * rokJednotka;
+    Slozky s;
+    s.rok = int(prvniRok + roky);
+    s.mesic = int((zbytek >> 21) & 0xF);
+    s.den = int((zbytek >> 16) & 0x1F);
+    s.hodina = int((zbytek >> 11) & 0x1F);
+    s.minuta = int((zbytek >> 5) & 0x3F);
+    s.sekunda = int(zbytek & 0x1F) * 2;
+    return s;
+}
+
+std::atomic<DlouhyFormatCasu> dlouhyFormat{DlouhyFormatCasu::HodinyMinutySekundy};
+
+// Splits a date-time into its day and the milliseconds of its time of day,
+// rounded to the millisecond so that "now - 1/1440" lands on whole seconds.
+void rozdelDatumCas(DatumCas d, qint64& den, qint64& ms)
+{
+    den = qint64(std::floor(d));
+    ms = std::llround((d - double(den)) * double(msZaDen));
+    if (ms >= msZaDen) {
+        ++den;
+        ms -= msZaDen;
+    }
+}
+
+} // namespace
+
+BalenyCas balenyCasZUnix(std::time_t t)
+{
+    std::tm m{};
+    if (!localtime_r(&t, &m))
+        return 0;
+    return zabal({m.tm_year + 1900, m.tm_mon + 1, m.tm_mday, m.tm_hour, m.tm_min, m.tm_sec});
+}
+
+BalenyCas balenyCasZDatumCasu(DatumCas d)
+{
+    if (!std::isfinite(d))
+        return 0;
+    qint64 den = 0, ms = 0;
+    rozdelDatumCas(d, den, ms);
+    const QDate datum = nulaDatumCasu.addDays(den);
+    if (!datum.isValid() || datum.year() < prvniRok || datum.year() > posledniRokLimitu)
+        return 0;
+    const qint64 sekundy = ms / 1000;
+    return zabal({datum.year(), datum.month(), datum.day(), int(sekundy / 3600),
+                  int(sekundy / 60 % 60), int(sekundy % 60)});
+}
+
+QDateTime qDateTimeZBalenehoCasu(BalenyCas b)
+{
+    const Slozky s = rozbal(b);
+    const QDate datum(s.rok, s.mesic, s.den);
+    const QTime cas(s.hodina, s.minuta, s.sekunda);
+    if (!datum.isValid() || !cas.isValid())
+        return {};
+    return QDateTime(datum, cas);
+}
+
+DatumCas datumCasZBalenehoCasu(BalenyCas b)
+{
+    // Straight from the fields: a wall-clock time that a daylight-saving change
+    // skipped still has its own date-time.
+    const Slozky s = rozbal(b);
+    const QDate datum(s.rok, s.mesic, s.den);
+    const QTime cas(s.hodina, s.minuta, s.sekunda);
+    if (!datum.isValid() || !cas.isValid())
+        return 0.0;
+    return double(nulaDatumCasu.daysTo(datum))
+         + double(cas.msecsSinceStartOfDay()) / double(msZaDen);
+}
+
+DatumCas datumCasZQDateTime(const QDateTime& t)
+{
+    if (!t.isValid())
+        return 0.0;
+    const QDateTime mistni = t.timeSpec() == Qt::LocalTime ? t : t.toLocalTime();
+    return double(nulaDatumCasu.daysTo(mistni.date()))
+         + double(mistni.time().msecsSinceStartOfDay()) / double(msZaDen);
+}
+
+QDateTime qDateTimeZDatumCasu(DatumCas d)
+{
+    if (!std::isfinite(d))
+        return {};
+    qint64 den = 0, ms = 0;
+    rozdelDatumCas(d, den, ms);
+    return QDateTime(nulaDatumCasu.addDays(den), QTime::fromMSecsSinceStartOfDay(int(ms)));
+}
+
+DlouhyFormatCasu dlouhyFormatCasu()
+{
+    return dlouhyFormat.load(std::memory_order_relaxed);
+}
+
+void nastavDlouhyFormatCasu(DlouhyFormatCasu f)
+{
+    dlouhyFormat.store(f, std::memory_order_relaxed);
+}
+
+namespace {
+
+// Writes v with at least sirka digits (more when it needs more) and returns the
+// position after it.
+char* zapisCislo(char* kam, char* konec, int v, int sirka)
+{
+    char cislice[16];
+    const auto [za, chyba] = std::to_chars(cislice, cislice + sizeof cislice, v < 0 ? -v : v);
+    (void)chyba;
+    const int delka = int(za - cislice);
+    if (v < 0 && kam < konec)
+        *kam++ = '-';
+    for (int i = delka; i < sirka && kam < konec; ++i)
+        *kam++ = '0';
+    for (const char* c = cislice; c < za && kam < konec; ++c)
+        *kam++ = *c;
+    return kam;
+}
+
+} // namespace
+
+QString textDatumu(BalenyCas b)
+{
+    const Slozky s = rozbal(b);
+    char text[40];
+    char* const konec = text + sizeof text;
+    char* k = zapisCislo(text, konec, s.rok, 4);
+    *k++ = '.';
+    k = zapisCislo(k, konec, s.mesic, 2);
+    *k++ = '.';
+    k = zapisCislo(k, konec, s.den, 2);
+    if (s.hodina != 0 || s.minuta != 0 || s.sekunda != 0) {
+        *k++ = ' ';
+        k = zapisCislo(k, konec, s.hodina, 2);
+        *k++ = ':';
+        k = zapisCislo(k, konec, s.minuta, 2);
+        if (dlouhyFormatCasu() == DlouhyFormatCasu::HodinyMinutySekundy) {
+            *k++ = ':';
+            k = zapisCislo(k, konec, s.sekunda, 2);
+        }
+    }
+    return QString::fromLatin1(text, k - text);
+}
+
+} // namespace zrc

@@ -1,0 +1,59 @@
+#include "engine/filtry.h"
+#include "engine/porovnani.h"
+
+#include <algorithm>
+
+namespace zrc {
+
+namespace {
+
+bool jeAscii(std::string_view s)
+{
+    return std::all_of(s.begin(), s.end(), [](char c) { return (unsigned char)c < 0x80; });
+}
+
+// Full Unicode upper case of UTF-8 text; plain ASCII skips the conversion,
+// which is what almost every extension is.
+std::string velkaPismena(std::string_view s)
+{
+    if (jeAscii(s)) {
+        std::string vysledek(s);
+        for (char& c : vysledek)
+            if (c >= 'a' && c <= 'z')
+                c = char(c - 32);
+        return vysledek;
+    }
+    return QString::fromUtf8(s.data(), qsizetype(s.size())).toUpper().toStdString();
+}
+
+} // namespace
+
+SeznamVynechanychTypu::SeznamVynechanychTypu(std::vector<QString> typy)
+{
+    for (const QString& typ : typy)
+        if (!typ.isEmpty())
+            pripony_.push_back(("." + typ.toUpper()).toStdString());
+}
+
+bool SeznamVynechanychTypu::jeVynechanyTyp(std::string_view jmenoSouboru)
+{
+    if (pripony_.empty())
+        return false;
+    const std::string_view pripona = priponaSouboru(jmenoSouboru);
+    if (pripona.empty())
+        return false;
+    const std::string velka = velkaPismena(pripona);
+    return std::find(pripony_.begin(), pripony_.end(), velka) != pripony_.end();
+}
+
+void ZiveVolby::prevezmi(const NastaveniPorovnani& n)
+{
+    ChB_adresar1 = n.ChB_adresar1;
+    ChB_adresar2 = n.ChB_adresar2;
+    ChB_Filtr_1 = n.ChB_Filtr_1;
+    ChB_Filtr_2 = n.ChB_Filtr_2;
+    ChB_Filtr_3 = n.ChB_Filtr_3;
+    ChBIgnorCasFiltr = n.ChBIgnorCasFiltr;
+}
+
+} // namespace zrc

@@ -1,0 +1,100 @@
+#include "test_cas_pasmo.h"
+
+#include <limits>
+
+namespace zrc {
+namespace {
+
+using CasTest = VPasmu;
+
+TEST_F(CasTest, ZUnixDavaKlasickeSlovoPro1980Az2043)
+{
+    EXPECT_EQ(balenyCasZUnix(unixCas(2026, 12, 6, 9, 5, 3)), klasicky(2026, 12, 6, 9, 5, 3));
+    EXPECT_EQ(balenyCasZUnix(unixCas(1980, 1, 1, 0, 0, 0)), klasicky(1980, 1, 1, 0, 0, 0));
+    EXPECT_EQ(balenyCasZUnix(unixCas(2043, 12, 31, 23, 59, 58)), klasicky(2043, 12, 31, 23, 59, 58));
+    // Summer time: the local wall clock is packed, not UTC.
+    EXPECT_EQ(balenyCasZUnix(unixCas(2026, 7, 1, 12, 0, 0)), klasicky(2026, 7, 1, 12, 0, 0));
+}
+
+TEST_F(CasTest, DvousekundovyKrok)
+{
+    const std::time_t t = unixCas(2026, 12, 6, 9, 5, 2);
+    EXPECT_EQ(balenyCasZUnix(t), balenyCasZUnix(t + 1));
+    EXPECT_LT(balenyCasZUnix(t + 1), balenyCasZUnix(t + 2));
+    EXPECT_LT(balenyCasZUnix(t - 1), balenyCasZUnix(t));
+}
+
+TEST_F(CasTest, CasyMimoRozsahExistujiARadiSe)
+{
+    const BalenyCas r1979 = balenyCasZUnix(unixCas(1979, 12, 31, 23, 59, 58));
+    const BalenyCas r1980 = balenyCasZUnix(unixCas(1980, 1, 1, 0, 0, 0));
+    const BalenyCas r2043 = balenyCasZUnix(unixCas(2043, 12, 31, 23, 59, 58));
+    const BalenyCas r2050 = balenyCasZUnix(unixCas(2050, 6, 1, 8, 0, 0));
+    const BalenyCas r2120 = balenyCasZUnix(unixCas(2120, 1, 1, 0, 0, 0));
+    EXPECT_LT(r1979, 0);
+    EXPECT_LT(r1979, r1980);
+    EXPECT_LT(r1980, r2043);
+    EXPECT_LT(r2043, r2050);
+    EXPECT_GT(r2050, BalenyCas(std::numeric_limits<std::int32_t>::max()));
+    EXPECT_LT(r2050, r2120);
+    EXPECT_EQ(textDatumu(r1979), QStringLiteral("1979.12.31 23:59:58"));
+    EXPECT_EQ(textDatumu(r2120), QStringLiteral("2120.01.01"));
+}
+
+struct PripadDatumCasu {
+    DatumCas d;
+    BalenyCas baleny;
+};
+
+class ZDatumCasuTest : public VPasmu, public testing::WithParamInterface<PripadDatumCasu> {};
+
+TEST_P(ZDatumCasuTest, Zabali)
+{
+    EXPECT_EQ(balenyCasZDatumCasu(GetParam().d), GetParam().baleny);
+}
+
+// 36717 = 10 July 2000; 29221 = 1 January 1980; 73050 = 31 December 2099.
+INSTANTIATE_TEST_SUITE_P(Pripady, ZDatumCasuTest, testing::Values(
+    PripadDatumCasu{36717 + 10 / 24.0, klasicky(2000, 7, 10, 10, 0, 0)},
+    PripadDatumCasu{36717 + 10 / 24.0 - 1 / 1440.0, klasicky(2000, 7, 10, 9, 59, 0)},
+    PripadDatumCasu{36717 + 3 / 86400.0, klasicky(2000, 7, 10, 0, 0, 2)},   // remainder dropped
+    PripadDatumCasu{29221, klasicky(1980, 1, 1, 0, 0, 0)},
+    PripadDatumCasu{29221 - 1 / 86400.0, 0},                                // 1979
+    PripadDatumCasu{73050 + 0.999, klasicky(2099, 12, 31, 23, 58, 33)},
+    PripadDatumCasu{73051, 0},                                              // 2100
+    PripadDatumCasu{0, 0}));
+
+TEST_F(CasTest, PrevodyTamAZpet)
+{
+    const BalenyCas b = klasicky(2026, 3, 29, 2, 30, 10);   // inside the spring gap
+    EXPECT_EQ(balenyCasZDatumCasu(datumCasZBalenehoCasu(b)), b);
+    const QDateTime t(QDate(2000, 7, 10), QTime(10, 0));
+    EXPECT_DOUBLE_EQ(datumCasZQDateTime(t), 36717 + 10 / 24.0);
+    EXPECT_EQ(qDateTimeZDatumCasu(36717 + 10 / 24.0), t);
+    EXPECT_EQ(qDateTimeZBalenehoCasu(klasicky(2000, 7, 10, 10, 0, 0)), t);
+    EXPECT_FALSE(qDateTimeZBalenehoCasu(0).isValid());
+}
+
+struct PripadTextu {
+    BalenyCas baleny;
+    const char* sekundy;
+    const char* minuty;
+};
+
+class TextDatumuTest : public VPasmu, public testing::WithParamInterface<PripadTextu> {};
+
+TEST_P(TextDatumuTest, RokNapredPodleFormatu)
+{
+    EXPECT_EQ(textDatumu(GetParam().baleny), QString::fromLatin1(GetParam().sekundy));
+    nastavDlouhyFormatCasu(DlouhyFormatCasu::HodinyMinuty);
+    EXPECT_EQ(textDatumu(GetParam().baleny), QString::fromLatin1(GetParam().minuty));
+}
+
+INSTANTIATE_TEST_SUITE_P(Pripady, TextDatumuTest, testing::Values(
+    PripadTextu{klasicky(2026, 12, 6, 9, 5, 3), "2026.12.06 09:05:02", "2026.12.06 09:05"},
+    PripadTextu{klasicky(2026, 12, 6, 0, 0, 0), "2026.12.06", "2026.12.06"},
+    PripadTextu{klasicky(2026, 12, 6, 0, 0, 30), "2026.12.06 00:00:30", "2026.12.06 00:00"},
+    PripadTextu{klasicky(1999, 1, 31, 23, 59, 58), "1999.01.31 23:59:58", "1999.01.31 23:59"}));
+
+} // namespace
+} // namespace zrc

@@ -1,0 +1,61 @@
+#pragma once
+// Fixture that runs a test under a fixed time zone (local time matters for the
+// packed form) and with the long time format back at hours, minutes, seconds.
+
+#include "engine/cas.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <ctime>
+#include <optional>
+#include <string>
+
+namespace zrc {
+
+class VPasmu : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        if (const char* tz = std::getenv("TZ"))
+            puvodniTz_ = tz;
+        setenv("TZ", "Europe/Prague", 1);
+        tzset();
+        nastavDlouhyFormatCasu(DlouhyFormatCasu::HodinyMinutySekundy);
+    }
+    void TearDown() override
+    {
+        if (puvodniTz_)
+            setenv("TZ", puvodniTz_->c_str(), 1);
+        else
+            unsetenv("TZ");
+        tzset();
+        nastavDlouhyFormatCasu(DlouhyFormatCasu::HodinyMinutySekundy);
+    }
+
+private:
+    std::optional<std::string> puvodniTz_;
+};
+
+// The classic 32-bit packed word of local calendar fields.
+constexpr BalenyCas klasicky(int rok, int mesic, int den, int hod, int min, int sek)
+{
+    return (BalenyCas(rok - 1980) << 25) | (mesic << 21) | (den << 16) | (hod << 11)
+         | (min << 5) | (sek / 2);
+}
+
+// POSIX time of local calendar fields in the fixture's zone.
+inline std::time_t unixCas(int rok, int mesic, int den, int hod, int min, int sek)
+{
+    std::tm m{};
+    m.tm_year = rok - 1900;
+    m.tm_mon = mesic - 1;
+    m.tm_mday = den;
+    m.tm_hour = hod;
+    m.tm_min = min;
+    m.tm_sec = sek;
+    m.tm_isdst = -1;
+    return std::mktime(&m);
+}
+
+} // namespace zrc
