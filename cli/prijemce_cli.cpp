@@ -1,0 +1,60 @@
+#include "prijemce_cli.h"
+
+#include <cstdio>
+#include <unistd.h>
+
+namespace zrc::cli {
+
+namespace {
+
+// Runs shorter than this show no progress line at all.
+constexpr auto prodlevaPrubehu = std::chrono::milliseconds(500);
+constexpr int sirkaStavu = 70;
+
+} // namespace
+
+PrijemceCli::PrijemceCli(UlozisteVysledku& vysledky)
+    : vysledky_(vysledky),
+      terminal_(::isatty(STDERR_FILENO) == 1),
+      zacatek_(std::chrono::steady_clock::now())
+{
+}
+
+void PrijemceCli::polozka(int seznam, const NalezenySoubor& soubor)
+{
+    vysledky_.pridej(seznam, soubor);
+}
+
+void PrijemceCli::stav(const QString& text)
+{
+    stav_ = text;
+    ukaz();
+}
+
+void PrijemceCli::prubeh(int pozice)
+{
+    prubeh_ = pozice;
+    ukaz();
+}
+
+void PrijemceCli::ukaz()
+{
+    if (!terminal_ || std::chrono::steady_clock::now() - zacatek_ < prodlevaPrubehu)
+        return;
+    QString text = stav_;
+    if (text.size() > sirkaStavu)
+        text = QStringLiteral("…") + text.right(sirkaStavu - 1);
+    std::fprintf(stderr, "\r\033[K%3d %% %s", prubeh_, text.toUtf8().constData());
+    std::fflush(stderr);
+    ukazano_ = true;
+}
+
+void PrijemceCli::ukonci()
+{
+    if (ukazano_) {
+        std::fputs("\r\033[K", stderr);
+        std::fflush(stderr);
+    }
+}
+
+} // namespace zrc::cli

@@ -1,0 +1,33 @@
+#pragma once
+// The receiver of a command-line run: keeps the items and, on a terminal, shows
+// the status and progress of a long run on standard error.
+
+#include "engine/porovnani.h"
+#include "engine/vysledky.h"
+
+#include <chrono>
+
+namespace zrc::cli {
+
+class PrijemceCli : public PrijemceBehu {
+public:
+    explicit PrijemceCli(UlozisteVysledku& vysledky);
+
+    void polozka(int seznam, const NalezenySoubor& soubor) override;
+    void stav(const QString& text) override;
+    void prubeh(int pozice) override;
+    // Clears the progress line, if one was shown.
+    void ukonci();
+
+private:
+    void ukaz();
+
+    UlozisteVysledku& vysledky_;
+    bool terminal_;
+    bool ukazano_ = false;
+    std::chrono::steady_clock::time_point zacatek_;
+    QString stav_;
+    int prubeh_ = 0;
+};
+
+} // namespace zrc::cli

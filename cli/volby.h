@@ -1,0 +1,43 @@
+#pragma once
+// Command-line options of zrcadlovac-cli: parsed into the settings record of one
+// comparison plus the options of the output.
+
+#include "engine/nastaveni.h"
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+#include <vector>
+
+namespace zrc::cli {
+
+enum class Format { Text, Tsv, Json };
+
+struct VolbyCli {
+    NastaveniPorovnani nastaveni;
+    std::vector<QString> vynechaneTypy;   // in use when not empty
+    Format format = Format::Text;
+    int vlakna = 0;                       // 0: one per core
+};
+
+struct VysledekParsovani {
+    std::optional<VolbyCli> volby;   // nothing: print zprava and end
+    QString zprava;                  // help, version or the error
+    int kod = 0;                     // exit status when volby is empty
+};
+
+// arguments include the program name, as QCoreApplication::arguments() gives them.
+VysledekParsovani parsujVolby(const QStringList& arguments);
+
+// The time filter of a settings record from "Nd", "Nh", "Nm", "YYYY-MM-DD" or
+// "YYYY-MM-DDTHH:MM"; false when the text is none of these.
+struct CasovyFiltr {
+    int rezim = 1;          // RezimFiltru number
+    int pocet = 0;
+    int jednotka = 1;       // JednotkaFiltru number
+    QDate datum;
+    QString cas = QStringLiteral("00:00");
+};
+std::optional<CasovyFiltr> parsujCasovyFiltr(const QString& text);
+
+} // namespace zrc::cli

@@ -1,0 +1,158 @@
+#include "vystup.h"
+
+#include <QFile>
+#include <array>
+#include <string>
+
+namespace zrc::cli {
+
+namespace {
+
+const std::array<const char*, 4> strankyUtf8 = {"NOVÉ", "NOVĚJŠÍ", "VĚTŠÍ", "MENŠÍ"};
+
+class Vystup {
+public:
+    explicit Vystup(std::FILE* f) : f_(f) {}
+    ~Vystup() { flush(); }
+    Vystup& operator<<(std::string_view s) { buf_.append(s); kontrola(); return *this; }
+    Vystup& operator<<(const char* s) { return *this << std::string_view(s); }
+    Vystup& operator<<(const std::string& s) { return *this << std::string_view(s); }
+    Vystup& operator<<(const QString& s) { return *this << std::string_view(s.toUtf8()); }
+    Vystup& operator<<(char c) { buf_.push_back(c); return *this; }
+    void flush() { std::fwrite(buf_.data(), 1, buf_.size(), f_); buf_.clear(); }
+
+private:
+    void kontrola() { if (buf_.size() > 1 << 20) flush(); }
+    std::FILE* f_;
+    std::string buf_;
+};
+
+QString text(const UlozisteVysledku& u, const Polozka& p, Sloupec s)
+{
+    return textPolozky(u, p, s);
+}
+
+// Tabs, line breaks and backslashes inside a name would break the lines and
+// columns of TSV; they are written as \t, \n, \r and \\.
+std::string bezRidicich(const QString& s)
+{
+    const QByteArray utf8 = s.toUtf8();
+    std::string vysledek;
+    vysledek.reserve(std::size_t(utf8.size()));
+    for (const char c : utf8) {
+        switch (c) {
+        case '\t': vysledek += "\\t"; break;
+        case '\n': vysledek += "\\n"; break;
+        case '\r': vysledek += "\\r"; break;
+        case '\\': vysledek += "\\\\"; break;
+        default: vysledek.push_back(c);
+        }
+    }
+    return vysledek;
+}
+
+void tsv(Vystup& o, const UlozisteVysledku& u)
+{
+    for (int s = 1; s <= UlozisteVysledku::pocetSeznamu; ++s) {
+        const std::string cislo = std::to_string(s);
+        for (const Polozka& p : u.seznam(s)) {
+            o << cislo;
+            for (int k = 0; k < pocetSloupcu; ++k)
+                o << '\t' << bezRidicich(text(u, p, Sloupec(k)));
+            o << '\n';
+        }
+    }
+}
+
+// The relative path in the file's own letters (names that are not UTF-8 with
+// replacement characters).
+QString relativniCesta(const UlozisteVysledku& u, const Polozka& p)
+{
+    const std::string cesta = CestaPolozky(u, p, true);
+    return QString::fromUtf8(cesta.data(), qsizetype(cesta.size()));
+}
+
+void text(Vystup& o, const UlozisteVysledku& u)
+{
+    bool neco = false;
+    for (int s = 1; s <= UlozisteVysledku::pocetSeznamu; ++s) {
+        const auto& seznam = u.seznam(s);
+        if (seznam.empty())
+            continue;
+        if (neco)
+            o << '\n';
+        neco = true;
+        o << strankyUtf8[std::size_t((s - 1) / 2)] << " - ADRESÁŘ " << (s % 2 ? "1: " : "2: ")
+          << VlastniAdresar(u, s) << " (" << std::to_string(seznam.size()) << ")\n";
+        for (const Polozka& p : seznam) {
+            const QString datum = text(u, p, Sloupec::Datum);
+            const QString velikost = text(u, p, Sloupec::Velikost);
+            o << "  " << datum.leftJustified(19) << "  " << velikost.rightJustified(14) << "  "
+              << relativniCesta(u, p) << '\n';
+        }
+    }
+    if (!neco)
+        o << "Nové, nebo změněné soubory vyhovující zadanému filtru nejsou nalezeny.\n";
+}
+
+std::string jsonText(const QString& s)
+{
+    std::string v = "\"";
+    for (const char c : s.toUtf8()) {
+        const auto b = static_cast<unsigned char>(c);
+        if (c == '"' || c == '\\') {
+            v.push_back('\\');
+            v.push_back(c);
+        } else if (b < 0x20) {
+            char esc[8];
+            std::snprintf(esc, sizeof esc, "\\u%04x", b);
+            v += esc;
+        } else {
+            v.push_back(c);
+        }
+    }
+    return v + "\"";
+}
+
+void jsonPolozka(Vystup& o, const UlozisteVysledku& u, const Polozka& p)
+{
+    o << "{\"name\":" << jsonText(text(u, p, Sloupec::Nazev))
+      << ",\"type\":" << jsonText(text(u, p, Sloupec::Typ))
+      << ",\"date\":" << jsonText(text(u, p, Sloupec::Datum))
+      << ",\"size\":" << std::to_string(p.velikost)
+      << ",\"subdir\":" << jsonText(text(u, p, Sloupec::Podadr))
+      << ",\"path\":" << jsonText(relativniCesta(u, p)) << '}';
+}
+
+void json(Vystup& o, const UlozisteVysledku& u)
+{
+    o << "{\"directory1\":" << jsonText(u.cestaAdr(1)) << ",\"directory2\":"
+      << jsonText(u.cestaAdr(2)) << ",\"lists\":[";
+    for (int s = 1; s <= UlozisteVysledku::pocetSeznamu; ++s) {
+        o << (s > 1 ? ",\n" : "\n") << "{\"list\":" << std::to_string(s) << ",\"page\":\""
+          << strankyUtf8[std::size_t((s - 1) / 2)] << "\",\"side\":" << (s % 2 ? "1" : "2")
+          << ",\"items\":[";
+        bool prvni = true;
+        for (const Polozka& p : u.seznam(s)) {
+            o << (prvni ? "\n" : ",\n");
+            prvni = false;
+            jsonPolozka(o, u, p);
+        }
+        o << "]}";
+    }
+    o << "\n]}\n";
+}
+
+} // namespace
+
+void vypisVysledky(std::FILE* f, const UlozisteVysledku& u, Format format)
+{
+    Vystup o(f);
+    switch (format) {
+    case Format::Tsv: tsv(o, u); break;
+    case Format::Text: text(o, u); break;
+    case Format::Json: json(o, u); break;
+    }
+}
+
+} // namespace zrc::cli

@@ -1,0 +1,14 @@
+#pragma once
+// Printing the result lists of zrcadlovac-cli.
+
+#include "engine/vysledky.h"
+#include "volby.h"
+
+#include <cstdio>
+
+namespace zrc::cli {
+
+// Prints lists 1 to 8, the items of each in list order, in the chosen format.
+void vypisVysledky(std::FILE* f, const UlozisteVysledku& u, Format format);
+
+} // namespace zrc::cli

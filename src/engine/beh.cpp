@@ -1,0 +1,190 @@
+#include "engine/beh.h"
+
+#include <QFile>
+#include <algorithm>
+
+namespace zrc {
+
+namespace {
+
+constexpr auto intervalHlaseni = std::chrono::milliseconds(100);
+
+QString cisloAdresare(int strana)
+{
+    return strana == 0 ? QStringLiteral("ADRESÁŘ 1") : QStringLiteral("ADRESÁŘ 2");
+}
+
+} // namespace
+
+bool Omezovac::ted()
+{
+    const auto nyni = std::chrono::steady_clock::now();
+    if (nyni - posledni_ < intervalHlaseni)
+        return false;
+    posledni_ = nyni;
+    return true;
+}
+
+Beh::Beh(const ParametryBehu& p, PrijemceBehu& prijemce, const ZiveVolby& volby,
+         const Limity& limity, const ZakladyBehu& zaklady)
+    : prijemce_(prijemce),
+      volby_(volby),
+      limity_(limity),
+      kontext_{.volby = volby, .limity = limity, .vynechaneTypy = p.vynechaneTypy},
+      stop_(p.stop),
+      omezeni_(p.nastaveni.CBOmez),
+      stromy_{StromStrany(zaklady.adresar1), StromStrany(zaklady.adresar2)},
+      pool_(p.vlakna),
+      pameti_(static_cast<std::size_t>(pool_.size()))
+{
+}
+
+bool Beh::zastaveno() const
+{
+    return stop_ && stop_->load(std::memory_order_relaxed);
+}
+
+KonecBehu Beh::proved()
+{
+    const bool pruchod1 = omezeni_ != static_cast<int>(Omezeni::JenAdresar2);
+    const bool pruchod2 = omezeni_ != static_cast<int>(Omezeni::JenAdresar1);
+    if (pruchod1 && !pruchod(0))
+        return KonecBehu::Zastaveno;
+    if (pruchod2 && !pruchod(1))
+        return KonecBehu::Zastaveno;
+    return KonecBehu::Dokonceno;
+}
+
+// The stop flag is looked at once the structure stage is complete (it always
+// finishes first) and after every file of the file stage.
+bool Beh::pruchod(int zdroj)
+{
+    std::vector<PolozkaTabulky> tabulka = strukturaPodadresaru(zdroj);
+    if (zastaveno())
+        return false;
+    return porovnejSoubory(zdroj, tabulka);
+}
+
+std::vector<PolozkaTabulky> Beh::strukturaPodadresaru(int zdroj)
+{
+    prijemce_.stav(QStringLiteral("vytvářím strukturu podaresářů pro ") + cisloAdresare(zdroj));
+    casyAdresaru_ = volby_.ChB_Filtr_2.load(std::memory_order_relaxed);
+    std::vector<PolozkaTabulky> tabulka(1);
+    for (std::size_t od = 0; od < tabulka.size();) {
+        const std::size_t konecUrovne = tabulka.size();
+        nactiUroven(zdroj, tabulka, od);
+        for (std::size_t i = od; i < konecUrovne; ++i)
+            pridejPodadresare(zdroj, tabulka, i);
+        od = konecUrovne;
+    }
+    filtrPodadresaru(zdroj, tabulka);
+    return tabulka;
+}
+
+// Lists every directory of one level that is not listed yet, on both sides.
+void Beh::nactiUroven(int zdroj, const std::vector<PolozkaTabulky>& t, std::size_t od)
+{
+    struct Ukol {
+        int strana;
+        std::uint32_t uzel;
+    };
+    std::vector<Ukol> ukoly;
+    const int jina = 1 - zdroj;
+    for (std::size_t i = od; i < t.size(); ++i) {
+        if (stromy_[zdroj].uzel(t[i].zdroj).stav == StavUzlu::Nenacteny)
+            ukoly.push_back({zdroj, t[i].zdroj});
+        if (t[i].protejsek != zadnyUzel
+            && stromy_[jina].uzel(t[i].protejsek).stav == StavUzlu::Nenacteny)
+            ukoly.push_back({jina, t[i].protejsek});
+    }
+    std::vector<NactenyAdresar> nactene(ukoly.size());
+    pool_.run(ukoly.size(), [&](std::size_t k, int vlakno) {
+        const Ukol& u = ukoly[k];
+        const std::string cesta = stromy_[u.strana].plnaCesta(u.uzel);
+        const MoznostiNacteni m{
+            .odkaz = u.uzel == StromStrany::koren ? platform::FollowLinks::Yes
+                                                  : platform::FollowLinks::No,
+            .casAdresare = casyAdresaru_ && u.uzel != StromStrany::koren};
+        nactene[k] = nactiAdresar(cesta.c_str(), m, pameti_[static_cast<std::size_t>(vlakno)]);
+    });
+    for (std::size_t k = 0; k < ukoly.size(); ++k)
+        stromy_[ukoly[k].strana].vloz(ukoly[k].uzel, std::move(nactene[k]));
+}
+
+// The same-subdirectory and depth-match options are read for every directory found.
+bool Beh::ponechat(int zdroj, const PolozkaTabulky& rodic, bool protejsekExistuje) const
+{
+    bool ponechat = true;
+    const auto& stejne = zdroj == 0 ? volby_.ChB_adresar1 : volby_.ChB_adresar2;
+    if (stejne.load(std::memory_order_relaxed))
+        ponechat = protejsekExistuje;
+    if (volby_.ChB_Filtr_3.load(std::memory_order_relaxed)
+        && !ShodaUrovne(rodic.hloubka + 1, limity_.UrovenShody, protejsekExistuje,
+                        rodic.predekNaUrovni))
+        ponechat = false;
+    return ponechat;
+}
+
+void Beh::pridejPodadresare(int zdroj, std::vector<PolozkaTabulky>& t, std::size_t i)
+{
+    const PolozkaTabulky rodic = t[i];
+    const StromStrany& strom = stromy_[zdroj];
+    const StromStrany& jiny = stromy_[1 - zdroj];
+    const VypisAdresare& vypis = strom.uzel(rodic.zdroj).vypis;
+    const auto podadresare = vypis.podadresare();
+    for (std::uint32_t k = 0; k < podadresare.size(); ++k) {
+        const std::string_view jmeno = vypis.jmeno(podadresare[k]);
+        if (omezovac_.ted())
+            prijemce_.stav(QStringLiteral("přidávám: ") + textCesty(zdroj, rodic.zdroj, jmeno));
+        const std::uint32_t protejsek =
+            rodic.protejsek == zadnyUzel ? zadnyUzel : jiny.potomek(rodic.protejsek, jmeno);
+        if (!ponechat(zdroj, rodic, protejsek != zadnyUzel))
+            continue;
+        const int hloubka = rodic.hloubka + 1;
+        const bool predek = hloubka == limity_.UrovenShody ? protejsek != zadnyUzel
+                                                          : rodic.predekNaUrovni;
+        t.push_back({.zdroj = strom.potomek(rodic.zdroj, k),
+                     .protejsek = protejsek,
+                     .rodic = static_cast<std::uint32_t>(i),
+                     .hloubka = hloubka,
+                     .predekNaUrovni = predek});
+    }
+}
+
+std::optional<BalenyCas> Beh::casAdresare(int strana, std::uint32_t uzel)
+{
+    const UzelStromu& u = stromy_[strana].uzel(uzel);
+    if (u.maCas)
+        return u.cas;
+    const std::string cesta = stromy_[strana].plnaCesta(uzel);
+    const auto info = platform::statPath(cesta.c_str(), platform::FollowLinks::No);
+    if (!info)
+        return std::nullopt;
+    return prevod_.baleny(info->mtime);
+}
+
+// The subdirectory time filter, read once per pass: each directory but the
+// source directory is judged by its own time; removing one keeps those below it.
+void Beh::filtrPodadresaru(int zdroj, std::vector<PolozkaTabulky>& t)
+{
+    if (!volby_.ChB_Filtr_2.load(std::memory_order_relaxed))
+        return;
+    const auto konec = std::remove_if(t.begin() + 1, t.end(), [&](const PolozkaTabulky& p) {
+        const std::optional<BalenyCas> cas = casAdresare(zdroj, p.zdroj);
+        return !cas || !VyhovujePodadresar(*cas, limity_);
+    });
+    t.erase(konec, t.end());
+}
+
+QString Beh::textCesty(int strana, std::uint32_t uzel, std::string_view jmeno) const
+{
+    std::string cesta = stromy_[strana].plnaCesta(uzel);
+    if (!jmeno.empty()) {
+        if (cesta.empty() || cesta.back() != '/')
+            cesta.push_back('/');
+        cesta.append(jmeno);
+    }
+    return QFile::decodeName(QByteArray::fromRawData(cesta.data(), qsizetype(cesta.size())));
+}
+
+} // namespace zrc

@@ -1,0 +1,84 @@
+#include "engine/porovnani.h"
+
+#include "engine/beh.h"
+#include "engine/filtry.h"
+#include "platform/listing.h"
+
+#include <QFile>
+#include <optional>
+
+namespace zrc {
+
+namespace {
+
+// The run has no message of its own for a time field that cannot be read;
+// the one the time fields use when they lose the focus says what is wrong.
+const QString chybnyFormat = QStringLiteral("Chybný formát");
+
+std::optional<QString> overAdresare(const NastaveniPorovnani& n)
+{
+    if (!platform::isDirectory(QFile::encodeName(n.adresar1).constData()))
+        return zpravy::adresar1Neexistuje;
+    if (!platform::isDirectory(QFile::encodeName(n.adresar2).constData()))
+        return zpravy::adresar2Neexistuje;
+    if (n.adresar1 == n.adresar2)
+        return zpravy::stejneAdresare;
+    return std::nullopt;
+}
+
+// One trailing "/" goes; the root "/" stays as it is.
+QString bezLomitka(const QString& adresar)
+{
+    if (adresar.size() > 1 && adresar.endsWith(QLatin1Char('/')))
+        return adresar.chopped(1);
+    return adresar;
+}
+
+std::string bajty(const QString& text)
+{
+    return QFile::encodeName(text).toStdString();
+}
+
+} // namespace
+
+VysledekBehu porovnej(const ParametryBehu& parametry, PrijemceBehu& prijemce)
+{
+    VysledekBehu vysledek;
+    const NastaveniPorovnani& n = parametry.nastaveni;
+    if (const auto chyba = overAdresare(n)) {
+        vysledek.konec = KonecBehu::Neplatny;
+        vysledek.zprava = *chyba;
+        return vysledek;
+    }
+    const Hodiny systemove;
+    const Hodiny& hodiny = parametry.hodiny ? *parametry.hodiny : systemove;
+    const std::optional<Limity> limity = Dopoctilimit(n, hodiny.ted());
+    if (!limity) {
+        vysledek.konec = KonecBehu::Neplatny;
+        vysledek.zprava = chybnyFormat;
+        return vysledek;
+    }
+    vysledek.cestaAdr1 = bezLomitka(n.adresar1);
+    vysledek.cestaAdr2 = bezLomitka(n.adresar2);
+    prijemce.overeno(vysledek.cestaAdr1, vysledek.cestaAdr2);
+    prijemce.stav(QStringLiteral("příprava záložky s výsledky"));
+    prijemce.prubeh(0);
+
+    ZiveVolby vlastniVolby;
+    if (!parametry.volby)
+        vlastniVolby.prevezmi(n);
+    const ZiveVolby& volby = parametry.volby ? *parametry.volby : vlastniVolby;
+    const ZakladyBehu zaklady{.adresar1 = bajty(vysledek.cestaAdr1),
+                              .adresar2 = bajty(vysledek.cestaAdr2),
+                              .text1 = vysledek.cestaAdr1,
+                              .text2 = vysledek.cestaAdr2};
+    Beh beh(parametry, prijemce, volby, *limity, zaklady);
+    vysledek.konec = beh.proved();
+    vysledek.pocetPolozek = beh.pocetPolozek();
+    vysledek.nepristupnychAdresaru = beh.pocetChyb();
+    if (vysledek.konec == KonecBehu::Dokonceno && vysledek.pocetPolozek == 0)
+        vysledek.zprava = zpravy::nicNenalezeno;
+    return vysledek;
+}
+
+} // namespace zrc

@@ -1,0 +1,169 @@
+#include "engine/vypis_adresare.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace zrc {
+
+namespace {
+
+using platform::EntryType;
+using platform::FollowLinks;
+
+// What an entry turns out to be once its type is known.
+enum class Druh { Soubor, Adresar, Nic };
+
+struct Zjisteni {
+    Druh druh = Druh::Nic;
+    platform::FileInfo info;
+};
+
+Zjisteni souborPresOdkaz(int fd, const char* jmeno)
+{
+    const auto cil = platform::statAt(fd, jmeno, FollowLinks::Yes);
+    if (cil && cil->type == EntryType::Regular)
+        return {Druh::Soubor, *cil};
+    return {};
+}
+
+// One stat per file entry; none for a directory whose type the listing gave.
+Zjisteni zjisti(int fd, const char* jmeno, EntryType typ)
+{
+    switch (typ) {
+    case EntryType::Directory:
+        return {Druh::Adresar, {}};
+    case EntryType::Symlink:
+        return souborPresOdkaz(fd, jmeno);
+    case EntryType::Regular:
+    case EntryType::Unknown: {
+        const auto info = platform::statAt(fd, jmeno, FollowLinks::No);
+        if (!info)
+            return {};
+        if (info->type == EntryType::Regular)
+            return {Druh::Soubor, *info};
+        if (info->type == EntryType::Directory)
+            return {Druh::Adresar, {}};
+        if (info->type == EntryType::Symlink)
+            return souborPresOdkaz(fd, jmeno);
+        return {};
+    }
+    case EntryType::Other:
+        break;
+    }
+    return {};
+}
+
+void roztridZaznamy(int fd, PracovniPametVypisu& p)
+{
+    p.soubory.clear();
+    p.podadresare.clear();
+    for (const platform::RawEntry& e : p.surovy.entries) {
+        const Zjisteni z = zjisti(fd, p.surovy.name(e), e.type);
+        if (z.druh == Druh::Soubor)
+            p.soubory.push_back({.velikost = z.info.size,
+                                 .cas = p.prevod.baleny(z.info.mtime),
+                                 .jmeno = e.name,
+                                 .delka = e.length});
+        else if (z.druh == Druh::Adresar)
+            p.podadresare.push_back({.jmeno = e.name, .delka = e.length});
+    }
+}
+
+template <class T>
+void seradPodleJmena(std::vector<T>& v, std::string_view jmena)
+{
+    std::sort(v.begin(), v.end(), [jmena](const T& a, const T& b) {
+        return jmena.substr(a.jmeno, a.delka) < jmena.substr(b.jmeno, b.delka);
+    });
+}
+
+} // namespace
+
+std::span<const SouborVypisu> VypisAdresare::soubory() const
+{
+    if (!blok_)
+        return {};
+    return {reinterpret_cast<const SouborVypisu*>(blok_.get()), pocetSouboru_};
+}
+
+std::span<const PodadresarVypisu> VypisAdresare::podadresare() const
+{
+    if (!blok_)
+        return {};
+    const std::byte* zacatek = blok_.get() + pocetSouboru_ * sizeof(SouborVypisu);
+    return {reinterpret_cast<const PodadresarVypisu*>(zacatek), pocetPodadresaru_};
+}
+
+int VypisAdresare::najdiPodadresar(std::string_view jmeno) const
+{
+    const auto p = podadresare();
+    const auto it = std::lower_bound(p.begin(), p.end(), jmeno,
+        [this](const PodadresarVypisu& a, std::string_view j) { return this->jmeno(a) < j; });
+    if (it == p.end() || this->jmeno(*it) != jmeno)
+        return -1;
+    return static_cast<int>(it - p.begin());
+}
+
+VypisAdresare VypisAdresare::sestav(std::vector<SouborVypisu>& soubory,
+                                    std::vector<PodadresarVypisu>& podadresare,
+                                    std::string_view jmena)
+{
+    VypisAdresare v;
+    if (soubory.empty() && podadresare.empty())
+        return v;
+    seradPodleJmena(soubory, jmena);
+    seradPodleJmena(podadresare, jmena);
+    std::size_t delkaJmen = 0;
+    for (const auto& s : soubory)
+        delkaJmen += s.delka;
+    for (const auto& a : podadresare)
+        delkaJmen += a.delka;
+    const std::size_t hlavicka = soubory.size() * sizeof(SouborVypisu)
+        + podadresare.size() * sizeof(PodadresarVypisu);
+    v.blok_ = std::make_unique_for_overwrite<std::byte[]>(hlavicka + delkaJmen);
+    v.pocetSouboru_ = static_cast<std::uint32_t>(soubory.size());
+    v.pocetPodadresaru_ = static_cast<std::uint32_t>(podadresare.size());
+    char* jmenaBloku = reinterpret_cast<char*>(v.blok_.get() + hlavicka);
+    v.jmena_ = jmenaBloku;
+    std::uint32_t pozice = 0;
+    auto presunJmeno = [&](auto& zaznam) {
+        std::memcpy(jmenaBloku + pozice, jmena.data() + zaznam.jmeno, zaznam.delka);
+        zaznam.jmeno = pozice;
+        pozice += zaznam.delka;
+    };
+    auto* cilSoubory = reinterpret_cast<SouborVypisu*>(v.blok_.get());
+    for (std::size_t i = 0; i < soubory.size(); ++i) {
+        cilSoubory[i] = soubory[i];
+        presunJmeno(cilSoubory[i]);
+    }
+    auto* cilAdresare = reinterpret_cast<PodadresarVypisu*>(cilSoubory + soubory.size());
+    for (std::size_t i = 0; i < podadresare.size(); ++i) {
+        cilAdresare[i] = podadresare[i];
+        presunJmeno(cilAdresare[i]);
+    }
+    return v;
+}
+
+NactenyAdresar nactiAdresar(const char* cesta, const MoznostiNacteni& m, PracovniPametVypisu& p)
+{
+    NactenyAdresar vysledek;
+    std::error_code ec;
+    const platform::DirectoryHandle adresar = platform::openDirectory(cesta, m.odkaz, ec);
+    if (!adresar.valid()) {
+        vysledek.chyba = true;
+        return vysledek;
+    }
+    if (m.casAdresare) {
+        if (const auto info = platform::statOpen(adresar.fd()))
+            vysledek.casAdresare = p.prevod.baleny(info->mtime);
+    }
+    if (platform::readDirectory(adresar.fd(), p.surovy, p.buffer)) {
+        vysledek.chyba = true;   // a listing that fails half-way counts as empty too
+        p.surovy.clear();
+    }
+    roztridZaznamy(adresar.fd(), p);
+    vysledek.vypis = VypisAdresare::sestav(p.soubory, p.podadresare, p.surovy.names);
+    return vysledek;
+}
+
+} // namespace zrc

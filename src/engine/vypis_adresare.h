@@ -1,0 +1,80 @@
+#pragma once
+// The listing of one directory as a run keeps it: files with packed time and
+// size, subdirectory names, both sorted by the bytes of their names. One block
+// holds everything (24 bytes per file, 8 per subdirectory, then the names), so
+// a tree of a million files costs some 24 MB plus its names.
+
+#include "engine/cas.h"
+#include "engine/prevod_casu.h"
+#include "platform/listing.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <span>
+#include <string_view>
+#include <vector>
+
+namespace zrc {
+
+struct SouborVypisu {
+    std::int64_t velikost = 0;
+    BalenyCas cas = 0;
+    std::uint32_t jmeno = 0;   // offset of the name in the block's names
+    std::uint32_t delka = 0;
+};
+
+struct PodadresarVypisu {
+    std::uint32_t jmeno = 0;
+    std::uint32_t delka = 0;
+};
+
+class VypisAdresare {
+public:
+    std::span<const SouborVypisu> soubory() const;
+    std::span<const PodadresarVypisu> podadresare() const;
+    std::string_view jmeno(const SouborVypisu& s) const { return {jmena_ + s.jmeno, s.delka}; }
+    std::string_view jmeno(const PodadresarVypisu& p) const { return {jmena_ + p.jmeno, p.delka}; }
+    // Index of the subdirectory of that name, or -1.
+    int najdiPodadresar(std::string_view jmeno) const;
+
+    // Takes the entries (names given as offsets into jmena) and sorts them.
+    static VypisAdresare sestav(std::vector<SouborVypisu>& soubory,
+                                std::vector<PodadresarVypisu>& podadresare,
+                                std::string_view jmena);
+
+private:
+    std::unique_ptr<std::byte[]> blok_;
+    const char* jmena_ = nullptr;
+    std::uint32_t pocetSouboru_ = 0;
+    std::uint32_t pocetPodadresaru_ = 0;
+};
+
+// Scratch space of one listing thread, kept from one directory to the next.
+struct PracovniPametVypisu {
+    platform::RawListing surovy;
+    std::vector<char> buffer;
+    std::vector<SouborVypisu> soubory;
+    std::vector<PodadresarVypisu> podadresare;
+    PrevodCasu prevod;
+};
+
+struct MoznostiNacteni {
+    platform::FollowLinks odkaz = platform::FollowLinks::No;   // Yes only for the base directories
+    bool casAdresare = false;   // also take the directory's own time
+};
+
+struct NactenyAdresar {
+    VypisAdresare vypis;
+    bool chyba = false;                   // could not be listed: counts as empty
+    std::optional<BalenyCas> casAdresare;
+};
+
+// Lists one directory. A file is a regular file or a link to one (then with the
+// target's time and size); subdirectories are real directories only; links to
+// directories, dangling links, FIFOs, sockets and devices are left out, as are
+// entries that vanish before they are examined.
+NactenyAdresar nactiAdresar(const char* cesta, const MoznostiNacteni& m, PracovniPametVypisu& p);
+
+} // namespace zrc

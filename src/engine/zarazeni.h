@@ -1,0 +1,33 @@
+#pragma once
+// What a file is: the one place that sorts a source file against its
+// counterpart, and the depth match test of a directory found by the walk.
+
+#include "engine/filtry.h"
+#include "engine/porovnani.h"
+#include "engine/vypis_adresare.h"
+
+#include <optional>
+#include <string_view>
+
+namespace zrc {
+
+struct KontextZarazeni {
+    const ZiveVolby& volby;
+    const Limity& limity;
+    VynechaneTypy* vynechaneTypy = nullptr;   // null: nothing excluded
+};
+
+// The list page of source file a against its counterpart b (null: no file of
+// that name on the other side), or nothing: older, equal, an excluded type or
+// refused by the file time filter. The file time filter is read here, per file.
+std::optional<Trida> zarad(const SouborVypisu& a, const SouborVypisu* b,
+                           std::string_view jmeno, const KontextZarazeni& k);
+
+// Depth match of a directory at depth hloubka (1 = directly in the source
+// directory) with level urovenShody: level 0 keeps everything; otherwise the
+// other side must hold the directory itself when hloubka <= level
+// (protejsekExistuje), or its ancestor at the level when it lies deeper
+// (predekExistuje).
+bool ShodaUrovne(int hloubka, int urovenShody, bool protejsekExistuje, bool predekExistuje);
+
+} // namespace zrc

@@ -1,0 +1,150 @@
+#include "platform/listing.h"
+
+#include <cerrno>
+#include <cstring>
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace zrc::platform {
+
+namespace {
+
+// 64 KiB fits about 2 000 typical entries, so most directories need one
+// getdents64 call that returns data and one that reports the end.
+constexpr std::size_t getdentsBuffer = 64 * 1024;
+
+EntryType typeFromDirent(unsigned char t)
+{
+    switch (t) {
+    case DT_REG: return EntryType::Regular;
+    case DT_DIR: return EntryType::Directory;
+    case DT_LNK: return EntryType::Symlink;
+    case DT_UNKNOWN: return EntryType::Unknown;
+    default: return EntryType::Other;
+    }
+}
+
+EntryType typeFromMode(mode_t m)
+{
+    if (S_ISREG(m)) return EntryType::Regular;
+    if (S_ISDIR(m)) return EntryType::Directory;
+    if (S_ISLNK(m)) return EntryType::Symlink;
+    return EntryType::Other;
+}
+
+FileInfo infoFromStat(const struct stat& st)
+{
+    return FileInfo{.size = static_cast<std::int64_t>(st.st_size),
+                    .mtime = static_cast<std::int64_t>(st.st_mtim.tv_sec),
+                    .type = typeFromMode(st.st_mode)};
+}
+
+bool isDotOrDotDot(const char* n)
+{
+    return n[0] == '.' && (n[1] == 0 || (n[1] == '.' && n[2] == 0));
+}
+
+void appendEntries(const char* data, long bytes, RawListing& out)
+{
+    for (long pos = 0; pos < bytes;) {
+        const auto* d = reinterpret_cast<const struct dirent64*>(data + pos);
+        pos += d->d_reclen;
+        if (isDotOrDotDot(d->d_name))
+            continue;
+        const std::size_t len = std::strlen(d->d_name);
+        out.entries.push_back(RawEntry{.name = static_cast<std::uint32_t>(out.names.size()),
+                                       .length = static_cast<std::uint16_t>(len),
+                                       .type = typeFromDirent(d->d_type)});
+        out.names.append(d->d_name, len + 1);
+    }
+}
+
+} // namespace
+
+DirectoryHandle::DirectoryHandle(DirectoryHandle&& other) noexcept : fd_(other.fd_)
+{
+    other.fd_ = -1;
+}
+
+DirectoryHandle& DirectoryHandle::operator=(DirectoryHandle&& other) noexcept
+{
+    if (this != &other) {
+        if (fd_ >= 0)
+            ::close(fd_);
+        fd_ = other.fd_;
+        other.fd_ = -1;
+    }
+    return *this;
+}
+
+DirectoryHandle::~DirectoryHandle()
+{
+    if (fd_ >= 0)
+        ::close(fd_);
+}
+
+DirectoryHandle openDirectory(const char* path, FollowLinks follow, std::error_code& ec)
+{
+    int flags = O_RDONLY | O_DIRECTORY | O_CLOEXEC;
+    if (follow == FollowLinks::No)
+        flags |= O_NOFOLLOW;
+    const int fd = ::open(path, flags);
+    ec = fd < 0 ? std::error_code(errno, std::generic_category()) : std::error_code();
+    return DirectoryHandle(fd);
+}
+
+void RawListing::clear()
+{
+    names.clear();
+    entries.clear();
+}
+
+std::error_code readDirectory(int fd, RawListing& out, std::vector<char>& buffer)
+{
+    out.clear();
+    if (buffer.size() < getdentsBuffer)
+        buffer.resize(getdentsBuffer);
+    for (;;) {
+        const ssize_t n = ::getdents64(fd, buffer.data(), buffer.size());
+        if (n == 0)
+            return {};
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return std::error_code(errno, std::generic_category());
+        }
+        appendEntries(buffer.data(), n, out);
+    }
+}
+
+std::optional<FileInfo> statAt(int dirFd, const char* name, FollowLinks follow)
+{
+    struct stat st;
+    const int flags = follow == FollowLinks::Yes ? 0 : AT_SYMLINK_NOFOLLOW;
+    if (::fstatat(dirFd, name, &st, flags) != 0)
+        return std::nullopt;
+    return infoFromStat(st);
+}
+
+std::optional<FileInfo> statPath(const char* path, FollowLinks follow)
+{
+    return statAt(AT_FDCWD, path, follow);
+}
+
+std::optional<FileInfo> statOpen(int fd)
+{
+    struct stat st;
+    if (::fstat(fd, &st) != 0)
+        return std::nullopt;
+    return infoFromStat(st);
+}
+
+bool isDirectory(const char* path)
+{
+    const auto info = statPath(path, FollowLinks::Yes);
+    return info && info->type == EntryType::Directory;
+}
+
+} // namespace zrc::platform

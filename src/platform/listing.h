@@ -1,0 +1,76 @@
+#pragma once
+// Directory listing relative to directory descriptors.
+//
+// A directory is read with getdents64 into a caller's buffer (no fdopendir: it
+// costs an extra fstat per directory), and files are examined with fstatat
+// relative to the open directory, so a walk costs one open, the getdents64
+// calls and one close per directory and one stat per file.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <system_error>
+#include <vector>
+
+namespace zrc::platform {
+
+enum class EntryType : std::uint8_t { Unknown, Regular, Directory, Symlink, Other };
+enum class FollowLinks : bool { No = false, Yes = true };
+
+struct FileInfo {
+    std::int64_t size = 0;
+    std::int64_t mtime = 0;   // seconds since the epoch
+    EntryType type = EntryType::Unknown;
+};
+
+// An open directory descriptor, closed by the destructor.
+class DirectoryHandle {
+public:
+    DirectoryHandle() = default;
+    explicit DirectoryHandle(int fd) : fd_(fd) {}
+    DirectoryHandle(DirectoryHandle&& other) noexcept;
+    DirectoryHandle& operator=(DirectoryHandle&& other) noexcept;
+    DirectoryHandle(const DirectoryHandle&) = delete;
+    DirectoryHandle& operator=(const DirectoryHandle&) = delete;
+    ~DirectoryHandle();
+
+    int fd() const { return fd_; }
+    bool valid() const { return fd_ >= 0; }
+
+private:
+    int fd_ = -1;
+};
+
+// Opens a directory for listing. With FollowLinks::No a symbolic link as the last
+// component is refused (ELOOP), so a walk never enters a linked directory.
+DirectoryHandle openDirectory(const char* path, FollowLinks follow, std::error_code& ec);
+
+// The entries of one directory: names NUL-terminated in one arena.
+struct RawEntry {
+    std::uint32_t name = 0;    // offset into RawListing::names
+    std::uint16_t length = 0;
+    EntryType type = EntryType::Unknown;
+};
+
+struct RawListing {
+    std::string names;
+    std::vector<RawEntry> entries;
+
+    const char* name(const RawEntry& e) const { return names.data() + e.name; }
+    void clear();
+};
+
+// Reads every entry of the open directory except "." and ".." into out (cleared
+// first). buffer is scratch space kept between calls.
+std::error_code readDirectory(int fd, RawListing& out, std::vector<char>& buffer);
+
+// Status of an entry relative to an open directory, of a path, or of an open
+// descriptor; nothing when it cannot be read (vanished, no access).
+std::optional<FileInfo> statAt(int dirFd, const char* name, FollowLinks follow);
+std::optional<FileInfo> statPath(const char* path, FollowLinks follow);
+std::optional<FileInfo> statOpen(int fd);
+
+// True when the path names a directory (links followed, as a user typed it).
+bool isDirectory(const char* path);
+
+} // namespace zrc::platform
