@@ -1,0 +1,137 @@
+#include "ui/seznam_vysledku.h"
+
+#include <QHeaderView>
+#include <QKeyEvent>
+
+namespace zrc {
+
+namespace {
+constexpr int sirkySloupcu[pocetSloupcu] = {80, 30, 45, 50, 100};   // design widths
+
+QChar malePismenoAscii(QChar c)
+{
+    return (c >= QLatin1Char('A') && c <= QLatin1Char('Z')) ? QChar(c.unicode() + 32) : c;
+}
+} // namespace
+
+SeznamVysledku::SeznamVysledku(ResultListModel* model, SdileneRazeni* razeni, QWidget* parent)
+    : QTreeView(parent), model_(model), razeni_(razeni)
+{
+    setModel(model);
+    setRootIsDecorated(false);
+    setItemsExpandable(false);
+    setUniformRowHeights(true);   // 200 000 rows scroll without measuring each one
+    setAllColumnsShowFocus(true);
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSortingEnabled(false);     // sorting is the list's own, see ListView1ColumnClick
+    setMouseTracking(true);
+    header()->setStretchLastSection(false);
+    header()->setSectionsClickable(true);
+    header()->setSectionsMovable(false);
+    for (int i = 0; i < pocetSloupcu; ++i)
+        setColumnWidth(i, sirkySloupcu[i]);
+    connect(header(), &QHeaderView::sectionClicked, this,
+            [this](int sloupec) { ListView1ColumnClick(sloupec); });
+}
+
+void SeznamVysledku::nastavSloupecRazeni(int sloupec)
+{
+    sloupecRazeni_ = static_cast<std::uint8_t>(sloupec);
+}
+
+void SeznamVysledku::ListView1ColumnClick(std::optional<int> sloupec)
+{
+    if (sloupec) {
+        if (*sloupec == sloupecRazeni_)
+            razeni_->RazeniVzestupne = !razeni_->RazeniVzestupne;
+        else
+            nastavSloupecRazeni(*sloupec);
+        model_->sortuj(static_cast<Sloupec>(*sloupec), razeni_->RazeniVzestupne);
+    }
+    model_->nastavSipky(sloupec.value_or(-1), razeni_->RazeniVzestupne);
+}
+
+bool SeznamVysledku::ListView1KeyPress(QChar znak)
+{
+    const QModelIndex aktualni = currentIndex();
+    const int pocet = model_->rowCount();
+    if (!aktualni.isValid() || pocet == 0)
+        return false;
+    const QChar hledany = malePismenoAscii(znak);
+    for (int krok = 1; krok < pocet; ++krok) {
+        const int radek = (aktualni.row() + krok) % pocet;
+        const QString nazev = textPolozky(model_->uloziste(), model_->polozka(radek), Sloupec::Nazev);
+        if (nazev.isEmpty())
+            continue;
+        if (malePismenoAscii(nazev.at(0)) != hledany)
+            continue;
+        const QModelIndex cil = model_->index(radek, 0);
+        selectionModel()->setCurrentIndex(cil, QItemSelectionModel::NoUpdate);
+        scrollTo(cil);
+        return true;
+    }
+    return false;
+}
+
+void SeznamVysledku::z_nab_prycClick()
+{
+    if (model_->rowCount() == 0)
+        return;
+    model_->odeberRadky(vybraneRadky());
+    viewport()->update();
+}
+
+std::vector<int> SeznamVysledku::vybraneRadky() const
+{
+    std::vector<char> vybran(std::size_t(model_->rowCount()), 0);
+    for (const QItemSelectionRange& r : selectionModel()->selection())
+        for (int radek = r.top(); radek <= r.bottom(); ++radek)
+            vybran[std::size_t(radek)] = 1;
+    std::vector<int> radky;
+    for (std::size_t i = 0; i < vybran.size(); ++i)
+        if (vybran[i])
+            radky.push_back(int(i));
+    return radky;
+}
+
+std::int64_t SeznamVysledku::VelikostVybranych() const
+{
+    std::int64_t soucet = 0;
+    for (int radek : vybraneRadky())
+        soucet += model_->polozka(radek).velikost;
+    return soucet;
+}
+
+void SeznamVysledku::keyPressEvent(QKeyEvent* event)
+{
+    const QString text = event->text();
+    const bool prikaz = event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+    if (!prikaz && text.size() == 1 && text.at(0).isPrint() && ListView1KeyPress(text.at(0))) {
+        event->accept();
+        return;
+    }
+    QTreeView::keyPressEvent(event);
+}
+
+void SeznamVysledku::keyboardSearch(const QString&)
+{
+    // The first-letter search of ListView1KeyPress replaces Qt's incremental one.
+}
+
+void SeznamVysledku::focusInEvent(QFocusEvent* event)
+{
+    QTreeView::focusInEvent(event);
+    emit vstup(this);
+}
+
+void SeznamVysledku::mouseMoveEvent(QMouseEvent* event)
+{
+    QTreeView::mouseMoveEvent(event);
+    if (!hasFocus())
+        setFocus(Qt::MouseFocusReason);
+    emit mysNad(this);
+}
+
+} // namespace zrc

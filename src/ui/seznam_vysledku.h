@@ -1,0 +1,65 @@
+#pragma once
+// A result list: the view of one ResultListModel with the list's own behaviour:
+// header-click sorting with a direction shared by all eight lists, type-ahead on
+// the first letter of the name, removal of the selected items from the offer and
+// the size total of the selection.
+
+#include "ui/vysledky_model.h"
+
+#include <QTreeView>
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+namespace zrc {
+
+// The sort direction shared by the eight lists: a click on a new column keeps it,
+// a second click on the same column reverses it. False (descending) at start.
+struct SdileneRazeni {
+    bool RazeniVzestupne = false;
+};
+
+class SeznamVysledku : public QTreeView {
+    Q_OBJECT
+public:
+    // "Not sorted yet": no column has this index.
+    static constexpr int neserazeno = 10;
+
+    SeznamVysledku(ResultListModel* model, SdileneRazeni* razeni, QWidget* parent = nullptr);
+
+    int tag() const { return model_->cislo(); }
+    ResultListModel* modelSeznamu() const { return model_; }
+
+    int SloupecRazeni() const { return sloupecRazeni_; }
+    void nastavSloupecRazeni(int sloupec);
+    // The sort request of a header click; no column only refreshes the header images.
+    void ListView1ColumnClick(std::optional<int> sloupec);
+    // Type-ahead; true when the key found an item and is consumed.
+    bool ListView1KeyPress(QChar znak);
+    // Deletes the selected items from the list (never from the disk).
+    void z_nab_prycClick();
+    // Sum of the sizes of the selected items (64-bit: files may exceed 2 GiB).
+    std::int64_t VelikostVybranych() const;
+    std::vector<int> vybraneRadky() const;
+
+    // The status-bar text while the mouse is over the list.
+    QString hint() const { return statusTip(); }
+    void nastavHint(const QString& text) { setStatusTip(text); }
+
+signals:
+    void vstup(SeznamVysledku* seznam);    // the list received the focus (ListEnter)
+    void mysNad(SeznamVysledku* seznam);   // the mouse moved over it; it has the focus now
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyboardSearch(const QString& search) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+private:
+    ResultListModel* model_;
+    SdileneRazeni* razeni_;
+    std::uint8_t sloupecRazeni_ = 0;
+};
+
+} // namespace zrc

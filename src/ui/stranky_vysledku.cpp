@@ -1,0 +1,132 @@
+#include "ui/stranky_vysledku.h"
+
+#include "ui/hlaseni.h"
+#include "ui/razeni_ini.h"
+
+#include <QTabWidget>
+
+namespace zrc {
+
+StrankyVysledku::StrankyVysledku(QTabWidget* PageControl1, QObject* parent)
+    : QObject(parent), tabs_(PageControl1), uloziste_(std::make_unique<UlozisteVysledku>())
+{
+    for (int tag = 1; tag <= pocetSeznamu; ++tag) {
+        auto* model = new ResultListModel(*uloziste_, tag, this);
+        auto* seznam = new SeznamVysledku(model, &razeni_, tabs_->widget(strankaSeznamu(tag)));
+        seznam->setObjectName(QStringLiteral("ListView%1").arg(tag));
+        modely_[tag - 1] = model;
+        seznamy_[tag - 1] = seznam;
+        connect(model, &QAbstractItemModel::rowsInserted, this,
+                [this, tag](const QModelIndex&, int prvni, int posledni) {
+                    ListInsert(tag, posledni - prvni + 1);
+                });
+        connect(model, &QAbstractItemModel::rowsRemoved, this, [this, tag] { ListDelete(tag); });
+        connect(model, &QAbstractItemModel::modelReset, this, [this, tag] { ListDelete(tag); });
+    }
+    for (int stranka = 1; stranka <= 4; ++stranka)
+        tabs_->setTabVisible(stranka, false);
+}
+
+StrankyVysledku::~StrankyVysledku() = default;
+
+ResultListModel* StrankyVysledku::model(int tag) const
+{
+    return modely_.at(std::size_t(tag - 1));
+}
+
+SeznamVysledku* StrankyVysledku::seznam(int tag) const
+{
+    return seznamy_.at(std::size_t(tag - 1));
+}
+
+SeznamVysledku* StrankyVysledku::AktivniSeznam() const
+{
+    // The focus widget of the window, so that the answer does not depend on
+    // whether the window itself is active at the moment.
+    const QWidget* fokus = tabs_->window()->focusWidget();
+    for (SeznamVysledku* s : seznamy_)
+        if (s == fokus)
+            return s;
+    return seznamy_[0];
+}
+
+bool StrankyVysledku::ZalozkaZobrazena(int tag) const
+{
+    if (tag < 1 || tag > pocetSeznamu)
+        return false;
+    return tabs_->currentIndex() == strankaSeznamu(tag);
+}
+
+void StrankyVysledku::z_nab_prycClick()
+{
+    AktivniSeznam()->z_nab_prycClick();
+}
+
+void StrankyVysledku::vycistiVse()
+{
+    for (ResultListModel* m : modely_)
+        m->zacniVymazani();
+    uloziste_->vycisti();
+    for (ResultListModel* m : modely_)
+        m->ukonciVymazani();
+}
+
+bool StrankyVysledku::strankaViditelna(int stranka) const
+{
+    return tabs_->isTabVisible(stranka);
+}
+
+void StrankyVysledku::zobrazPrvniVysledky()
+{
+    for (int stranka = 1; stranka <= 4; ++stranka) {
+        if (strankaViditelna(stranka)) {
+            tabs_->setCurrentIndex(stranka);
+            emit PageControl1Change();
+            return;
+        }
+    }
+}
+
+int StrankyVysledku::pocetVPari(int tag) const
+{
+    const int levy = 2 * strankaSeznamu(tag) - 1;
+    return model(levy)->rowCount() + model(levy + 1)->rowCount();
+}
+
+void StrankyVysledku::ListInsert(int tag, int vlozeno)
+{
+    // The pair's first item shows its page.
+    if (pocetVPari(tag) == vlozeno)
+        tabs_->setTabVisible(strankaSeznamu(tag), true);
+}
+
+void StrankyVysledku::ListDelete(int tag)
+{
+    if (!tabs_->window()->isVisible())
+        return;   // closing: the pages go with the window
+    const int stranka = strankaSeznamu(tag);
+    if (pocetVPari(tag) > 0 || !strankaViditelna(stranka))
+        return;
+    tabs_->setTabVisible(stranka, false);
+    aktivujPoSkryti();
+}
+
+void StrankyVysledku::aktivujPoSkryti()
+{
+    for (int stranka = 1; stranka <= 4; ++stranka) {
+        if (strankaViditelna(stranka)) {
+            tabs_->setCurrentIndex(stranka);
+            emit PageControl1Change();
+            return;
+        }
+    }
+    tabs_->setCurrentIndex(0);
+    emit PageControl1Change();
+    if (!stavMazani_ || cestaIni_.isEmpty())
+        return;
+    const VysledekZapisu r = zapisStavMazani(cestaIni_, stavMazani_());
+    if (!r)
+        Hlaseni(r.chyba(), DruhHlaseni::Chyba, Tlacitko::OK);   // reported, work goes on
+}
+
+} // namespace zrc

@@ -1,0 +1,68 @@
+#pragma once
+// One result list as a table model over the compact result store. The model owns
+// no copy of the items: a row is the index into the store's vector of the list,
+// and the five texts are formatted in data() for the rows that are painted.
+
+#include "engine/vysledky.h"
+
+#include <QAbstractTableModel>
+#include <span>
+#include <vector>
+
+namespace zrc {
+
+// Header image of a column after a sort request.
+enum class Sipka { Zadna, Dolu, Nahoru };   // NOARROW, ARROWDOWN, ARROWUP
+
+class ResultListModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    ResultListModel(UlozisteVysledku& uloziste, int cislo, QObject* parent = nullptr);
+
+    int cislo() const { return cislo_; }   // the list's Tag, 1..8
+    UlozisteVysledku& uloziste() const { return uloziste_; }
+    const Polozka& polozka(int radek) const;
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation,
+                        int role = Qt::DisplayRole) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+
+    // Appends a batch of items with one row insertion.
+    void pridej(std::span<const NalezenySoubor> soubory);
+    // Removes the given rows (any order, duplicates allowed).
+    void odeberRadky(std::vector<int> radky);
+    // Reorders the store's list by the column's text, locale-aware and
+    // case-sensitive; items with equal texts keep their relative order.
+    void sortuj(Sloupec sloupec, bool vzestupne);
+
+    // Header images: the sorted column shows ARROWDOWN when ascending and
+    // ARROWUP when descending; sloupec -1 clears every column.
+    void nastavSipky(int sloupec, bool vzestupne);
+    Sipka sipka(int sloupec) const;
+
+    // Clearing goes through the owner of the store, which empties all lists and
+    // the shared directory table at once between these two calls.
+    void zacniVymazani();
+    void ukonciVymazani();
+
+private:
+    void odeberRozsahy(const std::vector<int>& radky);
+    void odeberPresReset(const std::vector<int>& radky);
+
+    UlozisteVysledku& uloziste_;
+    int cislo_;
+    int sloupecSipky_ = -1;
+    bool sipkaVzestupne_ = false;
+};
+
+// The sort order of one list by one column: the row indices in their new order.
+// Collation keys are computed once per distinct text (the "typ" and "podadr"
+// columns hold few distinct texts), then the rows are placed by the rank of their
+// key with a stable counting sort.
+std::vector<int> poradiRazeni(const UlozisteVysledku& u, const std::vector<Polozka>& seznam,
+                              Sloupec sloupec, bool vzestupne);
+
+} // namespace zrc
