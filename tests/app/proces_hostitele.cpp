@@ -4,9 +4,12 @@
 
 namespace zrc::test {
 
-ProcesHostitele::ProcesHostitele(const QString& program, const QStringList& arguments)
+ProcesHostitele::ProcesHostitele(const QString& program, const QStringList& arguments,
+                                 const QString& workingDirectory)
     : process_(std::make_unique<QProcess>())
 {
+    if (!workingDirectory.isEmpty())
+        process_->setWorkingDirectory(workingDirectory);
     process_->setProcessChannelMode(QProcess::ForwardedErrorChannel);
     process_->start(program, arguments);
     process_->waitForStarted(10000);

@@ -14,7 +14,8 @@ class ProcesHostitele {
 public:
     // Starts `program` with `arguments`; the environment is the test's own
     // (ZRCADLOVAC_INI and the XDG variables set by the fixture).
-    ProcesHostitele(const QString& program, const QStringList& arguments);
+    ProcesHostitele(const QString& program, const QStringList& arguments,
+                    const QString& workingDirectory = {});
     ~ProcesHostitele();
 
     // The next line of stdout, or nothing when none came within the timeout.

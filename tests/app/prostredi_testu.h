@@ -6,6 +6,14 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <ostream>
+
+// Readable QString values in failure messages.
+inline void PrintTo(const QString& text, std::ostream* os)
+{
+    *os << '"' << text.toStdString() << '"';
+}
+
 namespace zrc::test {
 
 class ProstrediShellu : public ::testing::Test {
