@@ -26,24 +26,54 @@ std::optional<int> dvojcisli(QChar prvni, QChar druhy, bool prvniSmiBytMezera)
     return desitky * 10 + jednotky;
 }
 
-// The limit of one time filter as a date-time, or nothing for a bad time text.
-std::optional<DatumCas> limitFiltru(int rezim, int pocet, int jednotka, const QDate& datum,
-                                    const QString& casText, DatumCas ted)
+DatumCas poslednich(int pocet, int jednotka, DatumCas ted)
 {
-    if (rezim == int(RezimFiltru::ZaPoslednich)) {
-        switch (JednotkaFiltru(jednotka)) {
-        case JednotkaFiltru::Minuty: return ted - pocet / 1440.0;
-        case JednotkaFiltru::Hodiny: return ted - pocet / 24.0;
-        default: return std::floor(ted) - pocet;   // midnight N days ago
-        }
+    switch (JednotkaFiltru(jednotka)) {
+    case JednotkaFiltru::Minuty: return ted - pocet / 1440.0;
+    case JednotkaFiltru::Hodiny: return ted - pocet / 24.0;
+    default: return std::floor(ted) - pocet;   // midnight N days ago
     }
+}
+
+// Date plus the time of a time field, or nothing for a bad time text; an
+// invalid date gives 0, which lies outside the packed range (no limit).
+std::optional<DatumCas> odData(const QDate& datum, const QString& casText)
+{
     const std::optional<QTime> cas = casZTextu(casText);
     if (!cas)
         return std::nullopt;
     if (!datum.isValid())
-        return DatumCas(0);   // outside the packed range: no limit
+        return DatumCas(0);
     return DatumCas(QDate(1899, 12, 30).daysTo(datum))
          + (cas->hour() * 60 + cas->minute()) / 1440.0;
+}
+
+// The limit of one time filter as a date-time, or nothing for a bad time text.
+std::optional<DatumCas> limitFiltru(int rezim, int pocet, int jednotka, const QDate& datum,
+                                    const QString& casText, DatumCas ted)
+{
+    if (rezim == int(RezimFiltru::ZaPoslednich))
+        return poslednich(pocet, jednotka, ted);
+    return odData(datum, casText);
+}
+
+std::int64_t sekundy(DatumCas dny)
+{
+    return std::llround(dny * 86400.0);
+}
+
+// a / b rounded to the nearest whole number, halves to the even one (b > 0).
+int deleniNaSude(std::int64_t a, std::int64_t b)
+{
+    std::int64_t podil = a / b;
+    std::int64_t zbytek = a % b;
+    if (zbytek < 0) {
+        --podil;
+        zbytek += b;
+    }
+    if (2 * zbytek > b || (2 * zbytek == b && podil % 2 != 0))
+        ++podil;
+    return int(podil);
 }
 
 } // namespace
@@ -75,6 +105,27 @@ std::optional<Limity> Dopoctilimit(const NastaveniPorovnani& n, const QDateTime&
     l.LimitSouboru = balenyCasZDatumCasu(*soubory);
     l.UrovenShody = n.SE_Filtr_3;
     return l;
+}
+
+QDateTime odDataZPoslednich(int pocet, int jednotka, const QDateTime& ted)
+{
+    return qDateTimeZDatumCasu(poslednich(pocet, jednotka, datumCasZQDateTime(ted)));
+}
+
+std::optional<int> poslednichZOdData(const QDate& datum, const QString& casText,
+                                     int jednotka, const QDateTime& ted)
+{
+    const std::optional<DatumCas> limit = odData(datum, casText);
+    if (!limit || !datum.isValid())
+        return std::nullopt;
+    const DatumCas nyni = datumCasZQDateTime(ted);
+    // Whole seconds first: the date-times carry floating noise, and a count
+    // exactly halfway (2.5 days) must round by the rule, not by the noise.
+    switch (JednotkaFiltru(jednotka)) {
+    case JednotkaFiltru::Minuty: return deleniNaSude(sekundy(nyni - *limit), 60);
+    case JednotkaFiltru::Hodiny: return deleniNaSude(sekundy(nyni - *limit), 3600);
+    default: return deleniNaSude(sekundy(std::floor(nyni) - *limit), 86400);
+    }
 }
 
 bool VyhovujeSoubor(BalenyCas casSouboru, const Limity& l)
