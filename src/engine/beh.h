@@ -76,7 +76,7 @@ private:
     PrevodCasu prevod_;
     bool casyAdresaru_ = false;         // take directory times while listing
     Omezovac omezovac_;
-    int posledniPrubeh_ = -1;
+    int posledniPrubeh_ = 0;           // the run reports 0 before the passes
     std::string rel_, podadresar_;      // reused per directory
     std::size_t pocetPolozek_ = 0;
 };

@@ -98,10 +98,21 @@ std::time_t localTime(int year, int month, int day, int hour, int minute, int se
     return std::mktime(&tm);
 }
 
+// Trees live in memory when they can: on an ext4 volume mounted with "discard"
+// removing 10 000 directories takes half a minute, on tmpfs a fraction of a second.
+static std::string baseDirectory()
+{
+    if (const char* own = std::getenv("ZRC_TEST_TMPDIR"); own && *own)
+        return own;
+    if (::access("/dev/shm", W_OK | X_OK) == 0)
+        return "/dev/shm";
+    const char* tmp = std::getenv("TMPDIR");
+    return tmp && *tmp ? tmp : "/tmp";
+}
+
 TempTree::TempTree()
 {
-    const char* tmp = std::getenv("TMPDIR");
-    std::string pattern = std::string(tmp && *tmp ? tmp : "/tmp") + "/zrc-test-XXXXXX";
+    std::string pattern = baseDirectory() + "/zrc-test-XXXXXX";
     check(::mkdtemp(pattern.data()) != nullptr, "mkdtemp");
     root_ = pattern;
     // Readable by everybody, so that tests may look at it without privileges.

@@ -1,6 +1,7 @@
 #pragma once
 // Declarative temporary trees for tests: a table of paths with kinds, sizes,
-// modification times and permissions, built under a fresh directory in $TMPDIR
+// modification times and permissions, built under a fresh directory (in
+// $ZRC_TEST_TMPDIR, else /dev/shm, else $TMPDIR or /tmp)
 // and removed again (permissions restored first) when the tree goes.
 //
 //   TempTree t{{file("a/x.txt", 10, localTime(2020, 1, 2, 3, 4, 6))},

@@ -1,0 +1,154 @@
+// zrcadlovac-cli as a user runs it: real trees, real process, exact output.
+
+#include "support/temp_tree.h"
+
+#include <QJsonDocument>
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QProcess>
+#include <gtest/gtest.h>
+
+namespace zrc {
+namespace {
+
+using test::dir;
+using test::file;
+using test::localTime;
+using test::TempTree;
+
+struct Vysledek {
+    int kod = -1;
+    std::string out, err;
+};
+
+class CliTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        // Local time decides the packed times and the date column.
+        setenv("TZ", "Europe/Prague", 1);
+        tzset();
+    }
+
+    Vysledek spust(QStringList argumenty) const
+    {
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("TZ", "Europe/Prague");
+        p.setProcessEnvironment(env);
+        p.start(QStringLiteral(ZRC_CLI_PATH), argumenty);
+        EXPECT_TRUE(p.waitForFinished(60000));
+        return {p.exitCode(), p.readAllStandardOutput().toStdString(),
+                p.readAllStandardError().toStdString()};
+    }
+
+    void naplnStromy()
+    {
+        const std::time_t t = localTime(2026, 12, 6, 9, 5, 3);
+        a.add({file("Docs/Img/Obrázek.PNG", 2048, t), file("readme", 10, t),
+               file("velky.txt", 100, localTime(2026, 12, 6)), file(".profile", 3, t),
+               file("stary.bak", 1, localTime(2001, 1, 1))});
+        b.add({dir("Docs/Img"), file("readme", 10, t - 60), file("velky.txt", 50, localTime(2026, 12, 6)),
+               file("jen2", 0, t)});
+    }
+
+    TempTree a, b;
+};
+
+TEST_F(CliTest, TsvPresneARadkyPoSeznamech)
+{
+    naplnStromy();
+    const Vysledek v = spust({"--format", "tsv", a.qroot(), b.qroot()});
+    EXPECT_EQ(v.kod, 1);
+    // 09:05:03 shows as 09:05:02: times have 2-second steps.
+    EXPECT_EQ(v.out,
+              "1\t\tprofile\t2026.12.06 09:05:02\t3\t\n"
+              "1\tstary\tbak\t2001.01.01\t1\t\n"
+              "1\tobrázek\tpng\t2026.12.06 09:05:02\t2048\tdocs/img/\n"
+              "2\tjen2\t\t2026.12.06 09:05:02\t0\t\n"
+              "3\treadme\t\t2026.12.06 09:05:02\t10\t\n"
+              "5\tvelky\ttxt\t2026.12.06\t100\t\n"
+              "8\tvelky\ttxt\t2026.12.06\t50\t\n");
+    EXPECT_EQ(v.err, "");
+}
+
+struct PripadVoleb {
+    const char* nazev;
+    QStringList volby;
+    std::string ocekavane;
+};
+
+class CliVolby : public CliTest, public testing::WithParamInterface<PripadVoleb> {};
+
+std::string seznamyACesty(const std::string& tsv)
+{
+    // "N podadr+název" per line, enough to see which items a set of options keeps.
+    std::string r;
+    std::size_t pos = 0;
+    while (pos < tsv.size()) {
+        const std::size_t konec = tsv.find('\n', pos);
+        const QStringList sloupce = QString::fromStdString(tsv.substr(pos, konec - pos)).split('\t');
+        r += (sloupce[0] + " " + sloupce[5] + sloupce[1] + (sloupce[2].isEmpty() ? "" : "." + sloupce[2]) + "\n").toStdString();
+        pos = konec + 1;
+    }
+    return r;
+}
+
+TEST_P(CliVolby, VolbyMapujiNaNastaveni)
+{
+    naplnStromy();
+    QStringList argumenty = GetParam().volby;
+    argumenty << "--format" << "tsv" << a.qroot() << b.qroot();
+    const Vysledek v = spust(argumenty);
+    EXPECT_EQ(seznamyACesty(v.out), GetParam().ocekavane) << v.err;
+}
+
+INSTANTIATE_TEST_SUITE_P(Pripady, CliVolby, testing::Values(
+    PripadVoleb{"Rozsah1", {"--scope", "1"}, "1 .profile\n1 stary.bak\n1 docs/img/obrázek.png\n3 readme\n5 velky.txt\n"},
+    PripadVoleb{"Rozsah2", {"--scope", "2"}, "2 jen2\n8 velky.txt\n"},
+    PripadVoleb{"Vynechane", {"--exclude", "BAK,png"}, "1 .profile\n2 jen2\n3 readme\n5 velky.txt\n8 velky.txt\n"},
+    PripadVoleb{"SouboryPoDatu", {"--files-since", "2026-12-06T09:00"}, "1 .profile\n1 docs/img/obrázek.png\n2 jen2\n3 readme\n5 velky.txt\n8 velky.txt\n"},
+    PripadVoleb{"CasovyFiltrIVelikosti", {"--files-since", "2026-12-06T09:00", "--time-filter-sizes"}, "1 .profile\n1 docs/img/obrázek.png\n2 jen2\n3 readme\n"},
+    PripadVoleb{"HloubkaJedna", {"--same-subdirs1", "no", "--depth-match", "1"}, "1 .profile\n1 stary.bak\n1 docs/img/obrázek.png\n2 jen2\n3 readme\n5 velky.txt\n8 velky.txt\n"},
+    PripadVoleb{"JednoVlakno", {"--threads", "1", "--scope", "2"}, "2 jen2\n8 velky.txt\n"}),
+    [](const testing::TestParamInfo<PripadVoleb>& i) { return std::string(i.param.nazev); });
+
+TEST_F(CliTest, BezRozdiluKodNula)
+{
+    a.add({file("x", 1, localTime(2020, 1, 1))});
+    b.add({file("x", 1, localTime(2020, 1, 1))});
+    const Vysledek v = spust({a.qroot(), b.qroot()});
+    EXPECT_EQ(v.kod, 0);
+    EXPECT_EQ(v.out, "Nové, nebo změněné soubory vyhovující zadanému filtru nejsou nalezeny.\n");
+    EXPECT_EQ(spust({"--format", "tsv", a.qroot(), b.qroot()}).out, "");
+}
+
+TEST_F(CliTest, ChybyKodDvaSeZpravouSystemu)
+{
+    Vysledek v = spust({a.qroot() + "/nic", b.qroot()});
+    EXPECT_EQ(v.kod, 2);
+    EXPECT_EQ(v.err, "Adresář číslo 1 neexistuje!! Nutno znovu zadat\n");
+    EXPECT_EQ(v.out, "");
+    v = spust({a.qroot(), a.qroot()});
+    EXPECT_EQ(v.kod, 2);
+    EXPECT_EQ(v.err, "Nelze porovnat stejné adresáře!!\n");
+    EXPECT_EQ(spust({"--scope", "3", a.qroot(), b.qroot()}).kod, 2);
+    EXPECT_EQ(spust({"--files-since", "včera", a.qroot(), b.qroot()}).kod, 2);
+    EXPECT_EQ(spust({a.qroot()}).kod, 2);
+}
+
+TEST_F(CliTest, JsonJePlatny)
+{
+    naplnStromy();
+    const Vysledek v = spust({"--format", "json", a.qroot(), b.qroot()});
+    QJsonParseError chyba;
+    const QJsonDocument d = QJsonDocument::fromJson(QByteArray::fromStdString(v.out), &chyba);
+    ASSERT_EQ(chyba.error, QJsonParseError::NoError) << v.out;
+    const QJsonObject prvni = d.object()["lists"].toArray()[0].toObject();
+    EXPECT_EQ(prvni["page"].toString(), QStringLiteral("NOVÉ"));
+    EXPECT_EQ(prvni["items"].toArray()[2].toObject()["path"].toString(), QStringLiteral("Docs/Img/Obrázek.PNG"));
+    EXPECT_EQ(prvni["items"].toArray()[2].toObject()["size"].toInt(), 2048);
+}
+
+} // namespace
+} // namespace zrc

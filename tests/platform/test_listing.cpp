@@ -1,0 +1,70 @@
+// The listing layer on real directories: big directories, entry types, links.
+
+#include "platform/listing.h"
+#include "support/temp_tree.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <set>
+
+namespace zrc::platform {
+namespace {
+
+using test::TempTree;
+
+std::set<std::string> jmena(const RawListing& l)
+{
+    std::set<std::string> s;
+    for (const RawEntry& e : l.entries)
+        s.insert(std::string(l.name(e), e.length));
+    return s;
+}
+
+TEST(ListingTest, VelkyAdresarPresViceBloku)
+{
+    // 3 000 names of 120 bytes need several 64 KiB getdents64 blocks.
+    std::vector<test::Entry> e;
+    for (int i = 0; i < 3000; ++i)
+        e.push_back(test::file(std::string(110, 'x') + std::to_string(1000000 + i)));
+    TempTree t(e);
+    std::error_code ec;
+    const DirectoryHandle d = openDirectory(t.root().c_str(), FollowLinks::Yes, ec);
+    ASSERT_TRUE(d.valid()) << ec.message();
+    RawListing l;
+    std::vector<char> buffer;
+    ASSERT_FALSE(readDirectory(d.fd(), l, buffer));
+    EXPECT_EQ(l.entries.size(), 3000u);
+    EXPECT_EQ(jmena(l).size(), 3000u);
+    EXPECT_EQ(jmena(l).count("."), 0u);
+}
+
+TEST(ListingTest, TypyAOdkazy)
+{
+    TempTree t{test::file("f", 5), test::dir("d"), test::symlink("l", "f"),
+               test::symlink("ld", "d"), test::fifo("p")};
+    std::error_code ec;
+    const DirectoryHandle d = openDirectory(t.root().c_str(), FollowLinks::Yes, ec);
+    RawListing l;
+    std::vector<char> buffer;
+    ASSERT_FALSE(readDirectory(d.fd(), l, buffer));
+    EXPECT_EQ(jmena(l), (std::set<std::string>{"f", "d", "l", "ld", "p"}));
+
+    const auto odkaz = statAt(d.fd(), "l", FollowLinks::No);
+    ASSERT_TRUE(odkaz);
+    EXPECT_EQ(odkaz->type, EntryType::Symlink);
+    const auto cil = statAt(d.fd(), "l", FollowLinks::Yes);
+    ASSERT_TRUE(cil);
+    EXPECT_EQ(cil->type, EntryType::Regular);
+    EXPECT_EQ(cil->size, 5);
+    EXPECT_FALSE(statAt(d.fd(), "nic", FollowLinks::No));
+
+    EXPECT_FALSE(openDirectory(t.path("ld").c_str(), FollowLinks::No, ec).valid());
+    EXPECT_TRUE(openDirectory(t.path("ld").c_str(), FollowLinks::Yes, ec).valid());
+    EXPECT_TRUE(isDirectory(t.path("ld").c_str()));
+    EXPECT_FALSE(isDirectory(t.path("f").c_str()));
+    EXPECT_FALSE(isDirectory(""));
+}
+
+} // namespace
+} // namespace zrc::platform
