@@ -3,50 +3,32 @@
 
 #include "settings/ini_soubor.h"
 #include "settings/seznamy.h"
+#include "support/temp_tree.h"
 #include "ui/beh_porovnani.h"
 #include "ui/hlaseni.h"
 #include "ui/stranky_vysledku.h"
 
-#include <QDir>
-#include <QFile>
 #include <QLabel>
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
-#include <utime.h>
 
 namespace zrc {
 namespace {
 
-constexpr std::time_t starsi = 1577869200;   // 2020-01-01 09:00 UTC
-constexpr std::time_t novejsi = starsi + 3600;
+using test::file;
+using test::TempTree;
 
-struct Soubor {
-    const char* cesta;   // relative to the side's directory
-    int velikost;
-    std::time_t cas;
-};
-
-void vytvor(const QString& zaklad, std::initializer_list<Soubor> soubory)
-{
-    for (const Soubor& s : soubory) {
-        const QString cesta = zaklad + "/" + QString::fromUtf8(s.cesta);
-        QDir().mkpath(QFileInfo(cesta).path());
-        QFile f(cesta);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(QByteArray(s.velikost, 'x'));
-        f.close();
-        const utimbuf t{s.cas, s.cas};
-        ASSERT_EQ(utime(QFile::encodeName(cesta).constData(), &t), 0);
-    }
-}
+const std::time_t starsi = test::localTime(2020, 1, 1, 9, 0, 0);
+const std::time_t novejsi = test::localTime(2020, 1, 1, 10, 0, 0);
 
 class BehTest : public ::testing::Test {
 protected:
+    TempTree strom1, strom2;
     QTemporaryDir tmp;
-    QString adr1 = tmp.filePath("jedna");
-    QString adr2 = tmp.filePath("dva");
+    QString adr1 = strom1.qroot();
+    QString adr2 = strom2.qroot();
     QString ini = tmp.filePath("zrcadlovac.ini");
     QTabWidget tabs;
     std::unique_ptr<StrankyVysledku> stranky;
@@ -59,8 +41,6 @@ protected:
 
     void SetUp() override
     {
-        QDir().mkpath(adr1);
-        QDir().mkpath(adr2);
         for (const char* t : {"Nastavení", "NOVÉ", "NOVĚJŠÍ", "VĚTŠÍ", "MENŠÍ"})
             tabs.addTab(new QLabel, QString::fromUtf8(t));
         stranky = std::make_unique<StrankyVysledku>(&tabs);
@@ -97,8 +77,8 @@ protected:
 
 TEST_F(BehTest, FillsTheListsShowsTheirPagesAndEndsIdle)
 {
-    vytvor(adr1, {{"jen1.txt", 1, starsi}, {"sub/Novy.DAT", 2, novejsi}, {"vetsi.bin", 9, starsi}});
-    vytvor(adr2, {{"jen2", 3, starsi}, {"sub/Novy.DAT", 2, starsi}, {"vetsi.bin", 4, starsi}});
+    strom1.add({file("jen1.txt", 1, starsi), file("sub/Novy.DAT", 2, novejsi), file("vetsi.bin", 9, starsi)});
+    strom2.add({file("jen2", 3, starsi), file("sub/Novy.DAT", 2, starsi), file("vetsi.bin", 4, starsi)});
     IniZapisCislo(ini, u"Serazeni", u"podle", 1);
     QSignalSpy historie(beh.get(), &BehPorovnani::pridejDoHistorie);
     QSignalSpy overeno(beh.get(), &BehPorovnani::overeno);
@@ -131,7 +111,7 @@ TEST_F(BehTest, FillsTheListsShowsTheirPagesAndEndsIdle)
 
 TEST_F(BehTest, ConfiguredSortOrdersSizesAsText)
 {
-    vytvor(adr1, {{"a", 999, starsi}, {"b", 1000, starsi}, {"c", 20, starsi}});
+    strom1.add({file("a", 999, starsi), file("b", 1000, starsi), file("c", 20, starsi)});
     IniZapisCislo(ini, u"Serazeni", u"podle", 4);
     IniZapisCislo(ini, u"Serazeni", u"typ", 1);
     EXPECT_EQ(probehni(zadani()), KonecBehu::Dokonceno);
@@ -142,8 +122,8 @@ TEST_F(BehTest, ConfiguredSortOrdersSizesAsText)
 
 TEST_F(BehTest, NothingFoundIsReportedAndTheSettingsPageStays)
 {
-    vytvor(adr1, {{"same", 5, starsi}});
-    vytvor(adr2, {{"same", 5, starsi}});
+    strom1.add({file("same", 5, starsi)});
+    strom2.add({file("same", 5, starsi)});
     beh->nastavNepridavat(true);
     QSignalSpy historie(beh.get(), &BehPorovnani::pridejDoHistorie);
     EXPECT_EQ(probehni(zadani()), KonecBehu::Dokonceno);
@@ -154,7 +134,7 @@ TEST_F(BehTest, NothingFoundIsReportedAndTheSettingsPageStays)
 
 TEST_F(BehTest, ValidationFailureLeavesListsAndRecentDirectoriesAlone)
 {
-    vytvor(adr1, {{"a", 1, starsi}});
+    strom1.add({file("a", 1, starsi)});
     ASSERT_EQ(probehni(zadani()), KonecBehu::Dokonceno);
     zpravy.clear();
     EXPECT_EQ(probehni(zadani(adr1, adr1)), KonecBehu::Neplatny);
@@ -164,11 +144,13 @@ TEST_F(BehTest, ValidationFailureLeavesListsAndRecentDirectoriesAlone)
     EXPECT_EQ(NactiDoComboBoxu(ini, u"Adresar1").size(), 1);
 }
 
-TEST_F(BehTest, StopMakesTheWindowIdleAtOnceAndKeepsWhatWasFound)
+TEST_F(BehTest, StopMakesTheWindowIdleAtOnceAndANewRunComparesInFull)
 {
+    std::vector<test::Entry> soubory;
     for (int d = 0; d < 20; ++d)
         for (int f = 0; f < 50; ++f)
-            vytvor(adr1, {{QStringLiteral("d%1/f%2").arg(d).arg(f).toUtf8().constData(), 1, starsi}});
+            soubory.push_back(file("d" + std::to_string(d) + "/f" + std::to_string(f), 1, starsi));
+    strom1.add(soubory);
     ZadaniBehu z = zadani();
     z.nastaveni.ChB_adresar1 = false;   // walk the subdirectories missing on side 2
     QSignalSpy rezim(beh.get(), &BehPorovnani::behZmenen);
@@ -187,6 +169,27 @@ TEST_F(BehTest, StopMakesTheWindowIdleAtOnceAndKeepsWhatWasFound)
     // A new run after the stop compares in full.
     EXPECT_EQ(probehni(z), KonecBehu::Dokonceno);
     EXPECT_EQ(stranky->model(1)->rowCount(), 1000);
+}
+
+TEST_F(BehTest, StopAfterTheFirstItemsKeepsThemUnsortedAndRecordsNothing)
+{
+    strom1.add({file("b", 1, starsi), file("a", 1, starsi), file("c", 1, starsi)});
+    IniZapisCislo(ini, u"Serazeni", u"podle", 1);
+    QSignalSpy historie(beh.get(), &BehPorovnani::pridejDoHistorie);
+    QSignalSpy konec(beh.get(), &BehPorovnani::dokonceno);
+    const ZadaniBehu z = zadani();
+    // "&Stop" pressed while the first batch is being shown.
+    QObject::connect(stranky->model(1), &QAbstractItemModel::rowsInserted, beh.get(),
+                     [&] { if (beh->bezi()) beh->Button4Click(z); });
+    beh->Button4Click(z);
+    ASSERT_TRUE(konec.wait(20000));
+    EXPECT_EQ(konec.at(0).at(0).value<KonecBehu>(), KonecBehu::Zastaveno);
+    EXPECT_EQ(sloupec(1, 0), (std::vector<QString>{"a", "b", "c"}));   // byte order of the walk
+    EXPECT_EQ(stranky->seznam(1)->SloupecRazeni(), 0);                  // no configured sort
+    EXPECT_TRUE(stranky->seznam(1)->hint().isEmpty());
+    EXPECT_EQ(tabs.currentIndex(), 0);
+    EXPECT_EQ(historie.count(), 0);
+    EXPECT_TRUE(zpravy.isEmpty());
 }
 
 } // namespace
