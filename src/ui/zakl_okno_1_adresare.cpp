@@ -1,0 +1,89 @@
+// The two directory fields: status text while they are edited, the directory
+// chooser, creating the typed directory, and files or directories dropped
+// from the file manager onto the "Adresář 1:" / "Adresář 2:" groups.
+#include "ui/zakl_okno_1.h"
+#include "ui/hlaseni.h"
+#include "ui/zakl_okno_1_pomoc.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QStatusBar>
+#include <QToolButton>
+
+namespace zrc {
+
+void TForm1::propojAdresare()
+{
+    for (int strana : {1, 2}) {
+        QComboBox* combo = adresar(strana);
+        combo->installEventFilter(this);
+        combo->lineEdit()->installEventFilter(this);
+        connect(strana == 1 ? BBOpen1 : BBOpen2, &QToolButton::clicked, this, [this, strana] { BBOpenClick(strana); });
+        connect(strana == 1 ? BBNew11 : BBNew2, &QToolButton::clicked, this, [this, strana] { BBNewClick(strana); });
+        pridejCilPusteni(strana == 1 ? GroupBox2 : GroupBox7,
+                         [this, strana](const QStringList& cesty) { adresarFileDropDrop(strana, cesty); });
+    }
+}
+
+void TForm1::adresarEnter(int strana)
+{
+    statusBar()->showMessage(strana == 1 ? QStringLiteral("Zadej adresář číslo 1 nebo použij výběr")
+                                         : QStringLiteral("Zadej adresář číslo 2 nebo použij výběr"));
+}
+
+void TForm1::adresarExit()
+{
+    statusBar()->clearMessage();
+}
+
+// The chooser opens at the field's directory (the current directory when the
+// text names none); the chosen directory is taken as it is, letter case kept.
+void TForm1::BBOpenClick(int strana)
+{
+    QComboBox* combo = adresar(strana);
+    const QString text = combo->currentText();
+    const QString start = !text.isEmpty() && QFileInfo(text).isDir() ? text : QDir::currentPath();
+    const QString vybrany = QFileDialog::getExistingDirectory(this, QString(), start, QFileDialog::ShowDirsOnly);
+    if (!vybrany.isEmpty())
+        combo->setEditText(vybrany);
+}
+
+void TForm1::BBNewClick(int strana)
+{
+    const QString d = adresar(strana)->currentText();
+    if (!d.isEmpty() && QFileInfo(d).isDir()) {
+        Hlaseni(QStringLiteral("Adresář ") + d + QStringLiteral(" již existuje"), DruhHlaseni::Informace, Tlacitko::OK);
+        return;
+    }
+    if (d.isEmpty()) {
+        Hlaseni(QStringLiteral("Unable to create directory"), DruhHlaseni::Chyba, Tlacitko::OK);
+        return;
+    }
+    QDir().mkpath(d);   // all missing parents; a trailing "/" changes nothing
+    if (QFileInfo(d).isDir())
+        Hlaseni(QStringLiteral("Adresář ") + d + QStringLiteral(" vytvořen"), DruhHlaseni::Informace, Tlacitko::OK);
+    else
+        Hlaseni(QStringLiteral("Adresář ") + d + QStringLiteral(" nelze vytvořit"), DruhHlaseni::Varovani,
+                Tlacitko::OK);
+}
+
+// The first dropped item: a directory is taken whole, anything else gives its
+// directory part with the trailing "/" (empty when it has none).
+void TForm1::adresarFileDropDrop(int strana, const QStringList& soubory)
+{
+    if (soubory.isEmpty())
+        return;
+    const QString& f = soubory.first();
+    QString text;
+    if (QFileInfo(f).isDir())
+        text = f;
+    else if (const qsizetype lomitko = f.lastIndexOf(QLatin1Char('/')); lomitko >= 0)
+        text = f.left(lomitko + 1);
+    adresar(strana)->setEditText(text);
+}
+
+} // namespace zrc

@@ -1,0 +1,159 @@
+// The command map: PopupMenu1 on the result lists (its shortcuts act while a
+// list has the focus) and PopupMenu2, never shown, whose shortcuts act from
+// every control of the window.
+#include "ui/zakl_okno_1.h"
+#include "ui/seznam_vysledku.h"
+#include "ui/stranky_vysledku.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QKeyEvent>
+#include <QMenu>
+
+namespace zrc {
+
+namespace {
+
+struct PolozkaMenu {
+    const char* jmeno;
+    const char* popis;
+    QKeySequence zkratka;
+};
+
+QAction* vytvorAkci(QObject* vlastnik, const PolozkaMenu& p)
+{
+    auto* a = new QAction(QString::fromUtf8(p.popis), vlastnik);
+    a->setObjectName(QString::fromUtf8(p.jmeno));
+    a->setShortcut(p.zkratka);
+    return a;
+}
+
+// A submenu with ten hidden items (vyber1..vyber10, pryc1..pryc10) that get
+// their captions from the marking types when the menu opens.
+QMenu* menuTypu(QMenu* rodic, const char* jmeno, const char* popis, const char* polozka)
+{
+    auto* m = rodic->addMenu(QString::fromUtf8(popis));
+    m->menuAction()->setObjectName(QString::fromUtf8(jmeno));
+    for (int i = 1; i <= 10; ++i) {
+        auto* a = m->addAction(QString());
+        a->setObjectName(QStringLiteral("%1%2").arg(QString::fromUtf8(polozka)).arg(i));
+        a->setVisible(false);
+    }
+    return m;
+}
+
+} // namespace
+
+QAction* TForm1::akce(const QString& jmeno) const
+{
+    return findChild<QAction*>(jmeno);
+}
+
+void TForm1::vytvorMenu()
+{
+    vytvorPopupMenu1();
+    vytvorPopupMenu2();
+}
+
+void TForm1::vytvorPopupMenu1()
+{
+    PopupMenu1 = new QMenu(this);
+    PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
+    auto* m = PopupMenu1;
+    QList<QAction*> sezkratkou;
+    auto pridej = [&](QMenu* menu, const PolozkaMenu& p) {
+        QAction* a = vytvorAkci(this, p);
+        menu->addAction(a);
+        if (!p.zkratka.isEmpty())
+            sezkratkou << a;
+        return a;
+    };
+    auto* dle1 = m->addMenu(QStringLiteral("označ dle &aktivního"));
+    dle1->menuAction()->setObjectName(QStringLiteral("dleaktivnho1"));
+    pridej(dle1, {"DleVShodnyTyp", "všechny stejného &typu", QKeySequence(Qt::CTRL | Qt::Key_T)});
+    pridej(dle1, {"DleVShodnyAdr", "všechny ve stejném a&dresáři", QKeySequence(Qt::CTRL | Qt::Key_D)});
+    menuTypu(m, "MOZNAC", "&označ", "vyber");
+    pridej(m, {"MOznVseVAdr", "označ vše v ..", QKeySequence(Qt::CTRL | Qt::Key_P)});
+    m->addSeparator();
+    auto* dle2 = m->addMenu(QStringLiteral("odznač dle aktivního"));
+    dle2->menuAction()->setObjectName(QStringLiteral("dleaktivnho2"));
+    pridej(dle2, {"DleVShodnyTypNe", "všechny shodného &typu", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_T)});
+    pridej(dle2, {"DleVShodnyAdrNe", "všechny ve stejném a&dresáři", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_D)});
+    menuTypu(m, "MODZNAC", "o&dznač", "pryc");
+    pridej(m, {"MOdznVseVAdr", "odznač vše v ..", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P)})->setData(1);
+    m->addSeparator();
+    auto* pryc = pridej(m, {"z_nab_pryc", "označené pryč z nab.", QKeySequence(Qt::Key_Delete)});
+    pryc->setStatusTip(QStringLiteral("odstraní vybrané soubory z nabídky"));
+    connect(pryc, &QAction::triggered, this, [this] { stranky_->z_nab_prycClick(); });
+    m->addSeparator();
+    pridej(m, {"alt_pryc", "starší verzi odstraň", {}});
+    m->addSeparator();
+    pridej(m, {"MKopiruj", "vybrané zkopíruj do ..", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F5)})->setData(6);
+    pridej(m, {"MPresun", "vybrané přesuň do ..", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F6)})->setData(3);
+    m->addSeparator();
+    pridej(m, {"info", "soubor - &informace", QKeySequence(Qt::CTRL | Qt::Key_I)});
+
+    // Marking, the file operations and the information dialog are not part of
+    // the program yet: their entries are shown but cannot be chosen.
+    for (const char* jmeno : {"DleVShodnyTyp", "DleVShodnyAdr", "MOznVseVAdr", "DleVShodnyTypNe", "DleVShodnyAdrNe",
+                              "MOdznVseVAdr", "alt_pryc", "MKopiruj", "MPresun", "info"})
+        akce(QString::fromUtf8(jmeno))->setEnabled(false);
+    for (const char* jmeno : {"MOZNAC", "MODZNAC"})
+        akce(QString::fromUtf8(jmeno))->setEnabled(false);
+
+    for (int tag = 1; tag <= 8; ++tag) {
+        SeznamVysledku* s = stranky_->seznam(tag);
+        for (QAction* a : sezkratkou) {
+            a->setShortcutContext(Qt::WidgetShortcut);
+            s->addAction(a);
+        }
+        connect(s, &QWidget::customContextMenuRequested, this,
+                [this, s](const QPoint& p) { PopupMenu1->popup(s->viewport()->mapToGlobal(p)); });
+    }
+}
+
+void TForm1::vytvorPopupMenu2()
+{
+    PopupMenu2 = new QMenu(this);
+    PopupMenu2->setObjectName(QStringLiteral("PopupMenu2"));
+    auto pridej = [&](const PolozkaMenu& p) {
+        QAction* a = vytvorAkci(this, p);
+        a->setShortcutContext(Qt::WindowShortcut);
+        PopupMenu2->addAction(a);
+        addAction(a);   // the window's own shortcuts, whatever has the focus
+        return a;
+    };
+    connect(pridej({"PopDalsiOkno", "další okno", QKeySequence(Qt::CTRL | Qt::Key_O)}), &QAction::triggered, this,
+            &TForm1::PopDalsiOknoClick);
+    connect(pridej({"PopMaximalizuj", "maximalizuj", QKeySequence(Qt::CTRL | Qt::Key_M)}), &QAction::triggered,
+            this, &TForm1::PopMaximalizujClick);
+    const QKeySequence zkratkyBB[pocetAkci] = {
+        QKeySequence(Qt::CTRL | Qt::Key_A), QKeySequence(Qt::Key_F5),           QKeySequence(Qt::Key_F6),
+        QKeySequence(Qt::Key_F8),           QKeySequence(Qt::CTRL | Qt::Key_F5), QKeySequence(Qt::CTRL | Qt::Key_F6)};
+    for (int tag = 1; tag <= pocetAkci; ++tag) {
+        const QByteArray jmeno = tag == 1 ? "MPBB1" : "MBB" + QByteArray::number(tag);
+        const QByteArray popis = "BB" + QByteArray::number(tag);
+        QAction* a = pridej({jmeno.constData(), popis.constData(), zkratkyBB[tag - 1]});
+        a->setData(tag);
+        connect(a, &QAction::triggered, this, [this, tag] { MPBB1Click(tag); });
+    }
+    // Paging through the history is not part of the program yet; without an
+    // enabled action the keys keep their usual meaning in the focused control.
+    pridej({"MBHistoriePredchozi", "HistoriePredchozi", QKeySequence(Qt::CTRL | Qt::Key_Left)})->setEnabled(false);
+    pridej({"MBHistorieDalsi", "HistorieDalsi", QKeySequence(Qt::CTRL | Qt::Key_Right)})->setEnabled(false);
+    connect(pridej({"MBHistoriePridani", "HistoriePridavani", QKeySequence(Qt::CTRL | Qt::Key_H)}),
+            &QAction::triggered, this, [this] { ChBHNepridavat->toggle(); });
+}
+
+// A control that wants a key for itself (Ctrl+A or Ctrl+Left in an edit box)
+// asks first; the window's own shortcuts win, as they do in every control.
+bool prebiraZkratku(const QWidget& okno, const QKeyEvent& e)
+{
+    const QKeySequence klavesa(e.keyCombination());
+    for (QAction* a : okno.actions())
+        if (a->isEnabled() && a->shortcut() == klavesa)
+            return true;
+    return false;
+}
+
+} // namespace zrc

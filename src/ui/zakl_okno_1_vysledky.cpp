@@ -1,0 +1,181 @@
+// The four result pages with their paired lists, the action panel PAkce and
+// the handlers that follow the active list and page.
+#include "ui/zakl_okno_1.h"
+#include "ui/zakl_okno_1_pomoc.h"
+#include "ui/about.h"
+#include "ui/umisteni.h"
+#include "ui/seznam_vysledku.h"
+#include "ui/stranky_vysledku.h"
+
+#include <QCheckBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QSplitter>
+#include <QTabWidget>
+#include <QTimer>
+
+namespace zrc {
+
+std::array<int, pocetAkci> tagyAkci(int t)
+{
+    // NOVÉ/NOVĚJŠÍ copy (1) and move (3); VĚTŠÍ/MENŠÍ copy and move with the
+    // twin item (4, 5); delete (2) everywhere.
+    const bool dvojice = t >= 5;
+    const int kopie = 10 * t + (dvojice ? 4 : 1);
+    const int presun = 10 * t + (dvojice ? 5 : 3);
+    return {t, kopie, presun, 10 * t + 2, -kopie, -presun};
+}
+
+void TForm1::vytvorVysledky()
+{
+    // Page 1 "NOVÉ" and page 3 "VĚTŠÍ" have a splitter the user can drag; on
+    // the two others the boundary moves only with the active list.
+    for (int stranka = 1; stranka <= 4; ++stranka) {
+        auto* rozdelovac = new QSplitter(Qt::Horizontal, stranky[stranka - 1]);
+        rozdelovac->setObjectName(QStringLiteral("RxSplitter%1").arg(stranka));
+        rozdelovac->setHandleWidth(1);
+        rozdelovac->setChildrenCollapsible(false);
+        auto* vlevo = stranky_->seznam(2 * stranka - 1);
+        auto* vpravo = stranky_->seznam(2 * stranka);
+        rozdelovac->addWidget(vlevo);
+        rozdelovac->addWidget(vpravo);
+        rozdelovac->setStretchFactor(1, 1);
+        rozdelovac->setSizes({310, 310});
+        if (stranka == 2 || stranka == 4)
+            rozdelovac->handle(1)->setEnabled(false);
+        auto* vrstva = new QHBoxLayout(stranky[stranka - 1]);
+        vrstva->setContentsMargins(0, 0, 0, 0);
+        vrstva->addWidget(rozdelovac);
+        rozdelovace[stranka - 1] = rozdelovac;
+        for (auto* seznam : {vlevo, vpravo}) {
+            seznam->setContextMenuPolicy(Qt::CustomContextMenu);
+            seznam->setDragEnabled(true);
+            connect(seznam, &SeznamVysledku::vstup, this, [this](SeznamVysledku* s) { UpravVelikostList(s->tag()); });
+            connect(seznam, &SeznamVysledku::mysNad, this, [this](SeznamVysledku* s) { UpravVelikostList(s->tag()); });
+            skalovani_.pismo(seznam, pismo(DruhPisma::Okno));
+            // Column widths follow the window size; the user may still drag them.
+            seznam->header()->setStretchLastSection(false);
+        }
+    }
+    connect(stranky_, &StrankyVysledku::PageControl1Change, this, &TForm1::PageControl1Change);
+}
+
+void TForm1::vytvorPAkce()
+{
+    auto& s = skalovani_;
+    s.vyska(PAkce, 50);
+    CBMazPodAdr = new QCheckBox(QStringLiteral("mazat prázdné podadresáře do úrovně:"), PAkce);
+    s.umisti(CBMazPodAdr, {80, 8, 249, 17});
+    CBMazPodAdr->setChecked(true);
+    nastavHint(CBMazPodAdr, QStringLiteral("|nastavení zda při přesunutí a odstranění mazat prázdné adresáře až do úrovně podadresářů"));
+    SEMazUroven = new QSpinBox(PAkce);
+    SEMazUroven->setRange(0, 99999);
+    s.umisti(SEMazUroven, {312, 2, 60, 24});
+    nastavHint(SEMazUroven, QStringLiteral("|zadej počet úrovní"));
+    SEMazUroven->raise();   // the check box's design width runs under it
+    MazUrovenVzor = new QLabel(PAkce);
+    s.umisti(MazUrovenVzor, {384, 8, 233, 14});
+    nastavHint(MazUrovenVzor, QStringLiteral("příklad neodstraňovaných prázdných podadresářů"));
+    const char* popisky[pocetAkci][2] = {
+        {"vybrat vše (Ctrl+A)", "výběr všech souborů v aktivním seznamu"},
+        {"kopírovat (F5)", "kopírování vybraných souborů do cílového adresáře"},
+        {"přesunout (F6)", "přesunutí vybraných souborů do cílového adresáře"},
+        {"odstranit (F8)", "odstranění vybraných souborů"},
+        {"kop.pův. (Ctrl+F5)", "nahrazení vybraných souborů kopií z cílového adresáře"},
+        {"přes.pův. (Ctrl+F6)", "nahrazení vybraných souborů přesunem z cílového adresáře"},
+    };
+    for (int i = 0; i < pocetAkci; ++i) {
+        auto* b = new QPushButton(QString::fromUtf8(popisky[i][0]), PAkce);
+        b->setObjectName(QStringLiteral("BB%1").arg(i + 1));
+        s.umisti(b, {5 + 104 * i, 28, 103, 20});
+        nastavHint(b, QString::fromUtf8(popisky[i][1]));
+        b->setCursor(Qt::PointingHandCursor);
+        b->setFocusPolicy(Qt::NoFocus);
+        b->setProperty("Tag", 0);
+        BB[i] = b;
+    }
+    PAkce->hide();
+}
+
+void TForm1::UpravVelikostList(int tag)
+{
+    if (tag < 1 || tag > 8)
+        return;
+    const int stranka = strankaSeznamu(tag);
+    const int sirka = stranky[stranka - 1]->width();
+    const int vlevo = static_cast<int>((tag % 2 == 1 ? 0.75 : 0.25) * sirka);
+    rozdelovace[stranka - 1]->setSizes({vlevo, sirka - vlevo - rozdelovace[stranka - 1]->handleWidth()});
+    const auto tagy = tagyAkci(tag);
+    for (int i = 0; i < pocetAkci; ++i)
+        BB[i]->setProperty("Tag", tagy[i]);
+    // Replacing from the other side needs a counterpart: none on "NOVÉ".
+    BB[4]->setEnabled(tag > 2);
+    BB[5]->setEnabled(tag > 2);
+}
+
+void TForm1::PageControl1Change()
+{
+    const bool vysledky = PageControl1->currentIndex() > 0;
+    PAkce->setVisible(vysledky);
+    if (vysledky)
+        Timer1->start();
+    else
+        Timer1->stop();
+}
+
+void TForm1::PopDalsiOknoClick()
+{
+    const int pocet = PageControl1->count();
+    for (int krok = 1; krok <= pocet; ++krok) {
+        const int i = (PageControl1->currentIndex() + krok) % pocet;
+        if (PageControl1->isTabVisible(i)) {
+            PageControl1->setCurrentIndex(i);
+            break;
+        }
+    }
+    PageControl1Change();
+}
+
+void TForm1::PopMaximalizujClick()
+{
+    if (windowState() & (Qt::WindowMaximized | Qt::WindowMinimized))
+        showNormal();
+    else
+        showMaximized();
+}
+
+void TForm1::MPBB1Click(int tag)
+{
+    if (tag < 1 || tag > pocetAkci)
+        return;
+    QPushButton* b = BB[tag - 1];
+    if (b->isEnabled())
+        b->click();
+}
+
+void TForm1::PoleSloupcu(int sirkaStranky)
+{
+    static constexpr int vahy[5] = {90, 40, 125, 60, 130};
+    const int a = static_cast<int>(0.75 * sirkaStranky);
+    for (int tag = 1; tag <= 8; ++tag) {
+        QHeaderView* h = stranky_->seznam(tag)->header();
+        if (h->count() == 0)
+            continue;
+        for (int i = 0; i < 5 && i < h->count(); ++i)
+            h->resizeSection(i, vahy[i] * a / 470);
+    }
+}
+
+// The about box, placed against the bottom-right corner of the main window.
+void TForm1::Button18Click()
+{
+    OProgramu o(this);
+    o.adjustSize();
+    ZarovnejKeRohu(o, *this);
+    o.exec();
+}
+
+} // namespace zrc
