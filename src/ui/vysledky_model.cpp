@@ -6,7 +6,6 @@
 #include <QPixmap>
 #include <algorithm>
 #include <numeric>
-#include <unordered_map>
 
 namespace zrc {
 
@@ -60,8 +59,8 @@ std::vector<int> rankyKlicu(const std::vector<QCollatorSortKey>& klice, int& poc
 {
     std::vector<int> poradi(klice.size());
     std::iota(poradi.begin(), poradi.end(), 0);
-    std::sort(poradi.begin(), poradi.end(),
-              [&](int a, int b) { return klice[a].compare(klice[b]) < 0; });
+    std::stable_sort(poradi.begin(), poradi.end(),
+                     [&](int a, int b) { return klice[a].compare(klice[b]) < 0; });
     std::vector<int> rank(klice.size());
     int r = -1;
     for (std::size_t i = 0; i < poradi.size(); ++i) {
@@ -76,19 +75,26 @@ std::vector<int> rankyKlicu(const std::vector<QCollatorSortKey>& klice, int& poc
 // Rank of every row's text. The rows are grouped by a cheap identity of their
 // text first (the raw name bytes, the directory index, the size), so each
 // distinct text is formatted and given its collation key once: "typ" and
-// "podadr" hold a few hundred distinct texts among 200 000 rows.
-template <typename Klic, typename Hash, typename KlicFn, typename TextFn>
+// "podadr" hold a few hundred distinct texts among 200 000 rows. Grouping by
+// sorting (not hashing) also creates the keys in nearly their final order, so
+// the merge sort of the keys below walks memory mostly in sequence: with
+// 200 000 names it is several times faster than an introsort that jumps
+// between keys at random.
+template <typename Klic, typename KlicFn, typename TextFn>
 std::vector<int> rankyPodleKlice(const std::vector<Polozka>& seznam, KlicFn klicRadku,
                                  TextFn text, int& pocetRanku)
 {
-    std::unordered_map<Klic, int, Hash> indexKlice;
+    std::vector<std::pair<Klic, int>> podleKlice;
+    podleKlice.reserve(seznam.size());
+    for (std::size_t i = 0; i < seznam.size(); ++i)
+        podleKlice.emplace_back(klicRadku(seznam[i]), int(i));
+    std::sort(podleKlice.begin(), podleKlice.end());
     std::vector<int> radkyNaKlic(seznam.size());
     std::vector<const Polozka*> vzory;
-    for (std::size_t i = 0; i < seznam.size(); ++i) {
-        auto [it, novy] = indexKlice.try_emplace(klicRadku(seznam[i]), int(vzory.size()));
-        if (novy)
-            vzory.push_back(&seznam[i]);
-        radkyNaKlic[i] = it->second;
+    for (std::size_t i = 0; i < podleKlice.size(); ++i) {
+        if (i == 0 || podleKlice[i - 1].first != podleKlice[i].first)
+            vzory.push_back(&seznam[std::size_t(podleKlice[i].second)]);
+        radkyNaKlic[std::size_t(podleKlice[i].second)] = int(vzory.size()) - 1;
     }
     const QCollator collator = collatorRazeni();
     std::vector<QCollatorSortKey> klice;
@@ -126,14 +132,14 @@ std::vector<int> rankyTextu(const UlozisteVysledku& u, const std::vector<Polozka
     const auto text = [&u, sloupec](const Polozka& p) { return textPolozky(u, p, sloupec); };
     switch (sloupec) {
     case Sloupec::Nazev:
-        return rankyPodleKlice<Bajty, std::hash<Bajty>>(seznam, nazevPolozky, text, pocetRanku);
+        return rankyPodleKlice<Bajty>(seznam, nazevPolozky, text, pocetRanku);
     case Sloupec::Typ:
-        return rankyPodleKlice<Bajty, std::hash<Bajty>>(seznam, typPolozky, text, pocetRanku);
+        return rankyPodleKlice<Bajty>(seznam, typPolozky, text, pocetRanku);
     case Sloupec::Velikost:
-        return rankyPodleKlice<std::int64_t, std::hash<std::int64_t>>(
+        return rankyPodleKlice<std::int64_t>(
             seznam, [](const Polozka& p) { return p.velikost; }, text, pocetRanku);
     case Sloupec::Podadr:
-        return rankyPodleKlice<std::uint32_t, std::hash<std::uint32_t>>(
+        return rankyPodleKlice<std::uint32_t>(
             seznam, [](const Polozka& p) { return p.podadresar; }, text, pocetRanku);
     case Sloupec::Datum:
         break;
