@@ -6,7 +6,6 @@ namespace zrc {
 
 namespace {
 
-constexpr std::int64_t delkaUseku = 900;   // 15 minutes
 constexpr std::int64_t sekundDne = 86400;
 
 std::int64_t deleniDolu(std::int64_t a, std::int64_t b)
@@ -52,13 +51,14 @@ BalenyCas zabalCas(int rok, int mesic, int den, int hodina, int minuta, int seku
 
 BalenyCas PrevodCasu::baleny(std::int64_t unixCas)
 {
-    const std::int64_t usek = deleniDolu(unixCas, delkaUseku);
-    if (usek != usek_) {
-        usek_ = usek;
-        posun_ = posunUtc(usek * delkaUseku);
-        smiseny_ = posunUtc(usek * delkaUseku + delkaUseku - 1) != posun_;
+    const std::int64_t denUtc = deleniDolu(unixCas, sekundDne);
+    Den& d = dny_[static_cast<std::size_t>(denUtc) % dny_.size()];
+    if (d.den != denUtc) {
+        d.den = denUtc;
+        d.posun = posunUtc(denUtc * sekundDne);
+        d.smiseny = posunUtc(denUtc * sekundDne + sekundDne - 1) != d.posun;
     }
-    const std::int64_t mistni = unixCas + (smiseny_ ? posunUtc(unixCas) : posun_);
+    const std::int64_t mistni = unixCas + (d.smiseny ? posunUtc(unixCas) : d.posun);
     const std::int64_t dny = deleniDolu(mistni, sekundDne);
     const std::int64_t sekundy = mistni - dny * sekundDne;
     int rok = 0, mesic = 0, den = 0;
