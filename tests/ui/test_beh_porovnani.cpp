@@ -8,6 +8,7 @@
 #include "ui/hlaseni.h"
 #include "ui/stranky_vysledku.h"
 
+#include <QAbstractItemModelTester>
 #include <QLabel>
 #include <QSignalSpy>
 #include <QTabWidget>
@@ -33,6 +34,7 @@ protected:
     QTabWidget tabs;
     std::unique_ptr<StrankyVysledku> stranky;
     std::unique_ptr<BehPorovnani> beh;
+    std::vector<std::unique_ptr<QAbstractItemModelTester>> testery;
     QStringList zpravy;
     NahradaHlaseni nahrada{[this](const ZadostHlaseni& z) {
         zpravy << z.text;
@@ -47,6 +49,10 @@ protected:
         stranky->setCestaIni(ini);
         beh = std::make_unique<BehPorovnani>(*stranky);
         beh->setCestaIni(ini);
+        // Every batch, clearing and sort of a run is checked for model consistency.
+        for (int tag = 1; tag <= StrankyVysledku::pocetSeznamu; ++tag)
+            testery.push_back(std::make_unique<QAbstractItemModelTester>(
+                stranky->model(tag), QAbstractItemModelTester::FailureReportingMode::Fatal));
         tabs.show();
     }
 
