@@ -1,5 +1,6 @@
 #include "ui/about.h"
 
+#include "ui/umisteni.h"
 #include "ui/verze_programu.h"
 
 #include <QApplication>
@@ -61,6 +62,14 @@ OProgramu::OProgramu(QWidget* parent)
     vse->addLayout(horni);
     vse->addLayout(dolni);
     vse->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void OProgramu::showEvent(QShowEvent* e)
+{
+    QDialog::showEvent(e);
+    layout()->activate();
+    if (QWidget* rodic = parentWidget())
+        ZarovnejKeRohu(*this, *rodic->window());
 }
 
 } // namespace zrc

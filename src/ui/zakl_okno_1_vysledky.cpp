@@ -3,7 +3,6 @@
 #include "ui/zakl_okno_1.h"
 #include "ui/zakl_okno_1_pomoc.h"
 #include "ui/about.h"
-#include "ui/umisteni.h"
 #include "ui/seznam_vysledku.h"
 #include "ui/stranky_vysledku.h"
 
@@ -173,8 +172,6 @@ void TForm1::PoleSloupcu(int sirkaStranky)
 void TForm1::Button18Click()
 {
     OProgramu o(this);
-    o.adjustSize();
-    ZarovnejKeRohu(o, *this);
     o.exec();
 }
 

@@ -24,6 +24,8 @@
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QToolButton>
+#include <QRegularExpression>
+#include <QTimer>
 #include <QUrl>
 
 namespace zrc::test {
@@ -281,6 +283,49 @@ TEST_F(Okno, ZavreniUloziUmisteniANastaveniSeObnovi)
     EXPECT_TRUE(okno->ChBHNepridavat->isChecked());
     ASSERT_TRUE(pockej([&] { return okno->size() == QSize(790, 561); })) << okno->width() << "x" << okno->height();
     EXPECT_TRUE(zpravy.isEmpty());
+}
+
+} // namespace
+} // namespace zrc::test
+
+namespace zrc::test {
+namespace {
+
+// The long part of a hint goes to the status bar while the mouse is over the
+// control; a hint beginning with the bar shows no tooltip.
+TEST_F(Okno, DlouhaNapovedaVeStavovemRadku)
+{
+    otevri();
+    QTest::mouseMove(okno->Button4);
+    ASSERT_TRUE(pockej([&] { return !okno->statusBar()->currentMessage().isEmpty(); }));
+    EXPECT_EQ(okno->statusBar()->currentMessage(), QStringLiteral("spuštění / zastavení porovnání"));
+    EXPECT_TRUE(okno->Button4->toolTip().isEmpty());
+    QTest::mouseMove(okno->CB_Filtr_1);
+    ASSERT_TRUE(pockej([&] {
+        return okno->statusBar()->currentMessage() == QStringLiteral("vyber typ omezení vzniku nebo změny souborů");
+    }));
+    EXPECT_EQ(okno->CB_Filtr_1->toolTip(), QStringLiteral("vyber typ omezení vzniku nebo změny souborů"));
+}
+
+TEST_F(Okno, OProgramuUPravehoDolnihoRohu)
+{
+    otevri();
+    QString titulek, verze;
+    QRect ramec;
+    QTimer::singleShot(0, [&] {
+        QWidget* d = QApplication::activeModalWidget();
+        ASSERT_NE(d, nullptr);
+        titulek = d->windowTitle();
+        verze = d->findChild<QLabel*>(QStringLiteral("verze"))->text();
+        ramec = d->frameGeometry();
+        QTest::keyClick(d, Qt::Key_Return);
+    });
+    QTest::mouseClick(okno->Button18, Qt::LeftButton);
+    EXPECT_EQ(titulek, QStringLiteral("Zrcadlovač - informace"));
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("^\\d+\\.\\d+\\.\\d+\\.\\d+$")).match(verze).hasMatch()) << verze.toStdString();
+    const QRect hlavni = okno->frameGeometry();
+    EXPECT_EQ(ramec.right(), hlavni.right());
+    EXPECT_EQ(ramec.bottom(), hlavni.bottom());
 }
 
 } // namespace
