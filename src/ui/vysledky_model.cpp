@@ -253,6 +253,19 @@ void ResultListModel::odeberRadky(std::vector<int> radky)
         odeberPresReset(radky);
 }
 
+int ResultListModel::odeberProtejsek(const Polozka& vzor)
+{
+    // Directories are interned once per store, so equal paths have equal indices.
+    const auto& seznam = uloziste_.seznam(cislo_);
+    for (std::size_t i = 0; i < seznam.size(); ++i) {
+        if (seznam[i].podadresar == vzor.podadresar && seznam[i].jmeno == vzor.jmeno) {
+            odeberRadky({int(i)});
+            return int(i);
+        }
+    }
+    return -1;
+}
+
 void ResultListModel::odeberRozsahy(const std::vector<int>& radky)
 {
     auto& seznam = uloziste_.seznam(cislo_);

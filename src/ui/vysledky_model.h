@@ -34,6 +34,11 @@ public:
     void pridej(std::span<const NalezenySoubor> soubory);
     // Removes the given rows (any order, duplicates allowed).
     void odeberRadky(std::vector<int> radky);
+    // Removes the first item with the relative path of vzor (an item of another
+    // list of the same store: the twin of a "VĚTŠÍ"/"MENŠÍ" pair); returns its
+    // former row or -1. File operations remove items through the model, never
+    // from the store behind its back, so the views stay consistent.
+    int odeberProtejsek(const Polozka& vzor);
     // Reorders the store's list by the column's text, locale-aware and
     // case-sensitive; items with equal texts keep their relative order.
     void sortuj(Sloupec sloupec, bool vzestupne);

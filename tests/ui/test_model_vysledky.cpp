@@ -133,6 +133,19 @@ INSTANTIATE_TEST_SUITE_P(Rozsahy, OdebraniTest,
         Odebrani{"roztrousene", kazdyDruhy(), {"p1", "p3", "p5", "p7"}}),
     [](const auto& info) { return std::string(info.param.nazev); });
 
+TEST_F(ModelTest, TwinOfAnotherListIsRemovedThroughTheModel)
+{
+    ResultListModel mensi{u, 8};
+    QAbstractItemModelTester testMensi{&mensi, QAbstractItemModelTester::FailureReportingMode::Fatal};
+    const NalezenySoubor vetsi[] = {soubor("a/", "x.txt", 9)};
+    const NalezenySoubor twins[] = {soubor("b/", "x.txt", 1), soubor("a/", "X.txt", 1), soubor("a/", "x.txt", 1)};
+    model.pridej(vetsi);
+    mensi.pridej(twins);
+    EXPECT_EQ(mensi.odeberProtejsek(model.polozka(0)), 2);   // own bytes: "X.txt" is another file
+    EXPECT_EQ(mensi.rowCount(), 2);
+    EXPECT_EQ(mensi.odeberProtejsek(model.polozka(0)), -1);
+}
+
 TEST_F(ModelTest, HeaderImagesFollowTheSortedColumnAndDirection)
 {
     model.nastavSipky(2, true);
