@@ -37,7 +37,6 @@ private:
 
 struct ZakladyBehu {
     std::string adresar1, adresar2;   // bytes, one trailing "/" removed
-    QString text1, text2;             // the same as the user typed them
 };
 
 class Beh {

@@ -69,9 +69,7 @@ VysledekBehu porovnej(const ParametryBehu& parametry, PrijemceBehu& prijemce)
         vlastniVolby.prevezmi(n);
     const ZiveVolby& volby = parametry.volby ? *parametry.volby : vlastniVolby;
     const ZakladyBehu zaklady{.adresar1 = bajty(vysledek.cestaAdr1),
-                              .adresar2 = bajty(vysledek.cestaAdr2),
-                              .text1 = vysledek.cestaAdr1,
-                              .text2 = vysledek.cestaAdr2};
+                              .adresar2 = bajty(vysledek.cestaAdr2)};
     Beh beh(parametry, prijemce, volby, *limity, zaklady);
     vysledek.konec = beh.proved();
     vysledek.pocetPolozek = beh.pocetPolozek();
