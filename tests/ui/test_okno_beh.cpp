@@ -19,6 +19,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QSplitter>
 #include <QStatusBar>
 #include <QTabWidget>
 
@@ -155,6 +156,30 @@ TEST_F(OknoBeh, CtrlF5NaNoveNicNedela)
     QTest::keyClick(novejsi, Qt::Key_F5, Qt::ControlModifier);
     EXPECT_EQ(bb5.count(), 1);
     EXPECT_EQ(okno->BB[4]->property("Tag").toInt(), -41);
+}
+
+} // namespace
+} // namespace zrc::test
+
+namespace zrc::test {
+namespace {
+
+// The mouse over the right list gives it the focus, narrows the left list to
+// a quarter of the page and points the action buttons at the right list.
+TEST_F(OknoBeh, MysNadPravymSeznamemHoRozsiri)
+{
+    TempTree t1{file("a.txt", 5, leden)};
+    TempTree t2{file("b.txt", 5, leden)};
+    otevri();
+    porovnej(t1.qroot(), t2.qroot());
+    ASSERT_EQ(okno->PageControl1->currentIndex(), 1);
+    SeznamVysledku* pravy = okno->vysledky().seznam(2);
+    QTest::mouseMove(pravy->viewport(), pravy->viewport()->rect().center());
+    ASSERT_TRUE(pockej([&] { return pravy->hasFocus(); }));
+    const int sirka = okno->stranky[0]->width();
+    EXPECT_EQ(okno->rozdelovace[0]->sizes().at(0), static_cast<int>(0.25 * sirka));
+    EXPECT_EQ(okno->BB[0]->property("Tag").toInt(), 2);
+    EXPECT_EQ(okno->BB[3]->property("Tag").toInt(), 22);
 }
 
 } // namespace
