@@ -1,5 +1,8 @@
 #include "ui/zakl_okno_1_skalovani.h"
 
+#include <QComboBox>
+#include <QLineEdit>
+
 #include <cmath>
 
 namespace zrc {
@@ -52,6 +55,8 @@ void Skalovani::pismo(QWidget* w, const QFont& navrh)
 {
     prvek(w).font = navrh;
     w->setFont(navrh);
+    if (auto* c = qobject_cast<QComboBox*>(w); c && c->lineEdit())
+        c->lineEdit()->setFont(navrh);
 }
 
 void Skalovani::vyska(QWidget* w, int navrh)
@@ -82,6 +87,9 @@ void Skalovani::prepocti() const
             QFont f = *p.font;
             f.setPixelSize(std::max(1, zvetsi(p.font->pixelSize())));
             p.widget->setFont(f);
+            // The edit box of a combo box keeps the font it was created with.
+            if (auto* c = qobject_cast<QComboBox*>(p.widget.data()); c && c->lineEdit())
+                c->lineEdit()->setFont(f);
         }
         if (p.rect) {
             // Edges are zoomed, not sizes, so neighbours stay flush.

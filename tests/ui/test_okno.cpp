@@ -105,6 +105,9 @@ TEST_P(ZvetseniOkna, PomerStranZustava632Ku449)
     EXPECT_NEAR(b.left(), 440 * p.meritko, 1);
     EXPECT_NEAR(b.width(), 115 * p.meritko, 1);
     EXPECT_NEAR(b.height(), 55 * p.meritko, 1);
+    // Fonts follow, also inside the edit box of a combo box.
+    EXPECT_NEAR(okno->adresar1->lineEdit()->font().pixelSize(), 12 * p.meritko, 0.5);
+    EXPECT_NEAR(okno->BB[0]->font().pixelSize(), 11 * p.meritko, 0.5);
 }
 
 INSTANTIATE_TEST_SUITE_P(
