@@ -98,7 +98,7 @@ void TForm1::vytvorPopupMenu1()
     for (const char* jmeno : {"DleVShodnyTyp", "DleVShodnyAdr", "MOznVseVAdr", "DleVShodnyTypNe", "DleVShodnyAdrNe",
                               "MOdznVseVAdr", "alt_pryc", "MKopiruj", "MPresun", "info"})
         akce(QString::fromUtf8(jmeno))->setEnabled(false);
-    for (const char* jmeno : {"MOZNAC", "MODZNAC"})
+    for (const char* jmeno : {"dleaktivnho1", "MOZNAC", "dleaktivnho2", "MODZNAC"})
         akce(QString::fromUtf8(jmeno))->setEnabled(false);
 
     for (int tag = 1; tag <= 8; ++tag) {

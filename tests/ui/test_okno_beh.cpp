@@ -184,3 +184,28 @@ TEST_F(OknoBeh, MysNadPravymSeznamemHoRozsiri)
 
 } // namespace
 } // namespace zrc::test
+
+namespace zrc::test {
+namespace {
+
+// Del belongs to the lists: in a directory field it deletes a character and
+// leaves the results alone.
+TEST_F(OknoBeh, DelMimoSeznamNeodebiraPolozky)
+{
+    TempTree t1{file("a.txt", 5, leden)};
+    TempTree t2{file("b.txt", 5, leden)};
+    otevri();
+    porovnej(t1.qroot(), t2.qroot());
+    okno->vysledky().seznam(1)->selectAll();
+    okno->PageControl1->setCurrentIndex(0);
+    okno->adresar1->setFocus();
+    ASSERT_TRUE(pockej([&] { return okno->adresar1->hasFocus(); }));
+    okno->adresar1->lineEdit()->setCursorPosition(0);
+    QTest::keyClick(okno->adresar1->lineEdit(), Qt::Key_Delete);
+    EXPECT_EQ(okno->adresar1->currentText(), t1.qroot().mid(1));
+    EXPECT_EQ(pocet(1), 1);
+    EXPECT_EQ(pocet(2), 1);
+}
+
+} // namespace
+} // namespace zrc::test
