@@ -1,6 +1,7 @@
-// The window program: finds its INI file and shows the main window.
+// The window program: one instance per INI file; a later start hands its
+// command line to the running one.
+#include "app/spusteni.h"
 #include "settings/cesta_ini.h"
-#include "ui/zakl_okno_1.h"
 
 #include <QApplication>
 
@@ -9,7 +10,9 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     // The application title the running instance is known by.
     QApplication::setApplicationName(QStringLiteral("Zrcadlovac-Kvetodilna"));
-    zrc::TForm1 okno(zrc::CestaIni());
-    okno.show();
-    return app.exec();
+    zrc::VolbyStartu volby;
+    volby.cestaIni = zrc::CestaIni();
+    volby.program = QApplication::applicationFilePath();
+    volby.parametry = QApplication::arguments().mid(1);
+    return zrc::SpustProgram(volby);
 }

@@ -1,6 +1,7 @@
 #include "prostredi_testu.h"
 
 #include <QDir>
+#include <QFile>
 
 namespace zrc::test {
 
@@ -12,7 +13,10 @@ void ProstrediShellu::SetUp()
     savedData_ = qgetenv("XDG_DATA_HOME");
     savedConfig_ = qgetenv("XDG_CONFIG_HOME");
     qputenv("ZRCADLOVAC_INI", iniPath().toUtf8());
-    qputenv("XDG_RUNTIME_DIR", makeDir(QStringLiteral("run")).toUtf8());
+    // The runtime directory must be private, as the session's own is.
+    const QString run = makeDir(QStringLiteral("run"));
+    QFile::setPermissions(run, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    qputenv("XDG_RUNTIME_DIR", run.toUtf8());
     qputenv("XDG_DATA_HOME", path(QStringLiteral("data")).toUtf8());
     qputenv("XDG_CONFIG_HOME", path(QStringLiteral("config")).toUtf8());
 }
