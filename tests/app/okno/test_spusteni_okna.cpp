@@ -116,6 +116,22 @@ TEST_F(SpusteniOknaTest, MinimisedWindowIsRestoredBySecondStart)
     EXPECT_EQ(okno_->adresar1->currentText(), dir);
 }
 
+TEST_F(SpusteniOknaTest, TwoSimultaneousStartsLeaveOneWindow)
+{
+    QProcess a, b;
+    a.start(kProgram, {});
+    b.start(kProgram, {});
+    const auto ended = [&] { return a.state() == QProcess::NotRunning || b.state() == QProcess::NotRunning; };
+    ASSERT_TRUE(QTest::qWaitFor(ended, kTimeoutMs));
+    QProcess& handedOver = a.state() == QProcess::NotRunning ? a : b;
+    QProcess& window = &handedOver == &a ? b : a;
+    EXPECT_EQ(handedOver.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(handedOver.exitCode(), 0);
+    EXPECT_EQ(window.state(), QProcess::Running);
+    window.kill();
+    window.waitForFinished(kTimeoutMs);
+}
+
 // ---- the first instance's own command line -------------------------------
 
 struct OdpovedNaDotaz {
