@@ -1,7 +1,8 @@
 #include "settings/cesta_ini.h"
 
+#include "util/cesty.h"
+
 #include <QDir>
-#include <QFileInfo>
 
 #include <unistd.h>
 
@@ -28,7 +29,7 @@ QString urciCestuIni(const ProstrediIni& p)
     if (!p.promenna.isEmpty())
         return p.promenna;
     if (zapisovatelny(p.adresarProgramu))
-        return p.adresarProgramu + u'/' + QLatin1String(jmenoIni);
+        return QDir(p.adresarProgramu).filePath(QLatin1String(jmenoIni));
     return konfiguracniAdresar(p) + u'/' + QLatin1String(jmenoIni);
 }
 
@@ -36,7 +37,7 @@ QString CestaIni()
 {
     ProstrediIni p;
     p.promenna = qEnvironmentVariable("ZRCADLOVAC_INI");
-    p.adresarProgramu = QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath().section(u'/', 0, -2);
+    p.adresarProgramu = AdresarProgramu();
     p.xdgConfigHome = qEnvironmentVariable("XDG_CONFIG_HOME");
     p.domov = QDir::homePath();
     const QString cesta = urciCestuIni(p);

@@ -48,20 +48,23 @@ IniDokument IniDokument::zTextu(QByteArrayView text)
         qsizetype konec = text.indexOf('\n');
         QByteArrayView radek = text.sliced(0, konec < 0 ? text.size() : konec);
         text = konec < 0 ? QByteArrayView() : text.sliced(konec + 1);
-        if (radek.endsWith('\r'))
+        const bool cr = radek.endsWith('\r');
+        if (cr)
             radek.chop(1);
-        d.pridejRadek(radek.toByteArray());
+        if (d.uvod_.empty() && d.sekce_.empty())
+            d.crlf_ = cr;
+        d.pridejRadek(radek.toByteArray(), cr);
     }
     return d;
 }
 
-void IniDokument::pridejRadek(QByteArray radek)
+void IniDokument::pridejRadek(QByteArray radek, bool cr)
 {
     if (auto jmeno = jmenoSekce(radek)) {
-        sekce_.push_back({std::move(radek), *std::move(jmeno), {}});
+        sekce_.push_back({Radek{std::move(radek), {}, 0, cr}, *std::move(jmeno), {}});
         return;
     }
-    Radek r{std::move(radek), {}, 0};
+    Radek r{std::move(radek), {}, 0, cr};
     const QByteArrayView s = orizni(r.text);
     const qsizetype rovnitko = r.text.indexOf('=');
     if (!s.startsWith(';') && rovnitko > 0) {
@@ -76,14 +79,16 @@ QByteArray IniDokument::text() const
     QByteArray ven;
     if (bom_)
         ven += utf8Bom;
-    auto pridej = [&ven](const std::vector<Radek>& radky) {
-        for (const Radek& r : radky)
-            ven += r.text + '\n';
+    auto pridej = [&ven](const Radek& r) {
+        ven += r.text;
+        ven += r.cr ? "\r\n" : "\n";
     };
-    pridej(uvod_);
+    for (const Radek& r : uvod_)
+        pridej(r);
     for (const Sekce& s : sekce_) {
-        ven += s.hlavicka + '\n';
-        pridej(s.radky);
+        pridej(s.hlavicka);
+        for (const Radek& r : s.radky)
+            pridej(r);
     }
     return ven;
 }
@@ -135,8 +140,8 @@ IniDokument::Sekce& IniDokument::sekceProZapis(QStringView jmeno)
     // A blank line before a new section, as a person would write the file.
     std::vector<Radek>& predchozi = sekce_.empty() ? uvod_ : sekce_.back().radky;
     if (!(sekce_.empty() && uvod_.empty()) && !(!predchozi.empty() && predchozi.back().text.isEmpty()))
-        predchozi.push_back({});
-    sekce_.push_back({'[' + jmeno.toUtf8() + ']', jmeno.toString(), {}});
+        predchozi.push_back({{}, {}, 0, crlf_});
+    sekce_.push_back({Radek{'[' + jmeno.toUtf8() + ']', {}, 0, crlf_}, jmeno.toString(), {}});
     return sekce_.back();
 }
 
@@ -154,7 +159,7 @@ void IniDokument::zapisText(QStringView sekce, QStringView klic, const QString& 
     auto posledni = std::find_if(s.radky.rbegin(), s.radky.rend(),
                                  [](const Radek& r) { return !r.klic.isEmpty(); });
     const QByteArray jmeno = klic.toUtf8();
-    Radek novy{jmeno + '=' + kodujHodnotu(hodnota), klic.toString(), jmeno.size() + 1};
+    Radek novy{jmeno + '=' + kodujHodnotu(hodnota), klic.toString(), jmeno.size() + 1, crlf_};
     s.radky.insert(posledni.base(), std::move(novy));
 }
 

@@ -3,7 +3,8 @@
 // Section and key names match without regard to letter case; the first
 // matching section and, inside it, the first matching key count. Every line the
 // program does not know (comments, other keys, text before the first section)
-// is kept byte for byte and written back unchanged.
+// is kept byte for byte, line break included, and written back unchanged; only
+// a missing line break at the end of the file is added.
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -40,18 +41,20 @@ private:
         QByteArray text;        // the line as stored, without its line break
         QString klic;           // empty: not a key line
         qsizetype hodnotaOd = 0; // offset of the value in text
+        bool cr = false;        // ended in "\r\n": written back so
     };
     struct Sekce {
-        QByteArray hlavicka;
+        Radek hlavicka;
         QString jmeno;
         std::vector<Radek> radky;
     };
 
     const Sekce* najdiSekci(QStringView jmeno) const;
     Sekce& sekceProZapis(QStringView jmeno);
-    void pridejRadek(QByteArray radek);
+    void pridejRadek(QByteArray radek, bool cr);
 
     bool bom_ = false;
+    bool crlf_ = false;         // new lines follow the first line's line break
     std::vector<Radek> uvod_;   // lines before the first section
     std::vector<Sekce> sekce_;
 };

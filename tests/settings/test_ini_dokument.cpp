@@ -74,7 +74,7 @@ TEST(IniDokument, koncovkyCrLfABomSeCtou)
     EXPECT_TRUE(d.ctiBool(u"Typ", u"pouzit", false));
     EXPECT_EQ(d.ctiText(u"Typ", u"1"), QStringLiteral("BAK"));
     d.zapisText(u"Typ", u"2", QStringLiteral("TMP"));
-    EXPECT_EQ(d.text(), "\xEF\xBB\xBF[Typ]\npouzit=1\n1=BAK\n2=TMP\n");
+    EXPECT_EQ(d.text(), "\xEF\xBB\xBF[Typ]\r\npouzit=1\r\n1=BAK\r\n2=TMP\r\n");
 }
 
 TEST(IniDokument, novyKlicZaPoslednimKlicemSekce)
