@@ -2,6 +2,7 @@
 
 #include "engine/porovnani.h"
 #include "engine/vysledky.h"
+#include "ini_volby.h"
 #include "prijemce_cli.h"
 #include "volby.h"
 #include "vystup.h"
@@ -38,11 +39,11 @@ int main(int argc, char* argv[])
     }
     const zrc::cli::VolbyCli& volby = *parsovani.volby;
 
-    zrc::SeznamVynechanychTypu vynechane(volby.vynechaneTypy);
+    const auto vynechane = zrc::cli::zdrojVynechanychTypu(volby);
     zrc::UlozisteVysledku vysledky;
     zrc::cli::PrijemceCli prijemce(vysledky);
     zrc::ParametryBehu parametry{.nastaveni = volby.nastaveni,
-                                 .vynechaneTypy = &vynechane,
+                                 .vynechaneTypy = vynechane.get(),
                                  .vlakna = volby.vlakna};
     const zrc::VysledekBehu beh = zrc::porovnej(parametry, prijemce);
     prijemce.ukonci();
@@ -51,6 +52,7 @@ int main(int argc, char* argv[])
         return 2;
     }
     vysledky.nastavZaklad(beh.cestaAdr1, beh.cestaAdr2);
+    zrc::cli::seradPodleIni(vysledky, volby);
     zrc::cli::vypisVysledky(stdout, vysledky, volby.format);
     if (std::fflush(stdout) != 0)
         return 2;

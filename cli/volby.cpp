@@ -68,16 +68,21 @@ VysledekParsovani chyba(const QString& text)
 std::optional<QString> nactiVolby(const QCommandLineParser& p, const Definice& d, VolbyCli& v)
 {
     NastaveniPorovnani& n = v.nastaveni;
-    const QString scope = p.value(d.scope);
-    if (scope == QLatin1String("both")) n.CBOmez = int(Omezeni::Oba);
-    else if (scope == QLatin1String("1")) n.CBOmez = int(Omezeni::JenAdresar1);
-    else if (scope == QLatin1String("2")) n.CBOmez = int(Omezeni::JenAdresar2);
-    else return QStringLiteral("--scope: expected both, 1 or 2");
+    // Only the options given change the record: it may come from --ini/--history.
+    if (p.isSet(d.scope)) {
+        const QString scope = p.value(d.scope);
+        if (scope == QLatin1String("both")) n.CBOmez = int(Omezeni::Oba);
+        else if (scope == QLatin1String("1")) n.CBOmez = int(Omezeni::JenAdresar1);
+        else if (scope == QLatin1String("2")) n.CBOmez = int(Omezeni::JenAdresar2);
+        else return QStringLiteral("--scope: expected both, 1 or 2");
+    }
     const auto s1 = anoNe(p.value(d.same1)), s2 = anoNe(p.value(d.same2));
     if (!s1 || !s2)
         return QStringLiteral("--same-subdirs1/--same-subdirs2: expected yes or no");
-    n.ChB_adresar1 = *s1;
-    n.ChB_adresar2 = *s2;
+    if (p.isSet(d.same1))
+        n.ChB_adresar1 = *s1;
+    if (p.isSet(d.same2))
+        n.ChB_adresar2 = *s2;
     const std::pair<const QCommandLineOption*, int> filtry[] = {{&d.filesSince, 1}, {&d.dirsSince, 2}};
     for (const auto& [volba, cislo] : filtry) {
         if (!p.isSet(*volba))
@@ -94,7 +99,8 @@ std::optional<QString> nactiVolby(const QCommandLineParser& p, const Definice& d
         n.ChB_Filtr_3 = true;
         n.SE_Filtr_3 = *uroven;
     }
-    n.ChBIgnorCasFiltr = !p.isSet(d.sizes);
+    if (p.isSet(d.sizes))
+        n.ChBIgnorCasFiltr = false;
     for (const QString& seznam : p.values(d.exclude))
         for (const QString& typ : seznam.split(QLatin1Char(','), Qt::SkipEmptyParts))
             v.vynechaneTypy.push_back(typ.trimmed());
@@ -152,6 +158,7 @@ VysledekParsovani parsujVolby(const QStringList& arguments)
     const Definice d;
     p.addOptions({d.scope, d.same1, d.same2, d.filesSince, d.dirsSince, d.depth, d.sizes,
                   d.exclude, d.format, d.threads});
+    p.addOptions(iniVolby());
     const QCommandLineOption help = p.addHelpOption();
     const QCommandLineOption version = p.addVersionOption();
     p.addPositionalArgument(QStringLiteral("DIR1"), QStringLiteral("Directory 1."));
@@ -162,11 +169,16 @@ VysledekParsovani parsujVolby(const QStringList& arguments)
         return {std::nullopt, p.helpText(), 0};
     if (p.isSet(version))
         return {std::nullopt, QStringLiteral(ZRC_CLI_VERSION) + QLatin1Char('\n'), 0};
-    if (p.positionalArguments().size() != 2)
+    const qsizetype adresaru = p.positionalArguments().size();
+    if (adresaru != 2 && !(adresaru == 0 && adresareZHistorie(p)))
         return chyba(QStringLiteral("expected two directories: DIR1 DIR2"));
     VolbyCli v;
-    v.nastaveni.adresar1 = p.positionalArguments().at(0);
-    v.nastaveni.adresar2 = p.positionalArguments().at(1);
+    if (const auto problem = nactiZIni(p, adresaru == 2, v))
+        return chyba(*problem);
+    if (adresaru == 2) {
+        v.nastaveni.adresar1 = p.positionalArguments().at(0);
+        v.nastaveni.adresar2 = p.positionalArguments().at(1);
+    }
     if (const auto problem = nactiVolby(p, d, v))
         return chyba(*problem);
     return {std::move(v), {}, 0};

@@ -3,6 +3,7 @@
 // comparison plus the options of the output.
 
 #include "engine/nastaveni.h"
+#include "ini_volby.h"
 
 #include <QString>
 #include <QStringList>
@@ -18,6 +19,7 @@ struct VolbyCli {
     std::vector<QString> vynechaneTypy;   // in use when not empty
     Format format = Format::Text;
     int vlakna = 0;                       // 0: one per core
+    std::optional<IniCli> ini;            // --ini given
 };
 
 struct VysledekParsovani {

@@ -1,0 +1,114 @@
+#include "ini_volby.h"
+
+#include "volby.h"
+
+#include "settings/historie.h"
+#include "settings/ini_soubor.h"
+#include "settings/klice.h"
+#include "settings/vynechane_typy_ini.h"
+
+#include <QDate>
+#include <algorithm>
+#include <cstring>
+#include <numeric>
+#include <string>
+
+namespace zrc::cli {
+
+namespace {
+
+const QString volbaIni = QStringLiteral("ini");
+const QString volbaHistorie = QStringLiteral("history");
+
+// The collation key of a displayed text: comparing keys with strcmp orders as
+// strcoll orders the texts, and each text is transformed once, not once per
+// comparison.
+std::string klicRazeni(const QString& text)
+{
+    const QByteArray utf8 = text.toUtf8();
+    std::string klic(utf8.size() * 4 + 16, '\0');
+    std::size_t n = std::strxfrm(klic.data(), utf8.constData(), klic.size());
+    if (n >= klic.size()) {
+        klic.resize(n + 1);
+        n = std::strxfrm(klic.data(), utf8.constData(), klic.size());
+    }
+    klic.resize(n);
+    return klic;
+}
+
+void seradSeznam(UlozisteVysledku& u, std::vector<Polozka>& seznam, Sloupec sloupec, bool vzestupne)
+{
+    std::vector<std::string> klice;
+    klice.reserve(seznam.size());
+    for (const Polozka& p : seznam)
+        klice.push_back(klicRazeni(textPolozky(u, p, sloupec)));
+    std::vector<std::size_t> poradi(seznam.size());
+    std::iota(poradi.begin(), poradi.end(), std::size_t{0});
+    std::stable_sort(poradi.begin(), poradi.end(), [&](std::size_t a, std::size_t b) {
+        return vzestupne ? klice[a] < klice[b] : klice[b] < klice[a];
+    });
+    std::vector<Polozka> serazeny;
+    serazeny.reserve(seznam.size());
+    for (std::size_t i : poradi)
+        serazeny.push_back(std::move(seznam[i]));
+    seznam = std::move(serazeny);
+}
+
+} // namespace
+
+QList<QCommandLineOption> iniVolby()
+{
+    return {
+        QCommandLineOption(volbaIni, QStringLiteral(
+            "Take the excluded types, the subdirectory defaults and the sort of the lists "
+            "from this INI file of the window program (read only)."), QStringLiteral("PATH")),
+        QCommandLineOption(volbaHistorie, QStringLiteral(
+            "With --ini: take the options, and the directories unless DIR1 DIR2 are given, "
+            "from history entry N (1 = the newest)."), QStringLiteral("N")),
+    };
+}
+
+bool adresareZHistorie(const QCommandLineParser& p)
+{
+    return p.isSet(volbaIni) && p.isSet(volbaHistorie);
+}
+
+std::optional<QString> nactiZIni(const QCommandLineParser& p, bool maAdresare, VolbyCli& v)
+{
+    if (!p.isSet(volbaIni))
+        return p.isSet(volbaHistorie) ? std::optional(QStringLiteral("--history needs --ini")) : std::nullopt;
+    const QString cesta = p.value(volbaIni);
+    const IniDokument d = nactiIni(cesta);
+    v.ini = IniCli{cesta, d.ctiCislo(ini::Serazeni, ini::podle, 0), d.ctiCislo(ini::Serazeni, ini::typ, 0) == 1};
+    v.nastaveni.ChB_adresar1 = d.ctiBool(ini::Podadresare, ini::pouzit, true);
+    v.nastaveni.ChB_adresar2 = d.ctiBool(ini::Podadresare, ini::pouzit2, true);
+    if (!p.isSet(volbaHistorie))
+        return std::nullopt;
+    bool ok = false;
+    const int n = p.value(volbaHistorie).toInt(&ok);
+    if (!ok || n < 1 || n > MaxHistorie)
+        return QStringLiteral("--history: expected a number from 1 to %1").arg(MaxHistorie);
+    const auto zaznam = HistorieNacti(cesta, n, maAdresare, QDate::currentDate(), v.nastaveni);
+    if (!zaznam)
+        return QStringLiteral("--history: %1 has no history entry %2").arg(cesta).arg(n);
+    v.nastaveni = *zaznam;
+    return std::nullopt;
+}
+
+std::unique_ptr<VynechaneTypy> zdrojVynechanychTypu(const VolbyCli& v)
+{
+    if (v.ini && v.vynechaneTypy.empty())
+        return std::make_unique<VynechaneTypyIni>(v.ini->cesta);
+    return std::make_unique<SeznamVynechanychTypu>(v.vynechaneTypy);
+}
+
+void seradPodleIni(UlozisteVysledku& u, const VolbyCli& v)
+{
+    if (!v.ini || v.ini->podle < 1 || v.ini->podle > pocetSloupcu)
+        return;
+    const auto sloupec = static_cast<Sloupec>(v.ini->podle - 1);
+    for (int s = 1; s <= UlozisteVysledku::pocetSeznamu; ++s)
+        seradSeznam(u, u.seznam(s), sloupec, v.ini->vzestupne);
+}
+
+} // namespace zrc::cli
