@@ -1,6 +1,7 @@
 #include "settings/historie.h"
 
 #include "settings/ini_hodnoty.h"
+#include "settings/klice.h"
 
 #include <array>
 #include <variant>
@@ -15,6 +16,7 @@ QString ini::sekceHistorie(int n)
 namespace {
 
 using N = NastaveniPorovnani;
+namespace h = ini::historie;
 using Pole = std::variant<QString N::*, bool N::*, int N::*, QDate N::*>;
 
 // One key of an entry: the field it records and its two defaults, as the text
@@ -29,28 +31,28 @@ struct KlicZaznamu {
 
 // In the order in which the keys are written.
 const std::array<KlicZaznamu, 22> klice{{
-    {ini::adr1, &N::adresar1, u"", u""},
-    {u"ChB_adresar1", &N::ChB_adresar1, u"1", u"0"},
-    {ini::adr2, &N::adresar2, u"", u""},
-    {u"ChB_adresar2", &N::ChB_adresar2, u"1", u"0"},
-    {u"ChB_Filtr_1", &N::ChB_Filtr_1, u"0", u"0"},
-    {u"CB_Filtr_1", &N::CB_Filtr_1, u"1", u"1"},
-    {u"SE_Filtr_1_Posledni", &N::SE_Filtr_1_Posledni, u"1", u"0"},
-    {u"ChB_Filtr_1_Posledni", &N::ChB_Filtr_1_Posledni, u"1", u"1"},
-    {u"DTP_Filtr_1_OdData", &N::DTP_Filtr_1_OdData, u"0", u"0"},
-    {u"ME_Filtr_1_OdData", &N::ME_Filtr_1_OdData, u"", u"00:00"},
-    {u"ChB_Filtr_2", &N::ChB_Filtr_2, u"0", u"0"},
-    {u"CB_Filtr_2", &N::CB_Filtr_2, u"1", u"1"},
-    {u"SE_Filtr_2_Posledni", &N::SE_Filtr_2_Posledni, u"1", u"0"},
-    {u"ChB_Filtr_2_Posledni", &N::ChB_Filtr_2_Posledni, u"1", u"1"},
-    {u"DTP_Filtr_2_OdData", &N::DTP_Filtr_2_OdData, u"0", u"0"},
-    {u"ME_Filtr_2_OdData", &N::ME_Filtr_2_OdData, u"", u"00:00"},
-    {u"ChB_Filtr_3", &N::ChB_Filtr_3, u"0", u"0"},
-    {u"SE_Filtr_3", &N::SE_Filtr_3, u"1", u"0"},
-    {u"CBOmez", &N::CBOmez, u"1", u"1"},
-    {u"ChBIgnorCasFiltr", &N::ChBIgnorCasFiltr, u"1", u"0"},
-    {u"SEMazUroven", &N::SEMazUroven, u"0", u"", true},
-    {u"CBMazPodAdr", &N::CBMazPodAdr, u"0", u"0"},
+    {h::adr1, &N::adresar1, u"", u""},
+    {h::ChB_adresar1, &N::ChB_adresar1, u"1", u"0"},
+    {h::adr2, &N::adresar2, u"", u""},
+    {h::ChB_adresar2, &N::ChB_adresar2, u"1", u"0"},
+    {h::ChB_Filtr_1, &N::ChB_Filtr_1, u"0", u"0"},
+    {h::CB_Filtr_1, &N::CB_Filtr_1, u"1", u"1"},
+    {h::SE_Filtr_1_Posledni, &N::SE_Filtr_1_Posledni, u"1", u"0"},
+    {h::ChB_Filtr_1_Posledni, &N::ChB_Filtr_1_Posledni, u"1", u"1"},
+    {h::DTP_Filtr_1_OdData, &N::DTP_Filtr_1_OdData, u"0", u"0"},
+    {h::ME_Filtr_1_OdData, &N::ME_Filtr_1_OdData, u"", u"00:00"},
+    {h::ChB_Filtr_2, &N::ChB_Filtr_2, u"0", u"0"},
+    {h::CB_Filtr_2, &N::CB_Filtr_2, u"1", u"1"},
+    {h::SE_Filtr_2_Posledni, &N::SE_Filtr_2_Posledni, u"1", u"0"},
+    {h::ChB_Filtr_2_Posledni, &N::ChB_Filtr_2_Posledni, u"1", u"1"},
+    {h::DTP_Filtr_2_OdData, &N::DTP_Filtr_2_OdData, u"0", u"0"},
+    {h::ME_Filtr_2_OdData, &N::ME_Filtr_2_OdData, u"", u"00:00"},
+    {h::ChB_Filtr_3, &N::ChB_Filtr_3, u"0", u"0"},
+    {h::SE_Filtr_3, &N::SE_Filtr_3, u"1", u"0"},
+    {h::CBOmez, &N::CBOmez, u"1", u"1"},
+    {h::ChBIgnorCasFiltr, &N::ChBIgnorCasFiltr, u"1", u"0"},
+    {h::SEMazUroven, &N::SEMazUroven, u"0", u"", true},
+    {h::CBMazPodAdr, &N::CBMazPodAdr, u"0", u"0"},
 }};
 
 // The key's value as its type reads it, written back in the canonical form.
@@ -96,7 +98,7 @@ void doPole(N& z, const KlicZaznamu& k, const QString& text, const QDate& dnes)
 
 bool existuje(const IniDokument& d, int n)
 {
-    return d.ctiBool(ini::sekceHistorie(n), ini::zapsano, false);
+    return d.ctiBool(ini::sekceHistorie(n), h::zapsano, false);
 }
 
 int pocet(const IniDokument& d)
@@ -110,7 +112,7 @@ int pocet(const IniDokument& d)
 void posunZaznam(IniDokument& d, int n)
 {
     const QString z = ini::sekceHistorie(n), na = ini::sekceHistorie(n + 1);
-    d.zapisBool(na, ini::zapsano, true);
+    d.zapisBool(na, h::zapsano, true);
     for (const KlicZaznamu& k : klice)
         d.zapisText(na, k.jmeno, prectiKanonicky(d, z, k, k.kopie));
 }
@@ -124,7 +126,7 @@ VysledekZapisu HistoriePridej(const QString& cesta, const NastaveniPorovnani& za
             if (existuje(d, n))
                 posunZaznam(d, n);
         const QString h1 = ini::sekceHistorie(1);
-        d.zapisBool(h1, ini::zapsano, true);
+        d.zapisBool(h1, h::zapsano, true);
         for (const KlicZaznamu& k : klice)
             d.zapisText(h1, k.jmeno, zPole(zaznam, k, dnes));
     });
@@ -157,8 +159,8 @@ std::optional<NastaveniPorovnani> HistorieNacti(const QString& cesta, int n, boo
 VysledekZapisu HistorieUlozMazani(const QString& cesta, bool CBMazPodAdr, int SEMazUroven)
 {
     return zmenIni(cesta, [&](IniDokument& d) {
-        d.zapisBool(ini::sekceHistorie(1), u"CBMazPodAdr", CBMazPodAdr);
-        d.zapisCislo(ini::sekceHistorie(1), u"SEMazUroven", SEMazUroven);
+        d.zapisBool(ini::sekceHistorie(1), h::CBMazPodAdr, CBMazPodAdr);
+        d.zapisCislo(ini::sekceHistorie(1), h::SEMazUroven, SEMazUroven);
     });
 }
 

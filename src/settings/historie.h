@@ -17,11 +17,7 @@ namespace zrc {
 inline constexpr int MaxHistorie = 30;
 
 namespace ini {
-inline constexpr QStringView zapsano = u"zapsano";
-inline constexpr QStringView adr1 = u"adr1";
-inline constexpr QStringView adr2 = u"adr2";
-// The other keys of an entry are the field names of NastaveniPorovnani.
-QString sekceHistorie(int n);   // "H" + n
+QString sekceHistorie(int n);   // "H" + n; the keys are in settings/klice.h
 } // namespace ini
 
 // Records zaznam as the new entry H1. Existing entries move one number up

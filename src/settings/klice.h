@@ -44,10 +44,39 @@ inline constexpr QStringView vstupparam = u"vstupparam";   // default false
 inline constexpr QStringView potvrzodstr = u"potvrzodstr"; // default true
 inline constexpr QStringView MazPodAdr = u"MazPodAdr";     // written at close, never read
 
-// History: "Historie"/"nepridavani" (default false) and the entries "H1".."H30";
-// the keys of an entry are in settings/historie.h.
+// History: "Historie"/"nepridavani" (default false) and the entries "H1".."H30"
+// (settings/historie.h reads and writes them, with the defaults of each key).
 inline constexpr QStringView Historie = u"Historie";
 inline constexpr QStringView nepridavani = u"nepridavani";
+
+// The keys of a history entry, in the order in which they are written. An
+// entry exists when "zapsano" is true; the directories are "adr1" and "adr2",
+// every other key is the name of the field of the settings record it keeps.
+namespace historie {
+inline constexpr QStringView zapsano = u"zapsano";
+inline constexpr QStringView adr1 = u"adr1";
+inline constexpr QStringView ChB_adresar1 = u"ChB_adresar1";
+inline constexpr QStringView adr2 = u"adr2";
+inline constexpr QStringView ChB_adresar2 = u"ChB_adresar2";
+inline constexpr QStringView ChB_Filtr_1 = u"ChB_Filtr_1";
+inline constexpr QStringView CB_Filtr_1 = u"CB_Filtr_1";
+inline constexpr QStringView SE_Filtr_1_Posledni = u"SE_Filtr_1_Posledni";
+inline constexpr QStringView ChB_Filtr_1_Posledni = u"ChB_Filtr_1_Posledni";
+inline constexpr QStringView DTP_Filtr_1_OdData = u"DTP_Filtr_1_OdData";   // days before the day of saving
+inline constexpr QStringView ME_Filtr_1_OdData = u"ME_Filtr_1_OdData";
+inline constexpr QStringView ChB_Filtr_2 = u"ChB_Filtr_2";
+inline constexpr QStringView CB_Filtr_2 = u"CB_Filtr_2";
+inline constexpr QStringView SE_Filtr_2_Posledni = u"SE_Filtr_2_Posledni";
+inline constexpr QStringView ChB_Filtr_2_Posledni = u"ChB_Filtr_2_Posledni";
+inline constexpr QStringView DTP_Filtr_2_OdData = u"DTP_Filtr_2_OdData";
+inline constexpr QStringView ME_Filtr_2_OdData = u"ME_Filtr_2_OdData";
+inline constexpr QStringView ChB_Filtr_3 = u"ChB_Filtr_3";
+inline constexpr QStringView SE_Filtr_3 = u"SE_Filtr_3";
+inline constexpr QStringView CBOmez = u"CBOmez";
+inline constexpr QStringView ChBIgnorCasFiltr = u"ChBIgnorCasFiltr";
+inline constexpr QStringView SEMazUroven = u"SEMazUroven";
+inline constexpr QStringView CBMazPodAdr = u"CBMazPodAdr";
+} // namespace historie
 
 // Recently used directories, twenty-slot lists.
 inline constexpr QStringView Adresar1 = u"Adresar1";

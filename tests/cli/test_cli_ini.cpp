@@ -74,6 +74,8 @@ struct PripadIni {
     QString ocekavane;
 };
 
+void PrintTo(const PripadIni& p, std::ostream* os) { *os << p.nazev; }
+
 class CliIniPripady : public CliIni, public testing::WithParamInterface<PripadIni> {};
 
 TEST_P(CliIniPripady, iniAVolbyPrikazoveRadky)

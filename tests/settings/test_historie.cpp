@@ -177,6 +177,8 @@ TEST_F(Historie, nepovedenyZapisNecha30ZaznamuBezeZmeny)
 
 struct PripadTlacitek { int a, k; int p; bool predchozi, dalsi; const char* popis; };
 
+void PrintTo(const PripadTlacitek& p, std::ostream* os) { *os << p.a << "/" << p.k; }
+
 class TlacitkaHistorie : public ::testing::TestWithParam<PripadTlacitek> {};
 
 TEST_P(TlacitkaHistorie, stavOdpovidaPoziciAPoctu)
@@ -200,6 +202,8 @@ INSTANTIATE_TEST_SUITE_P(Historie, TlacitkaHistorie, ::testing::Values(
     PripadTlacitek{9, 5, 5, true, false, "5/5"}));
 
 struct PripadKroku { int p, krok, k; std::optional<int> cil; };
+
+void PrintTo(const PripadKroku& p, std::ostream* os) { *os << p.p << (p.krok > 0 ? "+" : "-") << " of " << p.k; }
 
 class KrokHistorie : public ::testing::TestWithParam<PripadKroku> {};
 

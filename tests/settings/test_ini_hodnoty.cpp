@@ -8,6 +8,8 @@ namespace {
 
 struct PripadCisla { const char* text; int vychozi; int ocekavano; };
 
+void PrintTo(const PripadCisla& p, std::ostream* os) { *os << p.text; }
+
 class CteniCisla : public ::testing::TestWithParam<PripadCisla> {};
 
 TEST_P(CteniCisla, cteSeJakoVTabulce)
@@ -44,6 +46,8 @@ INSTANTIATE_TEST_SUITE_P(Hodnoty, CteniCisla, ::testing::Values(
     PripadCisla{"٣", 9, 9}));   // a digit of another script is no digit here
 
 struct PripadBoolu { const char* text; bool vychozi; bool ocekavano; };
+
+void PrintTo(const PripadBoolu& p, std::ostream* os) { *os << p.text; }
 
 class CteniBoolu : public ::testing::TestWithParam<PripadBoolu> {};
 
@@ -90,6 +94,8 @@ INSTANTIATE_TEST_SUITE_P(Hodnoty, NavratHodnoty, ::testing::Values(
     QStringLiteral("ěščřžýáíé ĚŠČŘŽ 😀")));
 
 struct PripadZapisu { QString hodnota; QByteArray radek; };
+
+void PrintTo(const PripadZapisu& p, std::ostream* os) { *os << p.radek.constData(); }
 
 class TvarZapisu : public ::testing::TestWithParam<PripadZapisu> {};
 

@@ -26,6 +26,8 @@ struct PripadPridani {
     QStringList po;             // keys 1..sloty after
 };
 
+void PrintTo(const PripadPridani& p, std::ostream* os) { *os << p.nazev; }
+
 class PridaniNaZacatek : public Seznamy, public ::testing::WithParamInterface<PripadPridani> {};
 
 TEST_P(PridaniNaZacatek, posuneJenCoMa)

@@ -11,6 +11,8 @@ using namespace std::chrono_literals;
 
 struct PripadTypu { const char* nazev; const char* ini; const char* soubor; bool vynechany; };
 
+void PrintTo(const PripadTypu& p, std::ostream* os) { *os << p.nazev; }
+
 class VynechaneTypyZIni : public test::IniTest, public ::testing::WithParamInterface<PripadTypu> {};
 
 TEST_P(VynechaneTypyZIni, rozhodnutiPodlePosledniPripony)
