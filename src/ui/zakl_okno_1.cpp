@@ -5,6 +5,7 @@
 #include "ui/hlaseni.h"
 #include "ui/stranky_vysledku.h"
 #include "ui/umisteni.h"
+#include "ui/volby_ovladacu.h"
 
 #include "settings/ini_soubor.h"
 #include "settings/klice.h"
@@ -56,8 +57,14 @@ TForm1::TForm1(const QString& cestaIni, QWidget* parent)
     propojBeh();
     propojZiveVolby();
     pojmenujOvladace();
+    propojFiltr();
+    propojDatumFiltru();
+    propojHistorii();
     qApp->installEventFilter(this);
     nactiStartovniNastaveni();
+    // The program opens with the settings of the last run.
+    HistorieNacti(1, ChBHBezAdr->isChecked());
+    HistorieButton(1);
 }
 
 // Object names as the rest of the program (and its tests) know the controls.
@@ -132,20 +139,20 @@ NastaveniPorovnani TForm1::nastaveni() const
     n.adresar2 = adresar2->currentText();
     n.ChB_adresar2 = ChB_adresar2->isChecked();
     n.ChB_Filtr_1 = ChB_Filtr_1->isChecked();
-    n.CB_Filtr_1 = CB_Filtr_1->currentIndex() + 1;
+    n.CB_Filtr_1 = tagVolby(CB_Filtr_1);
     n.SE_Filtr_1_Posledni = SE_Filtr_1_Posledni->value();
-    n.ChB_Filtr_1_Posledni = ChB_Filtr_1_Posledni->currentIndex() + 1;
+    n.ChB_Filtr_1_Posledni = tagVolby(ChB_Filtr_1_Posledni);
     n.DTP_Filtr_1_OdData = DTP_Filtr_1_OdData->date();
-    n.ME_Filtr_1_OdData = ME_Filtr_1_OdData->text();
+    n.ME_Filtr_1_OdData = textCasovehoPole(ME_Filtr_1_OdData);
     n.ChB_Filtr_2 = ChB_Filtr_2->isChecked();
-    n.CB_Filtr_2 = CB_Filtr_2->currentIndex() + 1;
+    n.CB_Filtr_2 = tagVolby(CB_Filtr_2);
     n.SE_Filtr_2_Posledni = SE_Filtr_2_Posledni->value();
-    n.ChB_Filtr_2_Posledni = ChB_Filtr_2_Posledni->currentIndex() + 1;
+    n.ChB_Filtr_2_Posledni = tagVolby(ChB_Filtr_2_Posledni);
     n.DTP_Filtr_2_OdData = DTP_Filtr_2_OdData->date();
-    n.ME_Filtr_2_OdData = ME_Filtr_2_OdData->text();
+    n.ME_Filtr_2_OdData = textCasovehoPole(ME_Filtr_2_OdData);
     n.ChB_Filtr_3 = ChB_Filtr_3->isChecked();
     n.SE_Filtr_3 = SE_Filtr_3->value();
-    n.CBOmez = CBOmez->currentIndex() + 1;
+    n.CBOmez = tagVolby(CBOmez);
     n.ChBIgnorCasFiltr = ChBIgnorCasFiltr->isChecked();
     n.SEMazUroven = SEMazUroven->value();
     n.CBMazPodAdr = CBMazPodAdr->isChecked();

@@ -7,6 +7,7 @@
 // coordinates and zoomed as a whole by SkalujOkno when it is resized; the
 // groups of controls are built in their own files (zakl_okno_1_*.cpp).
 
+#include "engine/cas.h"
 #include "engine/nastaveni.h"
 #include "ui/zakl_okno_1_skalovani.h"
 
@@ -18,6 +19,7 @@
 class QAction;
 class QCheckBox;
 class QComboBox;
+class QFileDialog;
 class QDateEdit;
 class QGroupBox;
 class QLabel;
@@ -36,6 +38,7 @@ namespace zrc {
 class BehPorovnani;
 class SeznamVysledku;
 class StrankyVysledku;
+class OvladaniHistorie;
 class VysledekZapisu;
 
 // The number of the action buttons BB1..BB6 and of the menu items MPBB1..MBB6.
@@ -70,6 +73,31 @@ public:
     void adresarFileDropDrop(int strana, const QStringList& soubory);
     void Button4Click();
     void Button18Click();
+
+    // The "Filtr:" and "Omezení:" groups (zakl_okno_1_filtr.cpp, _datum.cpp).
+    void CB_Filtr_1ExitAkce(bool bezPrevodu);
+    void CB_Filtr_2ExitAkce(bool bezPrevodu);
+    void ZmenaCB_Filtr_1(bool zHistorie);
+    void ZmenaCB_Filtr_2(bool zHistorie);
+    void ChBVyberExit(QComboBox* jednotka);
+    void CBOmezExit();
+    void ChB_Filtr_2Click();
+    bool ME_Filtr_1_OdDataExit(QLineEdit* pole);   // false: "Chybný formát" shown
+    void B_Filtr_1_OdDataClick();
+    void B_Filtr_2_OdDataClick();
+    void B_Filtr_1_OdDataFileDropDrop(const QStringList& cesty);
+    void B_Filtr_2_OdDataFileDropDrop(const QStringList& cesty);
+    void B_Filtr_1_OdDataAkce(DatumCas x);
+    void B_Filtr_2_OdDataAkce(DatumCas x);
+
+    // The "Historie:" group (zakl_okno_1_historie.cpp).
+    void HistorieButton(int a);
+    void HistorieButtonClick(int krok);
+    void SBHPClick();
+    void SBHDClick();
+    void HistorieZmena();
+    void MBHistoriePridaniClick();
+    void HistorieNacti(int n, bool bezAdresaru);
 
     // Controls, named as the rest of the program knows them.
     QWidget* PAkce = nullptr;
@@ -134,6 +162,8 @@ public:
     QMenu* PopupMenu1 = nullptr;
     QMenu* PopupMenu2 = nullptr;
     QTimer* Timer1 = nullptr;
+    QFileDialog* Dialog_Filtr_1 = nullptr;   // created at first use, kept for the last choice
+    QFileDialog* Dialog_Filtr_2 = nullptr;
 
     // Actions of the command map by item name (z_nab_pryc, PopDalsiOkno, MPBB1, ...).
     QAction* akce(const QString& jmeno) const;
@@ -164,6 +194,14 @@ private:
     void propojBeh();
     void propojZiveVolby();
     void propojAdresare();
+    void propojFiltr();
+    void propojDatumFiltru();
+    void propojHistorii();
+    void exitAkceRezimu(int filtr, bool bezPrevodu);
+    void prevodFiltru(int filtr, bool zHistorie);
+    void datumFiltru(int filtr, DatumCas x);
+    void nactiFiltr(int filtr, const NastaveniPorovnani& z);
+    bool overCasyFiltru();
     void nactiStartovniNastaveni();
     void pojmenujOvladace();
 
@@ -181,6 +219,8 @@ private:
     bool vResize_ = false;
     StrankyVysledku* stranky_ = nullptr;
     BehPorovnani* beh_ = nullptr;
+    OvladaniHistorie* historie_ = nullptr;
+    QString adresarFiltru2_;   // the directory Dialog_Filtr_2 returned last
 };
 
 // Shows the error of a failed INI write ("Unable to write to ...") and lets the

@@ -38,6 +38,8 @@ void TForm1::Button4Click()
 {
     ZadaniBehu zadani;
     if (!beh_->bezi()) {
+        if (!overCasyFiltru())
+            return;
         zadani.nastaveni = nastaveni();
         zadani.vynechaneTypy = vynechaneTypy(CestaIni_);
     }
@@ -78,16 +80,6 @@ void TForm1::propojZiveVolby()
             (beh_->ziveVolby().*pole).store(zapnuto);
         });
     }
-}
-
-// The completed run's settings become the newest history entry; the label
-// shows the position (paging through the entries is not offered yet).
-void TForm1::pridejDoHistorie()
-{
-    if (!ohlasZapis(HistoriePridej(CestaIni_, nastaveni(), QDate::currentDate())))
-        return;
-    const StavHistorie stav = HistorieButton(1, HistoriePocet(CestaIni_));
-    LH->setText(stav.popis);
 }
 
 } // namespace zrc

@@ -137,12 +137,11 @@ void TForm1::vytvorPopupMenu2()
         a->setData(tag);
         connect(a, &QAction::triggered, this, [this, tag] { MPBB1Click(tag); });
     }
-    // Paging through the history is not part of the program yet; without an
-    // enabled action the keys keep their usual meaning in the focused control.
-    pridej({"MBHistoriePredchozi", "HistoriePredchozi", QKeySequence(Qt::CTRL | Qt::Key_Left)})->setEnabled(false);
-    pridej({"MBHistorieDalsi", "HistorieDalsi", QKeySequence(Qt::CTRL | Qt::Key_Right)})->setEnabled(false);
+    // Paging through the history (SBHP, SBHD) is connected with the history group.
+    pridej({"MBHistoriePredchozi", "HistoriePredchozi", QKeySequence(Qt::CTRL | Qt::Key_Left)});
+    pridej({"MBHistorieDalsi", "HistorieDalsi", QKeySequence(Qt::CTRL | Qt::Key_Right)});
     connect(pridej({"MBHistoriePridani", "HistoriePridavani", QKeySequence(Qt::CTRL | Qt::Key_H)}),
-            &QAction::triggered, this, [this] { ChBHNepridavat->toggle(); });
+            &QAction::triggered, this, &TForm1::MBHistoriePridaniClick);
 }
 
 // A control that wants a key for itself (Ctrl+A or Ctrl+Left in an edit box)
