@@ -45,7 +45,7 @@ private:
 
     const QString cesta_;
     const std::int64_t intervalNs_;
-    std::atomic<std::int64_t> dalsiKontrola_{0};   // steady clock, ns
+    std::atomic<std::int64_t> dalsiKontrola_{0};   // monotonic clock, ns
     std::atomic<const Seznam*> seznam_{nullptr};
     std::mutex zamek_;                              // one thread re-reads, the others use the old list
     Podpis podpis_;                                 // guarded by zamek_
