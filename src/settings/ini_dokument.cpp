@@ -19,9 +19,11 @@ QByteArrayView orizni(QByteArrayView s)
     return s;
 }
 
+// Letter case is folded character by character, so names of different
+// lengths never match; checking the length first skips most comparisons.
 bool stejneJmeno(QStringView a, QStringView b)
 {
-    return a.compare(b, Qt::CaseInsensitive) == 0;
+    return a.size() == b.size() && a.compare(b, Qt::CaseInsensitive) == 0;
 }
 
 // The section name of a header line, or nothing when the line is no header.
