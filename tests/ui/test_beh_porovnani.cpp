@@ -85,7 +85,7 @@ TEST_F(BehTest, FillsTheListsShowsTheirPagesAndEndsIdle)
 {
     strom1.add({file("jen1.txt", 1, starsi), file("sub/Novy.DAT", 2, novejsi), file("vetsi.bin", 9, starsi)});
     strom2.add({file("jen2", 3, starsi), file("sub/Novy.DAT", 2, starsi), file("vetsi.bin", 4, starsi)});
-    IniZapisCislo(ini, u"Serazeni", u"podle", 1);
+    ASSERT_TRUE(IniZapisCislo(ini, u"Serazeni", u"podle", 1));
     QSignalSpy historie(beh.get(), &BehPorovnani::pridejDoHistorie);
     QSignalSpy overeno(beh.get(), &BehPorovnani::overeno);
 
@@ -118,8 +118,8 @@ TEST_F(BehTest, FillsTheListsShowsTheirPagesAndEndsIdle)
 TEST_F(BehTest, ConfiguredSortOrdersSizesAsText)
 {
     strom1.add({file("a", 999, starsi), file("b", 1000, starsi), file("c", 20, starsi)});
-    IniZapisCislo(ini, u"Serazeni", u"podle", 4);
-    IniZapisCislo(ini, u"Serazeni", u"typ", 1);
+    ASSERT_TRUE(IniZapisCislo(ini, u"Serazeni", u"podle", 4));
+    ASSERT_TRUE(IniZapisCislo(ini, u"Serazeni", u"typ", 1));
     EXPECT_EQ(probehni(zadani()), KonecBehu::Dokonceno);
     EXPECT_EQ(sloupec(1, 3), (std::vector<QString>{"1000", "20", "999"}));
     EXPECT_TRUE(stranky->razeni().RazeniVzestupne);
@@ -180,7 +180,7 @@ TEST_F(BehTest, StopMakesTheWindowIdleAtOnceAndANewRunComparesInFull)
 TEST_F(BehTest, StopAfterTheFirstItemsKeepsThemUnsortedAndRecordsNothing)
 {
     strom1.add({file("b", 1, starsi), file("a", 1, starsi), file("c", 1, starsi)});
-    IniZapisCislo(ini, u"Serazeni", u"podle", 1);
+    ASSERT_TRUE(IniZapisCislo(ini, u"Serazeni", u"podle", 1));
     QSignalSpy historie(beh.get(), &BehPorovnani::pridejDoHistorie);
     QSignalSpy konec(beh.get(), &BehPorovnani::dokonceno);
     const ZadaniBehu z = zadani();

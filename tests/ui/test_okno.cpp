@@ -173,8 +173,9 @@ TEST_P(ZkratkyOkna, CtrlHACtrlAZKterehokoliOvladace)
     QSignalSpy bb1(okno->BB[0], &QPushButton::clicked);
     QTest::keyClick(cil, Qt::Key_A, Qt::ControlModifier);
     EXPECT_EQ(bb1.count(), 1);
-    if (auto* e = qobject_cast<QLineEdit*>(cil))
+    if (auto* e = qobject_cast<QLineEdit*>(cil)) {
         EXPECT_TRUE(e->selectedText().isEmpty());
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Ovladace, ZkratkyOkna,
