@@ -82,6 +82,8 @@ void TForm1::propojFiltr()
 {
     for (int filtr : {1, 2}) {
         const OvladaceFiltru f = ovladace(*this, filtr);
+        // The date as a Czech reader writes it, whatever the locale of the session.
+        f.datum->setDisplayFormat(QStringLiteral("d.M.yyyy"));
         nastavTagVolby(f.rezim, 1);
         nastavTagVolby(f.jednotka, 1);
         priZmeneAOdchodu(f.rezim, this, [this, filtr] { exitAkceRezimu(filtr, false); });
