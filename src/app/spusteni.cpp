@@ -103,7 +103,8 @@ int SpustProgram(const VolbyStartu& volby)
     if (instance.start() == JedinaInstance::Role::Second)
         return PredejBezicimu(instance, volby);
 
-    TForm1 okno(volby.cestaIni);
+    TForm1 okno(volby.cestaIni, nullptr,
+                 volby.parametry.isEmpty() ? TForm1::Start::SHistorii : TForm1::Start::BezHistorie);
     ZpracujPrikazovouRadku(okno, volby);
     PropojInstanci(instance, okno);
     okno.show();

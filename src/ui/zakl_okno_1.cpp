@@ -39,7 +39,7 @@ bool ohlasZapis(const VysledekZapisu& vysledek)
     return false;
 }
 
-TForm1::TForm1(const QString& cestaIni, QWidget* parent)
+TForm1::TForm1(const QString& cestaIni, QWidget* parent, Start start)
     : QMainWindow(parent), CestaIni_(cestaIni)
 {
     setObjectName(QStringLiteral("TForm1"));
@@ -62,9 +62,11 @@ TForm1::TForm1(const QString& cestaIni, QWidget* parent)
     propojHistorii();
     qApp->installEventFilter(this);
     nactiStartovniNastaveni();
-    // The program opens with the settings of the last run.
-    HistorieNacti(1, ChBHBezAdr->isChecked());
-    HistorieButton(1);
+    // A plain start opens with the settings of the last run.
+    if (start == Start::SHistorii) {
+        HistorieNacti(1, ChBHBezAdr->isChecked());
+        HistorieButton(1);
+    }
 }
 
 // Object names as the rest of the program (and its tests) know the controls.

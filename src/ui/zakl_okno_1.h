@@ -52,7 +52,10 @@ class TForm1 : public QMainWindow {
     Q_OBJECT
 public:
     // cestaIni: the INI file of this process (CestaIni).
-    explicit TForm1(const QString& cestaIni, QWidget* parent = nullptr);
+    // A start with directories on its command line (or "-setup") opens without
+    // loading the newest history entry; a plain start opens with it.
+    enum class Start { SHistorii, BezHistorie };
+    explicit TForm1(const QString& cestaIni, QWidget* parent = nullptr, Start start = Start::SHistorii);
     ~TForm1() override;
 
     const QString& cestaIni() const { return CestaIni_; }

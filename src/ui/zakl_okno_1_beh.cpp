@@ -8,6 +8,7 @@
 #include "settings/ini_soubor.h"
 #include "settings/klice.h"
 #include "settings/seznamy.h"
+#include "settings/vynechane_typy_ini.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -22,14 +23,12 @@ namespace zrc {
 
 namespace {
 
-// The excluded types of the configuration ("Typ"): read once when a run
-// starts, so a run sees one consistent list; nothing when the list is off.
+// The excluded types of the configuration ("Typ"), as the file says at each
+// file of the run: a change saved meanwhile, also by another instance, counts
+// from the next file on (the source looks at the file at most every 50 ms).
 std::shared_ptr<VynechaneTypy> vynechaneTypy(const QString& cestaIni)
 {
-    if (!IniCtiBool(cestaIni, ini::Typ, ini::pouzit, false))
-        return nullptr;
-    const QStringList typy = NactiListBox(cestaIni, ini::Typ, ini::slotuTypu);
-    return std::make_shared<SeznamVynechanychTypu>(std::vector<QString>(typy.begin(), typy.end()));
+    return std::make_shared<VynechaneTypyIni>(cestaIni);
 }
 
 } // namespace

@@ -76,6 +76,17 @@ TEST_F(Historie, StrankovaniOd1Do5)
     EXPECT_EQ(okno->adresar1->currentText(), QStringLiteral("/h4"));
 }
 
+// A start with directories on its command line does not load the newest entry.
+TEST_F(Historie, StartSAdresariNenactiHistorii)
+{
+    zapisZaznamy(2);
+    otevri();
+    okno = std::make_unique<TForm1>(cestaIni(), nullptr, TForm1::Start::BezHistorie);
+    stav("-", false, true);
+    EXPECT_EQ(okno->SE_Filtr_3->value(), 0);
+    EXPECT_TRUE(okno->adresar1->currentText().isEmpty());
+}
+
 // A change of a recorded control shows "-"; a step older then loads entry 1.
 TEST_F(Historie, ZmenaVratiPomlcku)
 {
