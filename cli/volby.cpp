@@ -11,8 +11,8 @@ struct Definice {
     QCommandLineOption scope{"scope", "Which passes run: both, 1 (directory 1 as the source) or 2.", "both|1|2", "both"};
     QCommandLineOption same1{"same-subdirs1", "Walk only subdirectories of DIR1 that exist under DIR2.", "yes|no", "yes"};
     QCommandLineOption same2{"same-subdirs2", "Walk only subdirectories of DIR2 that exist under DIR1.", "yes|no", "yes"};
-    QCommandLineOption filesSince{"files-since", "List only files changed after SPEC: Nd, Nh, Nm (the last N days, hours, minutes), YYYY-MM-DD or YYYY-MM-DDTHH:MM.", "SPEC"};
-    QCommandLineOption dirsSince{"dirs-since", "Compare only the files of subdirectories whose own time is after SPEC (as --files-since).", "SPEC"};
+    QCommandLineOption filesSince{"files-since", "List only files changed after WHEN: Nd, Nh, Nm (the last N days, hours, minutes), YYYY-MM-DD or YYYY-MM-DDTHH:MM.", "WHEN"};
+    QCommandLineOption dirsSince{"dirs-since", "Compare only the files of subdirectories whose own time is after WHEN (as --files-since).", "WHEN"};
     QCommandLineOption depth{"depth-match", "Walk a subdirectory only when the other side has it down to level N.", "N"};
     QCommandLineOption sizes{"time-filter-sizes", "Apply --files-since to the larger/smaller lists too."};
     QCommandLineOption exclude{"exclude", "Leave out files of these types (extensions, no dot).", "TYPE[,TYPE...]"};

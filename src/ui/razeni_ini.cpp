@@ -1,5 +1,6 @@
 #include "ui/razeni_ini.h"
 
+#include "settings/ini_soubor.h"
 #include "settings/klice.h"
 
 namespace zrc {
@@ -12,14 +13,6 @@ std::optional<int> NactiRazeni(const QString& cestaIni, SdileneRazeni& razeni)
     if (podle < 1 || podle > pocetSloupcu)
         return std::nullopt;
     return podle - 1;
-}
-
-VysledekZapisu zapisStavMazani(const QString& cestaIni, const StavMazani& stav)
-{
-    return zmenIni(cestaIni, [&stav](IniDokument& d) {
-        d.zapisBool(u"H1", u"CBMazPodAdr", stav.CBMazPodAdr);
-        d.zapisCislo(u"H1", u"SEMazUroven", stav.SEMazUroven);
-    });
 }
 
 } // namespace zrc

@@ -1,7 +1,7 @@
 #include "ui/stranky_vysledku.h"
 
 #include "ui/hlaseni.h"
-#include "ui/razeni_ini.h"
+#include "settings/historie.h"
 
 #include <QTabWidget>
 
@@ -124,7 +124,8 @@ void StrankyVysledku::aktivujPoSkryti()
     emit PageControl1Change();
     if (!stavMazani_ || cestaIni_.isEmpty())
         return;
-    const VysledekZapisu r = zapisStavMazani(cestaIni_, stavMazani_());
+    const StavMazani stav = stavMazani_();
+    const VysledekZapisu r = HistorieUlozMazani(cestaIni_, stav.CBMazPodAdr, stav.SEMazUroven);
     if (!r)
         Hlaseni(r.chyba(), DruhHlaseni::Chyba, Tlacitko::OK);   // reported, work goes on
 }
