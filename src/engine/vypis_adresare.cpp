@@ -1,4 +1,5 @@
 #include "engine/vypis_adresare.h"
+#include "engine/operace.h"
 
 #include <algorithm>
 #include <cstring>
@@ -58,7 +59,13 @@ void roztridZaznamy(int fd, PracovniPametVypisu& p)
     p.soubory.clear();
     p.podadresare.clear();
     for (const platform::RawEntry& e : p.surovy.entries) {
-        const Zjisteni z = zjisti(fd, p.surovy.name(e), e.type);
+        // A temporary file left by an interrupted copy (kill -9, power loss) is
+        // no file of the tree: it never enters the lists.
+        const char* jmeno = p.surovy.name(e);
+        if (e.type != EntryType::Directory && jmeno[0] == '.' &&
+            jeDocasnySoubor({jmeno, e.length}))
+            continue;
+        const Zjisteni z = zjisti(fd, jmeno, e.type);
         if (z.druh == Druh::Soubor)
             p.soubory.push_back({.velikost = z.info.size,
                                  .cas = p.prevod.baleny(z.info.mtime),

@@ -188,3 +188,14 @@ TEST_F(PorovnaniTest, JednoAZctyriVlaknaDavajiTotez)
 
 } // namespace
 } // namespace zrc
+
+namespace zrc {
+
+// A temporary file left by a copy that was killed is not a file of the tree.
+TEST_F(PorovnaniTest, ZbytekPrerusenehoKopirovaniSeNevypise)
+{
+    strom1.add({file(".x.txt.k3j9qa.zrtmp", 3), file(".x.txt.zrtmp", 3)});
+    EXPECT_EQ(radky(nastaveni()), (Radky{"1 .x.txt.zrtmp"}));
+}
+
+} // namespace zrc

@@ -1,0 +1,241 @@
+#include "engine/beh_operace.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <linux/fs.h>
+
+namespace zrc {
+
+namespace {
+
+// Progress at least every 16 MiB or 100 ms, whichever comes first: smooth bars
+// without flooding the window's event queue (a 1 GiB copy sends ~64 updates).
+constexpr std::int64_t krokHlaseniBajtu = std::int64_t{16} << 20;
+constexpr auto krokHlaseniCasu = std::chrono::milliseconds(100);
+
+platform::Syscalls& systemova(const VolbyOperace& v)
+{
+    return v.sys ? *v.sys : platform::realSyscalls();
+}
+
+std::string spoj(const std::string& zaklad, std::string_view rel)
+{
+    std::string s = zaklad;
+    if (s.empty() || s.back() != '/')
+        s += '/';
+    s += rel;
+    return s;
+}
+
+} // namespace
+
+BehOperace::BehOperace(const ZadaniOperace& z, RozhraniOperace& r, const VolbyOperace& volby)
+    : z_(z), r_(r), volby_(volby), sys_(systemova(volby)),
+      v_(vlastnostiKodu(z.kod, 0)), zdroj_(sys_, z.zdroj), cil_(sys_, z.cil),
+      kopie_(sys_, volby_), davka_(sys_, volby_)
+{
+    for (const auto& p : z_.polozky)
+        celkem_ += p.velikost;
+}
+
+BehOperace::Cesty BehOperace::cesty(std::size_t i) const
+{
+    const auto& rel = z_.polozky[i].cesta;
+    const auto [podadr, jmeno] = rozdelCestu(rel);
+    return {podadr, jmeno, spoj(z_.zdroj, rel)};
+}
+
+VysledekOperace BehOperace::proved()
+{
+    VysledekOperace v;
+    if (v_.kopie && !dostMista()) {
+        v.bezMista = true;
+        return v;
+    }
+    bool zruseno = false;
+    for (std::size_t i = 0; i < z_.polozky.size() && !zruseno; ++i) {
+        zruseno = zrusitPozadovano() || polozka(i) == Konec::Zruseno;
+        if (!zruseno && davka_.plna())
+            zruseno = !dokonciDavku();
+    }
+    if (!zruseno)
+        zruseno = !dokonciDavku();
+    davka_.zahod();   // after Cancel: the batch's temporary files go, the targets stay
+    nastavCasyVytvorenych();
+    std::sort(vyrizene_.begin(), vyrizene_.end());
+    v.vyrizene = std::move(vyrizene_);
+    v.zruseno = zruseno;
+    return v;
+}
+
+Konec BehOperace::polozka(std::size_t i)
+{
+    const Cesty c = cesty(i);
+    if (v_.kopie)
+        return kopirovani(i, c);
+    for (;;) {
+        r_.krok(Krok::Odstraneni, c.zdroj);
+        ChybaSouboru chyba;
+        const auto adresar = zdroj_.otevri(c.podadr, false, chyba);
+        if (adresar)
+            return mazani(i, c, adresar, nullptr);
+        const auto odp = r_.chybaMazani(c.zdroj, chyba);
+        if (odp == OdpovedChyby::Zrusit)
+            return Konec::Zruseno;
+        if (odp == OdpovedChyby::Ignorovat)
+            return Konec::Preskoceno;
+    }
+}
+
+// The copy step with its error box: Retry handles the same item again from the
+// start, Ignore counts its size as done and leaves it in the list, Cancel ends.
+Konec BehOperace::kopirovani(std::size_t i, const Cesty& c)
+{
+    for (;;) {
+        r_.krok(Krok::Kopirovani, c.zdroj);
+        Konec konec = Konec::Hotovo;
+        const auto chyba = pokusKopie(i, c, konec);
+        if (!chyba)
+            return konec;
+        if (chyba.duvod == Duvod::Zruseno)
+            return Konec::Zruseno;
+        const auto odp = r_.chybaKopirovani(c.zdroj, chyba);
+        if (odp == OdpovedChyby::Zrusit)
+            return Konec::Zruseno;
+        if (odp == OdpovedChyby::Ignorovat) {
+            posun(z_.polozky[i].velikost);
+            return Konec::Preskoceno;
+        }
+    }
+}
+
+ChybaSouboru BehOperace::pokusKopie(std::size_t i, const Cesty& c, Konec& konec)
+{
+    ChybaSouboru chyba;
+    const auto zdrojAdr = zdroj_.otevri(c.podadr, false, chyba);
+    if (!zdrojAdr)
+        return chyba;
+    const auto cilAdr = cil_.otevri(c.podadr, true, chyba);
+    if (!cilAdr)
+        return chyba;
+    if (v_.mazani) {
+        bool presunuto = false;
+        if (auto e = presunPrejmenovanim(c, zdrojAdr, cilAdr, presunuto))
+            return e;
+        if (presunuto) {
+            posun(z_.polozky[i].velikost);
+            vyrizeno(i);
+            prorezej(c.podadr);
+            return {};
+        }
+    }
+    ZdrojKopie zdroj;
+    const std::string jmeno(c.jmeno);
+    if (auto e = otevriZdroj(sys_, zdrojAdr->get(), jmeno.c_str(), zdroj))
+        return e;
+    StavCile stav;
+    if (auto e = zkontrolujCil(sys_, cilAdr->get(), jmeno.c_str(), zdroj.st, z_.prepis, stav))
+        return e;
+    // Only a replaced target or a source to delete needs the data on disk first.
+    const bool odlozit = v_.mazani || stav.existuje;
+    const bool samostatne = odlozit && zdroj.st.st_size > volby_.samostatnySync;
+    OdlozenaKopie k{.index = i, .docasny = {}, .velikost = zdroj.st.st_size, .smazatZdroj = v_.mazani,
+                    .zdrojAdresar = zdrojAdr, .zdrojJmeno = jmeno, .zdrojSt = zdroj.st};
+    posledniBajty_ = souborHotovo_ = 0;
+    souborCelkem_ = zdroj.st.st_size;
+    r_.prubeh({0, souborCelkem_, hotovo_, celkem_});
+    if (auto e = kopie_(zdroj, cilAdr, c.jmeno, samostatne, *this, k.docasny))
+        return e;
+    zdroj.fd.reset();
+    if (!odlozit) {
+        if (auto e = umisti(sys_, k.docasny, z_.prepis)) {
+            odstranDocasny(sys_, k.docasny);
+            return e;
+        }
+        posun(z_.polozky[i].velikost);
+        vyrizeno(i);
+        return {};
+    }
+    konec = dokonciKopii(i, std::move(k), samostatne);
+    return {};
+}
+
+// A move within one file system is one rename: no data copied, the inode kept.
+// A read-only source or a symbolic link takes the copy + delete path (the
+// read-only question belongs to the delete step); EXDEV falls back to it too.
+ChybaSouboru BehOperace::presunPrejmenovanim(const Cesty& c, const SdilenyAdresar& zdroj,
+                                             const SdilenyAdresar& cil, bool& hotovo)
+{
+    const std::string jmeno(c.jmeno);
+    struct stat st {};
+    if (const auto r = sys_.fstatAt(zdroj->get(), jmeno.c_str(), st, AT_SYMLINK_NOFOLLOW); !r.ok())
+        return ChybaSouboru::systemu(r.err);
+    if (!S_ISREG(st.st_mode) || !(st.st_mode & S_IWUSR))
+        return {};
+    StavCile stav;
+    if (auto e = zkontrolujCil(sys_, cil->get(), jmeno.c_str(), st, z_.prepis, stav))
+        return e;
+    const bool novy = z_.prepis == Prepis::JenNovy;
+    auto r = sys_.renameAt(zdroj->get(), jmeno.c_str(), cil->get(), jmeno.c_str(),
+                           novy ? RENAME_NOREPLACE : 0);
+    if (!r.ok() && novy && (r.err == EINVAL || r.err == ENOSYS || r.err == EOPNOTSUPP)) {
+        r = sys_.linkAt(zdroj->get(), jmeno.c_str(), cil->get(), jmeno.c_str());
+        if (r.ok())
+            sys_.unlinkAt(zdroj->get(), jmeno.c_str(), 0);
+    }
+    if (r.ok()) {
+        hotovo = true;
+        return {};
+    }
+    if (r.err == EXDEV)
+        return {};
+    return r.err == EEXIST && novy ? ChybaSouboru{Duvod::CilExistuje, 0}
+                                   : ChybaSouboru::systemu(r.err);
+}
+
+// A complete temporary file that replaces a target or whose source is deleted:
+// into the batch, or for a large file (flushed with fdatasync already) at once.
+Konec BehOperace::dokonciKopii(std::size_t i, OdlozenaKopie k, bool samostatne)
+{
+    posun(z_.polozky[i].velikost);
+    if (!samostatne) {
+        davka_.pridej(std::move(k));
+        return Konec::Odlozeno;
+    }
+    std::vector<OdlozenaKopie> jedna;
+    jedna.push_back(std::move(k));
+    return dokonciOdlozene(std::move(jedna)) ? Konec::Hotovo : Konec::Zruseno;
+}
+
+void BehOperace::vyrizeno(std::size_t i)
+{
+    vyrizene_.push_back(i);
+    r_.vyrizeno(i);
+}
+
+void BehOperace::posun(std::int64_t bajty)
+{
+    hotovo_ += bajty;
+    r_.prubeh({souborHotovo_, souborCelkem_, hotovo_, celkem_});
+}
+
+bool BehOperace::kopirovano(std::int64_t hotovo, std::int64_t celkem)
+{
+    const auto ted = std::chrono::steady_clock::now();
+    if (hotovo == celkem || hotovo - posledniBajty_ >= krokHlaseniBajtu ||
+        ted - posledniHlaseni_ >= krokHlaseniCasu) {
+        posledniHlaseni_ = ted;
+        posledniBajty_ = hotovo;
+        souborHotovo_ = hotovo;
+        souborCelkem_ = celkem;
+        r_.prubeh({hotovo, celkem, hotovo_ + hotovo, celkem_});
+    }
+    return !zrusitPozadovano();
+}
+
+bool BehOperace::zrusitPozadovano() const
+{
+    return volby_.zrusit && volby_.zrusit->load(std::memory_order_relaxed);
+}
+
+} // namespace zrc

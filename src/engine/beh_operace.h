@@ -1,0 +1,67 @@
+#pragma once
+// One call of ProvedOperaci: the walk over the selected items.
+
+#include "engine/davka_zapisu.h"
+#include "engine/kopie_souboru.h"
+#include "engine/operace.h"
+#include "engine/strom_operace.h"
+
+#include <chrono>
+
+namespace zrc {
+
+// How the handling of one item ended.
+enum class Konec : std::uint8_t { Hotovo, Odlozeno, Preskoceno, Zruseno };
+
+class BehOperace : private PrubehKopie {
+public:
+    BehOperace(const ZadaniOperace& z, RozhraniOperace& r, const VolbyOperace& volby);
+    VysledekOperace proved();
+
+private:
+    struct Cesty {
+        std::string_view podadr, jmeno;
+        std::string zdroj;   // full source path, for the status line and the boxes
+    };
+    Cesty cesty(std::size_t i) const;
+
+    bool dostMista();
+    Konec polozka(std::size_t i);
+    Konec kopirovani(std::size_t i, const Cesty& c);
+    ChybaSouboru pokusKopie(std::size_t i, const Cesty& c, Konec& konec);
+    ChybaSouboru presunPrejmenovanim(const Cesty& c, const SdilenyAdresar& zdroj,
+                                     const SdilenyAdresar& cil, bool& hotovo);
+    Konec dokonciKopii(std::size_t i, OdlozenaKopie k, bool samostatne);
+
+    Konec mazani(std::size_t i, const Cesty& c, const SdilenyAdresar& adresar,
+                 const struct stat* ocekavany);
+    ChybaSouboru smazJednou(const SdilenyAdresar& adresar, const Cesty& c,
+                            const struct stat* ocekavany);
+    void prorezej(std::string_view podadr);
+    bool dokonciDavku();
+    bool dokonciOdlozene(std::vector<OdlozenaKopie> odlozene);
+    Konec umistiOdlozenou(OdlozenaKopie& k);
+
+    void vyrizeno(std::size_t i);
+    void posun(std::int64_t bajty);
+    bool kopirovano(std::int64_t hotovo, std::int64_t celkem) override;
+    bool zrusitPozadovano() const;
+    void nastavCasyVytvorenych();
+
+    const ZadaniOperace& z_;
+    RozhraniOperace& r_;
+    const VolbyOperace& volby_;
+    platform::Syscalls& sys_;
+    VlastnostiKodu v_;
+    StromOperace zdroj_, cil_;
+    KopirujSoubor kopie_;
+    DavkaZapisu davka_;
+    bool vseBezPtani_ = false;   // "Vše" to the read-only question
+    std::int64_t celkem_ = 0, hotovo_ = 0;
+    std::chrono::steady_clock::time_point posledniHlaseni_{};
+    std::int64_t posledniBajty_ = 0;
+    std::int64_t souborHotovo_ = 0, souborCelkem_ = 0;
+    std::vector<std::size_t> vyrizene_;
+};
+
+} // namespace zrc

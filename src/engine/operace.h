@@ -1,0 +1,143 @@
+#pragma once
+// The file operation engine: copies, moves or deletes the selected items of one
+// result list, one after the other, on the calling (worker) thread.
+//
+// The engine never talks to a window. It reports through RozhraniOperace: the
+// step and path for the status line, throttled progress, and the questions
+// (free space, read-only file, Cancel / Retry / Ignore), each a blocking call
+// answered before the walk goes on, so that the questions come one at a time
+// and in the order of the items. The window answers them on its own thread; a
+// test answers them from a script.
+//
+// What reaches the disk: every copy goes to a temporary file beside the target
+// and is renamed over it only when complete (kopie_souboru.h); a replaced
+// target and a moved source across file systems are given up only after the new
+// data is on disk (davka_zapisu.h); nothing below the base directories is
+// reached through a symbolic link.
+
+#include "engine/chyba_souboru.h"
+
+#include <atomic>
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace zrc {
+
+namespace platform { class Syscalls; }
+
+// KodOperace 1..6; any other number behaves as 1.
+enum class KodOperace : int {
+    Kopie = 1,                 // "Kopírování:"
+    Odstraneni = 2,            // "Odstranění:"
+    Presun = 3,                // "Přesun:"
+    KopieSProtejskem = 4,      // copy, the twin item leaves the partner list
+    PresunSProtejskem = 5,     // move, the twin item leaves the partner list
+    KopieSPonechanim = 6,      // copy, the items stay in the list
+};
+
+KodOperace kodOperace(int kod);
+
+struct VlastnostiKodu {
+    bool kopie = false;        // copy step
+    bool mazani = false;       // delete step
+    bool protejsek = false;    // the twin item leaves the partner list
+    bool odchazi = true;       // a handled item leaves its list
+};
+
+// Code 2 removes twins only from the lists with the numbers 5 to 8.
+VlastnostiKodu vlastnostiKodu(KodOperace kod, int seznam);
+// The progress window's caption of the code: "Kopírování:", "Odstranění:", "Přesun:".
+const char* titulekKodu(KodOperace kod);
+
+// How a copy or move treats an existing target.
+enum class Prepis : std::uint8_t {
+    Nahradit,   // replaced through the temporary file (the other side's older version)
+    JenNovy,    // only where the target is still absent ("NOVÉ" items to the other side)
+};
+
+struct PolozkaOperace {
+    std::string cesta;           // relative path, own bytes: "a/b/x.txt"
+    std::int64_t velikost = 0;   // the list's size of the item
+};
+
+struct Prorezavani {
+    bool zapnuto = false;   // CBMazPodAdr
+    int uroven = 0;         // SEMazUroven: levels below the base that are kept
+};
+
+struct ZadaniOperace {
+    std::string zdroj;               // source base directory (bytes)
+    std::string cil;                 // target base directory (bytes)
+    KodOperace kod = KodOperace::Kopie;
+    bool seznamNove = false;         // the items come from a "NOVÉ" list
+    Prepis prepis = Prepis::Nahradit;
+    Prorezavani prorezavani;
+    std::vector<PolozkaOperace> polozky;   // the selected items, in list order
+};
+
+enum class OdpovedChyby : std::uint8_t { Zrusit, Znovu, Ignorovat };
+enum class OdpovedCteni : std::uint8_t { Ano, Ne, Vse };
+enum class Krok : std::uint8_t { Kopirovani, Odstraneni };
+
+struct Prubeh {
+    std::int64_t souborHotovo = 0, souborCelkem = 0;   // the current file
+    std::int64_t celkemHotovo = 0, celkem = 0;         // the whole set
+};
+
+class RozhraniOperace {
+public:
+    virtual ~RozhraniOperace() = default;
+    // Free space is below the needed space: true goes on.
+    virtual bool nedostatekMista(std::int64_t volne, std::int64_t potreba) = 0;
+    // The step now starting on the item with this source path (full, bytes).
+    virtual void krok(Krok krok, const std::string& zdroj) = 0;
+    // At least every 16 MiB or 100 ms of a copy, and at every file's start and end.
+    virtual void prubeh(const Prubeh& p) = 0;
+    virtual OdpovedChyby chybaKopirovani(const std::string& zdroj, const ChybaSouboru& c) = 0;
+    virtual OdpovedChyby chybaMazani(const std::string& zdroj, const ChybaSouboru& c) = 0;
+    virtual OdpovedCteni jenProCteni(const std::string& zdroj) = 0;
+    // The item with this index was handled (it and its twin may leave the lists).
+    virtual void vyrizeno(std::size_t index) = 0;
+};
+
+struct VolbyOperace {
+    platform::Syscalls* sys = nullptr;             // nullptr: the real system calls
+    const std::atomic<bool>* zrusit = nullptr;     // Esc in the progress window
+    std::size_t blokKopie = std::size_t{16} << 20;   // copy_file_range chunk
+    std::size_t blokCteni = std::size_t{256} << 10;  // read/write buffer
+    std::size_t davkaSouboru = 1000;               // durability batch limits
+    std::int64_t davkaBajtu = std::int64_t{256} << 20;
+    int davkaMs = 2000;
+    std::int64_t samostatnySync = std::int64_t{64} << 20;   // fdatasync per file above this
+};
+
+struct VysledekOperace {
+    std::vector<std::size_t> vyrizene;   // indices of handled items, ascending
+    bool zruseno = false;                // Cancel ended the walk
+    bool bezMista = false;               // "Ne" to the free-space question: nothing done
+};
+
+VysledekOperace ProvedOperaci(const ZadaniOperace& z, RozhraniOperace& r,
+                              const VolbyOperace& volby = {});
+
+// Size of the directory entry at the path (a link's own size), or -1.
+std::int64_t VelikostSouboru(const std::string& cesta, platform::Syscalls* sys = nullptr);
+
+// Removes the directories that a deletion emptied: from the relative directory
+// podadr ("a/b/" or "a/b") of the base upwards, keeping every directory up to
+// uroven levels below the base and the base itself; stops at the first that
+// cannot be removed. Never follows a symbolic link.
+void SmazPrazdneAdresare(int zakladFd, std::string_view podadr, int uroven,
+                         platform::Syscalls& sys);
+// The same with full paths: directory (below base) and base.
+void SmazPrazdneAdresare(const std::string& adresar, const std::string& zaklad, int uroven,
+                         platform::Syscalls* sys = nullptr);
+
+// The names of the temporary files of a copy: "." + name + "." + six [a-z0-9]
+// + ".zrtmp". A comparison never lists them as ordinary files.
+bool jeDocasnySoubor(std::string_view jmeno);
+
+} // namespace zrc

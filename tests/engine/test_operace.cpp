@@ -1,0 +1,347 @@
+// The walk over the selected items: what each code leaves on disk, the order
+// of the questions and what each answer does.
+
+#include "operace_pomoc.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace zrc::test {
+namespace {
+
+using Udalosti = std::vector<std::string>;
+
+struct Strom {
+    TempTree zdroj, cil;
+    Strom()
+    {
+        for (const char* j : {"a.txt", "s/b.txt", "s/t/c.txt"})
+            zapis(zdroj.path(j), std::string("novy ") + j);
+    }
+    ZadaniOperace zadani(KodOperace kod) const
+    {
+        return {.zdroj = zdroj.root(), .cil = cil.root(), .kod = kod,
+                .polozky = {{"a.txt", 9}, {"s/b.txt", 11}, {"s/t/c.txt", 13}}};
+    }
+};
+
+// Codes 1-6: what stays in the source, what reaches the target, which items
+// count as handled (the lists drop them; code 6 keeps them, the window's task).
+struct KodPripad {
+    int kod;
+    bool zdrojZustava, cilVznikne;
+};
+
+class Kody : public testing::TestWithParam<KodPripad> {};
+
+TEST_P(Kody, SouboryAVyrizenePolozky)
+{
+    const auto p = GetParam();
+    Strom t;
+    Skript s;
+    const auto v = ProvedOperaci(t.zadani(kodOperace(p.kod)), s);
+    EXPECT_EQ(v.vyrizene, (std::vector<std::size_t>{0, 1, 2}));
+    for (const char* j : {"a.txt", "s/b.txt", "s/t/c.txt"}) {
+        EXPECT_EQ(existuje(t.zdroj.path(j)), p.zdrojZustava) << j;
+        EXPECT_EQ(obsah(t.cil.path(j)), p.cilVznikne ? std::string("novy ") + j : "") << j;
+    }
+    EXPECT_TRUE(docasne(t.cil.root()).empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Operace, Kody,
+                         testing::Values(KodPripad{1, true, true}, KodPripad{2, false, false},
+                                         KodPripad{3, false, true}, KodPripad{4, true, true},
+                                         KodPripad{5, false, true}, KodPripad{6, true, true},
+                                         KodPripad{9, true, true}));
+
+TEST(Operace, VlastnostiKodu)
+{
+    EXPECT_TRUE(vlastnostiKodu(KodOperace::Odstraneni, 5).protejsek);
+    EXPECT_FALSE(vlastnostiKodu(KodOperace::Odstraneni, 3).protejsek);
+    EXPECT_FALSE(vlastnostiKodu(KodOperace::KopieSPonechanim, 1).odchazi);
+    EXPECT_STREQ(titulekKodu(KodOperace::PresunSProtejskem), "Přesun:");
+}
+
+// Cancel / Retry / Ignore in the copy error box, the error on the second item.
+struct OdpovedPripad {
+    OdpovedChyby odpoved;
+    Udalosti udalosti;
+    std::vector<std::size_t> vyrizene;
+};
+
+class OdpovediKopie : public testing::TestWithParam<OdpovedPripad> {};
+
+TEST_P(OdpovediKopie, PoradiAVysledek)
+{
+    const auto p = GetParam();
+    Strom t;
+    ChyboveVolani sys;
+    sys.poruchy.push_back({.druh = Call::OpenAt, .jmeno = "b.txt"});   // EIO once
+    Skript s;
+    s.kopie = {p.odpoved};
+    const auto v = ProvedOperaci(t.zadani(KodOperace::Kopie), s, {.sys = &sys});
+    Udalosti bezHotovo;
+    for (const auto& u : s.udalosti)
+        bezHotovo.push_back(u);
+    EXPECT_EQ(bezHotovo, p.udalosti);
+    EXPECT_EQ(v.vyrizene, p.vyrizene);
+    EXPECT_EQ(v.zruseno, p.odpoved == OdpovedChyby::Zrusit);
+    EXPECT_EQ(existuje(t.cil.path("s/t/c.txt")), p.odpoved != OdpovedChyby::Zrusit);
+}
+
+const char* chybaB = "chyba-kopie b.txt: chyba čtení nebo zápisu na disk";
+
+INSTANTIATE_TEST_SUITE_P(
+    Operace, OdpovediKopie,
+    testing::Values(
+        OdpovedPripad{OdpovedChyby::Znovu,
+                      {"kopie a.txt", "hotovo 0", "kopie b.txt", chybaB, "kopie b.txt", "hotovo 1",
+                       "kopie c.txt", "hotovo 2"},
+                      {0, 1, 2}},
+        OdpovedPripad{OdpovedChyby::Ignorovat,
+                      {"kopie a.txt", "hotovo 0", "kopie b.txt", chybaB, "kopie c.txt", "hotovo 2"},
+                      {0, 2}},
+        OdpovedPripad{OdpovedChyby::Zrusit,
+                      {"kopie a.txt", "hotovo 0", "kopie b.txt", chybaB},
+                      {0}}));
+
+// Read-only files in a delete: Yes / No / All.
+struct CteniPripad {
+    std::deque<OdpovedCteni> odpovedi;
+    Udalosti otazky;          // the read-only questions and deletion boxes only
+    std::vector<bool> smazano;
+};
+
+class JenProCteni : public testing::TestWithParam<CteniPripad> {};
+
+TEST_P(JenProCteni, OtazkyAMazani)
+{
+    const auto p = GetParam();
+    Strom t;
+    for (const char* j : {"a.txt", "s/b.txt", "s/t/c.txt"})
+        ASSERT_EQ(::chmod(t.zdroj.path(j).c_str(), 0444), 0);
+    Skript s;
+    s.cteni = p.odpovedi;
+    ProvedOperaci(t.zadani(KodOperace::Odstraneni), s);
+    Udalosti otazky;
+    for (const auto& u : s.udalosti)
+        if (u.starts_with("jen-cteni") || u.starts_with("chyba"))
+            otazky.push_back(u);
+    EXPECT_EQ(otazky, p.otazky);
+    const char* jmena[] = {"a.txt", "s/b.txt", "s/t/c.txt"};
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(!existuje(t.zdroj.path(jmena[i])), p.smazano[i]) << jmena[i];
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Operace, JenProCteni,
+    testing::Values(
+        CteniPripad{{OdpovedCteni::Ano, OdpovedCteni::Ne, OdpovedCteni::Ano},
+                    {"jen-cteni a.txt", "jen-cteni b.txt",
+                     "chyba-mazani b.txt: soubor je jen pro čtení", "jen-cteni c.txt"},
+                    {true, false, true}},
+        CteniPripad{{OdpovedCteni::Vse}, {"jen-cteni a.txt"}, {true, true, true}}));
+
+TEST(Operace, ChybejiciAdresareVzniknouSCasemZdroje)
+{
+    Strom t;
+    const timespec casy[2] = {{1500000000, 0}, {1500000000, 123456789}};
+    ASSERT_EQ(::utimensat(AT_FDCWD, t.zdroj.path("s/t").c_str(), casy, 0), 0);
+    Skript s;
+    ProvedOperaci(t.zadani(KodOperace::Kopie), s);
+    struct stat st {};
+    ASSERT_EQ(::stat(t.cil.path("s/t").c_str(), &st), 0);
+    EXPECT_EQ(st.st_mtim.tv_sec, 1500000000);
+    EXPECT_EQ(st.st_mtim.tv_nsec, 123456789);
+}
+
+// Metadata of a copy: mtime to the nanosecond, mode less the umask, set-id dropped.
+struct ModPripad {
+    mode_t zdroj, umask, cil;
+};
+
+class Metadata : public testing::TestWithParam<ModPripad> {};
+
+TEST_P(Metadata, CasAMod)
+{
+    const auto p = GetParam();
+    TempTree zdroj, cil;
+    zapis(zdroj.path("x"), "data");
+    ASSERT_EQ(::chmod(zdroj.path("x").c_str(), p.zdroj), 0);
+    const timespec casy[2] = {{1600000000, 5}, {1600000000, 987654321}};
+    ASSERT_EQ(::utimensat(AT_FDCWD, zdroj.path("x").c_str(), casy, 0), 0);
+    const mode_t puvodni = ::umask(p.umask);
+    Skript s;
+    ProvedOperaci({.zdroj = zdroj.root(), .cil = cil.root(), .polozky = {{"x", 4}}}, s);
+    ::umask(puvodni);
+    struct stat st {};
+    ASSERT_EQ(::stat(cil.path("x").c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, p.cil);
+    EXPECT_EQ(st.st_mtim.tv_sec, 1600000000);
+    EXPECT_EQ(st.st_mtim.tv_nsec, 987654321);
+}
+
+INSTANTIATE_TEST_SUITE_P(Operace, Metadata,
+                         testing::Values(ModPripad{0644, 022, 0644}, ModPripad{0777, 022, 0755},
+                                         ModPripad{0666, 077, 0600},
+                                         ModPripad{06755, 022, 0755}));
+
+TEST(Operace, RidkySouborZustaneRidky)
+{
+    TempTree zdroj, cil;
+    const std::string cesta = zdroj.path("disk.img");
+    zapis(cesta, "");
+    ASSERT_EQ(::truncate(cesta.c_str(), std::int64_t{64} << 20), 0);
+    {
+        FILE* f = std::fopen(cesta.c_str(), "r+");
+        std::fseek(f, 10 << 20, SEEK_SET);
+        std::fputs("uprostred", f);
+        std::fclose(f);
+    }
+    Skript s;
+    ProvedOperaci({.zdroj = zdroj.root(), .cil = cil.root(), .polozky = {{"disk.img", 0}}}, s);
+    struct stat st {};
+    ASSERT_EQ(::stat(cil.path("disk.img").c_str(), &st), 0);
+    EXPECT_EQ(st.st_size, std::int64_t{64} << 20);
+    EXPECT_LE(st.st_blocks * 512, 1 << 20);
+    EXPECT_EQ(obsah(cil.path("disk.img")), obsah(cesta));
+}
+
+TEST(Operace, PresunVJednomSystemuSouboruZachovaInode)
+{
+    TempTree t;
+    zapis(t.path("a/x"), "data");
+    struct stat pred {};
+    ASSERT_EQ(::stat(t.path("a/x").c_str(), &pred), 0);
+    Skript s;
+    const auto v = ProvedOperaci({.zdroj = t.path("a"), .cil = t.path("b"),
+                                  .kod = KodOperace::Presun, .polozky = {{"x", 4}}}, s);
+    struct stat po {};
+    ASSERT_EQ(::stat(t.path("b/x").c_str(), &po), 0);
+    EXPECT_EQ(po.st_ino, pred.st_ino);
+    EXPECT_FALSE(existuje(t.path("a/x")));
+    EXPECT_EQ(v.vyrizene, std::vector<std::size_t>{0});
+}
+
+// Across file systems the source goes only after the batch is on disk: syncfs,
+// then the rename of the temporary file, then the directory fsync, then unlink.
+TEST(Operace, PresunMeziSystemySouboruMazeZdrojAzPoZapisu)
+{
+    Strom t;
+    ChyboveVolani sys;
+    for (const char* j : {"a.txt", "b.txt", "c.txt"})
+        sys.poruchy.push_back({.druh = Call::RenameAt, .err = EXDEV, .jmeno = j});
+    Skript s;
+    const auto v = ProvedOperaci(t.zadani(KodOperace::Presun), s, {.sys = &sys});
+    EXPECT_EQ(v.vyrizene, (std::vector<std::size_t>{0, 1, 2}));
+    Udalosti poradi;
+    for (const auto& z : sys.zaznam)
+        if (z == "syncfs" || z.ends_with("c.txt") || (z == "fsync" && !poradi.empty()))
+            poradi.push_back(z.starts_with("rename .") ? "rename tmp>c.txt" : z);
+    EXPECT_EQ(poradi, (Udalosti{"rename c.txt>c.txt", "syncfs", "rename tmp>c.txt", "fsync",
+                                "fsync", "fsync", "unlink c.txt"}));
+    EXPECT_EQ(obsah(t.cil.path("s/t/c.txt")), "novy s/t/c.txt");
+    EXPECT_FALSE(existuje(t.zdroj.path("s/t/c.txt")));
+}
+
+TEST(Operace, TentyzSouborSeNepresouvaANemaze)
+{
+    TempTree t;
+    zapis(t.path("a/x"), "data");
+    ASSERT_EQ(::mkdir(t.path("b").c_str(), 0755), 0);
+    ASSERT_EQ(::link(t.path("a/x").c_str(), t.path("b/x").c_str()), 0);
+    Skript s;
+    const auto v = ProvedOperaci({.zdroj = t.path("a"), .cil = t.path("b"),
+                                  .kod = KodOperace::Presun, .polozky = {{"x", 4}}}, s);
+    EXPECT_TRUE(v.vyrizene.empty());
+    EXPECT_EQ(s.udalosti, (Udalosti{"kopie x", "chyba-kopie x: zdroj a cíl jsou tentýž soubor"}));
+    EXPECT_EQ(obsah(t.path("a/x")), "data");
+    EXPECT_EQ(obsah(t.path("b/x")), "data");
+}
+
+// A "NOVÉ" item never overwrites a file that appeared on the other side, by a
+// copy or by a move; a read-only target is not replaced either.
+struct CilPripad {
+    KodOperace kod;
+    Prepis prepis;
+    mode_t modCile;
+    std::string chyba;
+};
+
+class ChranenyCil : public testing::TestWithParam<CilPripad> {};
+
+TEST_P(ChranenyCil, ZustaneNedotcen)
+{
+    const auto p = GetParam();
+    TempTree zdroj, cil;
+    zapis(zdroj.path("x"), "novy");
+    zapis(cil.path("x"), "mezitim");
+    ASSERT_EQ(::chmod(cil.path("x").c_str(), p.modCile), 0);
+    Skript s;
+    const auto v = ProvedOperaci({.zdroj = zdroj.root(), .cil = cil.root(), .kod = p.kod,
+                                  .seznamNove = true, .prepis = p.prepis, .polozky = {{"x", 4}}}, s);
+    EXPECT_TRUE(v.vyrizene.empty());
+    EXPECT_EQ(obsah(cil.path("x")), "mezitim");
+    EXPECT_EQ(obsah(zdroj.path("x")), "novy");
+    ASSERT_EQ(s.udalosti.size(), 2u);
+    EXPECT_EQ(s.udalosti[1], "chyba-kopie x: " + p.chyba);
+}
+
+const std::string vzniklCil =
+    "v cílovém adresáři mezitím vznikl soubor stejného jména, nebyl přepsán";
+
+INSTANTIATE_TEST_SUITE_P(
+    Operace, ChranenyCil,
+    testing::Values(CilPripad{KodOperace::Kopie, Prepis::JenNovy, 0644, vzniklCil},
+                    CilPripad{KodOperace::Presun, Prepis::JenNovy, 0644, vzniklCil},
+                    CilPripad{KodOperace::Kopie, Prepis::Nahradit, 0444,
+                              "cílový soubor je jen pro čtení"}));
+
+// The target appears between the check and the rename: RENAME_NOREPLACE
+// refuses it, and on a file system without it the hard-link fallback does.
+TEST(Operace, NovyCilVzniklTesnePredPrejmenovanim)
+{
+    for (bool bezNoreplace : {false, true}) {
+        TempTree zdroj, cil;
+        zapis(zdroj.path("x"), "novy");
+        ChyboveVolani sys;
+        sys.poruchy.push_back({.druh = Call::FstatAt, .err = 0, .jmeno = "x",
+                               .akce = [&] { zapis(cil.path("x"), "mezitim"); }});
+        if (bezNoreplace)
+            sys.poruchy.push_back({.druh = Call::RenameAt, .pocet = -1, .err = EINVAL});
+        Skript s;
+        const auto v = ProvedOperaci({.zdroj = zdroj.root(), .cil = cil.root(),
+                                      .prepis = Prepis::JenNovy, .polozky = {{"x", 4}}},
+                                     s, {.sys = &sys});
+        EXPECT_TRUE(v.vyrizene.empty());
+        EXPECT_EQ(obsah(cil.path("x")), "mezitim");
+        EXPECT_TRUE(docasne(cil.root()).empty());
+    }
+}
+
+TEST(Operace, NedostatekMista)
+{
+    Strom t;
+    Skript s;
+    s.misto = false;
+    auto z = t.zadani(KodOperace::Kopie);
+    z.polozky[0].velikost = std::int64_t{1} << 62;   // 64-bit sums: no overflow
+    const auto v = ProvedOperaci(z, s);
+    EXPECT_TRUE(v.bezMista);
+    ASSERT_EQ(s.udalosti.size(), 1u);
+    EXPECT_TRUE(s.udalosti[0].starts_with("misto "));
+    EXPECT_FALSE(existuje(t.cil.path("a.txt")));
+}
+
+TEST(Operace, PrubehDosahneCelku)
+{
+    Strom t;
+    Skript s;
+    ProvedOperaci(t.zadani(KodOperace::Kopie), s);
+    ASSERT_FALSE(s.prubehy.empty());
+    EXPECT_EQ(s.prubehy.back().celkemHotovo, 33);
+    EXPECT_EQ(s.prubehy.back().celkem, 33);
+}
+
+} // namespace
+} // namespace zrc::test
