@@ -9,6 +9,7 @@
 
 #include "engine/cas.h"
 #include "engine/nastaveni.h"
+#include "engine/prikazy.h"
 #include "ui/zakl_okno_1_skalovani.h"
 
 #include <QMainWindow>
@@ -40,13 +41,6 @@ class SeznamVysledku;
 class StrankyVysledku;
 class OvladaniHistorie;
 class VysledekZapisu;
-
-// The number of the action buttons BB1..BB6 and of the menu items MPBB1..MBB6.
-constexpr int pocetAkci = 6;
-
-// Tags of BB1..BB6 for the list with Tag t (1..8): |Tag| div 10 is the list,
-// |Tag| mod 10 the operation, a negative Tag takes the other side's version.
-std::array<int, pocetAkci> tagyAkci(int t);
 
 class TForm1 : public QMainWindow {
     Q_OBJECT

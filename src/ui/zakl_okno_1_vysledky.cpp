@@ -18,16 +18,6 @@
 
 namespace zrc {
 
-std::array<int, pocetAkci> tagyAkci(int t)
-{
-    // NOVÉ/NOVĚJŠÍ copy (1) and move (3); VĚTŠÍ/MENŠÍ copy and move with the
-    // twin item (4, 5); delete (2) everywhere.
-    const bool dvojice = t >= 5;
-    const int kopie = 10 * t + (dvojice ? 4 : 1);
-    const int presun = 10 * t + (dvojice ? 5 : 3);
-    return {t, kopie, presun, 10 * t + 2, -kopie, -presun};
-}
-
 void TForm1::vytvorVysledky()
 {
     // Page 1 "NOVÉ" and page 3 "VĚTŠÍ" have a splitter the user can drag; on
@@ -107,7 +97,7 @@ void TForm1::UpravVelikostList(int tag)
     const int sirka = stranky[stranka - 1]->width();
     const int vlevo = static_cast<int>((tag % 2 == 1 ? 0.75 : 0.25) * sirka);
     rozdelovace[stranka - 1]->setSizes({vlevo, sirka - vlevo - rozdelovace[stranka - 1]->handleWidth()});
-    const auto tagy = tagyAkci(tag);
+    const auto tagy = TagyAkci(tag);
     for (int i = 0; i < pocetAkci; ++i)
         BB[i]->setProperty("Tag", tagy[i]);
     // Replacing from the other side needs a counterpart: none on "NOVÉ".

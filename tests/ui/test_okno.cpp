@@ -130,14 +130,6 @@ TEST(KrokSkalovani, PolovinyKSudemu)
     EXPECT_EQ(krokSkalovani({1264, 898}, 632, 449).klient, QSize(1264, 898));
 }
 
-TEST(TagyAkci, PodleSeznamu)
-{
-    EXPECT_EQ(tagyAkci(1), (std::array<int, 6>{1, 11, 13, 12, -11, -13}));
-    EXPECT_EQ(tagyAkci(4), (std::array<int, 6>{4, 41, 43, 42, -41, -43}));
-    EXPECT_EQ(tagyAkci(5), (std::array<int, 6>{5, 54, 55, 52, -54, -55}));
-    EXPECT_EQ(tagyAkci(8), (std::array<int, 6>{8, 84, 85, 82, -84, -85}));
-}
-
 TEST_F(Okno, AktivniSeznamRozsiriStranuANastaviTagy)
 {
     otevri();
@@ -149,7 +141,7 @@ TEST_F(Okno, AktivniSeznamRozsiriStranuANastaviTagy)
         const int sirka = okno->stranky[(tag + 1) / 2 - 1]->width();
         const int vlevo = okno->rozdelovace[(tag + 1) / 2 - 1]->sizes().at(0);
         EXPECT_EQ(vlevo, static_cast<int>((tag % 2 ? 0.75 : 0.25) * sirka)) << tag;
-        EXPECT_EQ(okno->BB[1]->property("Tag").toInt(), tagyAkci(tag)[1]);
+        EXPECT_EQ(okno->BB[1]->property("Tag").toInt(), TagyAkci(tag)[1]);
         EXPECT_EQ(okno->BB[4]->isEnabled(), tag > 2);
         EXPECT_TRUE(okno->PAkce->isVisible());
     }
