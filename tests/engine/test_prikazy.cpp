@@ -174,7 +174,7 @@ INSTANTIATE_TEST_SUITE_P(Okraje, NeobvykleTagy, testing::Values(
     CiziTag{"seznam9", 93, 1, K::Presun, S1},            // |q| beyond 8: list 1
     CiziTag{"seznam9Zaporny", -92, 1, K::Odstraneni, S2},
     CiziTag{"desitka", 10, 1, K::Kopie, S1},             // code 0 copies
-    CiziTag{"velky", 1234, 1, K::Kopie, S1}),
+    CiziTag{"velky", 1234, 1, K::KopieSDvojcetem, S1}),   // code from |q| = 123
     [](const auto& info) { return std::string(info.param.nazev); });
 
 // ---- The context-menu commands ----
