@@ -2,6 +2,7 @@
 // command line to the running one.
 #include "app/spusteni.h"
 #include "settings/cesta_ini.h"
+#include "ui/ikona_programu.h"
 
 #include <QApplication>
 
@@ -10,6 +11,10 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     // The application title the running instance is known by.
     QApplication::setApplicationName(QStringLiteral("Zrcadlovac-Kvetodilna"));
+    // Every window shows the program's icon; the desktop matches the windows
+    // to the installed desktop entry by this name.
+    QApplication::setWindowIcon(zrc::IkonaProgramu());
+    QGuiApplication::setDesktopFileName(QStringLiteral(ZRC_APP_ID));
     zrc::VolbyStartu volby;
     volby.cestaIni = zrc::CestaIni();
     volby.program = QApplication::applicationFilePath();

@@ -3,6 +3,7 @@
 #include "util/cesty.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 #include <unistd.h>
 
@@ -28,9 +29,14 @@ QString urciCestuIni(const ProstrediIni& p)
 {
     if (!p.promenna.isEmpty())
         return p.promenna;
-    if (zapisovatelny(p.adresarProgramu))
+    if (!p.instalovany && zapisovatelny(p.adresarProgramu))
         return QDir(p.adresarProgramu).filePath(QLatin1String(jmenoIni));
     return konfiguracniAdresar(p) + u'/' + QLatin1String(jmenoIni);
+}
+
+bool JeInstalovany(const QString& adresarProgramu, const QString& znacka)
+{
+    return !adresarProgramu.isEmpty() && QFileInfo(QDir(adresarProgramu), znacka).isFile();
 }
 
 QString CestaIni()
@@ -40,6 +46,7 @@ QString CestaIni()
     p.adresarProgramu = AdresarProgramu();
     p.xdgConfigHome = qEnvironmentVariable("XDG_CONFIG_HOME");
     p.domov = QDir::homePath();
+    p.instalovany = JeInstalovany(p.adresarProgramu, QStringLiteral(ZRC_ZNACKA_INSTALACE));
     const QString cesta = urciCestuIni(p);
     if (cesta == konfiguracniAdresar(p) + u'/' + QLatin1String(jmenoIni))
         QDir().mkpath(konfiguracniAdresar(p));

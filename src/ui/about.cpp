@@ -1,14 +1,13 @@
 #include "ui/about.h"
 
+#include "ui/ikona_programu.h"
 #include "ui/umisteni.h"
 #include "ui/verze_programu.h"
 
-#include <QApplication>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QStyle>
 #include <QVBoxLayout>
 
 namespace zrc {
@@ -34,11 +33,9 @@ OProgramu::OProgramu(QWidget* parent)
 {
     setWindowTitle(QStringLiteral("Zrcadlovač - informace"));
     auto* ikona = new QLabel(this);
-    QIcon obrazek = QApplication::windowIcon();
-    if (obrazek.isNull())
-        obrazek = style()->standardIcon(QStyle::SP_DirIcon);
+    ikona->setObjectName(QStringLiteral("ikona"));
     // The icon at twice its usual 32-pixel size.
-    ikona->setPixmap(obrazek.pixmap(64, 64));
+    ikona->setPixmap(IkonaProgramu().pixmap(64, 64));
     ikona->setAlignment(Qt::AlignTop);
     auto* udaje = new QFormLayout;
     udaje->addRow(QStringLiteral("Název:"), hodnota(ZRC_NAZEV_PROGRAMU, this));
