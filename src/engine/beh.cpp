@@ -37,6 +37,17 @@ Beh::Beh(const ParametryBehu& p, PrijemceBehu& prijemce, const ZiveVolby& volby,
       pool_(p.vlakna),
       pameti_(static_cast<std::size_t>(pool_.size()))
 {
+    const std::size_t otevrenych = descriptoruNaOtevirac(2 * pool_.size());
+    for (int i = 0; i < 2 * pool_.size(); ++i)
+        oteviraci_.emplace_back(otevrenych);
+}
+
+std::vector<NepristupnyAdresar> Beh::nepristupne() const
+{
+    std::vector<NepristupnyAdresar> v = stromy_[0].nepristupne();
+    for (NepristupnyAdresar& a : stromy_[1].nepristupne())
+        v.push_back(std::move(a));
+    return v;
 }
 
 bool Beh::zastaveno() const
@@ -68,7 +79,6 @@ bool Beh::pruchod(int zdroj)
 std::vector<PolozkaTabulky> Beh::strukturaPodadresaru(int zdroj)
 {
     prijemce_.stav(QStringLiteral("vytvářím strukturu podaresářů pro ") + cisloAdresare(zdroj));
-    casyAdresaru_ = volby_.ChB_Filtr_2.load(std::memory_order_relaxed);
     std::vector<PolozkaTabulky> tabulka(1);
     for (std::size_t od = 0; od < tabulka.size();) {
         const std::size_t konecUrovne = tabulka.size();
@@ -100,12 +110,13 @@ void Beh::nactiUroven(int zdroj, const std::vector<PolozkaTabulky>& t, std::size
     std::vector<NactenyAdresar> nactene(ukoly.size());
     pool_.run(ukoly.size(), [&](std::size_t k, int vlakno) {
         const Ukol& u = ukoly[k];
-        const std::string cesta = stromy_[u.strana].plnaCesta(u.uzel);
-        const MoznostiNacteni m{
-            .odkaz = u.uzel == StromStrany::koren ? platform::FollowLinks::Yes
-                                                  : platform::FollowLinks::No,
-            .casAdresare = casyAdresaru_ && u.uzel != StromStrany::koren};
-        nactene[k] = nactiAdresar(cesta.c_str(), m, pameti_[static_cast<std::size_t>(vlakno)]);
+        const auto v = static_cast<std::size_t>(vlakno);
+        std::error_code ec;
+        const int fd = oteviraci_[2 * v + static_cast<std::size_t>(u.strana)].otevri(stromy_[u.strana], u.uzel, ec);
+        if (fd < 0)
+            nactene[k].chyba = ec;
+        else
+            nactene[k] = nactiAdresar(fd, pameti_[v]);
     });
     for (std::size_t k = 0; k < ukoly.size(); ++k)
         stromy_[ukoly[k].strana].vloz(ukoly[k].uzel, std::move(nactene[k]));
@@ -151,16 +162,14 @@ void Beh::pridejPodadresare(int zdroj, std::vector<PolozkaTabulky>& t, std::size
     }
 }
 
-std::optional<BalenyCas> Beh::casAdresare(int strana, std::uint32_t uzel)
+// Every directory's own time is taken when it is listed (one fstat of the open
+// descriptor); a directory that could not be opened has none and is left out.
+std::optional<BalenyCas> Beh::casAdresare(int strana, std::uint32_t uzel) const
 {
     const UzelStromu& u = stromy_[strana].uzel(uzel);
     if (u.maCas)
         return u.cas;
-    const std::string cesta = stromy_[strana].plnaCesta(uzel);
-    const auto info = platform::statPath(cesta.c_str(), platform::FollowLinks::No);
-    if (!info)
-        return std::nullopt;
-    return prevod_.baleny(info->mtime);
+    return std::nullopt;
 }
 
 // The subdirectory time filter, read once per pass: each directory but the

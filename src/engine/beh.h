@@ -6,6 +6,7 @@
 // which is exactly the breadth-first order of a sequential walk.
 
 #include "engine/filtry.h"
+#include "engine/otevirac_stromu.h"
 #include "engine/porovnani.h"
 #include "engine/strom_strany.h"
 #include "engine/worker_pool.h"
@@ -46,7 +47,8 @@ public:
 
     KonecBehu proved();
     std::size_t pocetPolozek() const { return pocetPolozek_; }
-    std::size_t pocetChyb() const { return stromy_[0].pocetChyb() + stromy_[1].pocetChyb(); }
+    // The unreadable directories of side 1, then those of side 2.
+    std::vector<NepristupnyAdresar> nepristupne() const;
 
 private:
     bool pruchod(int zdroj);
@@ -55,7 +57,7 @@ private:
     void pridejPodadresare(int zdroj, std::vector<PolozkaTabulky>& t, std::size_t i);
     bool ponechat(int zdroj, const PolozkaTabulky& rodic, bool protejsekExistuje) const;
     void filtrPodadresaru(int zdroj, std::vector<PolozkaTabulky>& t);
-    std::optional<BalenyCas> casAdresare(int strana, std::uint32_t uzel);
+    std::optional<BalenyCas> casAdresare(int strana, std::uint32_t uzel) const;
 
     bool porovnejSoubory(int zdroj, const std::vector<PolozkaTabulky>& t);
     bool porovnejAdresar(int zdroj, const PolozkaTabulky& p);
@@ -72,8 +74,7 @@ private:
     StromStrany stromy_[2];
     WorkerPool pool_;
     std::vector<PracovniPametVypisu> pameti_;   // one per listing thread
-    PrevodCasu prevod_;
-    bool casyAdresaru_ = false;         // take directory times while listing
+    std::vector<OteviracStromu> oteviraci_;     // two per listing thread: side 1, side 2
     Omezovac omezovac_;
     int posledniPrubeh_ = 0;           // the run reports 0 before the passes
     std::string rel_, podadresar_;      // reused per directory

@@ -54,6 +54,8 @@ bool Beh::porovnejAdresar(int zdroj, const PolozkaTabulky& p)
         return true;
     if (omezovac_.ted())
         prijemce_.stav(QStringLiteral("soubory v: ") + textCesty(zdroj, p.zdroj));
+    if (p.protejsek != zadnyUzel && stromy_[1 - zdroj].uzel(p.protejsek).stav == StavUzlu::Chyba)
+        return true;   // the other side could not be read: no file here is known to be new
     const VypisAdresare& b =
         p.protejsek == zadnyUzel ? prazdnyVypis : stromy_[1 - zdroj].uzel(p.protejsek).vypis;
     const auto souboryB = b.soubory();

@@ -3,6 +3,7 @@
 #include "engine/beh.h"
 #include "engine/filtry.h"
 #include "platform/listing.h"
+#include "util/bajty_cesty.h"
 
 #include <QFile>
 #include <optional>
@@ -15,12 +16,24 @@ namespace {
 // the one the time fields use when they lose the focus says what is wrong.
 const QString chybnyFormat = QStringLiteral("Chybný formát");
 
+// A name that is not UTF-8 and reached the run through a lossy text (the
+// replacement character in place of its bytes) names nothing that exists; the
+// user hears why instead of "neexistuje".
+std::optional<QString> overAdresar(const QString& adresar, int cislo)
+{
+    if (platform::isDirectory(bajtyZTextu(adresar).c_str()))
+        return std::nullopt;
+    if (obsahujeNeplatneZnaky(adresar))
+        return zpravy::neplatneJmeno(cislo);
+    return cislo == 1 ? zpravy::adresar1Neexistuje : zpravy::adresar2Neexistuje;
+}
+
 std::optional<QString> overAdresare(const NastaveniPorovnani& n)
 {
-    if (!platform::isDirectory(QFile::encodeName(n.adresar1).constData()))
-        return zpravy::adresar1Neexistuje;
-    if (!platform::isDirectory(QFile::encodeName(n.adresar2).constData()))
-        return zpravy::adresar2Neexistuje;
+    if (auto chyba = overAdresar(n.adresar1, 1))
+        return chyba;
+    if (auto chyba = overAdresar(n.adresar2, 2))
+        return chyba;
     if (n.adresar1 == n.adresar2)
         return zpravy::stejneAdresare;
     return std::nullopt;
@@ -36,7 +49,7 @@ QString bezLomitka(const QString& adresar)
 
 std::string bajty(const QString& text)
 {
-    return QFile::encodeName(text).toStdString();
+    return bajtyZTextu(text);
 }
 
 } // namespace
@@ -73,7 +86,7 @@ VysledekBehu porovnej(const ParametryBehu& parametry, PrijemceBehu& prijemce)
     Beh beh(parametry, prijemce, volby, *limity, zaklady);
     vysledek.konec = beh.proved();
     vysledek.pocetPolozek = beh.pocetPolozek();
-    vysledek.nepristupnychAdresaru = beh.pocetChyb();
+    vysledek.nepristupne = beh.nepristupne();
     if (vysledek.konec == KonecBehu::Dokonceno && vysledek.pocetPolozek == 0)
         vysledek.zprava = zpravy::nicNenalezeno;
     return vysledek;

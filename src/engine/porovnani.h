@@ -10,6 +10,7 @@
 
 #include "engine/cas.h"
 #include "engine/nastaveni.h"
+#include "engine/nepristupne_adresare.h"
 
 #include <QDateTime>
 #include <QString>
@@ -94,7 +95,9 @@ struct VysledekBehu {
     QString zprava;          // the validation message; empty otherwise
     QString cestaAdr1, cestaAdr2;
     std::size_t pocetPolozek = 0;
-    std::size_t nepristupnychAdresaru = 0;   // listed as empty: no access, vanished
+    // Directories that could not be read (their files are missing from the
+    // lists), side 1 first; the run reports them, it does not stop for them.
+    std::vector<NepristupnyAdresar> nepristupne;
 };
 
 struct ParametryBehu {
@@ -114,6 +117,10 @@ namespace zpravy {
 inline const QString adresar1Neexistuje = QStringLiteral("Adresář číslo 1 neexistuje!! Nutno znovu zadat");
 inline const QString adresar2Neexistuje = QStringLiteral("Adresář číslo 2 neexistuje!! Nutno znovu zadat");
 inline const QString stejneAdresare = QStringLiteral("Nelze porovnat stejné adresáře!!");
+inline QString neplatneJmeno(int cislo)
+{
+    return QStringLiteral("Jméno adresáře číslo %1 není platný text UTF-8, takový adresář nelze použít. Nutno znovu zadat").arg(cislo);
+}
 inline const QString nicNenalezeno = QStringLiteral("Nové, nebo změněné soubory vyhovující\rzadanému filtru nejsou nalezeny.");
 } // namespace zpravy
 

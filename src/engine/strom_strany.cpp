@@ -78,7 +78,7 @@ void StromStrany::vloz(std::uint32_t i, NactenyAdresar&& nacteny)
     UzelStromu& u = uzly_[i];
     u.stav = nacteny.chyba ? StavUzlu::Chyba : StavUzlu::Nacteny;
     if (nacteny.chyba)
-        ++chyby_;
+        chyby_.push_back({i, nacteny.chyba});
     if (nacteny.casAdresare) {
         u.maCas = true;
         u.cas = *nacteny.casAdresare;
@@ -90,6 +90,15 @@ void StromStrany::vloz(std::uint32_t i, NactenyAdresar&& nacteny)
         uzly_[prvni + k].rodic = i;
         uzly_[prvni + k].poradi = static_cast<std::uint32_t>(k);
     }
+}
+
+std::vector<NepristupnyAdresar> StromStrany::nepristupne() const
+{
+    std::vector<NepristupnyAdresar> v;
+    v.reserve(chyby_.size());
+    for (const ChybaUzlu& c : chyby_)
+        v.push_back({plnaCesta(c.uzel), c.duvod});
+    return v;
 }
 
 } // namespace zrc

@@ -3,6 +3,7 @@
 // directory is listed at most once per run: the second pass and the other
 // side's pass reuse what the first one read.
 
+#include "engine/nepristupne_adresare.h"
 #include "engine/vypis_adresare.h"
 
 #include <cstdint>
@@ -47,14 +48,20 @@ public:
     // The base directory joined with the relative path (never "//").
     std::string plnaCesta(std::uint32_t i) const;
 
-    // Stores a listing and creates the children of its subdirectories.
+    // Stores a listing and creates the children of its subdirectories; a
+    // listing with an error is remembered with its node.
     void vloz(std::uint32_t i, NactenyAdresar&& nacteny);
-    std::size_t pocetChyb() const { return chyby_; }
+    // The directories that could not be read, in the order they were stored.
+    std::vector<NepristupnyAdresar> nepristupne() const;
 
 private:
+    struct ChybaUzlu {
+        std::uint32_t uzel;
+        std::error_code duvod;
+    };
     std::string zaklad_;
     std::vector<UzelStromu> uzly_;
-    std::size_t chyby_ = 0;
+    std::vector<ChybaUzlu> chyby_;
 };
 
 } // namespace zrc

@@ -17,13 +17,37 @@ enum class Druh { Soubor, Adresar, Nic };
 struct Zjisteni {
     Druh druh = Druh::Nic;
     platform::FileInfo info;
+    std::error_code chyba;   // the entry itself could not be examined
 };
 
+// A link counts when it leads to a regular file; a dangling or looping link, or
+// one whose target cannot be reached, is left out like any other non-file.
 Zjisteni souborPresOdkaz(int fd, const char* jmeno)
 {
-    const auto cil = platform::statAt(fd, jmeno, FollowLinks::Yes);
+    std::error_code ec;
+    const auto cil = platform::statAt(fd, jmeno, FollowLinks::Yes, ec);
     if (cil && cil->type == EntryType::Regular)
-        return {Druh::Soubor, *cil};
+        return {Druh::Soubor, *cil, {}};
+    return {};
+}
+
+Zjisteni podleStatu(int fd, const char* jmeno)
+{
+    std::error_code ec;
+    const auto info = platform::statAt(fd, jmeno, FollowLinks::No, ec);
+    if (!info) {
+        // Vanished since the listing: nothing to compare. Anything else (no
+        // search permission on the directory, an I/O error) must be reported.
+        if (ec == std::errc::no_such_file_or_directory)
+            return {};
+        return {Druh::Nic, {}, ec};
+    }
+    if (info->type == EntryType::Regular)
+        return {Druh::Soubor, *info, {}};
+    if (info->type == EntryType::Directory)
+        return {Druh::Adresar, {}, {}};
+    if (info->type == EntryType::Symlink)
+        return souborPresOdkaz(fd, jmeno);
     return {};
 }
 
@@ -32,30 +56,22 @@ Zjisteni zjisti(int fd, const char* jmeno, EntryType typ)
 {
     switch (typ) {
     case EntryType::Directory:
-        return {Druh::Adresar, {}};
+        return {Druh::Adresar, {}, {}};
     case EntryType::Symlink:
         return souborPresOdkaz(fd, jmeno);
     case EntryType::Regular:
-    case EntryType::Unknown: {
-        const auto info = platform::statAt(fd, jmeno, FollowLinks::No);
-        if (!info)
-            return {};
-        if (info->type == EntryType::Regular)
-            return {Druh::Soubor, *info};
-        if (info->type == EntryType::Directory)
-            return {Druh::Adresar, {}};
-        if (info->type == EntryType::Symlink)
-            return souborPresOdkaz(fd, jmeno);
-        return {};
-    }
+    case EntryType::Unknown:
+        return podleStatu(fd, jmeno);
     case EntryType::Other:
         break;
     }
     return {};
 }
 
-void roztridZaznamy(int fd, PracovniPametVypisu& p)
+// Returns the first reason an entry could not be examined.
+std::error_code roztridZaznamy(int fd, PracovniPametVypisu& p)
 {
+    std::error_code prvni;
     p.soubory.clear();
     p.podadresare.clear();
     for (const platform::RawEntry& e : p.surovy.entries) {
@@ -66,6 +82,8 @@ void roztridZaznamy(int fd, PracovniPametVypisu& p)
             jeDocasnySoubor({jmeno, e.length}))
             continue;
         const Zjisteni z = zjisti(fd, jmeno, e.type);
+        if (z.chyba && !prvni)
+            prvni = z.chyba;
         if (z.druh == Druh::Soubor)
             p.soubory.push_back({.velikost = z.info.size,
                                  .cas = p.prevod.baleny(z.info.mtime),
@@ -74,6 +92,7 @@ void roztridZaznamy(int fd, PracovniPametVypisu& p)
         else if (z.druh == Druh::Adresar)
             p.podadresare.push_back({.jmeno = e.name, .delka = e.length});
     }
+    return prvni;
 }
 
 template <class T>
@@ -151,24 +170,19 @@ VypisAdresare VypisAdresare::sestav(std::vector<SouborVypisu>& soubory,
     return v;
 }
 
-NactenyAdresar nactiAdresar(const char* cesta, const MoznostiNacteni& m, PracovniPametVypisu& p)
+NactenyAdresar nactiAdresar(int fd, PracovniPametVypisu& p)
 {
     NactenyAdresar vysledek;
     std::error_code ec;
-    const platform::DirectoryHandle adresar = platform::openDirectory(cesta, m.odkaz, ec);
-    if (!adresar.valid()) {
-        vysledek.chyba = true;
-        return vysledek;
-    }
-    if (m.casAdresare) {
-        if (const auto info = platform::statOpen(adresar.fd()))
-            vysledek.casAdresare = p.prevod.baleny(info->mtime);
-    }
-    if (platform::readDirectory(adresar.fd(), p.surovy, p.buffer)) {
-        vysledek.chyba = true;   // a listing that fails half-way counts as empty too
+    if (const auto info = platform::statOpen(fd, ec))
+        vysledek.casAdresare = p.prevod.baleny(info->mtime);
+    if (const std::error_code chyba = platform::readDirectory(fd, p.surovy, p.buffer)) {
+        vysledek.chyba = chyba;   // a listing that fails half-way counts as empty too
         p.surovy.clear();
     }
-    roztridZaznamy(adresar.fd(), p);
+    const std::error_code zaznamy = roztridZaznamy(fd, p);
+    if (!vysledek.chyba)
+        vysledek.chyba = zaznamy;
     vysledek.vypis = VypisAdresare::sestav(p.soubory, p.podadresare, p.surovy.names);
     return vysledek;
 }

@@ -14,6 +14,7 @@
 #include <optional>
 #include <span>
 #include <string_view>
+#include <system_error>
 #include <vector>
 
 namespace zrc {
@@ -60,21 +61,19 @@ struct PracovniPametVypisu {
     PrevodCasu prevod;
 };
 
-struct MoznostiNacteni {
-    platform::FollowLinks odkaz = platform::FollowLinks::No;   // Yes only for the base directories
-    bool casAdresare = false;   // also take the directory's own time
-};
-
 struct NactenyAdresar {
     VypisAdresare vypis;
-    bool chyba = false;                   // could not be listed: counts as empty
-    std::optional<BalenyCas> casAdresare;
+    // Why the directory could not be listed (then it counts as empty), or why
+    // some of its entries could not be examined (those are left out); empty
+    // when everything was read.
+    std::error_code chyba;
+    std::optional<BalenyCas> casAdresare;   // the directory's own time
 };
 
-// Lists one directory. A file is a regular file or a link to one (then with the
-// target's time and size); subdirectories are real directories only; links to
-// directories, dangling links, FIFOs, sockets and devices are left out, as are
-// entries that vanish before they are examined.
-NactenyAdresar nactiAdresar(const char* cesta, const MoznostiNacteni& m, PracovniPametVypisu& p);
+// Lists the open directory fd. A file is a regular file or a link to one (then
+// with the target's time and size); subdirectories are real directories only;
+// links to directories, dangling links, FIFOs, sockets and devices are left
+// out, as are entries that vanish before they are examined.
+NactenyAdresar nactiAdresar(int fd, PracovniPametVypisu& p);
 
 } // namespace zrc

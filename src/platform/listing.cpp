@@ -4,6 +4,7 @@
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -39,6 +40,11 @@ FileInfo infoFromStat(const struct stat& st)
     return FileInfo{.size = static_cast<std::int64_t>(st.st_size),
                     .mtime = static_cast<std::int64_t>(st.st_mtim.tv_sec),
                     .type = typeFromMode(st.st_mode)};
+}
+
+std::error_code lastError()
+{
+    return std::error_code(errno, std::generic_category());
 }
 
 bool isDotOrDotDot(const char* n)
@@ -91,7 +97,14 @@ DirectoryHandle openDirectory(const char* path, FollowLinks follow, std::error_c
     if (follow == FollowLinks::No)
         flags |= O_NOFOLLOW;
     const int fd = ::open(path, flags);
-    ec = fd < 0 ? std::error_code(errno, std::generic_category()) : std::error_code();
+    ec = fd < 0 ? lastError() : std::error_code();
+    return DirectoryHandle(fd);
+}
+
+DirectoryHandle openSubdirectory(int dirFd, const char* name, std::error_code& ec)
+{
+    const int fd = ::openat(dirFd, name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    ec = fd < 0 ? lastError() : std::error_code();
     return DirectoryHandle(fd);
 }
 
@@ -113,37 +126,60 @@ std::error_code readDirectory(int fd, RawListing& out, std::vector<char>& buffer
         if (n < 0) {
             if (errno == EINTR)
                 continue;
-            return std::error_code(errno, std::generic_category());
+            return lastError();
         }
         appendEntries(buffer.data(), n, out);
     }
 }
 
-std::optional<FileInfo> statAt(int dirFd, const char* name, FollowLinks follow)
+std::optional<FileInfo> statAt(int dirFd, const char* name, FollowLinks follow, std::error_code& ec)
 {
     struct stat st;
     const int flags = follow == FollowLinks::Yes ? 0 : AT_SYMLINK_NOFOLLOW;
-    if (::fstatat(dirFd, name, &st, flags) != 0)
+    if (::fstatat(dirFd, name, &st, flags) != 0) {
+        ec = lastError();
         return std::nullopt;
+    }
+    ec.clear();
     return infoFromStat(st);
 }
 
-std::optional<FileInfo> statPath(const char* path, FollowLinks follow)
+std::optional<FileInfo> statPath(const char* path, FollowLinks follow, std::error_code& ec)
 {
-    return statAt(AT_FDCWD, path, follow);
+    return statAt(AT_FDCWD, path, follow, ec);
 }
 
-std::optional<FileInfo> statOpen(int fd)
+std::optional<FileInfo> statOpen(int fd, std::error_code& ec)
 {
     struct stat st;
-    if (::fstat(fd, &st) != 0)
+    if (::fstat(fd, &st) != 0) {
+        ec = lastError();
         return std::nullopt;
+    }
+    ec.clear();
     return infoFromStat(st);
+}
+
+std::size_t raiseDescriptorLimit()
+{
+    struct rlimit r {};
+    if (::getrlimit(RLIMIT_NOFILE, &r) != 0)
+        return 1024;
+    if (r.rlim_cur < r.rlim_max) {
+        struct rlimit raised = r;
+        raised.rlim_cur = r.rlim_max;
+        if (::setrlimit(RLIMIT_NOFILE, &raised) == 0)
+            r = raised;
+    }
+    if (r.rlim_cur == RLIM_INFINITY || r.rlim_cur > 1u << 20)
+        return std::size_t{1} << 20;
+    return static_cast<std::size_t>(r.rlim_cur);
 }
 
 bool isDirectory(const char* path)
 {
-    const auto info = statPath(path, FollowLinks::Yes);
+    std::error_code ec;
+    const auto info = statPath(path, FollowLinks::Yes, ec);
     return info && info->type == EntryType::Directory;
 }
 

@@ -5,7 +5,11 @@
 // costs an extra fstat per directory), and files are examined with fstatat
 // relative to the open directory, so a walk costs one open, the getdents64
 // calls and one close per directory and one stat per file.
+//
+// Every call that can fail says why: the errno of the failing system call, as a
+// std::error_code of the generic category (empty on success).
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -44,6 +48,10 @@ private:
 // Opens a directory for listing. With FollowLinks::No a symbolic link as the last
 // component is refused (ELOOP), so a walk never enters a linked directory.
 DirectoryHandle openDirectory(const char* path, FollowLinks follow, std::error_code& ec);
+// Opens the subdirectory name of an open directory (openat), never following a
+// link: the path the kernel resolves is one component long, so neither the depth
+// of the tree nor a link swapped into an upper directory can lead elsewhere.
+DirectoryHandle openSubdirectory(int dirFd, const char* name, std::error_code& ec);
 
 // The entries of one directory: names NUL-terminated in one arena.
 struct RawEntry {
@@ -65,10 +73,15 @@ struct RawListing {
 std::error_code readDirectory(int fd, RawListing& out, std::vector<char>& buffer);
 
 // Status of an entry relative to an open directory, of a path, or of an open
-// descriptor; nothing when it cannot be read (vanished, no access).
-std::optional<FileInfo> statAt(int dirFd, const char* name, FollowLinks follow);
-std::optional<FileInfo> statPath(const char* path, FollowLinks follow);
-std::optional<FileInfo> statOpen(int fd);
+// descriptor; nothing when it cannot be read, with the reason in ec (ENOENT: it
+// vanished, EACCES: no search permission on the directory, ...).
+std::optional<FileInfo> statAt(int dirFd, const char* name, FollowLinks follow, std::error_code& ec);
+std::optional<FileInfo> statPath(const char* path, FollowLinks follow, std::error_code& ec);
+std::optional<FileInfo> statOpen(int fd, std::error_code& ec);
+
+// Raises the soft limit of open descriptors to the hard one (a walk keeps a
+// chain of directories open per thread) and returns the limit now in force.
+std::size_t raiseDescriptorLimit();
 
 // True when the path names a directory (links followed, as a user typed it).
 bool isDirectory(const char* path);

@@ -250,13 +250,13 @@ void BehPorovnani::priKonci(std::uint64_t beh, const VysledekBehu& vysledek)
         konecporov();
         break;
     case KonecBehu::Dokonceno:
-        dokonciBeh();
+        dokonciBeh(vysledek.nepristupne);
         break;
     }
     emit dokonceno(vysledek.konec);
 }
 
-void BehPorovnani::dokonciBeh()
+void BehPorovnani::dokonciBeh(const std::vector<NepristupnyAdresar>& nepristupne)
 {
     const UlozisteVysledku& u = stranky_.uloziste();
     for (int tag = 1; tag <= StrankyVysledku::pocetSeznamu; ++tag) {
@@ -270,7 +270,9 @@ void BehPorovnani::dokonciBeh()
     for (int tag = 1; tag <= StrankyVysledku::pocetSeznamu; ++tag)
         stranky_.seznam(tag)->ListView1ColumnClick(NactiRazeni(cestaIni_, stranky_.razeni()));
     stranky_.zobrazPrvniVysledky();
-    if (stranky_.PageControl1()->currentIndex() == 0)
+    if (!nepristupne.empty())
+        ukaz(true, hlaseniNepristupnych(nepristupne));   // the lists stay as they are
+    else if (stranky_.PageControl1()->currentIndex() == 0)
         ukaz(false, zpravy::nicNenalezeno);
     pripisDoSeznamuAdresaru();
     if (!nepridavat_)

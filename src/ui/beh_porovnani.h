@@ -73,7 +73,7 @@ private:
     void priStavu(std::uint64_t beh, const QString& text);
     void priPrubehu(std::uint64_t beh, int pozice);
     void priKonci(std::uint64_t beh, const VysledekBehu& vysledek);
-    void dokonciBeh();
+    void dokonciBeh(const std::vector<NepristupnyAdresar>& nepristupne);
     void pripisDoSeznamuAdresaru();
     void nastavBezi(bool bezi);
     void ukaz(bool varovani, const QString& text);

@@ -3,6 +3,9 @@
 
 #include "test_porovnani_pomoc.h"
 
+#include <chrono>
+#include <sys/stat.h>
+#include <thread>
 #include <unistd.h>
 
 namespace zrc {
@@ -22,18 +25,85 @@ private:
     bool zmeneno_ = false;
 };
 
-TEST_F(PorovnaniTest, NecitelnyAdresarJePrazdnyABehPokracuje)
+// A directory that cannot be read is named with its reason; the walk goes on
+// and the lists hold what could be read.
+struct PripadNecitelneho {
+    const char* nazev;
+    int strana;          // the tree that holds the closed directory
+    const char* cesta;   // relative; "" is the base directory itself
+    mode_t mod;
+    Radky ocekavane;
+};
+
+class NecitelnyAdresar : public PorovnaniTest, public testing::WithParamInterface<PripadNecitelneho> {};
+
+TEST_P(NecitelnyAdresar, JeHlasenSDuvodemABehPokracuje)
 {
-    strom1.add({file("a"), file("zavreny/x"), dir("zavreny").withMode(0), file("z/y")});
-    strom2.add({dir("zavreny"), dir("z")});
+    const PripadNecitelneho& p = GetParam();
+    strom1.add({file("a"), file("zavreny/x"), file("z/y")});
+    strom2.add({dir("zavreny"), dir("z"), file("zavreny/x")});
+    TempTree& strom = p.strana == 1 ? strom1 : strom2;
+    if (*p.cesta)
+        strom.add({dir(p.cesta).withMode(p.mod)});
+    else
+        ASSERT_EQ(::chmod(strom.root().c_str(), p.mod), 0);
     VysledekBehu v;
     {
         BezPrav bezPrav;
         v = spust(nastaveni());
     }
+    ::chmod(strom.root().c_str(), 0755);
     EXPECT_EQ(v.konec, KonecBehu::Dokonceno);
-    EXPECT_EQ(prijemce.radky(), (Radky{"1 a", "1 z/y"}));
-    EXPECT_EQ(v.nepristupnychAdresaru, 1u);
+    EXPECT_EQ(prijemce.radky(), p.ocekavane);
+    ASSERT_EQ(v.nepristupne.size(), 1u);
+    EXPECT_EQ(v.nepristupne[0].cesta, strom.path(p.cesta));
+    EXPECT_EQ(v.nepristupne[0].duvod, std::errc::permission_denied);
+}
+
+INSTANTIATE_TEST_SUITE_P(Pripady, NecitelnyAdresar, testing::Values(
+    PripadNecitelneho{"Mod000", 1, "zavreny", 0, {"1 a", "1 z/y"}},
+    PripadNecitelneho{"Mod711CiziVlastnik", 1, "zavreny", 0711, {"1 a", "1 z/y"}},
+    PripadNecitelneho{"BezHledani", 1, "zavreny", 0644, {"1 a", "1 z/y"}},
+    // Files whose counterpart directory cannot be read are not "new": they are
+    // left out with the directory reported.
+    PripadNecitelneho{"ProtejsekNecitelny", 2, "zavreny", 0, {"1 a", "1 z/y"}},
+    PripadNecitelneho{"ZakladStrany2", 2, "", 0, {}},
+    PripadNecitelneho{"ZakladStrany1", 1, "", 0, {}}),
+    [](const testing::TestParamInfo<PripadNecitelneho>& i) { return std::string(i.param.nazev); });
+
+// Paths far beyond PATH_MAX: every directory is opened relative to its parent.
+TEST_F(PorovnaniTest, StromLibovolneHloubky)
+{
+    const std::string hluboko = test::deepChain(strom1.root(), "adresar_x", 2000, {"nejhlubsi"});
+    test::deepChain(strom2.root(), "adresar_x", 2000);
+    NastaveniPorovnani n = nastaveni();
+    const VysledekBehu v = spust(n);
+    EXPECT_TRUE(v.nepristupne.empty());
+    EXPECT_EQ(prijemce.radky(), (Radky{"1 " + hluboko + "/nejhlubsi"}));
+}
+
+// A directory swapped for a link to a place outside the tree while the run
+// goes: the walk goes on from the descriptors it holds and never lists the
+// link's target.
+TEST_F(PorovnaniTest, OdkazPodstrcenyBehemBehuSeNesleduje)
+{
+    TempTree venku{file("b/c/tajny")};
+    strom1.add({file("a/b/c/vlastni")});
+    NastaveniPorovnani n = nastaveni();
+    n.ChB_adresar1 = false;
+    const std::string a = strom1.path("a");
+    prijemce.poStavu = [&](const QString& text) {
+        if (text.startsWith(QStringLiteral("přidávám: ")) && !text.endsWith(QStringLiteral("/a/b")))
+            std::this_thread::sleep_for(std::chrono::milliseconds(110));   // past the status throttle
+        if (text.endsWith(QStringLiteral("/a/b")) && ::rename(a.c_str(), (a + "_puvodni").c_str()) == 0) {
+            ASSERT_EQ(::symlink(venku.root().c_str(), a.c_str()), 0);
+        }
+    };
+    const VysledekBehu v = spust(n, 1);
+    for (const std::string& r : prijemce.radky())
+        EXPECT_EQ(r.find("tajny"), std::string::npos) << r;
+    EXPECT_EQ(prijemce.radky(), (Radky{"1 a/b/c/vlastni"}));
+    EXPECT_TRUE(v.nepristupne.empty());
 }
 
 TEST_F(PorovnaniTest, FifoSeNikdyNeotevreANepocita)

@@ -50,14 +50,15 @@ TEST(ListingTest, TypyAOdkazy)
     ASSERT_FALSE(readDirectory(d.fd(), l, buffer));
     EXPECT_EQ(jmena(l), (std::set<std::string>{"f", "d", "l", "ld", "p"}));
 
-    const auto odkaz = statAt(d.fd(), "l", FollowLinks::No);
+    const auto odkaz = statAt(d.fd(), "l", FollowLinks::No, ec);
     ASSERT_TRUE(odkaz);
     EXPECT_EQ(odkaz->type, EntryType::Symlink);
-    const auto cil = statAt(d.fd(), "l", FollowLinks::Yes);
+    const auto cil = statAt(d.fd(), "l", FollowLinks::Yes, ec);
     ASSERT_TRUE(cil);
     EXPECT_EQ(cil->type, EntryType::Regular);
     EXPECT_EQ(cil->size, 5);
-    EXPECT_FALSE(statAt(d.fd(), "nic", FollowLinks::No));
+    EXPECT_FALSE(statAt(d.fd(), "nic", FollowLinks::No, ec));
+    EXPECT_EQ(ec, std::errc::no_such_file_or_directory);
 
     EXPECT_FALSE(openDirectory(t.path("ld").c_str(), FollowLinks::No, ec).valid());
     EXPECT_TRUE(openDirectory(t.path("ld").c_str(), FollowLinks::Yes, ec).valid());

@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
+#include <dirent.h>
 #include <filesystem>
 #include <stdexcept>
 #include <sys/stat.h>
@@ -126,12 +127,86 @@ TempTree::TempTree(const std::vector<Entry>& entries) : TempTree()
     add(entries);
 }
 
+// Unlinks every entry of the open directory but subdirectories; returns the
+// name of one subdirectory, or "" when none is left.
+static std::string emptyBesidesOneSubdirectory(int fd)
+{
+    DIR* d = ::fdopendir(::dup(fd));
+    std::string sub;
+    while (d) {
+        const dirent* e = ::readdir(d);
+        if (!e)
+            break;
+        const std::string n = e->d_name;
+        if (n != "." && n != ".." && ::unlinkat(fd, n.c_str(), 0) != 0 && sub.empty())
+            sub = n;
+    }
+    if (d)
+        ::closedir(d);
+    return sub;
+}
+
+// Removes a tree of any depth: walks down by descriptors (no path longer than
+// one name), empties the deepest directory, climbs back through "..".
+static void removeDeep(const std::string& root)
+{
+    std::vector<std::string> names;   // from the root down to the current directory
+    int fd = ::open(root.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    while (fd >= 0) {
+        const std::string sub = emptyBesidesOneSubdirectory(fd);
+        if (!sub.empty()) {
+            ::fchmodat(fd, sub.c_str(), 0755, 0);
+            const int child = ::openat(fd, sub.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+            ::close(fd);
+            fd = child;
+            names.push_back(sub);
+            continue;
+        }
+        if (names.empty()) {
+            ::close(fd);
+            ::rmdir(root.c_str());
+            return;
+        }
+        const int parent = ::openat(fd, "..", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        ::close(fd);
+        fd = parent;
+        if (fd >= 0)
+            ::unlinkat(fd, names.back().c_str(), AT_REMOVEDIR);
+        names.pop_back();
+    }
+}
+
 TempTree::~TempTree()
 {
     for (const std::string& p : restricted_)
         ::chmod(p.c_str(), 0755);
     std::error_code ec;
     std::filesystem::remove_all(root_, ec);
+    if (ec)
+        removeDeep(root_);
+}
+
+std::string deepChain(const std::string& parent, const std::string& name, int levels,
+                      const std::vector<std::string>& files)
+{
+    int fd = ::open(parent.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    check(fd >= 0, "open " + parent);
+    std::string relative;
+    for (int i = 0; i < levels; ++i) {
+        check(::mkdirat(fd, name.c_str(), 0755) == 0 || errno == EEXIST, "mkdirat " + name);
+        const int child = ::openat(fd, name.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        ::close(fd);
+        fd = child;
+        check(fd >= 0, "openat " + name);
+        relative += (i ? "/" : "") + name;
+    }
+    for (const std::string& f : files) {
+        const int file = ::openat(fd, f.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0644);
+        check(file >= 0, "openat " + f);
+        ::close(file);
+    }
+    ::close(fd);
+    return relative;
 }
 
 QString TempTree::qroot() const

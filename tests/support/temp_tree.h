@@ -39,6 +39,14 @@ Entry dir(std::string path, std::optional<std::time_t> mtime = {});
 Entry symlink(std::string path, std::string target);
 Entry fifo(std::string path);
 
+// Creates levels nested directories named name below parent (an absolute
+// path), one inside the other, each relative to its parent's descriptor, so the
+// chain may reach far beyond PATH_MAX; then the files given (relative to the
+// deepest directory, no subdirectories). Returns the relative path of the
+// deepest directory, "name/name/...".
+std::string deepChain(const std::string& parent, const std::string& name, int levels,
+                      const std::vector<std::string>& files = {});
+
 // Seconds since the epoch of a local calendar time.
 std::time_t localTime(int year, int month, int day, int hour = 0, int minute = 0, int second = 0);
 

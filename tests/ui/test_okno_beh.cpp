@@ -23,6 +23,9 @@
 #include <QStatusBar>
 #include <QTabWidget>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace zrc::test {
 namespace {
 
@@ -104,6 +107,28 @@ TEST_F(OknoBeh, NicNenalezenoZustaneNaNastaveni)
     EXPECT_FALSE(okno->PAkce->isVisible());
     // one trailing "/" is removed from the field
     EXPECT_EQ(okno->adresar1->currentText(), t1.qroot());
+}
+
+// An unreadable directory is reported after the run, with the lists as they
+// are. Root reads every directory, so the run goes as "nobody".
+TEST_F(OknoBeh, NecitelnyAdresarHlasiVarovaniASeznamyZustanou)
+{
+    TempTree t1{file("a", 1, leden), file("zavreny/x", 1, leden), dir("zavreny").withMode(0)};
+    TempTree t2{dir("zavreny")};
+    otevri();
+    ::chmod(QFile::encodeName(adresar_.path()).constData(), 0777);
+    const bool bezPrav = ::geteuid() == 0 && ::seteuid(65534) == 0;
+    porovnej(t1.qroot(), t2.qroot());
+    if (bezPrav) {
+        ASSERT_EQ(::seteuid(0), 0);
+    } else {
+        GTEST_SKIP() << "needs root to act as another user";
+    }
+    ASSERT_EQ(zpravy.size(), 1);
+    EXPECT_TRUE(zpravy[0].startsWith(QStringLiteral("Některé adresáře nelze přečíst (1)"))) << zpravy[0].toStdString();
+    EXPECT_TRUE(zpravy[0].contains(t1.qroot() + QStringLiteral("/zavreny (přístup odepřen)")));
+    EXPECT_EQ(pocet(1), 1);
+    EXPECT_EQ(okno->PageControl1->currentIndex(), 1);
 }
 
 struct PripadOvereni {

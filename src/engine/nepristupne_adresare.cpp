@@ -1,0 +1,74 @@
+#include "engine/nepristupne_adresare.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
+namespace zrc {
+
+namespace {
+
+// Five paths keep the warning within a screen's height; the count says the rest.
+constexpr std::size_t ukazanychCest = 5;
+
+} // namespace
+
+QString textDuvodu(std::error_code duvod)
+{
+    switch (duvod.value()) {
+    case EACCES:
+    case EPERM: return QStringLiteral("přístup odepřen");
+    case ENOENT: return QStringLiteral("během porovnání zmizel");
+    case ENOTDIR: return QStringLiteral("během porovnání přestal být adresářem");
+    case ELOOP: return QStringLiteral("během porovnání nahrazen symbolickým odkazem");
+    case ENAMETOOLONG: return QStringLiteral("příliš dlouhé jméno");
+    case EMFILE:
+    case ENFILE: return QStringLiteral("příliš mnoho otevřených souborů");
+    case EIO: return QStringLiteral("chyba čtení z disku");
+    case ENOMEM: return QStringLiteral("nedostatek paměti");
+    default: break;
+    }
+    return QString::fromLocal8Bit(std::strerror(duvod.value()));
+}
+
+QString bezpecnaCesta(std::string_view cesta)
+{
+    const QString text = QString::fromUtf8(cesta.data(), qsizetype(cesta.size()));
+    QString v;
+    v.reserve(text.size());
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u >= 0x20 && u != 0x7f && !(u >= 0x80 && u < 0xa0)) {
+            v += c;
+            continue;
+        }
+        switch (u) {
+        case '\t': v += QStringLiteral("\\t"); break;
+        case '\n': v += QStringLiteral("\\n"); break;
+        case '\r': v += QStringLiteral("\\r"); break;
+        case 0x1b: v += QStringLiteral("\\e"); break;
+        default: v += QStringLiteral("\\x%1").arg(int(u), 2, 16, QLatin1Char('0'));
+        }
+    }
+    return v;
+}
+
+QString hlaseniNepristupnych(const std::vector<NepristupnyAdresar>& adresare)
+{
+    QString text = QStringLiteral("Některé adresáře nelze přečíst (%1), jejich soubory ve výsledcích chybějí:")
+                       .arg(adresare.size());
+    for (std::size_t i = 0; i < adresare.size() && i < ukazanychCest; ++i)
+        text += QLatin1Char('\r') + bezpecnaCesta(adresare[i].cesta) + QStringLiteral(" (")
+              + textDuvodu(adresare[i].duvod) + QLatin1Char(')');
+    if (adresare.size() > ukazanychCest)
+        text += QStringLiteral("\ra další (%1)").arg(adresare.size() - ukazanychCest);
+    return text;
+}
+
+QString radekNepristupneho(const NepristupnyAdresar& a)
+{
+    return QStringLiteral("Adresář nelze přečíst: ") + bezpecnaCesta(a.cesta) + QStringLiteral(": ")
+         + textDuvodu(a.duvod);
+}
+
+} // namespace zrc
