@@ -101,8 +101,9 @@ std::optional<Limity> Dopoctilimit(const NastaveniPorovnani& n, const QDateTime&
     if (!podadresare || !soubory)
         return std::nullopt;
     Limity l;
-    l.LimitPodadresaru = balenyCasZDatumCasu(*podadresare);
-    l.LimitSouboru = balenyCasZDatumCasu(*soubory);
+    // 0 stands for a filter without a date: no limit.
+    l.LimitPodadresaru = *podadresare == 0.0 ? 0 : balenyCasZDatumCasu(*podadresare);
+    l.LimitSouboru = *soubory == 0.0 ? 0 : balenyCasZDatumCasu(*soubory);
     l.UrovenShody = n.SE_Filtr_3;
     return l;
 }

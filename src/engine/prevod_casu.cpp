@@ -25,8 +25,57 @@ long posunUtc(std::int64_t t)
     return tm.tm_gmtoff;
 }
 
-// Proleptic Gregorian date of a day count since 1970-01-01 (H. Hinnant's method).
-void datumZeDne(std::int64_t z, int& rok, int& mesic, int& den)
+// Day count since 1970-01-01 of a proleptic Gregorian date (H. Hinnant's method).
+constexpr std::int64_t denZData(std::int64_t r, int m, int d)
+{
+    r -= m <= 2 ? 1 : 0;
+    const std::int64_t era = (r >= 0 ? r : r - 399) / 400;
+    const std::int64_t yoe = r - era * 400;
+    const std::int64_t doy = (153 * (m > 2 ? m - 3 : m + 9) + 2) / 5 + d - 1;
+    const std::int64_t doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
+    return era * 146097 + doe - 719468;
+}
+
+// The range of seconds packed in the calendar layout, and the packed values
+// where the plain continuation begins: two days beyond the range's ends, so that
+// a local offset (at most 26 hours) never carries a time inside the range past
+// them.
+constexpr std::int64_t prvniSekunda = denZData(-rokMezePakovani, 1, 1) * sekundDne;
+constexpr std::int64_t zaPosledniSekundou = denZData(rokMezePakovani, 1, 1) * sekundDne;
+
+BalenyCas horniNavaz() { return zabalCas(rokMezePakovani, 1, 3, 0, 0, 0); }
+BalenyCas dolniNavaz() { return zabalCas(-rokMezePakovani - 1, 12, 29, 0, 0, 0); }
+
+} // namespace
+
+bool mimoRozsahPakovani(std::int64_t unixCas)
+{
+    return unixCas < prvniSekunda || unixCas >= zaPosledniSekundou;
+}
+
+BalenyCas balenyMimoRozsah(std::int64_t unixCas)
+{
+    if (unixCas >= zaPosledniSekundou)
+        return horniNavaz() + (unixCas - zaPosledniSekundou) / 2;
+    return dolniNavaz() - 1 - (prvniSekunda - 1 - unixCas) / 2;
+}
+
+std::optional<std::int64_t> unixCasMimoRozsah(BalenyCas b)
+{
+    // Values no time packs to (beyond the ends of the continuation) saturate.
+    constexpr std::int64_t nejvys = INT64_MAX / 2 - zaPosledniSekundou / 2;
+    if (b >= horniNavaz()) {
+        const std::int64_t kroky = b - horniNavaz();
+        return kroky > nejvys ? INT64_MAX : zaPosledniSekundou + 2 * kroky;
+    }
+    if (b < dolniNavaz()) {
+        const std::int64_t kroky = dolniNavaz() - 1 - b;
+        return kroky > nejvys ? INT64_MIN : prvniSekunda - 2 - 2 * kroky;   // even, as in the range
+    }
+    return std::nullopt;
+}
+
+void datumZeDne(std::int64_t z, std::int64_t& rok, int& mesic, int& den)
 {
     z += 719468;
     const std::int64_t era = deleniDolu(z, 146097);
@@ -36,12 +85,10 @@ void datumZeDne(std::int64_t z, int& rok, int& mesic, int& den)
     const std::int64_t mp = (5 * doy + 2) / 153;
     den = static_cast<int>(doy - (153 * mp + 2) / 5 + 1);
     mesic = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
-    rok = static_cast<int>(yoe + era * 400 + (mesic <= 2 ? 1 : 0));
+    rok = yoe + era * 400 + (mesic <= 2 ? 1 : 0);
 }
 
-} // namespace
-
-BalenyCas zabalCas(int rok, int mesic, int den, int hodina, int minuta, int sekunda)
+BalenyCas zabalCas(std::int64_t rok, int mesic, int den, int hodina, int minuta, int sekunda)
 {
     return static_cast<BalenyCas>(rok - 1980) * (BalenyCas{1} << 25)
         + (static_cast<BalenyCas>(mesic) << 21) + (static_cast<BalenyCas>(den) << 16)
@@ -51,6 +98,8 @@ BalenyCas zabalCas(int rok, int mesic, int den, int hodina, int minuta, int seku
 
 BalenyCas PrevodCasu::baleny(std::int64_t unixCas)
 {
+    if (mimoRozsahPakovani(unixCas))
+        return balenyMimoRozsah(unixCas);
     const std::int64_t denUtc = deleniDolu(unixCas, sekundDne);
     Den& d = dny_[static_cast<std::size_t>(denUtc) % dny_.size()];
     if (d.den != denUtc) {
@@ -61,7 +110,8 @@ BalenyCas PrevodCasu::baleny(std::int64_t unixCas)
     const std::int64_t mistni = unixCas + (d.smiseny ? posunUtc(unixCas) : d.posun);
     const std::int64_t dny = deleniDolu(mistni, sekundDne);
     const std::int64_t sekundy = mistni - dny * sekundDne;
-    int rok = 0, mesic = 0, den = 0;
+    std::int64_t rok = 0;
+    int mesic = 0, den = 0;
     datumZeDne(dny, rok, mesic, den);
     return zabalCas(rok, mesic, den, static_cast<int>(sekundy / 3600),
                     static_cast<int>(sekundy / 60 % 60), static_cast<int>(sekundy % 60));

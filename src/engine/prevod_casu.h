@@ -14,6 +14,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
 namespace zrc {
 
@@ -32,6 +33,20 @@ private:
 
 // Packed value of local calendar fields; the year field runs outside 0..127 for
 // years before 1980 and after 2107.
-BalenyCas zabalCas(int rok, int mesic, int den, int hodina, int minuta, int sekunda);
+BalenyCas zabalCas(std::int64_t rok, int mesic, int den, int hodina, int minuta, int sekunda);
+
+// A file system may hold any 64-bit count of seconds (tmpfs keeps years beyond
+// 10^9). The packed layout costs 2^25 per year, so it is used for the years
+// -2*10^9 .. 2*10^9; times beyond continue in plain 2-second steps from the
+// ends of that range. Every time therefore packs into 64 bits without
+// overflow, in the order of time.
+constexpr std::int64_t rokMezePakovani = 2'000'000'000;
+bool mimoRozsahPakovani(std::int64_t unixCas);
+BalenyCas balenyMimoRozsah(std::int64_t unixCas);
+// The seconds of a packed value beyond the layout's range, nothing inside it.
+std::optional<std::int64_t> unixCasMimoRozsah(BalenyCas b);
+
+// Proleptic Gregorian date of a day count since 1970-01-01.
+void datumZeDne(std::int64_t z, std::int64_t& rok, int& mesic, int& den);
 
 } // namespace zrc

@@ -1,4 +1,7 @@
+#include "engine/prevod_casu.h"
 #include "test_cas_pasmo.h"
+
+#include <vector>
 
 #include <limits>
 
@@ -59,10 +62,35 @@ INSTANTIATE_TEST_SUITE_P(Pripady, ZDatumCasuTest, testing::Values(
     PripadDatumCasu{36717 + 10 / 24.0 - 1 / 1440.0, klasicky(2000, 7, 10, 9, 59, 0)},
     PripadDatumCasu{36717 + 3 / 86400.0, klasicky(2000, 7, 10, 0, 0, 2)},   // remainder dropped
     PripadDatumCasu{29221, klasicky(1980, 1, 1, 0, 0, 0)},
-    PripadDatumCasu{29221 - 1 / 86400.0, 0},                                // 1979
+    // Limits outside 1980-2099 are real limits: 64-bit packed times hold files of any year.
+    PripadDatumCasu{29221 - 1 / 86400.0, zabalCas(1979, 12, 31, 23, 59, 59)},
     PripadDatumCasu{73050 + 0.999, klasicky(2099, 12, 31, 23, 58, 33)},
-    PripadDatumCasu{73051, 0},                                              // 2100
-    PripadDatumCasu{0, 0}));
+    PripadDatumCasu{73051, zabalCas(2100, 1, 1, 0, 0, 0)},
+    PripadDatumCasu{0, zabalCas(1899, 12, 30, 0, 0, 0)}));
+
+// Every second a file system can hold (tmpfs keeps any 64-bit count) packs
+// without overflow, in the order of time, to a readable date.
+TEST_F(CasTest, KrajniCasyRadiSeAMajiText)
+{
+    constexpr std::int64_t max = std::numeric_limits<std::int64_t>::max();
+    constexpr std::int64_t min = std::numeric_limits<std::int64_t>::min();
+    const std::int64_t rok1e9 = 31'556'952LL * 1'000'000'000LL;
+    const std::vector<std::int64_t> casy = {
+        min, min + 2, -rok1e9 * 3, -rok1e9 * 2 - 86400 * 3, -rok1e9 * 2, -rok1e9, -86400LL * 400, 0,
+        unixCas(2026, 12, 6, 9, 5, 2), rok1e9, rok1e9 * 2 - 86400, rok1e9 * 2 + 86400 * 3, rok1e9 * 3, max - 2, max};
+    PrevodCasu prevod;
+    for (std::size_t i = 0; i < casy.size(); ++i) {
+        const BalenyCas b = prevod.baleny(casy[i]);
+        EXPECT_EQ(b, balenyCasZUnix(std::time_t(casy[i]))) << casy[i];
+        if (i > 0) {
+            EXPECT_LT(prevod.baleny(casy[i - 1]), b) << casy[i - 1] << " " << casy[i];
+        }
+        EXPECT_FALSE(textDatumu(b).isEmpty());
+    }
+    EXPECT_EQ(textDatumu(prevod.baleny(max)), QStringLiteral("292277026596.12.04 15:30:06"));
+    EXPECT_EQ(textDatumu(prevod.baleny(rok1e9)).left(11), QStringLiteral("1000001970."));
+    EXPECT_EQ(textDatumu(prevod.baleny(min)), QStringLiteral("-292277022657.01.27 08:29:52"));
+}
 
 TEST_F(CasTest, PrevodyTamAZpet)
 {

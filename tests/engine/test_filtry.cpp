@@ -1,4 +1,5 @@
 #include "engine/filtry.h"
+#include "engine/prevod_casu.h"
 
 #include "test_cas_pasmo.h"
 
@@ -69,8 +70,8 @@ INSTANTIATE_TEST_SUITE_P(Pripady, DopoctilimitTest, testing::Values(
     PripadLimitu{"po datu", absolutni, 0, dny, {2000, 7, 10}, "10:00", klasicky(2000, 7, 10, 10, 0, 0)},
     PripadLimitu{"po datu, prazdna prvni cislice", absolutni, 0, dny, {2026, 1, 2}, " 9:05", klasicky(2026, 1, 2, 9, 5, 0)},
     PripadLimitu{"po datu 1980", absolutni, 0, dny, {1980, 1, 1}, "00:00", klasicky(1980, 1, 1, 0, 0, 0)},
-    PripadLimitu{"po datu 1979 = bez limitu", absolutni, 0, dny, {1979, 12, 31}, "23:59", 0},
-    PripadLimitu{"po datu 2100 = bez limitu", absolutni, 0, dny, {2100, 1, 1}, "00:00", 0},
+    PripadLimitu{"po datu 1979", absolutni, 0, dny, {1979, 12, 31}, "23:59", zabalCas(1979, 12, 31, 23, 59, 0)},
+    PripadLimitu{"po datu 2100", absolutni, 0, dny, {2100, 1, 1}, "00:00", zabalCas(2100, 1, 1, 0, 0, 0)},
     PripadLimitu{"po datu bez data = bez limitu", absolutni, 0, dny, {}, "10:00", 0}));
 
 class ChybnyCasTest : public VPasmu, public testing::WithParamInterface<const char*> {};
