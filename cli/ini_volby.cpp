@@ -7,6 +7,8 @@
 #include "settings/klice.h"
 #include "settings/vynechane_typy_ini.h"
 
+#include "engine/cas.h"
+
 #include <QDate>
 #include <algorithm>
 #include <cstring>
@@ -54,6 +56,15 @@ void seradSeznam(UlozisteVysledku& u, std::vector<Polozka>& seznam, Sloupec slou
     seznam = std::move(serazeny);
 }
 
+// --ini names a file the user means: one that is missing or cannot be read as
+// a settings file is an error, not an empty configuration.
+std::optional<QString> overIni(const QString& cesta)
+{
+    if (const auto chyba = overCteniIni(cesta))
+        return QStringLiteral("--ini: ") + *chyba;
+    return std::nullopt;
+}
+
 } // namespace
 
 QList<QCommandLineOption> iniVolby()
@@ -78,6 +89,8 @@ std::optional<QString> nactiZIni(const QCommandLineParser& p, bool maAdresare, V
     if (!p.isSet(volbaIni))
         return p.isSet(volbaHistorie) ? std::optional(QStringLiteral("--history needs --ini")) : std::nullopt;
     const QString cesta = p.value(volbaIni);
+    if (const auto problem = overIni(cesta))
+        return problem;
     const IniDokument d = nactiIni(cesta);
     v.ini = IniCli{cesta, d.ctiCislo(ini::Serazeni, ini::podle, 0), d.ctiCislo(ini::Serazeni, ini::typ, 0) == 1};
     v.nastaveni.ChB_adresar1 = d.ctiBool(ini::Podadresare, ini::pouzit, true);
@@ -92,6 +105,12 @@ std::optional<QString> nactiZIni(const QCommandLineParser& p, bool maAdresare, V
     if (!zaznam)
         return QStringLiteral("--history: %1 has no history entry %2").arg(cesta).arg(n);
     v.nastaveni = *zaznam;
+    // Loading an entry with a filter in "za posledních" fills that filter's
+    // time field, which switches the date column to hours and minutes in the
+    // window; the printed lists follow it.
+    if (v.nastaveni.CB_Filtr_1 == int(RezimFiltru::ZaPoslednich)
+        || v.nastaveni.CB_Filtr_2 == int(RezimFiltru::ZaPoslednich))
+        nastavDlouhyFormatCasu(DlouhyFormatCasu::HodinyMinuty);
     return std::nullopt;
 }
 

@@ -7,8 +7,12 @@
 #include "volby.h"
 #include "vystup.h"
 
+#include "util/bajty_cesty.h"
+
 #include <QCoreApplication>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 namespace {
 
@@ -21,6 +25,25 @@ void vypisChybu(const QString& text)
     std::fputs(t.toUtf8().constData(), stderr);
 }
 
+// The arguments as given: a directory name that is not UTF-8 keeps its bytes
+// (QCoreApplication::arguments() would replace them).
+QStringList argumenty(int argc, char* argv[])
+{
+    QStringList a;
+    for (int i = 0; i < argc; ++i)
+        a << zrc::textZBajtu(argv[i]);
+    return a;
+}
+
+// Output that did not reach its place is an error like any other: the user
+// hears it and the exit status says it (a closed pipe ends the program by
+// SIGPIPE before this, unless the signal is ignored).
+int chybaVystupu(int chyba)
+{
+    vypisChybu(QStringLiteral("Standardní výstup nelze zapsat: ") + QString::fromLocal8Bit(std::strerror(chyba)));
+    return 2;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -29,12 +52,14 @@ int main(int argc, char* argv[])
     QCoreApplication::setApplicationName(QStringLiteral("zrcadlovac-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(ZRC_CLI_VERSION));
 
-    const zrc::cli::VysledekParsovani parsovani = zrc::cli::parsujVolby(app.arguments());
+    const zrc::cli::VysledekParsovani parsovani = zrc::cli::parsujVolby(argumenty(argc, argv));
     if (!parsovani.volby) {
         std::FILE* kam = parsovani.kod == 0 ? stdout : stderr;
         std::fputs(parsovani.zprava.toUtf8().constData(), kam);
         if (!parsovani.zprava.endsWith(QLatin1Char('\n')))
             std::fputc('\n', kam);
+        if (kam == stdout && (std::fflush(stdout) != 0 || std::ferror(stdout)))
+            return chybaVystupu(errno ? errno : EIO);
         return parsovani.kod;
     }
     const zrc::cli::VolbyCli& volby = *parsovani.volby;
@@ -51,10 +76,14 @@ int main(int argc, char* argv[])
         vypisChybu(beh.zprava);
         return 2;
     }
+    // Like diff -r: the lists of what could be read, and status 2 for the trouble.
+    for (const zrc::NepristupnyAdresar& a : beh.nepristupne)
+        vypisChybu(zrc::radekNepristupneho(a));
     vysledky.nastavZaklad(beh.cestaAdr1, beh.cestaAdr2);
     zrc::cli::seradPodleIni(vysledky, volby);
-    zrc::cli::vypisVysledky(stdout, vysledky, volby.format);
-    if (std::fflush(stdout) != 0)
+    if (const int chyba = zrc::cli::vypisVysledky(stdout, vysledky, volby.format))
+        return chybaVystupu(chyba);
+    if (!beh.nepristupne.empty())
         return 2;
     return beh.pocetPolozek > 0 ? 1 : 0;
 }

@@ -1,5 +1,7 @@
 #include "prijemce_cli.h"
 
+#include "engine/nepristupne_adresare.h"
+
 #include <cstdio>
 #include <unistd.h>
 
@@ -41,7 +43,7 @@ void PrijemceCli::ukaz()
 {
     if (!terminal_ || std::chrono::steady_clock::now() - zacatek_ < prodlevaPrubehu)
         return;
-    QString text = stav_;
+    QString text = bezpecnaCesta(std::string_view(stav_.toUtf8()));   // names may hold escapes
     if (text.size() > sirkaStavu)
         text = QStringLiteral("…") + text.right(sirkaStavu - 1);
     std::fprintf(stderr, "\r\033[K%3d %% %s", prubeh_, text.toUtf8().constData());

@@ -7,6 +7,10 @@ namespace zrc::cli {
 
 namespace {
 
+// More listing threads than this only add contention: a walk is bound by the
+// file system long before.
+constexpr int maxVlaken = 256;
+
 struct Definice {
     QCommandLineOption scope{"scope", "Which passes run: both, 1 (directory 1 as the source) or 2.", "both|1|2", "both"};
     QCommandLineOption same1{"same-subdirs1", "Walk only subdirectories of DIR1 that exist under DIR2.", "yes|no", "yes"};
@@ -17,7 +21,7 @@ struct Definice {
     QCommandLineOption sizes{"time-filter-sizes", "Apply --files-since to the larger/smaller lists too."};
     QCommandLineOption exclude{"exclude", "Leave out files of these types (extensions, no dot).", "TYPE[,TYPE...]"};
     QCommandLineOption format{"format", "Output: text (default), tsv or json.", "text|tsv|json", "text"};
-    QCommandLineOption threads{"threads", "Listing threads (default: one per core).", "N", "0"};
+    QCommandLineOption threads{"threads", "Listing threads, 1 to 256 (default: one per core).", "N"};
 };
 
 std::optional<bool> anoNe(const QString& text)
@@ -109,10 +113,12 @@ std::optional<QString> nactiVolby(const QCommandLineParser& p, const Definice& d
     else if (format == QLatin1String("tsv")) v.format = Format::Tsv;
     else if (format == QLatin1String("json")) v.format = Format::Json;
     else return QStringLiteral("--format: expected text, tsv or json");
-    const auto vlakna = nezaporneCislo(p.value(d.threads));
-    if (!vlakna)
-        return QStringLiteral("--threads: expected a whole number 0 or more");
-    v.vlakna = *vlakna;
+    if (p.isSet(d.threads)) {
+        const auto vlakna = nezaporneCislo(p.value(d.threads));
+        if (!vlakna || *vlakna < 1 || *vlakna > maxVlaken)
+            return QStringLiteral("--threads: expected a whole number from 1 to %1").arg(maxVlaken);
+        v.vlakna = *vlakna;
+    }
     return std::nullopt;
 }
 

@@ -1,6 +1,9 @@
 #include "vystup.h"
 
+#include "engine/nepristupne_adresare.h"
+
 #include <QFile>
+#include <cerrno>
 #include <array>
 #include <string>
 
@@ -13,18 +16,27 @@ const std::array<const char*, 4> strankyUtf8 = {"NOVÉ", "NOVĚJŠÍ", "VĚTŠÍ
 class Vystup {
 public:
     explicit Vystup(std::FILE* f) : f_(f) {}
-    ~Vystup() { flush(); }
     Vystup& operator<<(std::string_view s) { buf_.append(s); kontrola(); return *this; }
     Vystup& operator<<(const char* s) { return *this << std::string_view(s); }
     Vystup& operator<<(const std::string& s) { return *this << std::string_view(s); }
     Vystup& operator<<(const QString& s) { return *this << std::string_view(s.toUtf8()); }
     Vystup& operator<<(char c) { buf_.push_back(c); return *this; }
-    void flush() { std::fwrite(buf_.data(), 1, buf_.size(), f_); buf_.clear(); }
+    // Writes what is buffered; after a failed write nothing more is tried.
+    void flush()
+    {
+        errno = 0;
+        if (chyba_ == 0 && !buf_.empty()
+            && std::fwrite(buf_.data(), 1, buf_.size(), f_) != buf_.size())
+            chyba_ = errno ? errno : EIO;
+        buf_.clear();
+    }
+    int chyba() const { return chyba_; }
 
 private:
     void kontrola() { if (buf_.size() > 1 << 20) flush(); }
     std::FILE* f_;
     std::string buf_;
+    int chyba_ = 0;
 };
 
 QString text(const UlozisteVysledku& u, const Polozka& p, Sloupec s)
@@ -72,6 +84,13 @@ QString relativniCesta(const UlozisteVysledku& u, const Polozka& p)
     return QString::fromUtf8(cesta.data(), qsizetype(cesta.size()));
 }
 
+// Names go to a terminal: control characters (ESC, CR, BEL ...) are written
+// escaped, so that no escape sequence from a file name reaches it.
+std::string proTerminal(const QString& s)
+{
+    return bezpecnaCesta(std::string_view(s.toUtf8())).toStdString();
+}
+
 void text(Vystup& o, const UlozisteVysledku& u)
 {
     bool neco = false;
@@ -83,12 +102,12 @@ void text(Vystup& o, const UlozisteVysledku& u)
             o << '\n';
         neco = true;
         o << strankyUtf8[std::size_t((s - 1) / 2)] << " - ADRESÁŘ " << (s % 2 ? "1: " : "2: ")
-          << VlastniAdresar(u, s) << " (" << std::to_string(seznam.size()) << ")\n";
+          << proTerminal(VlastniAdresar(u, s)) << " (" << std::to_string(seznam.size()) << ")\n";
         for (const Polozka& p : seznam) {
             const QString datum = text(u, p, Sloupec::Datum);
             const QString velikost = text(u, p, Sloupec::Velikost);
             o << "  " << datum.leftJustified(19) << "  " << velikost.rightJustified(14) << "  "
-              << relativniCesta(u, p) << '\n';
+              << proTerminal(relativniCesta(u, p)) << '\n';
         }
     }
     if (!neco)
@@ -145,7 +164,7 @@ void json(Vystup& o, const UlozisteVysledku& u)
 
 } // namespace
 
-void vypisVysledky(std::FILE* f, const UlozisteVysledku& u, Format format)
+int vypisVysledky(std::FILE* f, const UlozisteVysledku& u, Format format)
 {
     Vystup o(f);
     switch (format) {
@@ -153,6 +172,11 @@ void vypisVysledky(std::FILE* f, const UlozisteVysledku& u, Format format)
     case Format::Text: text(o, u); break;
     case Format::Json: json(o, u); break;
     }
+    o.flush();
+    errno = 0;
+    if (o.chyba() == 0 && std::fflush(f) != 0)
+        return errno ? errno : EIO;
+    return o.chyba();
 }
 
 } // namespace zrc::cli

@@ -9,6 +9,8 @@
 namespace zrc::cli {
 
 // Prints lists 1 to 8, the items of each in list order, in the chosen format.
-void vypisVysledky(std::FILE* f, const UlozisteVysledku& u, Format format);
+// Returns the errno of the first write that failed (a full disk, a closed
+// pipe), 0 when everything reached the stream.
+int vypisVysledky(std::FILE* f, const UlozisteVysledku& u, Format format);
 
 } // namespace zrc::cli

@@ -143,7 +143,7 @@ TEST_F(CliIni, chybyHistorie)
 TEST_F(CliIni, chybejiciIniSeNevytvori)
 {
     const Beh v = spust({"--ini", cesta, a.qroot(), b.qroot()});
-    EXPECT_EQ(v.kod, 1);
+    EXPECT_EQ(v.kod, 2);
     EXPECT_FALSE(QFile::exists(cesta));
 }
 
