@@ -1,7 +1,6 @@
 #include "settings/ini_soubor.h"
 
 #include <QFile>
-#include <QRandomGenerator>
 
 #include <cerrno>
 #include <climits>
@@ -41,6 +40,32 @@ bool zapisVse(int fd, QByteArrayView data)
     return true;
 }
 
+// A settings file is a few kilobytes; 16 MiB is far beyond any the program
+// writes (30 history entries and a few lists), and reading a larger one would
+// stall the window for minutes on every access.
+constexpr off_t nejvetsiSoubor = 16 * 1024 * 1024;
+
+// Opens the settings file for reading, or refuses it: a FIFO, device or
+// directory is never read (a FIFO would block until somebody writes), nor is a
+// file larger than nejvetsiSoubor. O_NONBLOCK keeps the open itself from
+// waiting on a FIFO. st receives its status.
+int otevriKeCteni(const QByteArray& cesta, struct stat& st)
+{
+    // Looked at before the open too: opening some devices acts on them.
+    if (::stat(cesta.constData(), &st) == 0 && !S_ISREG(st.st_mode)) {
+        errno = EINVAL;
+        return -1;
+    }
+    Popisovac fd(::open(cesta.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    if (fd.get() < 0)
+        return -1;
+    if (::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode) || st.st_size > nejvetsiSoubor) {
+        errno = EINVAL;
+        return -1;
+    }
+    return fd.uvolni();
+}
+
 QByteArray nactiVse(int fd)
 {
     QByteArray data;
@@ -69,19 +94,17 @@ QByteArray cilovaCesta(const QString& cesta)
     return c;
 }
 
-// The temporary sibling: a dot file beside the target, created exclusively.
-// The mode 0666 lets the umask decide, as for any new file.
+// The temporary sibling: a dot file of one fixed name beside the target,
+// created exclusively. Writers hold the directory lock while it exists, so one
+// found there is left by a writer that was killed: it is removed first, and
+// killed writes never pile up copies of the file. The mode 0666 lets the umask
+// decide, as for any new file.
 int vytvorDocasny(const QByteArray& cil, QByteArray& jmeno)
 {
-    for (int pokus = 0; pokus < 100; ++pokus) {
-        const qsizetype lomitko = cil.lastIndexOf('/');
-        jmeno = cil.left(lomitko + 1) + '.' + cil.mid(lomitko + 1) + ".tmp"
-              + QByteArray::number(QRandomGenerator::global()->generate(), 16);
-        const int fd = ::open(jmeno.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd >= 0 || errno != EEXIST)
-            return fd;
-    }
-    return -1;
+    const qsizetype lomitko = cil.lastIndexOf('/');
+    jmeno = cil.left(lomitko + 1) + '.' + cil.mid(lomitko + 1) + ".tmp";
+    ::unlink(jmeno.constData());
+    return ::open(jmeno.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
 }
 
 bool nahradSoubor(const QByteArray& cil, QByteArrayView obsah, const struct stat* puvodni)
@@ -119,10 +142,20 @@ VysledekZapisu VysledekZapisu::selhani(const QString& cesta)
 
 IniDokument nactiIni(const QString& cesta)
 {
-    Popisovac fd(::open(QFile::encodeName(cesta).constData(), O_RDONLY | O_CLOEXEC));
+    struct stat st;
+    Popisovac fd(otevriKeCteni(QFile::encodeName(cesta), st));
     if (fd.get() < 0)
         return {};
     return IniDokument::zTextu(nactiVse(fd.get()));
+}
+
+std::optional<QString> overCteniIni(const QString& cesta)
+{
+    struct stat st;
+    Popisovac fd(otevriKeCteni(QFile::encodeName(cesta), st));
+    if (fd.get() < 0)
+        return QStringLiteral("Unable to read %1").arg(cesta);
+    return std::nullopt;
 }
 
 VysledekZapisu zmenIni(const QString& cesta, const std::function<void(IniDokument&)>& zmena)
@@ -136,18 +169,21 @@ VysledekZapisu zmenIni(const QString& cesta, const std::function<void(IniDokumen
     while (::flock(adresar.get(), LOCK_EX) != 0 && errno == EINTR) {}
 
     struct stat st;
-    Popisovac stary(::open(cil.constData(), O_RDONLY | O_CLOEXEC));
-    // A file that exists but cannot be read is never replaced: its content
-    // would be lost.
+    Popisovac stary(otevriKeCteni(cil, st));
+    // A file that exists but cannot be read (or is no settings file at all) is
+    // never replaced: its content would be lost. Nor is one that its owner made
+    // read-only: the rename would replace it all the same.
     if (stary.get() < 0 && errno != ENOENT)
         return VysledekZapisu::selhani(cesta);
-    const bool existuje = stary.get() >= 0 && ::fstat(stary.get(), &st) == 0;
+    const bool existuje = stary.get() >= 0;
     const QByteArray puvodni = existuje ? nactiVse(stary.get()) : QByteArray();
     IniDokument dokument = IniDokument::zTextu(puvodni);
     zmena(dokument);
     const QByteArray novy = dokument.text();
     if (existuje && novy == puvodni)
         return {};
+    if (existuje && (st.st_mode & S_IWUSR) == 0)
+        return VysledekZapisu::selhani(cesta);
     if (!nahradSoubor(cil, novy, existuje ? &st : nullptr))
         return VysledekZapisu::selhani(cesta);
     ::fsync(adresar.get());   // makes the rename itself durable

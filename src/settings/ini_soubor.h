@@ -13,6 +13,7 @@
 #include <QString>
 #include <QStringView>
 #include <functional>
+#include <optional>
 
 namespace zrc {
 
@@ -30,8 +31,14 @@ private:
     QString chyba_;
 };
 
-// The whole file; empty when it does not exist or cannot be read.
+// The whole file; empty when it does not exist or cannot be read. A FIFO, a
+// device, a directory or a file larger than 16 MiB is not read (nor replaced
+// by a write: the write fails).
 IniDokument nactiIni(const QString& cesta);
+
+// "Unable to read <path>" when the file cannot be read as a settings file
+// (missing, no permission, not a regular file, larger than 16 MiB).
+std::optional<QString> overCteniIni(const QString& cesta);
 
 // One logical change of the file: reads the current content, applies zmena and
 // writes the result to a temporary file in the same directory, flushes it to
@@ -40,7 +47,7 @@ IniDokument nactiIni(const QString& cesta);
 // is followed: the file it names is replaced. The directory must be writable;
 // when it is not (or the disk is full) nothing is changed and the error is
 // returned. The file keeps its permission bits; a new file gets 0666 less the
-// umask.
+// umask. A file without write permission for its owner is not replaced.
 VysledekZapisu zmenIni(const QString& cesta, const std::function<void(IniDokument&)>& zmena);
 
 // One-shot accessors.

@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include <csignal>
 #include <sys/resource.h>
@@ -139,6 +140,77 @@ TEST_F(IniSoubor, dvaProcesyZapisujiSoucasne)
         EXPECT_EQ(d.ctiCislo(u"A", QString::number(i), -1), i);
         EXPECT_EQ(d.ctiCislo(u"B", QString::number(i), -1), i);
     }
+}
+
+// Settings files that are no settings files, or that the user protected: a
+// read gives the defaults at once (never waits), a write changes nothing and
+// says "Unable to write to". Each case runs in a child with an alarm, so that a
+// read that would block fails the test instead of hanging it.
+struct PripadSouboru {
+    const char* nazev;
+    std::function<void(const QString& cesta)> priprav;
+};
+
+void PrintTo(const PripadSouboru& p, std::ostream* os) { *os << p.nazev; }
+
+class ZvlastniSoubor : public IniTest, public testing::WithParamInterface<PripadSouboru> {};
+
+TEST_P(ZvlastniSoubor, CteVychoziAZapisSelze)
+{
+    GetParam().priprav(cesta);
+    const auto pred = souboryAdresare();
+    const int vysledek = vDetskemProcesu([&] {
+        ::alarm(5);
+        if (IniCtiCislo(cesta, u"A", u"x", 7) != 7 || !overCteniIni(cesta))
+            return 1;
+        const VysledekZapisu v = IniZapisCislo(cesta, u"A", u"x", 2);
+        return v.chyba() == QStringLiteral("Unable to write to ") + cesta ? 0 : 2;
+    });
+    EXPECT_EQ(vysledek, 0);
+    EXPECT_EQ(souboryAdresare(), pred);
+}
+
+INSTANTIATE_TEST_SUITE_P(Pripady, ZvlastniSoubor, testing::Values(
+    PripadSouboru{"Fifo", [](const QString& c) { ASSERT_EQ(::mkfifo(QFile::encodeName(c).constData(), 0644), 0); }},
+    PripadSouboru{"Zarizeni", [](const QString& c) { ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), c)); }},
+    PripadSouboru{"Adresar", [](const QString& c) { ASSERT_TRUE(QDir().mkdir(c)); }},
+    PripadSouboru{"VetsiNez16MiB", [](const QString& c) {
+        QFile f(c);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("[A]\nx=7\n");
+        ASSERT_TRUE(f.resize(16 * 1024 * 1024 + 1));
+    }}),
+    [](const testing::TestParamInfo<PripadSouboru>& i) { return std::string(i.param.nazev); });
+
+TEST_F(IniSoubor, souborJenProCteniSeNenahradi)
+{
+    zapisSoubor("[A]\nx=1\n");
+    ASSERT_EQ(::chmod(QFile::encodeName(cesta).constData(), 0444), 0);
+    const VysledekZapisu v = IniZapisCislo(cesta, u"A", u"x", 2);
+    EXPECT_EQ(v.chyba(), QStringLiteral("Unable to write to ") + cesta);
+    EXPECT_EQ(obsah(), "[A]\nx=1\n");
+    EXPECT_TRUE(IniZapisCislo(cesta, u"A", u"x", 1).ok());   // nothing to change
+}
+
+// Writers killed in the middle of writing the temporary file (the file size
+// limit's SIGXFSZ ends them there) leave it behind; the next write removes it.
+TEST_F(IniSoubor, pozustatkyZabitychZapisuOdstraniDalsiZapis)
+{
+    zapisSoubor("[A]\nx=1\n");
+    for (int i = 0; i < 10; ++i) {
+        vDetskemProcesu([&] {
+            rlimit limit{};
+            ::getrlimit(RLIMIT_FSIZE, &limit);
+            limit.rlim_cur = 16;
+            ::setrlimit(RLIMIT_FSIZE, &limit);
+            (void)IniZapisText(cesta, u"A", u"dlouhy", QString(500, u'z'));
+            return 0;
+        });
+    }
+    EXPECT_GE(souboryAdresare().size(), 2);   // a killed writer's temporary is there
+    ASSERT_TRUE(IniZapisCislo(cesta, u"A", u"x", 2).ok());
+    EXPECT_EQ(souboryAdresare(), QStringList{QStringLiteral("zrcadlovac.ini")});
+    EXPECT_EQ(obsah(), "[A]\nx=2\n");
 }
 
 } // namespace
