@@ -142,6 +142,12 @@ void Beh::pridejPodadresare(int zdroj, std::vector<PolozkaTabulky>& t, std::size
     const StromStrany& strom = stromy_[zdroj];
     const StromStrany& jiny = stromy_[1 - zdroj];
     const VypisAdresare& vypis = strom.uzel(rodic.zdroj).vypis;
+    // "přidávám:" names every entry the stage meets, files too (throttled: the
+    // text is built only when it is shown).
+    for (const SouborVypisu& f : vypis.soubory()) {
+        if (omezovac_.ted())
+            prijemce_.stav(QStringLiteral("přidávám: ") + textCesty(zdroj, rodic.zdroj, vypis.jmeno(f)));
+    }
     const auto podadresare = vypis.podadresare();
     for (std::uint32_t k = 0; k < podadresare.size(); ++k) {
         const std::string_view jmeno = vypis.jmeno(podadresare[k]);

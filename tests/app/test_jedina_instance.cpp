@@ -5,7 +5,17 @@
 #include "proces_hostitele.h"
 #include "prostredi_testu.h"
 
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
+
+#include <csignal>
+#include <cstring>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <sys/wait.h>
+#include <unistd.h>
 #include <memory>
 #include <vector>
 
@@ -111,6 +121,105 @@ TEST_F(JedinaInstanceTest, SocketNameFollowsTheIniFileNotItsSpelling)
     EXPECT_NE(direct, JedinaInstance::socketPathFor(path(QStringLiteral("jiny.ini"))));
     EXPECT_TRUE(QFileInfo(direct).fileName().startsWith(QStringLiteral("Zrcadlovac-Kvetodilna-")));
 }
+
+// Another local user listens where a start would look for the running
+// instance. The start must not hand its command line over: it runs as a first
+// instance. Needs root to act as the other user ("nobody").
+struct PripadCiziho {
+    const char* nazev;
+    bool runtimeCizi;   // XDG_RUNTIME_DIR is the other user's; else unset
+};
+
+void PrintTo(const PripadCiziho& p, std::ostream* os) { *os << p.nazev; }
+
+class CiziUzivatel : public JedinaInstanceTest, public testing::WithParamInterface<PripadCiziho> {
+protected:
+    void SetUp() override
+    {
+        JedinaInstanceTest::SetUp();
+        savedTmp_ = qgetenv("TMPDIR");
+    }
+    void TearDown() override
+    {
+        if (utocnik_ > 0) {
+            ::kill(utocnik_, SIGKILL);
+            ::waitpid(utocnik_, nullptr, 0);
+        }
+        if (savedTmp_.isNull())
+            qunsetenv("TMPDIR");
+        else
+            qputenv("TMPDIR", savedTmp_);
+        JedinaInstanceTest::TearDown();
+    }
+    // A process of user nobody that makes the directories and listens on every
+    // given socket path (accepting keeps the connections pending).
+    void spustUtocnika(const QStringList& adresare, const QStringList& sokety)
+    {
+        int roura[2];
+        ASSERT_EQ(::pipe(roura), 0);
+        utocnik_ = ::fork();
+        if (utocnik_ == 0) {
+            if (::setgid(65534) != 0 || ::setuid(65534) != 0)
+                ::_exit(1);
+            for (const QString& a : adresare)
+                ::mkdir(QFile::encodeName(a).constData(), 0777);
+            for (const QString& s : sokety) {
+                const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+                sockaddr_un adresa{};
+                adresa.sun_family = AF_UNIX;
+                std::strncpy(adresa.sun_path, QFile::encodeName(s).constData(), sizeof adresa.sun_path - 1);
+                if (::bind(fd, reinterpret_cast<sockaddr*>(&adresa), sizeof adresa) != 0 || ::listen(fd, 8) != 0)
+                    ::_exit(2);
+            }
+            ::write(roura[1], "x", 1);
+            ::pause();
+            ::_exit(0);
+        }
+        ::close(roura[1]);
+        char c = 0;
+        ASSERT_EQ(::read(roura[0], &c, 1), 1) << "the other user could not listen";
+        ::close(roura[0]);
+    }
+
+    pid_t utocnik_ = -1;
+    QByteArray savedTmp_;
+};
+
+TEST_P(CiziUzivatel, StartNepredaNicCizimuProcesu)
+{
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "needs root to act as another user";
+    ::chmod(QFile::encodeName(root_.path()).constData(), 0755);
+    const QString tmp = makeDir(QStringLiteral("tmp"));
+    ::chmod(QFile::encodeName(tmp).constData(), 01777);
+    qputenv("TMPDIR", tmp.toUtf8());
+    const QString jmeno = QFileInfo(JedinaInstance::socketPathFor(iniPath())).fileName();
+    QStringList adresare, sokety;
+    if (GetParam().runtimeCizi) {
+        const QString run = QDir(tmp).filePath(QStringLiteral("run-cizi"));
+        adresare << run;
+        sokety << QDir(run).filePath(jmeno);
+        qputenv("XDG_RUNTIME_DIR", run.toUtf8());
+    } else {
+        qunsetenv("XDG_RUNTIME_DIR");
+        // The predictable names: the temporary directory itself and the
+        // private directory's name, made first by the other user.
+        const QString soukromy = QDir(tmp).filePath(QStringLiteral("zrcadlovac-%1").arg(::geteuid()));
+        adresare << soukromy;
+        sokety << QDir(tmp).filePath(jmeno) << QDir(soukromy).filePath(jmeno);
+    }
+    spustUtocnika(adresare, sokety);
+    auto start = startHost({QStringLiteral("/tajne")});
+    const auto radek = start->nextLine();
+    ASSERT_TRUE(radek.has_value());
+    EXPECT_TRUE(radek->startsWith(QStringLiteral("first"))) << radek->toStdString();   // "first" or "first-alone"
+    EXPECT_TRUE(start->finish());
+}
+
+INSTANTIATE_TEST_SUITE_P(Pripady, CiziUzivatel, testing::Values(
+    PripadCiziho{"BezRuntimeAdresare", false},
+    PripadCiziho{"CiziRuntimeAdresar", true}),
+    [](const testing::TestParamInfo<PripadCiziho>& i) { return std::string(i.param.nazev); });
 
 } // namespace
 } // namespace zrc::test

@@ -126,6 +126,7 @@ INSTANTIATE_TEST_SUITE_P(
         PripadZaznamu{"EmptyParameterNeverQualifies", {"", "@/B"}, true, "", "@/B"},
         PripadZaznamu{"RootIsADirectory", {"/"}, false, "/", ""},
         PripadZaznamu{"FileIsNoDirectory", {"@/zrcadlovac.ini"}, false, "", ""},
+        PripadZaznamu{"NameNotUtf8KeptForTheMessage", {QStringLiteral("@/A\uFFFD")}, false, QStringLiteral("@/A\uFFFD"), ""},
         PripadZaznamu{"ThirdParameterIgnored", {"@/B", "@/B", "@/Malá a VELKÁ"}, false, "@/B", "@/B"}),
     [](const auto& info) { return std::string(info.param.nazev); });
 

@@ -3,6 +3,10 @@
 
 #include "test_porovnani_pomoc.h"
 
+#include <QFile>
+#include <algorithm>
+#include <sys/stat.h>
+
 #include <random>
 
 namespace zrc {
@@ -32,6 +36,11 @@ INSTANTIATE_TEST_SUITE_P(Pripady, Overeni, testing::Values(
     PripadOvereni{"Adresar1Chybi", [](NastaveniPorovnani& n, const TempTree& t) { n.adresar1 = t.qroot() + "/nic"; }, zpravy::adresar1Neexistuje},
     PripadOvereni{"Adresar1JeSoubor", [](NastaveniPorovnani& n, const TempTree& t) { n.adresar1 = t.qroot() + "/a"; }, zpravy::adresar1Neexistuje},
     PripadOvereni{"Adresar1Prazdny", [](NastaveniPorovnani& n, const TempTree&) { n.adresar1.clear(); }, zpravy::adresar1Neexistuje},
+    // A name that is not UTF-8, as a lossy text (the chooser, the window's command line) gives it.
+    PripadOvereni{"JmenoMimoUtf8", [](NastaveniPorovnani& n, const TempTree& t) {
+        ::mkdir((t.root() + "/A\xff").c_str(), 0755);
+        n.adresar2 = QFile::decodeName(QByteArray::fromStdString(t.root() + "/A\xff"));
+    }, zpravy::neplatneJmeno(2)},
     PripadOvereni{"Adresar2Chybi", [](NastaveniPorovnani& n, const TempTree& t) { n.adresar2 = t.qroot() + "/nic"; }, zpravy::adresar2Neexistuje},
     PripadOvereni{"StejnyText", [](NastaveniPorovnani& n, const TempTree&) { n.adresar2 = n.adresar1; }, zpravy::stejneAdresare},
     PripadOvereni{"ChybnyCasFiltru", [](NastaveniPorovnani& n, const TempTree&) { n.CB_Filtr_2 = 2; n.ME_Filtr_2_OdData = "25:00"; }, QStringLiteral("Chybný formát")}),
@@ -116,6 +125,15 @@ TEST_F(PorovnaniTest, StavyAPrubehObouPruchodu)
     EXPECT_EQ(videne, hlavni);
     // Two directories per pass: half of each pass's 50 after the first.
     EXPECT_EQ(prijemce.prubehy, (std::vector<int>{0, 25, 50, 75, 100}));
+}
+
+// A tree of files only still names what the structure stage meets.
+TEST_F(PorovnaniTest, PridavamUkazujeISoubory)
+{
+    strom1.add({file("jediny")});
+    spust(nastaveni());
+    const QString ocekavany = QStringLiteral("přidávám: ") + strom1.qroot() + QStringLiteral("/jediny");
+    EXPECT_NE(std::find(prijemce.stavy.begin(), prijemce.stavy.end(), ocekavany), prijemce.stavy.end());
 }
 
 TEST_F(PorovnaniTest, JenDruhyPruchodZacinaPadesati)

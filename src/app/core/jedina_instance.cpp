@@ -2,11 +2,15 @@
 
 #include <QCryptographicHash>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QLockFile>
 
+#include <cerrno>
+#include <sys/socket.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace zrc {
@@ -23,13 +27,58 @@ constexpr int kLockTimeoutMs = 10000;
 // sockaddr_un::sun_path holds 108 bytes including the terminating zero.
 constexpr qsizetype kMaxSocketPath = 100;
 
-QString socketDirectory()
+// A directory that only this user can enter: a real directory (no link),
+// owned by the effective user, with no permission for group or others. The
+// socket in it can then be neither reached nor replaced by another user.
+bool jeSoukromyAdresar(const QByteArray& cesta)
+{
+    struct stat st {};
+    return ::lstat(cesta.constData(), &st) == 0 && S_ISDIR(st.st_mode)
+        && st.st_uid == ::geteuid() && (st.st_mode & 077) == 0;
+}
+
+// The session's runtime directory, as the XDG base directory rules define it
+// (owned by the user, mode 0700); nothing when it is unset or not private.
+QString runtimeDirectory()
 {
     const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    const QFileInfo info(runtime);
-    if (!runtime.isEmpty() && info.isDir() && info.isWritable())
-        return runtime;
-    return QDir::tempPath();
+    if (runtime.isEmpty() || !jeSoukromyAdresar(QFile::encodeName(runtime)))
+        return {};
+    return runtime;
+}
+
+// Without a runtime directory: "zrcadlovac-<uid>" in the temporary directory.
+// Its name is predictable, so another user may have made it first; whether it
+// is ours is checked before every use (see jeSoukromyAdresar).
+QString privateDirectory()
+{
+    return QDir(QDir::tempPath()).filePath(QStringLiteral("zrcadlovac-%1").arg(::geteuid()));
+}
+
+QString socketDirectory()
+{
+    const QString runtime = runtimeDirectory();
+    return runtime.isEmpty() ? privateDirectory() : runtime;
+}
+
+// Creates the private directory when missing (mode 0700) and tells whether the
+// socket's directory is one that only this user can enter.
+bool prepareDirectory(const QString& socketPath)
+{
+    const QByteArray dir = QFile::encodeName(QFileInfo(socketPath).path());
+    if (::mkdir(dir.constData(), 0700) != 0 && errno != EEXIST)
+        return false;
+    return jeSoukromyAdresar(dir);
+}
+
+// The running instance must be a process of this user: a start never hands
+// its command line to anybody else's process.
+bool peerIsSameUser(const QLocalSocket& socket)
+{
+    struct ucred peer {};
+    socklen_t length = sizeof peer;
+    return ::getsockopt(int(socket.socketDescriptor()), SOL_SOCKET, SO_PEERCRED, &peer, &length) == 0
+        && peer.uid == ::geteuid();
 }
 
 // The absolute path with symbolic links of the directory resolved, so that
@@ -60,12 +109,19 @@ QString JedinaInstance::socketPathFor(const QString& iniPath)
                              .arg(QString::fromLatin1(hash.toHex().left(16)));
     QString path = QDir(socketDirectory()).filePath(name);
     if (path.size() > kMaxSocketPath)
-        path = QDir(QDir::tempPath()).filePath(name);
+        path = QDir(privateDirectory()).filePath(name);
     return path;
 }
 
 JedinaInstance::Role JedinaInstance::start()
 {
+    if (!prepareDirectory(socketPath_)) {
+        // Another user owns the place: neither connect there nor listen; this
+        // start runs on its own.
+        qWarning("Single instance: %s is not a private directory of this user, running alone",
+                 qPrintable(QFileInfo(socketPath_).path()));
+        return Role::First;
+    }
     QLockFile lock(socketPath_ + QStringLiteral(".lock"));
     const bool locked = lock.tryLock(kLockTimeoutMs);
     if (!locked)
@@ -87,7 +143,7 @@ bool JedinaInstance::connectToRunning()
 {
     client_ = std::make_unique<QLocalSocket>();
     client_->connectToServer(socketPath_);
-    if (client_->waitForConnected(kConnectTimeoutMs))
+    if (client_->waitForConnected(kConnectTimeoutMs) && peerIsSameUser(*client_))
         return true;
     client_.reset();
     return false;

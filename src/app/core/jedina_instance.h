@@ -33,12 +33,17 @@ public:
 
     // Full path of the socket for this INI file: the application title, the
     // user id and a hash of the INI file's absolute path, so that copies with
-    // different INI files never see each other.
+    // different INI files never see each other. It lives in $XDG_RUNTIME_DIR
+    // when that is a private directory of the user (mode 0700), else in
+    // "zrcadlovac-<uid>" of the temporary directory, created with mode 0700.
     static QString socketPathFor(const QString& iniPath);
 
     // Decides the role. Serialised by a lock file next to the socket, so that
     // of two simultaneous starts exactly one becomes First. A socket left by a
-    // killed instance refuses the connection and is removed.
+    // killed instance refuses the connection and is removed. When the socket's
+    // directory is not private to the user (another user made it), or the
+    // process listening there is another user's, this start is First and
+    // hands nothing over.
     Role start();
 
     // First only: whether the socket is listening (false when even a fresh

@@ -1,6 +1,7 @@
 #include "app/core/vstup_par.h"
 
 #include "settings/klice.h"
+#include "util/bajty_cesty.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -37,8 +38,11 @@ std::optional<VstupniAdresare> NactiVstupPar(const QString& cestaIni)
     if (pocet == 0)
         return std::nullopt;
     const bool bezKontroly = dokument.ctiBool(ini::Nastaveni, ini::vstupparam, false);
+    // A name that is not UTF-8 arrives with replacement characters and names
+    // nothing; it stays in the field, so that the run says why it cannot be used
+    // instead of the directory silently missing.
     const auto vyhovuje = [&](const QString& s) {
-        return !s.isEmpty() && (bezKontroly || QFileInfo(s).isDir());
+        return !s.isEmpty() && (bezKontroly || QFileInfo(s).isDir() || obsahujeNeplatneZnaky(s));
     };
     VstupniAdresare adresare;
     for (int k = 1; k <= std::min(pocet, ini::maxParametru); ++k) {
