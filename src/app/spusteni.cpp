@@ -7,12 +7,9 @@
 #include "ui/zakl_okno_1.h"
 
 #include <QApplication>
-#include <QCheckBox>
-#include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QTabWidget>
 #include <QTimer>
 
 namespace zrc {
@@ -55,11 +52,7 @@ void NastavDleVstupPar(TForm1& okno)
     const auto adresare = NactiVstupPar(okno.cestaIni());
     if (!adresare)
         return;
-    okno.ChBHBezAdr->setChecked(true);
-    okno.adresar1->setEditText(adresare->adresar1);
-    okno.adresar2->setEditText(adresare->adresar2);
-    okno.PageControl1->setCurrentIndex(0);
-    okno.PageControl1Change();
+    okno.prevezmiAdresare(adresare->adresar1, adresare->adresar2);
 }
 
 void PropojInstanci(JedinaInstance& instance, TForm1& okno)
@@ -94,7 +87,7 @@ void FormShow(TForm1& okno, const VolbyStartu& volby)
     const QString start = QDir(volby.parametry.front()).absolutePath();
     const QString vybrany = volby.vyberAdresare(&okno, start);
     if (!vybrany.isEmpty())
-        okno.adresar2->setEditText(vybrany);
+        okno.nastavAdresar2(vybrany);
 }
 
 int SpustProgram(const VolbyStartu& volby)

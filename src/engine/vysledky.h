@@ -10,6 +10,7 @@
 #include <array>
 #include <cstdint>
 #include <deque>
+#include <span>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -80,5 +81,9 @@ int OdeberProtejsek(UlozisteVysledku& u, int seznam, std::string_view nazev,
                     std::string_view typ, std::string_view podadr);
 // The same for the twin of vzor (an item of the same store).
 int OdeberProtejsek(UlozisteVysledku& u, int seznam, const Polozka& vzor);
+// Rows (ascending) of list seznam holding the twins of the items vzory (items
+// of the same store, e.g. the handled items of the partner list): for each
+// pattern the first item with its relative path. One pass over the list.
+std::vector<int> RadkyProtejsku(const UlozisteVysledku& u, int seznam, std::span<const Polozka> vzory);
 
 } // namespace zrc

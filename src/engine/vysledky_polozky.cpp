@@ -5,6 +5,7 @@
 #include "util/retezce.h"
 
 #include <QFile>
+#include <unordered_map>
 
 namespace zrc {
 
@@ -106,14 +107,54 @@ int OdeberProtejsek(UlozisteVysledku& u, int seznam, std::string_view nazev,
 
 int OdeberProtejsek(UlozisteVysledku& u, int seznam, const Polozka& vzor)
 {
+    const std::vector<int> radky = RadkyProtejsku(u, seznam, std::span(&vzor, 1));
+    if (radky.empty())
+        return -1;
     std::vector<Polozka>& polozky = u.seznam(seznam);
-    for (std::size_t i = 0; i < polozky.size(); ++i) {
-        if (polozky[i].podadresar == vzor.podadresar && polozky[i].jmeno == vzor.jmeno) {
-            polozky.erase(polozky.begin() + std::ptrdiff_t(i));
-            return int(i);
-        }
+    polozky.erase(polozky.begin() + radky.front());
+    return radky.front();
+}
+
+namespace {
+
+// Identity of an item within one store: directories are interned once per
+// store, so equal relative paths have equal directory indices.
+struct KlicPolozky {
+    std::uint32_t podadresar;
+    std::string_view jmeno;
+    bool operator==(const KlicPolozky&) const = default;
+};
+
+struct HashPolozky {
+    std::size_t operator()(const KlicPolozky& k) const noexcept
+    {
+        return std::hash<std::string_view>{}(k.jmeno) * 31u + k.podadresar;
     }
-    return -1;
+};
+
+} // namespace
+
+std::vector<int> RadkyProtejsku(const UlozisteVysledku& u, int seznam, std::span<const Polozka> vzory)
+{
+    // One hash lookup per item of the list instead of one scan of the list per
+    // twin: 40 000 twins in a list of 200 000 items are 200 000 lookups, not
+    // some 4 x 10^9 comparisons. A pattern given twice takes two items.
+    std::unordered_map<KlicPolozky, int, HashPolozky> hledane;
+    hledane.reserve(vzory.size());
+    for (const Polozka& v : vzory)
+        ++hledane[KlicPolozky{v.podadresar, v.jmeno}];
+    std::vector<int> radky;
+    radky.reserve(vzory.size());
+    const std::vector<Polozka>& polozky = u.seznam(seznam);
+    for (std::size_t i = 0; i < polozky.size() && !hledane.empty(); ++i) {
+        const auto it = hledane.find(KlicPolozky{polozky[i].podadresar, polozky[i].jmeno});
+        if (it == hledane.end())
+            continue;
+        radky.push_back(int(i));
+        if (--it->second == 0)
+            hledane.erase(it);
+    }
+    return radky;
 }
 
 } // namespace zrc

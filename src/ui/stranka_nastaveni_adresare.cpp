@@ -1,7 +1,7 @@
 // The two directory fields: status text while they are edited, the directory
 // chooser, creating the typed directory, and files or directories dropped
 // from the file manager onto the "Adresář 1:" / "Adresář 2:" groups.
-#include "ui/zakl_okno_1.h"
+#include "ui/stranka_nastaveni.h"
 #include "ui/hlaseni.h"
 #include "ui/zakl_okno_1_pomoc.h"
 
@@ -11,12 +11,11 @@
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QLineEdit>
-#include <QStatusBar>
 #include <QToolButton>
 
 namespace zrc {
 
-void TForm1::propojAdresare()
+void StrankaNastaveni::propojAdresare()
 {
     for (int strana : {1, 2}) {
         QComboBox* combo = adresar(strana);
@@ -29,20 +28,9 @@ void TForm1::propojAdresare()
     }
 }
 
-void TForm1::adresarEnter(int strana)
-{
-    statusBar()->showMessage(strana == 1 ? QStringLiteral("Zadej adresář číslo 1 nebo použij výběr")
-                                         : QStringLiteral("Zadej adresář číslo 2 nebo použij výběr"));
-}
-
-void TForm1::adresarExit()
-{
-    statusBar()->clearMessage();
-}
-
 // The chooser opens at the field's directory (the current directory when the
 // text names none); the chosen directory is taken as it is, letter case kept.
-void TForm1::BBOpenClick(int strana)
+void StrankaNastaveni::BBOpenClick(int strana)
 {
     QComboBox* combo = adresar(strana);
     const QString text = combo->currentText();
@@ -52,7 +40,7 @@ void TForm1::BBOpenClick(int strana)
         combo->setEditText(vybrany);
 }
 
-void TForm1::BBNewClick(int strana)
+void StrankaNastaveni::BBNewClick(int strana)
 {
     const QString d = adresar(strana)->currentText();
     if (!d.isEmpty() && QFileInfo(d).isDir()) {
@@ -73,7 +61,7 @@ void TForm1::BBNewClick(int strana)
 
 // The first dropped item: a directory is taken whole, anything else gives its
 // directory part with the trailing "/" (empty when it has none).
-void TForm1::adresarFileDropDrop(int strana, const QStringList& soubory)
+void StrankaNastaveni::adresarFileDropDrop(int strana, const QStringList& soubory)
 {
     if (soubory.isEmpty())
         return;

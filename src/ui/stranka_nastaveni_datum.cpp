@@ -1,6 +1,6 @@
 // The date of a time filter taken from a file or directory: chosen in a
 // dialog (the ".." button) or dropped from the file manager on that button.
-#include "ui/zakl_okno_1.h"
+#include "ui/stranka_nastaveni.h"
 #include "ui/volby_ovladacu.h"
 #include "ui/zakl_okno_1_pomoc.h"
 
@@ -34,7 +34,7 @@ QFileDialog* vytvorDialog(QWidget* rodic, const QString& titulek)
 
 } // namespace
 
-void TForm1::propojDatumFiltru()
+void StrankaNastaveni::propojDatumFiltru()
 {
     pridejCilPusteni(B_Filtr_1_OdData, [this](const QStringList& c) { B_Filtr_1_OdDataFileDropDrop(c); });
     pridejCilPusteni(B_Filtr_2_OdData, [this](const QStringList& c) { B_Filtr_2_OdDataFileDropDrop(c); });
@@ -42,7 +42,7 @@ void TForm1::propojDatumFiltru()
 
 // A cancelled dialog keeps the file chosen last time, whose date is then
 // taken again.
-void TForm1::B_Filtr_1_OdDataClick()
+void StrankaNastaveni::B_Filtr_1_OdDataClick()
 {
     if (!Dialog_Filtr_1) {
         Dialog_Filtr_1 = vytvorDialog(this, QStringLiteral("Dle souboru .."));
@@ -58,7 +58,7 @@ void TForm1::B_Filtr_1_OdDataClick()
 
 // The directory chooser opens at the directory it returned last and returns
 // one only when confirmed; its last answer is used either way.
-void TForm1::B_Filtr_2_OdDataClick()
+void StrankaNastaveni::B_Filtr_2_OdDataClick()
 {
     if (!Dialog_Filtr_2) {
         Dialog_Filtr_2 = vytvorDialog(this, QString());
@@ -76,7 +76,7 @@ void TForm1::B_Filtr_2_OdDataClick()
 
 // Only the first dropped name counts: filter 1 (files) tries it as a file
 // first, filter 2 (subdirectories) as a directory first.
-void TForm1::B_Filtr_1_OdDataFileDropDrop(const QStringList& cesty)
+void StrankaNastaveni::B_Filtr_1_OdDataFileDropDrop(const QStringList& cesty)
 {
     if (cesty.isEmpty())
         return;
@@ -85,7 +85,7 @@ void TForm1::B_Filtr_1_OdDataFileDropDrop(const QStringList& cesty)
         B_Filtr_1_OdDataAkce(casPolozky(cesty.first()));
 }
 
-void TForm1::B_Filtr_2_OdDataFileDropDrop(const QStringList& cesty)
+void StrankaNastaveni::B_Filtr_2_OdDataFileDropDrop(const QStringList& cesty)
 {
     if (cesty.isEmpty())
         return;
@@ -94,12 +94,12 @@ void TForm1::B_Filtr_2_OdDataFileDropDrop(const QStringList& cesty)
         B_Filtr_2_OdDataAkce(casPolozky(cesty.first()));
 }
 
-void TForm1::B_Filtr_1_OdDataAkce(DatumCas x) { datumFiltru(1, x); }
-void TForm1::B_Filtr_2_OdDataAkce(DatumCas x) { datumFiltru(2, x); }
+void StrankaNastaveni::B_Filtr_1_OdDataAkce(DatumCas x) { datumFiltru(1, x); }
+void StrankaNastaveni::B_Filtr_2_OdDataAkce(DatumCas x) { datumFiltru(2, x); }
 
 // Date and time of the filter from x; mode, count and unit stay, nothing is
 // converted. From now on date-time texts show hours and minutes only.
-void TForm1::datumFiltru(int filtr, DatumCas x)
+void StrankaNastaveni::datumFiltru(int filtr, DatumCas x)
 {
     const QDateTime t = qDateTimeZDatumCasu(x);
     (filtr == 1 ? DTP_Filtr_1_OdData : DTP_Filtr_2_OdData)->setDate(t.date());

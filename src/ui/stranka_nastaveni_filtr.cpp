@@ -1,7 +1,7 @@
 // The "Filtr:" and "Omezení:" groups: the mode, unit and scope choices with
 // their item numbers, the conversion between the count and the date of a
 // time filter, and the check of the typed time.
-#include "ui/zakl_okno_1.h"
+#include "ui/stranka_nastaveni.h"
 #include "ui/hlaseni.h"
 #include "ui/volby_ovladacu.h"
 
@@ -35,7 +35,7 @@ struct OvladaceFiltru {
     QPushButton* zeSouboru;
 };
 
-OvladaceFiltru ovladace(const TForm1& o, int filtr)
+OvladaceFiltru ovladace(const StrankaNastaveni& o, int filtr)
 {
     if (filtr == 1)
         return {o.CB_Filtr_1, o.SE_Filtr_1_Posledni, o.ChB_Filtr_1_Posledni, o.DTP_Filtr_1_OdData,
@@ -78,7 +78,7 @@ void priZmeneAOdchodu(QComboBox* combo, QObject* kontext, const std::function<vo
 
 } // namespace
 
-void TForm1::propojFiltr()
+void StrankaNastaveni::propojFiltr()
 {
     for (int filtr : {1, 2}) {
         const OvladaceFiltru f = ovladace(*this, filtr);
@@ -89,29 +89,29 @@ void TForm1::propojFiltr()
         priZmeneAOdchodu(f.rezim, this, [this, filtr] { exitAkceRezimu(filtr, false); });
         priZmeneAOdchodu(f.jednotka, this, [this, j = f.jednotka] { ChBVyberExit(j); });
         new PriOdchodu(f.cas, [this, pole = f.cas] { ME_Filtr_1_OdDataExit(pole); });
-        connect(f.pocet, &QSpinBox::valueChanged, this, &TForm1::HistorieZmena);
-        connect(f.datum, &QDateEdit::dateChanged, this, &TForm1::HistorieZmena);
-        connect(f.cas, &QLineEdit::textChanged, this, &TForm1::HistorieZmena);
+        connect(f.pocet, &QSpinBox::valueChanged, this, &StrankaNastaveni::HistorieZmena);
+        connect(f.datum, &QDateEdit::dateChanged, this, &StrankaNastaveni::HistorieZmena);
+        connect(f.cas, &QLineEdit::textChanged, this, &StrankaNastaveni::HistorieZmena);
     }
     nastavTagVolby(CBOmez, 1);
     priZmeneAOdchodu(CBOmez, this, [this] { CBOmezExit(); });
     for (QCheckBox* zapnuto : {ChB_Filtr_1, ChB_Filtr_2, ChB_Filtr_3})
-        connect(zapnuto, &QCheckBox::toggled, this, &TForm1::ChB_Filtr_2Click);
-    connect(SE_Filtr_3, &QSpinBox::valueChanged, this, &TForm1::HistorieZmena);
-    connect(ChBIgnorCasFiltr, &QCheckBox::toggled, this, &TForm1::HistorieZmena);
-    connect(B_Filtr_1_OdData, &QPushButton::clicked, this, &TForm1::B_Filtr_1_OdDataClick);
-    connect(B_Filtr_2_OdData, &QPushButton::clicked, this, &TForm1::B_Filtr_2_OdDataClick);
+        connect(zapnuto, &QCheckBox::toggled, this, &StrankaNastaveni::ChB_Filtr_2Click);
+    connect(SE_Filtr_3, &QSpinBox::valueChanged, this, &StrankaNastaveni::HistorieZmena);
+    connect(ChBIgnorCasFiltr, &QCheckBox::toggled, this, &StrankaNastaveni::HistorieZmena);
+    connect(B_Filtr_1_OdData, &QPushButton::clicked, this, &StrankaNastaveni::B_Filtr_1_OdDataClick);
+    connect(B_Filtr_2_OdData, &QPushButton::clicked, this, &StrankaNastaveni::B_Filtr_2_OdDataClick);
 }
 
-void TForm1::CB_Filtr_1ExitAkce(bool bezPrevodu) { exitAkceRezimu(1, bezPrevodu); }
-void TForm1::CB_Filtr_2ExitAkce(bool bezPrevodu) { exitAkceRezimu(2, bezPrevodu); }
-void TForm1::ZmenaCB_Filtr_1(bool zHistorie) { prevodFiltru(1, zHistorie); }
-void TForm1::ZmenaCB_Filtr_2(bool zHistorie) { prevodFiltru(2, zHistorie); }
+void StrankaNastaveni::CB_Filtr_1ExitAkce(bool bezPrevodu) { exitAkceRezimu(1, bezPrevodu); }
+void StrankaNastaveni::CB_Filtr_2ExitAkce(bool bezPrevodu) { exitAkceRezimu(2, bezPrevodu); }
+void StrankaNastaveni::ZmenaCB_Filtr_1(bool zHistorie) { prevodFiltru(1, zHistorie); }
+void StrankaNastaveni::ZmenaCB_Filtr_2(bool zHistorie) { prevodFiltru(2, zHistorie); }
 
 // Takes the mode the combo box shows and shows the fields of that mode. It
 // runs on every change and exit, also when the mode stays: leaving the combo
 // box brings the hidden representation in line again.
-void TForm1::exitAkceRezimu(int filtr, bool bezPrevodu)
+void StrankaNastaveni::exitAkceRezimu(int filtr, bool bezPrevodu)
 {
     const OvladaceFiltru f = ovladace(*this, filtr);
     const std::optional<int> rezim = CisloPolozky(f.rezim);
@@ -132,7 +132,7 @@ void TForm1::exitAkceRezimu(int filtr, bool bezPrevodu)
 // Brings the representation of the mode in line with the other one. The user
 // choosing "po datu" (or a history entry loaded in "za posledních") fills the
 // date and time from the count; the other way round the count is computed.
-void TForm1::prevodFiltru(int filtr, bool zHistorie)
+void StrankaNastaveni::prevodFiltru(int filtr, bool zHistorie)
 {
     const OvladaceFiltru f = ovladace(*this, filtr);
     const int t = zHistorie ? -tagVolby(f.rezim) : tagVolby(f.rezim);
@@ -153,7 +153,7 @@ void TForm1::prevodFiltru(int filtr, bool zHistorie)
 }
 
 // The unit: the same count is read in the new unit, nothing is converted.
-void TForm1::ChBVyberExit(QComboBox* jednotka)
+void StrankaNastaveni::ChBVyberExit(QComboBox* jednotka)
 {
     if (const std::optional<int> cislo = CisloPolozky(jednotka)) {
         nastavTagVolby(jednotka, *cislo);
@@ -161,7 +161,7 @@ void TForm1::ChBVyberExit(QComboBox* jednotka)
     }
 }
 
-void TForm1::CBOmezExit()
+void StrankaNastaveni::CBOmezExit()
 {
     if (const std::optional<int> cislo = CisloPolozky(CBOmez)) {
         nastavTagVolby(CBOmez, *cislo);
@@ -169,7 +169,7 @@ void TForm1::CBOmezExit()
     }
 }
 
-void TForm1::ChB_Filtr_2Click()
+void StrankaNastaveni::ChB_Filtr_2Click()
 {
     HistorieButton(0);
 }
@@ -177,7 +177,7 @@ void TForm1::ChB_Filtr_2Click()
 // The typed time: five characters "hh:nn", the first hour digit may stay
 // blank, hours 0-23, minutes 0-59. A wrong text stays as typed; the beep
 // comes first and the message box adds none of its own.
-bool TForm1::ME_Filtr_1_OdDataExit(QLineEdit* pole)
+bool StrankaNastaveni::ME_Filtr_1_OdDataExit(QLineEdit* pole)
 {
     if (casZTextu(textCasovehoPole(pole)))
         return true;
@@ -189,7 +189,7 @@ bool TForm1::ME_Filtr_1_OdDataExit(QLineEdit* pole)
 
 // Before a run: a filter in mode "po datu" (on or off, both limits are
 // computed) must hold a valid time, also when its field was never left.
-bool TForm1::overCasyFiltru()
+bool StrankaNastaveni::overCasyFiltru()
 {
     for (int filtr : {1, 2}) {
         const OvladaceFiltru f = ovladace(*this, filtr);

@@ -1,13 +1,10 @@
 // The "Historie:" group: paging through the recorded settings with SBHP /
 // SBHD (Ctrl+Left / Ctrl+Right from anywhere in the window), the position
-// label LH, recording a completed run and loading an entry into the controls.
-#include "ui/zakl_okno_1.h"
+// label LH and loading an entry into the controls.
+#include "ui/stranka_nastaveni.h"
 #include "ui/historie_ovladani.h"
 #include "ui/volby_ovladacu.h"
 
-#include "settings/historie.h"
-
-#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
@@ -19,98 +16,92 @@
 
 namespace zrc {
 
-void TForm1::propojHistorii()
+void StrankaNastaveni::propojHistorii()
 {
-    historie_ = new OvladaniHistorie(CestaIni_, this);
+    historie_ = new OvladaniHistorie(cestaIni_, this);
     connect(historie_, &OvladaniHistorie::zmenen, this, [this](const StavHistorie& s) {
         LH->setProperty("Tag", s.pozice);
         LH->setText(s.popis);
         SBHP->setEnabled(s.predchozi);
         SBHD->setEnabled(s.dalsi);
     });
-    connect(historie_, &OvladaniHistorie::nacist, this, [this](int n) { HistorieNacti(n, ChBHBezAdr->isChecked()); });
-    connect(SBHP, &QToolButton::clicked, this, &TForm1::SBHPClick);
-    connect(SBHD, &QToolButton::clicked, this, &TForm1::SBHDClick);
-    // The window's own shortcuts: they act also while SBHP or SBHD is disabled
-    // and take Ctrl+Left / Ctrl+Right from the edit boxes.
-    connect(akce(QStringLiteral("MBHistoriePredchozi")), &QAction::triggered, this, &TForm1::SBHPClick);
-    connect(akce(QStringLiteral("MBHistorieDalsi")), &QAction::triggered, this, &TForm1::SBHDClick);
+    connect(historie_, &OvladaniHistorie::nacist, this, &StrankaNastaveni::nactiHistorii);
+    connect(SBHP, &QToolButton::clicked, this, &StrankaNastaveni::SBHPClick);
+    connect(SBHD, &QToolButton::clicked, this, &StrankaNastaveni::SBHDClick);
     for (QComboBox* adresar : {adresar1, adresar2})
-        connect(adresar, &QComboBox::editTextChanged, this, &TForm1::HistorieZmena);
+        connect(adresar, &QComboBox::editTextChanged, this, &StrankaNastaveni::HistorieZmena);
     for (QCheckBox* chb : {ChB_adresar1, ChB_adresar2})
-        connect(chb, &QCheckBox::toggled, this, &TForm1::HistorieZmena);
+        connect(chb, &QCheckBox::toggled, this, &StrankaNastaveni::HistorieZmena);
+    connect(ChBHNepridavat, &QCheckBox::toggled, this, &StrankaNastaveni::nepridavaniZmeneno);
 }
 
-void TForm1::HistorieButton(int a)
+void StrankaNastaveni::HistorieButton(int a)
 {
     historie_->HistorieButton(a);
 }
 
-void TForm1::HistorieButtonClick(int krok)
+void StrankaNastaveni::HistorieButtonClick(int krok)
 {
     historie_->HistorieButtonClick(krok);
 }
 
-void TForm1::SBHPClick()
+void StrankaNastaveni::SBHPClick()
 {
     HistorieButtonClick(-1);
 }
 
-void TForm1::SBHDClick()
+void StrankaNastaveni::SBHDClick()
 {
     HistorieButtonClick(+1);
 }
 
-void TForm1::HistorieZmena()
+void StrankaNastaveni::HistorieZmena()
 {
     HistorieButton(0);
 }
 
-void TForm1::MBHistoriePridaniClick()
+void StrankaNastaveni::MBHistoriePridaniClick()
 {
     ChBHNepridavat->toggle();
 }
 
-// The completed run's settings become entry 1.
-void TForm1::pridejDoHistorie()
-{
-    if (ohlasZapis(HistoriePridej(CestaIni_, nastaveni(), QDate::currentDate())))
-        HistorieButton(1);
-}
-
-// Entry n into the controls, in the order in which the handlers expect them:
+// A history record into the controls, in the order in which the handlers expect them:
 // each control fires its own change handler (which resets the position; the
 // caller sets the final one). The choice boxes are set quietly and their
 // handlers run afterwards, the mode ones with the conversion of a loaded entry.
-void TForm1::HistorieNacti(int n, bool bezAdresaru)
+void StrankaNastaveni::nactiZaznam(const NastaveniPorovnani& z, bool bezAdresaru)
 {
-    const std::optional<NastaveniPorovnani> z =
-        zrc::HistorieNacti(CestaIni_, n, bezAdresaru, QDate::currentDate(), nastaveni());
-    if (!z)
-        return;
     if (!bezAdresaru) {
-        adresar1->setEditText(z->adresar1);
-        adresar2->setEditText(z->adresar2);
+        adresar1->setEditText(z.adresar1);
+        adresar2->setEditText(z.adresar2);
     }
-    ChB_adresar1->setChecked(z->ChB_adresar1);
-    ChB_adresar2->setChecked(z->ChB_adresar2);
-    ChB_Filtr_1->setChecked(z->ChB_Filtr_1);
-    nactiFiltr(1, *z);
-    ChB_Filtr_2->setChecked(z->ChB_Filtr_2);
-    nactiFiltr(2, *z);
-    ChB_Filtr_3->setChecked(z->ChB_Filtr_3);
-    SE_Filtr_3->setValue(z->SE_Filtr_3);
+    ChB_adresar1->setChecked(z.ChB_adresar1);
+    ChB_adresar2->setChecked(z.ChB_adresar2);
+    ChB_Filtr_1->setChecked(z.ChB_Filtr_1);
+    nactiFiltr(1, z);
+    ChB_Filtr_2->setChecked(z.ChB_Filtr_2);
+    nactiFiltr(2, z);
+    ChB_Filtr_3->setChecked(z.ChB_Filtr_3);
+    SE_Filtr_3->setValue(z.SE_Filtr_3);
     {
         const QSignalBlocker ticho(CBOmez);
-        zvolPolozku(CBOmez, z->CBOmez);
+        zvolPolozku(CBOmez, z.CBOmez);
     }
     CBOmezExit();
-    ChBIgnorCasFiltr->setChecked(z->ChBIgnorCasFiltr);
-    SEMazUroven->setValue(z->SEMazUroven);
-    CBMazPodAdr->setChecked(z->CBMazPodAdr);
+    ChBIgnorCasFiltr->setChecked(z.ChBIgnorCasFiltr);
 }
 
-void TForm1::nactiFiltr(int filtr, const NastaveniPorovnani& z)
+bool StrankaNastaveni::bezAdresaru() const
+{
+    return ChBHBezAdr->isChecked();
+}
+
+bool StrankaNastaveni::nepridavat() const
+{
+    return ChBHNepridavat->isChecked();
+}
+
+void StrankaNastaveni::nactiFiltr(int filtr, const NastaveniPorovnani& z)
 {
     const bool prvni = filtr == 1;
     (prvni ? SE_Filtr_1_Posledni : SE_Filtr_2_Posledni)->setValue(prvni ? z.SE_Filtr_1_Posledni : z.SE_Filtr_2_Posledni);

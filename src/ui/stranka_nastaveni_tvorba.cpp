@@ -1,8 +1,9 @@
 // The settings page "Nastavení": the two directories, the filter, scope and
 // history groups, the progress bar and the three buttons, each at its design
 // geometry (pixels of the 632 x 449 client area) with its caption and hint.
-#include "ui/zakl_okno_1.h"
+#include "ui/stranka_nastaveni.h"
 #include "ui/zakl_okno_1_pomoc.h"
+#include "ui/zakl_okno_1_skalovani.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -66,12 +67,12 @@ QToolButton* glyf(QStyle::StandardPixmap ikona, const QString& jmeno)
 
 } // namespace
 
-void TForm1::vytvorNastaveni()
+void StrankaNastaveni::vytvor()
 {
-    skalovani_.pismo(TabSheet1, pismo(DruhPisma::Stranka));
+    skalovani_.pismo(this, pismo(DruhPisma::Stranka));
     // The group caption sits on the frame line, so the controls placed 15
     // pixels below the group's top edge are inside the frame, clear of it.
-    TabSheet1->setStyleSheet(QStringLiteral(
+    setStyleSheet(QStringLiteral(
         "QGroupBox { border: 1px solid palette(mid); border-radius: 2px; margin-top: 7px; }"
         "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left; left: 8px; padding: 0px 2px; }"));
     vytvorAdresar(1);
@@ -79,14 +80,14 @@ void TForm1::vytvorNastaveni()
     vytvorFiltr();
     vytvorOmezeni();
     vytvorHistorii();
-    vytvorTlacitkaNastaveni();
+    vytvorTlacitka();
 }
 
-void TForm1::vytvorAdresar(int strana)
+void StrankaNastaveni::vytvorAdresar(int strana)
 {
     auto& s = skalovani_;
     const bool prvni = strana == 1;
-    auto* g = skupina(s, TabSheet1, prvni ? QStringLiteral("Adresář 1:") : QStringLiteral("Adresář 2:"),
+    auto* g = skupina(s, this, prvni ? QStringLiteral("Adresář 1:") : QStringLiteral("Adresář 2:"),
                       prvni ? QRect(67, 6, 490, 60) : QRect(67, 67, 490, 60));
     auto* label = prvek(s, g, {16, 18, 20, 16}, new QLabel(prvni ? QStringLiteral("&1:") : QStringLiteral("&2:")));
     auto* combo = prvek(s, g, prvni ? QRect(40, 15, 377, 24) : QRect(39, 15, 378, 24), new QComboBox);
@@ -112,10 +113,10 @@ void TForm1::vytvorAdresar(int strana)
     (prvni ? BBNew11 : BBNew2) = nove;
 }
 
-void TForm1::vytvorFiltr()
+void StrankaNastaveni::vytvorFiltr()
 {
     auto& s = skalovani_;
-    GroupBox1 = skupina(s, TabSheet1, QStringLiteral("Filtr:"), {24, 130, 569, 87});
+    GroupBox1 = skupina(s, this, QStringLiteral("Filtr:"), {24, 130, 569, 87});
     const QString hintPoctu = QStringLiteral("zadej počet časových jednotek (0 pro den = aktuální den, hodina, ...)");
     const QStringList rezimy{QStringLiteral("za posledních"), QStringLiteral("po datu")};
     const QStringList jednotky{QStringLiteral("dnů"), QStringLiteral("hodin"), QStringLiteral("minut")};
@@ -158,10 +159,10 @@ void TForm1::vytvorFiltr()
     nastavHint(SE_Filtr_3, QStringLiteral("zadej počet úrovní"));
 }
 
-void TForm1::vytvorOmezeni()
+void StrankaNastaveni::vytvorOmezeni()
 {
     auto& s = skalovani_;
-    GroupBox3 = skupina(s, TabSheet1, QStringLiteral("Omezení:"), {24, 220, 340, 69});
+    GroupBox3 = skupina(s, this, QStringLiteral("Omezení:"), {24, 220, 340, 69});
     LOmez = prvek(s, GroupBox3, {8, 20, 62, 18}, new QLabel(QStringLiteral("porovnat:")));
     CBOmez = prvek(s, GroupBox3, {72, 17, 180, 22},
                    volba({QStringLiteral("0) oba adresáře"), QStringLiteral("1) jen adresář číslo1"),
@@ -172,10 +173,10 @@ void TForm1::vytvorOmezeni()
     ChBIgnorCasFiltr->setChecked(true);
 }
 
-void TForm1::vytvorHistorii()
+void StrankaNastaveni::vytvorHistorii()
 {
     auto& s = skalovani_;
-    GB_Historie = skupina(s, TabSheet1, QStringLiteral("Historie:"), {374, 220, 219, 69});
+    GB_Historie = skupina(s, this, QStringLiteral("Historie:"), {374, 220, 219, 69});
     SBHP = prvek(s, GB_Historie, {8, 17, 24, 22}, glyf(QStyle::SP_ArrowLeft, "SBHP"));
     nastavHint(SBHP, QStringLiteral("načtení předchozího nastavení z historie"));
     SBHP->setEnabled(false);
@@ -189,23 +190,23 @@ void TForm1::vytvorHistorii()
     nastavHint(ChBHNepridavat, QStringLiteral("nastavení ne/přidávání nastavení do historie"));
 }
 
-void TForm1::vytvorTlacitkaNastaveni()
+void StrankaNastaveni::vytvorTlacitka()
 {
     auto& s = skalovani_;
-    ProgressBar1 = prvek(s, TabSheet1, {70, 292, 360, 25}, new QProgressBar);
+    ProgressBar1 = prvek(s, this, {70, 292, 360, 25}, new QProgressBar);
     ProgressBar1->setRange(0, 100);
     ProgressBar1->setValue(0);
     nastavHint(ProgressBar1, QStringLiteral("průběh porovnávání"));
     ProgressBar1->hide();
-    Button4 = new QPushButton(QStringLiteral("&Porovnej"), TabSheet1);
+    Button4 = new QPushButton(QStringLiteral("&Porovnej"), this);
     Button4->setObjectName(QStringLiteral("Button4"));
     s.umisti(Button4, {440, 292, 115, 55});
     s.pismo(Button4, pismo(DruhPisma::Porovnej));
     Button4->setDefault(true);
     nastavHint(Button4, QStringLiteral("|spuštění / zastavení porovnání"));
-    Button18 = prvek(s, TabSheet1, {195, 322, 110, 25}, new QPushButton(QStringLiteral("abo&ut")));
+    Button18 = prvek(s, this, {195, 322, 110, 25}, new QPushButton(QStringLiteral("abo&ut")));
     nastavHint(Button18, QStringLiteral("|informace o programu"));
-    Button3 = prvek(s, TabSheet1, {320, 322, 110, 25}, new QPushButton(QStringLiteral("kon&figurace")));
+    Button3 = prvek(s, this, {320, 322, 110, 25}, new QPushButton(QStringLiteral("kon&figurace")));
     nastavHint(Button3, QStringLiteral("|konfigurace programu"));
     // The configuration dialog is not part of the program yet.
     Button3->setEnabled(false);

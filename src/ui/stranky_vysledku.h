@@ -1,8 +1,15 @@
 #pragma once
-// The four result pages of the main window and their eight lists: the result
-// store, a model and a view per list, the shared sort direction, and the rule that
-// a page's tab shows while its two lists hold at least one item.
+// The result pages of the main window as one controller: the result store, a
+// model and a view per list (ListView1..ListView8), the shared sort direction,
+// the rule that a page's tab shows while its two lists hold at least one item,
+// the active list, and the action panel PAkce whose buttons BB1..BB6 carry the
+// Tags of the active list.
+//
+// The lists exist from construction; vybav() lays them out on their pages and
+// builds the action panel (the main window calls it; tests of the lists alone
+// need not).
 
+#include "engine/prikazy.h"
 #include "ui/seznam_vysledku.h"
 
 #include <QObject>
@@ -11,9 +18,17 @@
 #include <functional>
 #include <memory>
 
+class QCheckBox;
+class QLabel;
+class QPushButton;
+class QSpinBox;
+class QSplitter;
 class QTabWidget;
+class QWidget;
 
 namespace zrc {
+
+class Skalovani;
 
 // State of the pruning controls written into the newest history entry when the
 // last result page hides (CBMazPodAdr ticked, SEMazUroven value).
@@ -50,15 +65,48 @@ public:
     void zobrazPrvniVysledky();
     bool strankaViditelna(int stranka) const;
 
+    // Splitters on the result pages (TabSheet2..TabSheet5 of PageControl1) and
+    // the action panel's controls inside PAkce, placed and zoomed by skalovani.
+    // The pruning state for the history comes from the panel from now on.
+    void vybav(QWidget* PAkce, Skalovani& skalovani);
+
+    // The list with Tag tag received the focus or the mouse: it is widened
+    // (three quarters of its page), BB1..BB6 take its Tags and the
+    // "kop.pův."/"přes.pův." buttons are enabled unless it is a "NOVÉ" list.
+    void UpravVelikostList(int tag);
+    // The keyboard items MPBB1..MBB6: a click of BB1..BB6 when enabled.
+    void MPBB1Click(int tag);
+    // Column widths of all eight lists in proportion to the page width.
+    void PoleSloupcu(int sirkaStranky);
+    // A click of BB2..BB6: the button's Tag decoded into the operation record.
+    void copyClick(int tlacitko);
+
+    // "mazat prázdné podadresáře do úrovně:" and its level.
+    StavMazani stavMazani() const;
+    void nastavMazani(const StavMazani& stav);
+
     void setCestaIni(const QString& cesta) { cestaIni_ = cesta; }
     const QString& cestaIni() const { return cestaIni_; }
     void nastavStavMazani(std::function<StavMazani()> zdroj) { stavMazani_ = std::move(zdroj); }
 
+    // The action panel (after vybav).
+    QWidget* PAkce = nullptr;
+    QCheckBox* CBMazPodAdr = nullptr;
+    QSpinBox* SEMazUroven = nullptr;
+    QLabel* MazUrovenVzor = nullptr;
+    std::array<QPushButton*, pocetAkci> BB{};   // BB1..BB6
+    std::array<QWidget*, 4> stranky{};          // TabSheet2..TabSheet5
+    std::array<QSplitter*, 4> rozdelovace{};
+
 signals:
     // The active page was changed by program; the window runs its page-change handler.
     void PageControl1Change();
+    // A file operation on the selected rows of a list (BB2..BB6, F5 ...).
+    void operace(const zrc::Operace& operace, zrc::SeznamVysledku* seznam);
 
 private:
+    void vytvorRozdelovace(Skalovani& skalovani);
+    void vytvorPAkce(Skalovani& skalovani);
     void ListInsert(int tag, int vlozeno);
     void ListDelete(int tag);
     int pocetVPari(int tag) const;

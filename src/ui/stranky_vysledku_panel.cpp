@@ -1,10 +1,8 @@
-// The four result pages with their paired lists, the action panel PAkce and
-// the handlers that follow the active list and page.
-#include "ui/zakl_okno_1.h"
-#include "ui/zakl_okno_1_pomoc.h"
-#include "ui/about.h"
-#include "ui/seznam_vysledku.h"
+// The result pages' layout (two lists side by side with a splitter), the
+// action panel PAkce and the handlers that follow the active list.
 #include "ui/stranky_vysledku.h"
+#include "ui/zakl_okno_1_pomoc.h"
+#include "ui/zakl_okno_1_skalovani.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>
@@ -14,21 +12,29 @@
 #include <QSpinBox>
 #include <QSplitter>
 #include <QTabWidget>
-#include <QTimer>
 
 namespace zrc {
 
-void TForm1::vytvorVysledky()
+void StrankyVysledku::vybav(QWidget* panel, Skalovani& skalovani)
+{
+    PAkce = panel;
+    vytvorRozdelovace(skalovani);
+    vytvorPAkce(skalovani);
+    stavMazani_ = [this] { return stavMazani(); };
+}
+
+void StrankyVysledku::vytvorRozdelovace(Skalovani& skalovani)
 {
     // Page 1 "NOVÉ" and page 3 "VĚTŠÍ" have a splitter the user can drag; on
     // the two others the boundary moves only with the active list.
     for (int stranka = 1; stranka <= 4; ++stranka) {
+        stranky[stranka - 1] = tabs_->widget(stranka);
         auto* rozdelovac = new QSplitter(Qt::Horizontal, stranky[stranka - 1]);
         rozdelovac->setObjectName(QStringLiteral("RxSplitter%1").arg(stranka));
         rozdelovac->setHandleWidth(1);
         rozdelovac->setChildrenCollapsible(false);
-        auto* vlevo = stranky_->seznam(2 * stranka - 1);
-        auto* vpravo = stranky_->seznam(2 * stranka);
+        auto* vlevo = seznam(2 * stranka - 1);
+        auto* vpravo = seznam(2 * stranka);
         rozdelovac->addWidget(vlevo);
         rozdelovac->addWidget(vpravo);
         rozdelovac->setStretchFactor(1, 1);
@@ -39,22 +45,20 @@ void TForm1::vytvorVysledky()
         vrstva->setContentsMargins(0, 0, 0, 0);
         vrstva->addWidget(rozdelovac);
         rozdelovace[stranka - 1] = rozdelovac;
-        for (auto* seznam : {vlevo, vpravo}) {
-            seznam->setContextMenuPolicy(Qt::CustomContextMenu);
-            seznam->setDragEnabled(true);
-            connect(seznam, &SeznamVysledku::vstup, this, [this](SeznamVysledku* s) { UpravVelikostList(s->tag()); });
-            connect(seznam, &SeznamVysledku::mysNad, this, [this](SeznamVysledku* s) { UpravVelikostList(s->tag()); });
-            skalovani_.pismo(seznam, pismo(DruhPisma::Okno));
+        for (auto* lv : {vlevo, vpravo}) {
+            lv->setContextMenuPolicy(Qt::CustomContextMenu);
+            lv->setDragEnabled(true);
+            connect(lv, &SeznamVysledku::vstup, this, [this](SeznamVysledku* s) { UpravVelikostList(s->tag()); });
+            connect(lv, &SeznamVysledku::mysNad, this, [this](SeznamVysledku* s) { UpravVelikostList(s->tag()); });
+            skalovani.pismo(lv, pismo(DruhPisma::Okno));
             // Column widths follow the window size; the user may still drag them.
-            seznam->header()->setStretchLastSection(false);
+            lv->header()->setStretchLastSection(false);
         }
     }
-    connect(stranky_, &StrankyVysledku::PageControl1Change, this, &TForm1::PageControl1Change);
 }
 
-void TForm1::vytvorPAkce()
+void StrankyVysledku::vytvorPAkce(Skalovani& s)
 {
-    auto& s = skalovani_;
     s.vyska(PAkce, 50);
     CBMazPodAdr = new QCheckBox(QStringLiteral("mazat prázdné podadresáře do úrovně:"), PAkce);
     s.umisti(CBMazPodAdr, {80, 8, 249, 17});
@@ -85,11 +89,13 @@ void TForm1::vytvorPAkce()
         b->setFocusPolicy(Qt::NoFocus);
         b->setProperty("Tag", 0);
         BB[i] = b;
+        if (i > 0)
+            connect(b, &QPushButton::clicked, this, [this, i] { copyClick(i + 1); });
     }
     PAkce->hide();
 }
 
-void TForm1::UpravVelikostList(int tag)
+void StrankyVysledku::UpravVelikostList(int tag)
 {
     if (tag < 1 || tag > 8)
         return;
@@ -105,38 +111,7 @@ void TForm1::UpravVelikostList(int tag)
     BB[5]->setEnabled(tag > 2);
 }
 
-void TForm1::PageControl1Change()
-{
-    const bool vysledky = PageControl1->currentIndex() > 0;
-    PAkce->setVisible(vysledky);
-    if (vysledky)
-        Timer1->start();
-    else
-        Timer1->stop();
-}
-
-void TForm1::PopDalsiOknoClick()
-{
-    const int pocet = PageControl1->count();
-    for (int krok = 1; krok <= pocet; ++krok) {
-        const int i = (PageControl1->currentIndex() + krok) % pocet;
-        if (PageControl1->isTabVisible(i)) {
-            PageControl1->setCurrentIndex(i);
-            break;
-        }
-    }
-    PageControl1Change();
-}
-
-void TForm1::PopMaximalizujClick()
-{
-    if (windowState() & (Qt::WindowMaximized | Qt::WindowMinimized))
-        showNormal();
-    else
-        showMaximized();
-}
-
-void TForm1::MPBB1Click(int tag)
+void StrankyVysledku::MPBB1Click(int tag)
 {
     if (tag < 1 || tag > pocetAkci)
         return;
@@ -145,12 +120,12 @@ void TForm1::MPBB1Click(int tag)
         b->click();
 }
 
-void TForm1::PoleSloupcu(int sirkaStranky)
+void StrankyVysledku::PoleSloupcu(int sirkaStranky)
 {
     static constexpr int vahy[5] = {90, 40, 125, 60, 130};
     const int a = static_cast<int>(0.75 * sirkaStranky);
     for (int tag = 1; tag <= 8; ++tag) {
-        QHeaderView* h = stranky_->seznam(tag)->header();
+        QHeaderView* h = seznam(tag)->header();
         if (h->count() == 0)
             continue;
         for (int i = 0; i < 5 && i < h->count(); ++i)
@@ -158,11 +133,24 @@ void TForm1::PoleSloupcu(int sirkaStranky)
     }
 }
 
-// The about box, placed against the bottom-right corner of the main window.
-void TForm1::Button18Click()
+// The Tag of the button at the moment of the click says what to do; the
+// operation's own handler asks its questions and runs it.
+void StrankyVysledku::copyClick(int tlacitko)
 {
-    OProgramu o(this);
-    o.exec();
+    const int tag = BB[std::size_t(tlacitko - 1)]->property("Tag").toInt();
+    const Operace o = DekodujPrikaz(tag);
+    emit operace(o, seznam(o.seznam));
+}
+
+StavMazani StrankyVysledku::stavMazani() const
+{
+    return {CBMazPodAdr->isChecked(), SEMazUroven->value()};
+}
+
+void StrankyVysledku::nastavMazani(const StavMazani& stav)
+{
+    SEMazUroven->setValue(stav.SEMazUroven);
+    CBMazPodAdr->setChecked(stav.CBMazPodAdr);
 }
 
 } // namespace zrc

@@ -282,15 +282,19 @@ void ResultListModel::odeberRadky(std::vector<int> radky)
 
 int ResultListModel::odeberProtejsek(const Polozka& vzor)
 {
-    // Directories are interned once per store, so equal paths have equal indices.
-    const auto& seznam = uloziste_.seznam(cislo_);
-    for (std::size_t i = 0; i < seznam.size(); ++i) {
-        if (seznam[i].podadresar == vzor.podadresar && seznam[i].jmeno == vzor.jmeno) {
-            odeberRadky({int(i)});
-            return int(i);
-        }
-    }
-    return -1;
+    const std::vector<int> radky = RadkyProtejsku(uloziste_, cislo_, std::span(&vzor, 1));
+    if (radky.empty())
+        return -1;
+    odeberRadky(radky);
+    return radky.front();
+}
+
+int ResultListModel::odeberProtejsky(std::span<const Polozka> vzory)
+{
+    std::vector<int> radky = RadkyProtejsku(uloziste_, cislo_, vzory);
+    const int pocet = int(radky.size());
+    odeberRadky(std::move(radky));
+    return pocet;
 }
 
 void ResultListModel::odeberRozsahy(const std::vector<int>& radky)

@@ -39,6 +39,10 @@ public:
     // former row or -1. File operations remove items through the model, never
     // from the store behind its back, so the views stay consistent.
     int odeberProtejsek(const Polozka& vzor);
+    // The same for many twins at once (copies of the handled items of the
+    // partner list): one pass over the list and one batch removal; returns
+    // how many items left.
+    int odeberProtejsky(std::span<const Polozka> vzory);
     // Reorders the store's list by the column's text, locale-aware and
     // case-sensitive; items with equal texts keep their relative order.
     void sortuj(Sloupec sloupec, bool vzestupne);

@@ -3,9 +3,10 @@
 #include "ui/zakl_okno_1_zalozky.h"
 #include "ui/beh_porovnani.h"
 #include "ui/hlaseni.h"
+#include "ui/operace_souboru.h"
+#include "ui/stranka_nastaveni.h"
 #include "ui/stranky_vysledku.h"
 #include "ui/umisteni.h"
-#include "ui/volby_ovladacu.h"
 
 #include "settings/ini_soubor.h"
 #include "settings/klice.h"
@@ -13,18 +14,8 @@
 #include "settings/seznamy.h"
 
 #include <QApplication>
-#include <QCheckBox>
 #include <QCloseEvent>
-#include <QComboBox>
-#include <QDateEdit>
-#include <QGroupBox>
-#include <QLabel>
-#include <QProgressBar>
-#include <QToolButton>
 #include <QKeyEvent>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QSpinBox>
 #include <QStatusBar>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -45,50 +36,19 @@ TForm1::TForm1(const QString& cestaIni, QWidget* parent, Start start)
     setObjectName(QStringLiteral("TForm1"));
     setWindowTitle(QStringLiteral("Zrcadlovač - Květodílna"));
     vytvorOkno();
-    vytvorNastaveni();
-    stranky_ = new StrankyVysledku(PageControl1, this);
-    stranky_->setCestaIni(CestaIni_);
-    stranky_->nastavStavMazani([this] { return StavMazani{CBMazPodAdr->isChecked(), SEMazUroven->value()}; });
-    vytvorVysledky();
-    vytvorPAkce();
     vytvorMenu();
     beh_ = new BehPorovnani(*stranky_, this);
     beh_->setCestaIni(CestaIni_);
+    operace_ = new OvladacOperaci(*stranky_, this);
+    propojCasti();
     propojBeh();
-    propojZiveVolby();
-    pojmenujOvladace();
-    propojFiltr();
-    propojDatumFiltru();
-    propojHistorii();
     qApp->installEventFilter(this);
     nactiStartovniNastaveni();
     // A plain start opens with the settings of the last run.
     if (start == Start::SHistorii) {
-        HistorieNacti(1, ChBHBezAdr->isChecked());
-        HistorieButton(1);
+        HistorieNacti(1, nastaveniStranka_->bezAdresaru());
+        nastaveniStranka_->HistorieButton(1);
     }
-}
-
-// Object names as the rest of the program (and its tests) know the controls.
-void TForm1::pojmenujOvladace()
-{
-    const std::pair<QWidget*, const char*> jmena[] = {
-        {Label1, "Label1"}, {ChB_adresar1, "ChB_adresar1"}, {Label2, "Label2"}, {ChB_adresar2, "ChB_adresar2"},
-        {GroupBox2, "GroupBox2"}, {GroupBox7, "GroupBox7"}, {GroupBox1, "GroupBox1"}, {GroupBox3, "GroupBox3"},
-        {GB_Historie, "GB_Historie"}, {ChB_Filtr_1, "ChB_Filtr_1"}, {CB_Filtr_1, "CB_Filtr_1"},
-        {SE_Filtr_1_Posledni, "SE_Filtr_1_Posledni"}, {ChB_Filtr_1_Posledni, "ChB_Filtr_1_Posledni"},
-        {DTP_Filtr_1_OdData, "DTP_Filtr_1_OdData"}, {ME_Filtr_1_OdData, "ME_Filtr_1_OdData"},
-        {B_Filtr_1_OdData, "B_Filtr_1_OdData"}, {ChB_Filtr_2, "ChB_Filtr_2"}, {CB_Filtr_2, "CB_Filtr_2"},
-        {SE_Filtr_2_Posledni, "SE_Filtr_2_Posledni"}, {ChB_Filtr_2_Posledni, "ChB_Filtr_2_Posledni"},
-        {DTP_Filtr_2_OdData, "DTP_Filtr_2_OdData"}, {ME_Filtr_2_OdData, "ME_Filtr_2_OdData"},
-        {B_Filtr_2_OdData, "B_Filtr_2_OdData"}, {ChB_Filtr_3, "ChB_Filtr_3"}, {SE_Filtr_3, "SE_Filtr_3"},
-        {LOmez, "LOmez"}, {CBOmez, "CBOmez"}, {ChBIgnorCasFiltr, "ChBIgnorCasFiltr"}, {LH, "LH"},
-        {ChBHBezAdr, "ChBHBezAdr"}, {ChBHNepridavat, "ChBHNepridavat"}, {ProgressBar1, "ProgressBar1"},
-        {Button18, "Button18"}, {Button3, "Button3"}, {CBMazPodAdr, "CBMazPodAdr"},
-        {SEMazUroven, "SEMazUroven"}, {MazUrovenVzor, "MazUrovenVzor"},
-    };
-    for (const auto& [w, jmeno] : jmena)
-        w->setObjectName(QString::fromLatin1(jmeno));
 }
 
 TForm1::~TForm1() = default;
@@ -102,7 +62,7 @@ void TForm1::vytvorOkno()
     auto* vrstva = new QVBoxLayout(stred);
     vrstva->setContentsMargins(0, 0, 0, 0);
     vrstva->setSpacing(0);
-    PAkce = new QWidget(stred);
+    auto* PAkce = new QWidget(stred);
     PAkce->setObjectName(QStringLiteral("PAkce"));
     auto* zalozky = new ZalozkyOkna(stred);
     PageControl1 = zalozky;
@@ -111,17 +71,19 @@ void TForm1::vytvorOkno()
     vrstva->addWidget(PAkce);
     vrstva->addWidget(PageControl1, 1);
     setCentralWidget(stred);
-    TabSheet1 = new QWidget;
-    TabSheet1->setObjectName(QStringLiteral("TabSheet1"));
-    PageControl1->addTab(TabSheet1, QStringLiteral("Nastavení"));
+    nastaveniStranka_ = new StrankaNastaveni(CestaIni_, skalovani_);
+    PageControl1->addTab(nastaveniStranka_, QStringLiteral("Nastavení"));
     const char* popisy[4] = {"NOVÉ", "NOVĚJŠÍ", "VĚTŠÍ", "MENŠÍ"};
     for (int i = 0; i < 4; ++i) {
-        stranky[i] = new QWidget;
-        stranky[i]->setObjectName(QStringLiteral("TabSheet%1").arg(i + 2));
-        PageControl1->addTab(stranky[i], QString::fromUtf8(popisy[i]));
+        auto* stranka = new QWidget;
+        stranka->setObjectName(QStringLiteral("TabSheet%1").arg(i + 2));
+        PageControl1->addTab(stranka, QString::fromUtf8(popisy[i]));
     }
-    for (QWidget* stranka : {TabSheet1, stranky[0], stranky[1], stranky[2], stranky[3]})
-        stranka->installEventFilter(this);
+    for (int i = 0; i < PageControl1->count(); ++i)
+        PageControl1->widget(i)->installEventFilter(this);
+    stranky_ = new StrankyVysledku(PageControl1, this);
+    stranky_->setCestaIni(CestaIni_);
+    stranky_->vybav(PAkce, skalovani_);
     PageControl1->installEventFilter(this);
     connect(PageControl1, &QTabWidget::currentChanged, this, &TForm1::PageControl1Change);
     statusBar()->setObjectName(QStringLiteral("StatusBar1"));
@@ -131,33 +93,12 @@ void TForm1::vytvorOkno()
     resize(navrhSirka, navrhVyska);
 }
 
-// The settings record as the controls show it; the choice fields by the
-// 1-based number of their item.
 NastaveniPorovnani TForm1::nastaveni() const
 {
-    NastaveniPorovnani n;
-    n.adresar1 = adresar1->currentText();
-    n.ChB_adresar1 = ChB_adresar1->isChecked();
-    n.adresar2 = adresar2->currentText();
-    n.ChB_adresar2 = ChB_adresar2->isChecked();
-    n.ChB_Filtr_1 = ChB_Filtr_1->isChecked();
-    n.CB_Filtr_1 = tagVolby(CB_Filtr_1);
-    n.SE_Filtr_1_Posledni = SE_Filtr_1_Posledni->value();
-    n.ChB_Filtr_1_Posledni = tagVolby(ChB_Filtr_1_Posledni);
-    n.DTP_Filtr_1_OdData = DTP_Filtr_1_OdData->date();
-    n.ME_Filtr_1_OdData = textCasovehoPole(ME_Filtr_1_OdData);
-    n.ChB_Filtr_2 = ChB_Filtr_2->isChecked();
-    n.CB_Filtr_2 = tagVolby(CB_Filtr_2);
-    n.SE_Filtr_2_Posledni = SE_Filtr_2_Posledni->value();
-    n.ChB_Filtr_2_Posledni = tagVolby(ChB_Filtr_2_Posledni);
-    n.DTP_Filtr_2_OdData = DTP_Filtr_2_OdData->date();
-    n.ME_Filtr_2_OdData = textCasovehoPole(ME_Filtr_2_OdData);
-    n.ChB_Filtr_3 = ChB_Filtr_3->isChecked();
-    n.SE_Filtr_3 = SE_Filtr_3->value();
-    n.CBOmez = tagVolby(CBOmez);
-    n.ChBIgnorCasFiltr = ChBIgnorCasFiltr->isChecked();
-    n.SEMazUroven = SEMazUroven->value();
-    n.CBMazPodAdr = CBMazPodAdr->isChecked();
+    NastaveniPorovnani n = nastaveniStranka_->nastaveni();
+    const StavMazani mazani = stranky_->stavMazani();
+    n.SEMazUroven = mazani.SEMazUroven;
+    n.CBMazPodAdr = mazani.CBMazPodAdr;
     return n;
 }
 
@@ -170,18 +111,11 @@ void TForm1::nactiStartovniNastaveni()
     if (u.left && u.top)
         move(*u.left, *u.top);
     resize(u.sirka.value_or(width()), u.vyska);
-    ChB_adresar1->setChecked(start.ChB_adresar1);
-    ChB_adresar2->setChecked(start.ChB_adresar2);
     DrzNaObrazovce(*this);
     if (u.maximalizovat)
         setWindowState(windowState() | Qt::WindowMaximized);
     const auto [seznam1, seznam2] = NactiAdresare(CestaIni_);
-    for (auto [combo, seznam] : {std::pair{adresar1, seznam1}, std::pair{adresar2, seznam2}}) {
-        combo->addItems(seznam);
-        combo->setCurrentIndex(-1);
-        combo->setEditText(QString());
-    }
-    ChBHNepridavat->setChecked(IniCtiBool(CestaIni_, ini::Historie, ini::nepridavani, false));
+    nastaveniStranka_->nactiStart(start, seznam1, seznam2);
 }
 
 void TForm1::resizeEvent(QResizeEvent* e)
@@ -197,10 +131,9 @@ void TForm1::keyPressEvent(QKeyEvent* e)
     // "&Porovnej" is the default button of the settings page: Enter that no
     // control took starts (or stops) the comparison.
     const bool enter = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
-    if (enter && e->modifiers() == Qt::NoModifier && PageControl1->currentIndex() == 0 && Button4->isEnabled()) {
-        Button4->click();
+    if (enter && e->modifiers() == Qt::NoModifier && PageControl1->currentIndex() == 0 &&
+        nastaveniStranka_->stiskniPorovnej())
         return;
-    }
     QMainWindow::keyPressEvent(e);
 }
 
@@ -217,17 +150,7 @@ bool TForm1::eventFilter(QObject* o, QEvent* e)
         if (o == PageControl1)
             static_cast<ZalozkyOkna*>(PageControl1)->nastavSirkuZalozek((PageControl1->width() - 10) / 5);
         else if (o == PageControl1->currentWidget())
-            PoleSloupcu(static_cast<QWidget*>(o)->width());
-        break;
-    case QEvent::FocusIn:
-        if (o == adresar1 || o == adresar1->lineEdit())
-            adresarEnter(1);
-        else if (o == adresar2 || o == adresar2->lineEdit())
-            adresarEnter(2);
-        break;
-    case QEvent::FocusOut:
-        if (o == adresar1 || o == adresar1->lineEdit() || o == adresar2 || o == adresar2->lineEdit())
-            adresarExit();
+            stranky_->PoleSloupcu(static_cast<QWidget*>(o)->width());
         break;
     default:
         break;
@@ -241,8 +164,8 @@ void TForm1::closeEvent(QCloseEvent* e)
 {
     if (beh_->bezi())
         beh_->konecporov();
-    if (ohlasZapis(IniZapisBool(CestaIni_, ini::Nastaveni, ini::MazPodAdr, CBMazPodAdr->isChecked())))
-        ohlasZapis(IniZapisBool(CestaIni_, ini::Historie, ini::nepridavani, ChBHNepridavat->isChecked()));
+    if (ohlasZapis(IniZapisBool(CestaIni_, ini::Nastaveni, ini::MazPodAdr, stranky_->stavMazani().CBMazPodAdr)))
+        ohlasZapis(IniZapisBool(CestaIni_, ini::Historie, ini::nepridavani, nastaveniStranka_->nepridavat()));
     if (UkladatOkno) {
         ZapisOkna z;
         z.stav = isMinimized() ? StavOkna::Minimalizovane
@@ -255,5 +178,49 @@ void TForm1::closeEvent(QCloseEvent* e)
     }
     e->accept();
 }
+
+void TForm1::prevezmiAdresare(const QString& adresar1, const QString& adresar2)
+{
+    nastaveniStranka_->prevezmiAdresare(adresar1, adresar2);
+    PageControl1->setCurrentIndex(0);
+    PageControl1Change();
+}
+
+void TForm1::nastavAdresar2(const QString& adresar2)
+{
+    nastaveniStranka_->nastavAdresar2(adresar2);
+}
+
+void TForm1::PageControl1Change()
+{
+    const bool vysledky = PageControl1->currentIndex() > 0;
+    stranky_->PAkce->setVisible(vysledky);
+    if (vysledky)
+        Timer1->start();
+    else
+        Timer1->stop();
+}
+
+void TForm1::PopDalsiOknoClick()
+{
+    const int pocet = PageControl1->count();
+    for (int krok = 1; krok <= pocet; ++krok) {
+        const int i = (PageControl1->currentIndex() + krok) % pocet;
+        if (PageControl1->isTabVisible(i)) {
+            PageControl1->setCurrentIndex(i);
+            break;
+        }
+    }
+    PageControl1Change();
+}
+
+void TForm1::PopMaximalizujClick()
+{
+    if (windowState() & (Qt::WindowMaximized | Qt::WindowMinimized))
+        showNormal();
+    else
+        showMaximized();
+}
+
 
 } // namespace zrc

@@ -3,10 +3,10 @@
 // every control of the window.
 #include "ui/zakl_okno_1.h"
 #include "ui/seznam_vysledku.h"
+#include "ui/stranka_nastaveni.h"
 #include "ui/stranky_vysledku.h"
 
 #include <QAction>
-#include <QCheckBox>
 #include <QKeyEvent>
 #include <QMenu>
 
@@ -137,11 +137,15 @@ void TForm1::vytvorPopupMenu2()
         a->setData(tag);
         connect(a, &QAction::triggered, this, [this, tag] { MPBB1Click(tag); });
     }
-    // Paging through the history (SBHP, SBHD) is connected with the history group.
-    pridej({"MBHistoriePredchozi", "HistoriePredchozi", QKeySequence(Qt::CTRL | Qt::Key_Left)});
-    pridej({"MBHistorieDalsi", "HistorieDalsi", QKeySequence(Qt::CTRL | Qt::Key_Right)});
+    // Paging through the history: these act also while SBHP or SBHD is disabled
+    // and take Ctrl+Left / Ctrl+Right from the edit boxes.
+    StrankaNastaveni* n = nastaveniStranka_;
+    connect(pridej({"MBHistoriePredchozi", "HistoriePredchozi", QKeySequence(Qt::CTRL | Qt::Key_Left)}),
+            &QAction::triggered, n, &StrankaNastaveni::SBHPClick);
+    connect(pridej({"MBHistorieDalsi", "HistorieDalsi", QKeySequence(Qt::CTRL | Qt::Key_Right)}),
+            &QAction::triggered, n, &StrankaNastaveni::SBHDClick);
     connect(pridej({"MBHistoriePridani", "HistoriePridavani", QKeySequence(Qt::CTRL | Qt::Key_H)}),
-            &QAction::triggered, this, &TForm1::MBHistoriePridaniClick);
+            &QAction::triggered, n, &StrankaNastaveni::MBHistoriePridaniClick);
 }
 
 // A control that wants a key for itself (Ctrl+A or Ctrl+Left in an edit box)

@@ -1,23 +1,20 @@
-// The window's side of a comparison run: "&Porovnej" hands the settings
+// How the parts of the main window meet: "&Porovnej" hands the settings
 // record to the run controller, whose state drives the button, the progress
-// bar and the status line; on/off options reach a running run at once.
+// bar and the status line; a history entry fills the settings page and the
+// action panel; the action buttons hand their decoded command to the file
+// operations.
 #include "ui/zakl_okno_1.h"
+#include "ui/about.h"
 #include "ui/beh_porovnani.h"
+#include "ui/operace_souboru.h"
+#include "ui/stranka_nastaveni.h"
+#include "ui/stranky_vysledku.h"
 
 #include "settings/historie.h"
-#include "settings/ini_soubor.h"
-#include "settings/klice.h"
-#include "settings/seznamy.h"
 #include "settings/vynechane_typy_ini.h"
 
-#include <QCheckBox>
-#include <QComboBox>
 #include <QDate>
-#include <QLabel>
-#include <QProgressBar>
-#include <QPushButton>
 #include <QStatusBar>
-#include <QToolButton>
 
 namespace zrc {
 
@@ -37,7 +34,7 @@ void TForm1::Button4Click()
 {
     ZadaniBehu zadani;
     if (!beh_->bezi()) {
-        if (!overCasyFiltru())
+        if (!nastaveniStranka_->overCasyFiltru())
             return;
         zadani.nastaveni = nastaveni();
         zadani.vynechaneTypy = vynechaneTypy(CestaIni_);
@@ -45,40 +42,73 @@ void TForm1::Button4Click()
     beh_->Button4Click(zadani);
 }
 
+void TForm1::propojCasti()
+{
+    StrankaNastaveni* n = nastaveniStranka_;
+    connect(n, &StrankaNastaveni::Button4Click, this, &TForm1::Button4Click);
+    connect(n, &StrankaNastaveni::Button18Click, this, &TForm1::Button18Click);
+    connect(n, &StrankaNastaveni::nactiHistorii, this, [this](int c) { HistorieNacti(c, nastaveniStranka_->bezAdresaru()); });
+    connect(n, &StrankaNastaveni::stav, this, [this](const QString& text) {
+        if (text.isEmpty())
+            statusBar()->clearMessage();
+        else
+            statusBar()->showMessage(text);
+    });
+    connect(stranky_, &StrankyVysledku::PageControl1Change, this, &TForm1::PageControl1Change);
+    connect(stranky_, &StrankyVysledku::operace, this, [this](const Operace& o, SeznamVysledku* s) {
+        operace_->ProvedOperaci(o, s->vybraneRadky());
+    });
+}
+
 void TForm1::propojBeh()
 {
-    connect(Button4, &QPushButton::clicked, this, &TForm1::Button4Click);
-    connect(Button18, &QPushButton::clicked, this, &TForm1::Button18Click);
-    connect(beh_, &BehPorovnani::behZmenen, this, [this] { Button4->setText(beh_->textTlacitka()); });
-    connect(beh_, &BehPorovnani::prubehViditelny, ProgressBar1, &QWidget::setVisible);
-    connect(beh_, &BehPorovnani::prubeh, ProgressBar1, &QProgressBar::setValue);
+    StrankaNastaveni* n = nastaveniStranka_;
+    connect(beh_, &BehPorovnani::behZmenen, n, [this, n] { n->ukazBeh(beh_->textTlacitka()); });
+    connect(beh_, &BehPorovnani::prubehViditelny, n, &StrankaNastaveni::ukazPrubeh);
+    connect(beh_, &BehPorovnani::prubeh, n, &StrankaNastaveni::nastavPrubeh);
     connect(beh_, &BehPorovnani::stav, this, [this](const QString& text) {
         statusBar()->showMessage(text);
         statusBar()->repaint();
     });
-    connect(beh_, &BehPorovnani::overeno, this, [this](const QString& a1, const QString& a2) {
-        adresar1->setEditText(a1);
-        adresar2->setEditText(a2);
-    });
+    connect(beh_, &BehPorovnani::overeno, n, &StrankaNastaveni::nastavAdresare);
     connect(beh_, &BehPorovnani::pridejDoHistorie, this, &TForm1::pridejDoHistorie);
-    connect(ChBHNepridavat, &QCheckBox::toggled, beh_, &BehPorovnani::nastavNepridavat);
-    propojAdresare();
+    connect(n, &StrankaNastaveni::nepridavaniZmeneno, beh_, &BehPorovnani::nastavNepridavat);
+    n->propojZiveVolby(beh_->ziveVolby());
 }
 
-// A running run reads these options at each use, so a change takes effect
-// from its next use on.
-void TForm1::propojZiveVolby()
+// The completed run's settings become entry 1.
+void TForm1::pridejDoHistorie()
 {
-    const std::pair<QCheckBox*, std::atomic<bool> ZiveVolby::*> volby[] = {
-        {ChB_adresar1, &ZiveVolby::ChB_adresar1}, {ChB_adresar2, &ZiveVolby::ChB_adresar2},
-        {ChB_Filtr_1, &ZiveVolby::ChB_Filtr_1},   {ChB_Filtr_2, &ZiveVolby::ChB_Filtr_2},
-        {ChB_Filtr_3, &ZiveVolby::ChB_Filtr_3},   {ChBIgnorCasFiltr, &ZiveVolby::ChBIgnorCasFiltr},
-    };
-    for (const auto& [box, pole] : volby) {
-        connect(box, &QCheckBox::toggled, this, [this, pole = pole](bool zapnuto) {
-            (beh_->ziveVolby().*pole).store(zapnuto);
-        });
-    }
+    if (ohlasZapis(HistoriePridej(CestaIni_, nastaveni(), QDate::currentDate())))
+        nastaveniStranka_->HistorieButton(1);
+}
+
+// Entry n into the controls; the pruning options go to the action panel.
+void TForm1::HistorieNacti(int n, bool bezAdresaru)
+{
+    const std::optional<NastaveniPorovnani> z =
+        zrc::HistorieNacti(CestaIni_, n, bezAdresaru, QDate::currentDate(), nastaveni());
+    if (!z)
+        return;
+    nastaveniStranka_->nactiZaznam(*z, bezAdresaru);
+    stranky_->nastavMazani({z->CBMazPodAdr, z->SEMazUroven});
+}
+
+void TForm1::UpravVelikostList(int tag)
+{
+    stranky_->UpravVelikostList(tag);
+}
+
+void TForm1::MPBB1Click(int tag)
+{
+    stranky_->MPBB1Click(tag);
+}
+
+// The about box, placed against the bottom-right corner of the main window.
+void TForm1::Button18Click()
+{
+    OProgramu o(this);
+    o.exec();
 }
 
 } // namespace zrc

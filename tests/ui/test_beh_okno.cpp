@@ -33,10 +33,10 @@ protected:
 
     void porovnej()
     {
-        okno->adresar1->setEditText(strom1.qroot());
-        okno->adresar2->setEditText(strom2.qroot());
+        okno->strankaNastaveni().adresar1->setEditText(strom1.qroot());
+        okno->strankaNastaveni().adresar2->setEditText(strom2.qroot());
         QSignalSpy konec(&okno->beh(), &BehPorovnani::dokonceno);
-        QTest::mouseClick(okno->Button4, Qt::LeftButton);
+        QTest::mouseClick(okno->strankaNastaveni().Button4, Qt::LeftButton);
         ASSERT_TRUE(konec.count() > 0 || konec.wait(20000));
     }
 
@@ -60,7 +60,7 @@ TEST_F(BehOkna, ClickOnPorovnejFillsTheListsAndShowsTheFirstPage)
 {
     otevri();
     porovnej();
-    EXPECT_EQ(okno->Button4->text(), QStringLiteral("&Porovnej"));
+    EXPECT_EQ(okno->strankaNastaveni().Button4->text(), QStringLiteral("&Porovnej"));
     EXPECT_EQ(nazvy(1).size(), 4u);
     EXPECT_EQ(nazvy(2), (std::vector<QString>{"jen2", "x"}));
     EXPECT_EQ(nazvy(3), (std::vector<QString>{"zmena"}));
@@ -69,21 +69,21 @@ TEST_F(BehOkna, ClickOnPorovnejFillsTheListsAndShowsTheFirstPage)
     EXPECT_FALSE(okno->PageControl1->isTabVisible(3));
     EXPECT_FALSE(okno->PageControl1->isTabVisible(4));
     EXPECT_EQ(okno->PageControl1->currentIndex(), 1);
-    EXPECT_TRUE(okno->PAkce->isVisible());
+    EXPECT_TRUE(okno->vysledky().PAkce->isVisible());
     EXPECT_TRUE(zpravy.isEmpty()) << zpravy.join('|').toStdString();
 }
 
 TEST_F(BehOkna, SecondClickStopsAndTheButtonReturnsAtOnce)
 {
     otevri();
-    okno->adresar1->setEditText(strom1.qroot());
-    okno->adresar2->setEditText(strom2.qroot());
+    okno->strankaNastaveni().adresar1->setEditText(strom1.qroot());
+    okno->strankaNastaveni().adresar2->setEditText(strom2.qroot());
     QSignalSpy konec(&okno->beh(), &BehPorovnani::dokonceno);
-    QTest::mouseClick(okno->Button4, Qt::LeftButton);
-    EXPECT_EQ(okno->Button4->text(), QStringLiteral("&Stop"));
-    QTest::mouseClick(okno->Button4, Qt::LeftButton);
-    EXPECT_EQ(okno->Button4->text(), QStringLiteral("&Porovnej"));
-    EXPECT_FALSE(okno->ProgressBar1->isVisible());
+    QTest::mouseClick(okno->strankaNastaveni().Button4, Qt::LeftButton);
+    EXPECT_EQ(okno->strankaNastaveni().Button4->text(), QStringLiteral("&Stop"));
+    QTest::mouseClick(okno->strankaNastaveni().Button4, Qt::LeftButton);
+    EXPECT_EQ(okno->strankaNastaveni().Button4->text(), QStringLiteral("&Porovnej"));
+    EXPECT_FALSE(okno->strankaNastaveni().ProgressBar1->isVisible());
     ASSERT_TRUE(konec.wait(20000));
     EXPECT_EQ(konec.at(0).at(0).value<KonecBehu>(), KonecBehu::Zastaveno);
     EXPECT_EQ(okno->PageControl1->currentIndex(), 0);
@@ -92,13 +92,13 @@ TEST_F(BehOkna, SecondClickStopsAndTheButtonReturnsAtOnce)
 TEST_F(BehOkna, SameDirectoryTwiceIsRefused)
 {
     otevri();
-    okno->adresar1->setEditText(strom1.qroot());
-    okno->adresar2->setEditText(strom1.qroot());
+    okno->strankaNastaveni().adresar1->setEditText(strom1.qroot());
+    okno->strankaNastaveni().adresar2->setEditText(strom1.qroot());
     QSignalSpy konec(&okno->beh(), &BehPorovnani::dokonceno);
-    QTest::mouseClick(okno->Button4, Qt::LeftButton);
+    QTest::mouseClick(okno->strankaNastaveni().Button4, Qt::LeftButton);
     ASSERT_TRUE(konec.wait(20000));
     EXPECT_EQ(zpravy, QStringList{QStringLiteral("Nelze porovnat stejné adresáře!!")});
-    EXPECT_EQ(okno->Button4->text(), QStringLiteral("&Porovnej"));
+    EXPECT_EQ(okno->strankaNastaveni().Button4->text(), QStringLiteral("&Porovnej"));
 }
 
 TEST_F(BehOkna, HeaderClicksShareTheDirectionAcrossLists)
@@ -147,7 +147,7 @@ TEST_F(BehOkna, TypeAheadAndDelOnTheFocusedList)
     seznam(3)->selectAll();
     QTest::keyClick(seznam(3), Qt::Key_Delete);
     EXPECT_EQ(okno->PageControl1->currentIndex(), 0);
-    EXPECT_FALSE(okno->PAkce->isVisible());
+    EXPECT_FALSE(okno->vysledky().PAkce->isVisible());
     EXPECT_TRUE(IniCtiBool(cestaIni(), u"H1", u"CBMazPodAdr", false));
 }
 

@@ -47,8 +47,8 @@ protected:
     {
         w->setFocus();
         ASSERT_TRUE(pockej([&] { return w->hasFocus(); }));
-        okno->Button18->setFocus();
-        ASSERT_TRUE(pockej([&] { return okno->Button18->hasFocus() || !zpravy.isEmpty(); }));
+        okno->strankaNastaveni().Button18->setFocus();
+        ASSERT_TRUE(pockej([&] { return okno->strankaNastaveni().Button18->hasFocus() || !zpravy.isEmpty(); }));
     }
     static void pust(QWidget* cil, const QString& cesta)
     {
@@ -62,11 +62,11 @@ protected:
     bool poDatuViditelne(int filtr) const
     {
         const bool prvni = filtr == 1;
-        return (prvni ? okno->DTP_Filtr_1_OdData : okno->DTP_Filtr_2_OdData)->isVisible()
-            && (prvni ? okno->ME_Filtr_1_OdData : okno->ME_Filtr_2_OdData)->isVisible()
-            && (prvni ? okno->B_Filtr_1_OdData : okno->B_Filtr_2_OdData)->isVisible()
-            && !(prvni ? okno->SE_Filtr_1_Posledni : okno->SE_Filtr_2_Posledni)->isVisible()
-            && !(prvni ? okno->ChB_Filtr_1_Posledni : okno->ChB_Filtr_2_Posledni)->isVisible();
+        return (prvni ? okno->strankaNastaveni().DTP_Filtr_1_OdData : okno->strankaNastaveni().DTP_Filtr_2_OdData)->isVisible()
+            && (prvni ? okno->strankaNastaveni().ME_Filtr_1_OdData : okno->strankaNastaveni().ME_Filtr_2_OdData)->isVisible()
+            && (prvni ? okno->strankaNastaveni().B_Filtr_1_OdData : okno->strankaNastaveni().B_Filtr_2_OdData)->isVisible()
+            && !(prvni ? okno->strankaNastaveni().SE_Filtr_1_Posledni : okno->strankaNastaveni().SE_Filtr_2_Posledni)->isVisible()
+            && !(prvni ? okno->strankaNastaveni().ChB_Filtr_1_Posledni : okno->strankaNastaveni().ChB_Filtr_2_Posledni)->isVisible();
     }
 };
 
@@ -76,7 +76,7 @@ TEST_F(Filtr, PocatecniStavSkupiny)
     const NastaveniPorovnani n = okno->nastaveni();
     for (int filtr : {1, 2}) {
         EXPECT_FALSE(poDatuViditelne(filtr));
-        EXPECT_FALSE((filtr == 1 ? okno->DTP_Filtr_1_OdData : okno->DTP_Filtr_2_OdData)->isVisible());
+        EXPECT_FALSE((filtr == 1 ? okno->strankaNastaveni().DTP_Filtr_1_OdData : okno->strankaNastaveni().DTP_Filtr_2_OdData)->isVisible());
     }
     EXPECT_FALSE(n.ChB_Filtr_1 || n.ChB_Filtr_2 || n.ChB_Filtr_3);
     EXPECT_EQ(n.CB_Filtr_1, 1);
@@ -86,9 +86,9 @@ TEST_F(Filtr, PocatecniStavSkupiny)
     EXPECT_EQ(n.DTP_Filtr_1_OdData, QDate(2000, 7, 10));
     EXPECT_EQ(n.ME_Filtr_2_OdData, QStringLiteral("10:00"));
     EXPECT_EQ(n.CBOmez, 1);
-    EXPECT_EQ(okno->CB_Filtr_1->currentText(), QStringLiteral("za posledních"));
-    EXPECT_EQ(okno->ChB_Filtr_2_Posledni->currentText(), QStringLiteral("dnů"));
-    EXPECT_EQ(okno->LH->text(), QStringLiteral("-"));
+    EXPECT_EQ(okno->strankaNastaveni().CB_Filtr_1->currentText(), QStringLiteral("za posledních"));
+    EXPECT_EQ(okno->strankaNastaveni().ChB_Filtr_2_Posledni->currentText(), QStringLiteral("dnů"));
+    EXPECT_EQ(okno->strankaNastaveni().LH->text(), QStringLiteral("-"));
 }
 
 // 3 "dnů" shown as a date is midnight three days ago; back again with the
@@ -96,17 +96,17 @@ TEST_F(Filtr, PocatecniStavSkupiny)
 TEST_F(Filtr, TriDnyNaPoDatuAZpet)
 {
     otevri();
-    okno->SE_Filtr_1_Posledni->setValue(3);
-    okno->CB_Filtr_1->setCurrentIndex(1);
-    EXPECT_EQ(tagVolby(okno->CB_Filtr_1), 2);
+    okno->strankaNastaveni().SE_Filtr_1_Posledni->setValue(3);
+    okno->strankaNastaveni().CB_Filtr_1->setCurrentIndex(1);
+    EXPECT_EQ(tagVolby(okno->strankaNastaveni().CB_Filtr_1), 2);
     EXPECT_TRUE(poDatuViditelne(1));
-    EXPECT_EQ(okno->DTP_Filtr_1_OdData->date(), QDate::currentDate().addDays(-3));
-    EXPECT_EQ(textCasovehoPole(okno->ME_Filtr_1_OdData), QStringLiteral("00:00"));
+    EXPECT_EQ(okno->strankaNastaveni().DTP_Filtr_1_OdData->date(), QDate::currentDate().addDays(-3));
+    EXPECT_EQ(textCasovehoPole(okno->strankaNastaveni().ME_Filtr_1_OdData), QStringLiteral("00:00"));
     EXPECT_EQ(dlouhyFormatCasu(), DlouhyFormatCasu::HodinyMinuty);
-    okno->SE_Filtr_1_Posledni->setValue(0);   // hidden: not converted back by itself
-    okno->CB_Filtr_1->setCurrentIndex(0);
+    okno->strankaNastaveni().SE_Filtr_1_Posledni->setValue(0);   // hidden: not converted back by itself
+    okno->strankaNastaveni().CB_Filtr_1->setCurrentIndex(0);
     EXPECT_FALSE(poDatuViditelne(1));
-    EXPECT_EQ(okno->SE_Filtr_1_Posledni->value(), 3);
+    EXPECT_EQ(okno->strankaNastaveni().SE_Filtr_1_Posledni->value(), 3);
     EXPECT_EQ(okno->nastaveni().CB_Filtr_1, 1);
 }
 
@@ -114,14 +114,14 @@ TEST_F(Filtr, TriDnyNaPoDatuAZpet)
 TEST_F(Filtr, ZmenaJednotkyPonechaPocet)
 {
     otevri();
-    okno->SE_Filtr_2_Posledni->setValue(3);
-    okno->ChB_Filtr_2_Posledni->setCurrentIndex(1);
-    EXPECT_EQ(okno->SE_Filtr_2_Posledni->value(), 3);
+    okno->strankaNastaveni().SE_Filtr_2_Posledni->setValue(3);
+    okno->strankaNastaveni().ChB_Filtr_2_Posledni->setCurrentIndex(1);
+    EXPECT_EQ(okno->strankaNastaveni().SE_Filtr_2_Posledni->value(), 3);
     EXPECT_EQ(okno->nastaveni().ChB_Filtr_2_Posledni, 2);
     // A typed unit counts once it matches an item (A-Z without case).
-    okno->ChB_Filtr_2_Posledni->setEditText(QStringLiteral("MINU"));
+    okno->strankaNastaveni().ChB_Filtr_2_Posledni->setEditText(QStringLiteral("MINU"));
     EXPECT_EQ(okno->nastaveni().ChB_Filtr_2_Posledni, 2);
-    okno->ChB_Filtr_2_Posledni->setEditText(QStringLiteral("MINUT"));
+    okno->strankaNastaveni().ChB_Filtr_2_Posledni->setEditText(QStringLiteral("MINUT"));
     EXPECT_EQ(okno->nastaveni().ChB_Filtr_2_Posledni, 3);
 }
 
@@ -130,11 +130,11 @@ TEST_F(Filtr, ZmenaJednotkyPonechaPocet)
 TEST_F(Filtr, OdchodZRezimuPrepocitaPocet)
 {
     otevri();
-    okno->DTP_Filtr_1_OdData->setDate(QDate::currentDate().addDays(-5));
-    nastavTextCasovehoPole(okno->ME_Filtr_1_OdData, QStringLiteral("00:00"));
-    EXPECT_EQ(okno->SE_Filtr_1_Posledni->value(), 0);
-    projdi(okno->CB_Filtr_1);
-    EXPECT_EQ(okno->SE_Filtr_1_Posledni->value(), 5);
+    okno->strankaNastaveni().DTP_Filtr_1_OdData->setDate(QDate::currentDate().addDays(-5));
+    nastavTextCasovehoPole(okno->strankaNastaveni().ME_Filtr_1_OdData, QStringLiteral("00:00"));
+    EXPECT_EQ(okno->strankaNastaveni().SE_Filtr_1_Posledni->value(), 0);
+    projdi(okno->strankaNastaveni().CB_Filtr_1);
+    EXPECT_EQ(okno->strankaNastaveni().SE_Filtr_1_Posledni->value(), 5);
     EXPECT_TRUE(zpravy.isEmpty());
 }
 
@@ -142,21 +142,21 @@ TEST_F(Filtr, OdchodZRezimuPrepocitaPocet)
 TEST_F(Filtr, DatumVBudoucnuDaNulu)
 {
     otevri();
-    okno->SE_Filtr_1_Posledni->setValue(4);
-    okno->DTP_Filtr_1_OdData->setDate(QDate::currentDate().addDays(10));
-    projdi(okno->CB_Filtr_1);
-    EXPECT_EQ(okno->SE_Filtr_1_Posledni->value(), 0);
+    okno->strankaNastaveni().SE_Filtr_1_Posledni->setValue(4);
+    okno->strankaNastaveni().DTP_Filtr_1_OdData->setDate(QDate::currentDate().addDays(10));
+    projdi(okno->strankaNastaveni().CB_Filtr_1);
+    EXPECT_EQ(okno->strankaNastaveni().SE_Filtr_1_Posledni->value(), 0);
 }
 
 // A text that is no item keeps the previous choice and the focus.
 TEST_F(Filtr, NeznamyRezimSeNeprevezme)
 {
     otevri();
-    okno->CB_Filtr_1->setEditText(QStringLiteral("po datum"));
-    EXPECT_EQ(tagVolby(okno->CB_Filtr_1), 1);
+    okno->strankaNastaveni().CB_Filtr_1->setEditText(QStringLiteral("po datum"));
+    EXPECT_EQ(tagVolby(okno->strankaNastaveni().CB_Filtr_1), 1);
     EXPECT_FALSE(poDatuViditelne(1));
-    okno->CB_Filtr_1->setEditText(QStringLiteral("PO DATU"));
-    EXPECT_EQ(tagVolby(okno->CB_Filtr_1), 2);
+    okno->strankaNastaveni().CB_Filtr_1->setEditText(QStringLiteral("PO DATU"));
+    EXPECT_EQ(tagVolby(okno->strankaNastaveni().CB_Filtr_1), 2);
     EXPECT_TRUE(poDatuViditelne(1));
 }
 
@@ -174,17 +174,17 @@ class CasFiltru : public Filtr, public testing::WithParamInterface<PripadCasu> {
 TEST_P(CasFiltru, KontrolaPriOdchodu)
 {
     otevri();
-    okno->CB_Filtr_2->setCurrentIndex(1);
+    okno->strankaNastaveni().CB_Filtr_2->setCurrentIndex(1);
     QList<ZadostHlaseni> zadosti;
     NahradaHlaseni zaznam([&](const ZadostHlaseni& z) {
         zadosti << z;
         zpravy << z.text;
         return Odpoved::OK;
     });
-    okno->ME_Filtr_2_OdData->setFocus();
-    ASSERT_TRUE(pockej([&] { return okno->ME_Filtr_2_OdData->hasFocus(); }));
-    nastavTextCasovehoPole(okno->ME_Filtr_2_OdData, QString::fromLatin1(GetParam().text));
-    okno->Button18->setFocus();
+    okno->strankaNastaveni().ME_Filtr_2_OdData->setFocus();
+    ASSERT_TRUE(pockej([&] { return okno->strankaNastaveni().ME_Filtr_2_OdData->hasFocus(); }));
+    nastavTextCasovehoPole(okno->strankaNastaveni().ME_Filtr_2_OdData, QString::fromLatin1(GetParam().text));
+    okno->strankaNastaveni().Button18->setFocus();
     if (GetParam().spravny) {
         EXPECT_TRUE(zadosti.isEmpty());
         return;
@@ -194,8 +194,8 @@ TEST_P(CasFiltru, KontrolaPriOdchodu)
     EXPECT_EQ(zadosti[0].druh, DruhHlaseni::Chyba);
     EXPECT_EQ(zadosti[0].tlacitka, Tlacitka(Tlacitko::OK));
     EXPECT_FALSE(zadosti[0].sezvukem);
-    EXPECT_TRUE(pockej([&] { return okno->ME_Filtr_2_OdData->hasFocus(); }));
-    EXPECT_EQ(textCasovehoPole(okno->ME_Filtr_2_OdData), QString::fromLatin1(GetParam().text).leftJustified(5));
+    EXPECT_TRUE(pockej([&] { return okno->strankaNastaveni().ME_Filtr_2_OdData->hasFocus(); }));
+    EXPECT_EQ(textCasovehoPole(okno->strankaNastaveni().ME_Filtr_2_OdData), QString::fromLatin1(GetParam().text).leftJustified(5));
 }
 
 INSTANTIATE_TEST_SUITE_P(Texty, CasFiltru, testing::Values(
@@ -208,18 +208,18 @@ TEST_F(Filtr, PusteniAdresareASouboru)
 {
     otevri();
     TempTree strom{dir("adr", localTime(2021, 3, 4, 5, 6, 7)), file("soubor.txt", 3, localTime(2022, 11, 12, 13, 14, 15))};
-    okno->SE_Filtr_1_Posledni->setValue(7);
-    pust(okno->B_Filtr_1_OdData, QString::fromStdString(strom.path("adr")));
-    EXPECT_EQ(okno->DTP_Filtr_1_OdData->date(), QDate(2021, 3, 4));
-    EXPECT_EQ(textCasovehoPole(okno->ME_Filtr_1_OdData), QStringLiteral("05:06"));
-    EXPECT_EQ(okno->SE_Filtr_1_Posledni->value(), 7);
-    EXPECT_EQ(tagVolby(okno->CB_Filtr_1), 1);
-    pust(okno->B_Filtr_2_OdData, QString::fromStdString(strom.path("soubor.txt")));
-    EXPECT_EQ(okno->DTP_Filtr_2_OdData->date(), QDate(2022, 11, 12));
-    EXPECT_EQ(textCasovehoPole(okno->ME_Filtr_2_OdData), QStringLiteral("13:14"));
+    okno->strankaNastaveni().SE_Filtr_1_Posledni->setValue(7);
+    pust(okno->strankaNastaveni().B_Filtr_1_OdData, QString::fromStdString(strom.path("adr")));
+    EXPECT_EQ(okno->strankaNastaveni().DTP_Filtr_1_OdData->date(), QDate(2021, 3, 4));
+    EXPECT_EQ(textCasovehoPole(okno->strankaNastaveni().ME_Filtr_1_OdData), QStringLiteral("05:06"));
+    EXPECT_EQ(okno->strankaNastaveni().SE_Filtr_1_Posledni->value(), 7);
+    EXPECT_EQ(tagVolby(okno->strankaNastaveni().CB_Filtr_1), 1);
+    pust(okno->strankaNastaveni().B_Filtr_2_OdData, QString::fromStdString(strom.path("soubor.txt")));
+    EXPECT_EQ(okno->strankaNastaveni().DTP_Filtr_2_OdData->date(), QDate(2022, 11, 12));
+    EXPECT_EQ(textCasovehoPole(okno->strankaNastaveni().ME_Filtr_2_OdData), QStringLiteral("13:14"));
     // Something that does not exist changes nothing.
-    pust(okno->B_Filtr_2_OdData, QString::fromStdString(strom.path("nic")));
-    EXPECT_EQ(okno->DTP_Filtr_2_OdData->date(), QDate(2022, 11, 12));
+    pust(okno->strankaNastaveni().B_Filtr_2_OdData, QString::fromStdString(strom.path("nic")));
+    EXPECT_EQ(okno->strankaNastaveni().DTP_Filtr_2_OdData->date(), QDate(2022, 11, 12));
 }
 
 // The file dialog: a cancel takes the date of the file chosen last time again.
@@ -229,19 +229,19 @@ TEST_F(Filtr, DialogSouboruAZruseni)
     TempTree strom{file("a.txt", 1, localTime(2023, 5, 6, 7, 8, 0))};
     const QString cesta = QString::fromStdString(strom.path("a.txt"));
     QTimer::singleShot(0, [&] {
-        ASSERT_NE(okno->Dialog_Filtr_1, nullptr);
-        EXPECT_EQ(okno->Dialog_Filtr_1->windowTitle(), QStringLiteral("Dle souboru .."));
-        EXPECT_EQ(okno->Dialog_Filtr_1->nameFilters(), QStringList{QStringLiteral("všechny soubory (*)")});
-        okno->Dialog_Filtr_1->selectFile(cesta);
-        static_cast<QDialog*>(okno->Dialog_Filtr_1)->accept();   // QFileDialog hides it
+        ASSERT_NE(okno->strankaNastaveni().Dialog_Filtr_1, nullptr);
+        EXPECT_EQ(okno->strankaNastaveni().Dialog_Filtr_1->windowTitle(), QStringLiteral("Dle souboru .."));
+        EXPECT_EQ(okno->strankaNastaveni().Dialog_Filtr_1->nameFilters(), QStringList{QStringLiteral("všechny soubory (*)")});
+        okno->strankaNastaveni().Dialog_Filtr_1->selectFile(cesta);
+        static_cast<QDialog*>(okno->strankaNastaveni().Dialog_Filtr_1)->accept();   // QFileDialog hides it
     });
-    okno->B_Filtr_1_OdDataClick();
-    EXPECT_EQ(okno->DTP_Filtr_1_OdData->date(), QDate(2023, 5, 6));
-    EXPECT_EQ(textCasovehoPole(okno->ME_Filtr_1_OdData), QStringLiteral("07:08"));
-    okno->DTP_Filtr_1_OdData->setDate(QDate(2001, 1, 1));
-    QTimer::singleShot(0, [&] { okno->Dialog_Filtr_1->reject(); });
-    okno->B_Filtr_1_OdDataClick();
-    EXPECT_EQ(okno->DTP_Filtr_1_OdData->date(), QDate(2023, 5, 6));
+    okno->strankaNastaveni().B_Filtr_1_OdDataClick();
+    EXPECT_EQ(okno->strankaNastaveni().DTP_Filtr_1_OdData->date(), QDate(2023, 5, 6));
+    EXPECT_EQ(textCasovehoPole(okno->strankaNastaveni().ME_Filtr_1_OdData), QStringLiteral("07:08"));
+    okno->strankaNastaveni().DTP_Filtr_1_OdData->setDate(QDate(2001, 1, 1));
+    QTimer::singleShot(0, [&] { okno->strankaNastaveni().Dialog_Filtr_1->reject(); });
+    okno->strankaNastaveni().B_Filtr_1_OdDataClick();
+    EXPECT_EQ(okno->strankaNastaveni().DTP_Filtr_1_OdData->date(), QDate(2023, 5, 6));
 }
 
 // A run started while a "po datu" time is broken does not begin: the error,
@@ -250,18 +250,18 @@ TEST_F(Filtr, BehSChybnymCasemNezacne)
 {
     otevri();
     TempTree a{file("x.txt", 1)}, b;
-    okno->adresar1->setEditText(a.qroot());
-    okno->adresar2->setEditText(b.qroot());
-    okno->CB_Filtr_2->setCurrentIndex(1);
-    nastavTextCasovehoPole(okno->ME_Filtr_2_OdData, QStringLiteral("12:60"));
+    okno->strankaNastaveni().adresar1->setEditText(a.qroot());
+    okno->strankaNastaveni().adresar2->setEditText(b.qroot());
+    okno->strankaNastaveni().CB_Filtr_2->setCurrentIndex(1);
+    nastavTextCasovehoPole(okno->strankaNastaveni().ME_Filtr_2_OdData, QStringLiteral("12:60"));
     QSignalSpy beh(&okno->beh(), &BehPorovnani::behZmenen);
-    okno->Button4->click();
+    okno->strankaNastaveni().Button4->click();
     EXPECT_EQ(zpravy, QStringList{QStringLiteral("Chybný formát")});
-    EXPECT_TRUE(pockej([&] { return okno->ME_Filtr_2_OdData->hasFocus(); }));
+    EXPECT_TRUE(pockej([&] { return okno->strankaNastaveni().ME_Filtr_2_OdData->hasFocus(); }));
     EXPECT_FALSE(okno->beh().bezi());
     EXPECT_EQ(beh.count(), 0);
-    EXPECT_EQ(okno->Button4->text(), QStringLiteral("&Porovnej"));
-    EXPECT_FALSE(okno->ProgressBar1->isVisible());
+    EXPECT_EQ(okno->strankaNastaveni().Button4->text(), QStringLiteral("&Porovnej"));
+    EXPECT_FALSE(okno->strankaNastaveni().ProgressBar1->isVisible());
 }
 
 // Once a time field has been filled, the "datum" column shows hours and
@@ -271,10 +271,10 @@ TEST_F(Filtr, SloupecDatumPoPrevoduBezSekund)
     otevri();
     TempTree a{file("x.txt", 1, localTime(2024, 3, 5, 10, 20, 30))}, b;
     auto porovnej = [&] {
-        okno->adresar1->setEditText(a.qroot());
-        okno->adresar2->setEditText(b.qroot());
+        okno->strankaNastaveni().adresar1->setEditText(a.qroot());
+        okno->strankaNastaveni().adresar2->setEditText(b.qroot());
         QSignalSpy konec(&okno->beh(), &BehPorovnani::dokonceno);
-        okno->Button4->click();
+        okno->strankaNastaveni().Button4->click();
         ASSERT_TRUE(konec.count() > 0 || konec.wait(20000));
     };
     auto datum = [&] {
@@ -283,9 +283,9 @@ TEST_F(Filtr, SloupecDatumPoPrevoduBezSekund)
     porovnej();
     EXPECT_EQ(datum(), QStringLiteral("2024.03.05 10:20:30"));
     okno->PageControl1->setCurrentIndex(0);
-    okno->CB_Filtr_1->setCurrentIndex(1);
+    okno->strankaNastaveni().CB_Filtr_1->setCurrentIndex(1);
     EXPECT_EQ(datum(), QStringLiteral("2024.03.05 10:20"));
-    okno->CB_Filtr_1->setCurrentIndex(0);
+    okno->strankaNastaveni().CB_Filtr_1->setCurrentIndex(0);
     porovnej();
     EXPECT_EQ(datum(), QStringLiteral("2024.03.05 10:20"));
 }
@@ -294,11 +294,11 @@ TEST_F(Filtr, SloupecDatumPoPrevoduBezSekund)
 TEST_F(Filtr, ZapnutiDosahneZivychVoleb)
 {
     otevri();
-    okno->ChB_Filtr_1->setChecked(true);
-    okno->ChB_Filtr_3->setChecked(true);
+    okno->strankaNastaveni().ChB_Filtr_1->setChecked(true);
+    okno->strankaNastaveni().ChB_Filtr_3->setChecked(true);
     EXPECT_TRUE(okno->beh().ziveVolby().ChB_Filtr_1.load());
     EXPECT_TRUE(okno->beh().ziveVolby().ChB_Filtr_3.load());
-    okno->ChB_Filtr_1->setChecked(false);
+    okno->strankaNastaveni().ChB_Filtr_1->setChecked(false);
     EXPECT_FALSE(okno->beh().ziveVolby().ChB_Filtr_1.load());
 }
 

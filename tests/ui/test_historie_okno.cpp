@@ -32,9 +32,9 @@ protected:
     }
     void stav(const char* popis, bool predchozi, bool dalsi)
     {
-        EXPECT_EQ(okno->LH->text(), QString::fromLatin1(popis));
-        EXPECT_EQ(okno->SBHP->isEnabled(), predchozi) << popis;
-        EXPECT_EQ(okno->SBHD->isEnabled(), dalsi) << popis;
+        EXPECT_EQ(okno->strankaNastaveni().LH->text(), QString::fromLatin1(popis));
+        EXPECT_EQ(okno->strankaNastaveni().SBHP->isEnabled(), predchozi) << popis;
+        EXPECT_EQ(okno->strankaNastaveni().SBHD->isEnabled(), dalsi) << popis;
     }
     void klavesa(Qt::Key k)
     {
@@ -59,21 +59,21 @@ TEST_F(Historie, StrankovaniOd1Do5)
     zapisZaznamy(5);
     otevri();
     stav("1/5", false, true);
-    EXPECT_EQ(okno->SE_Filtr_3->value(), 11);
-    EXPECT_EQ(okno->adresar1->currentText(), QStringLiteral("/h1"));
+    EXPECT_EQ(okno->strankaNastaveni().SE_Filtr_3->value(), 11);
+    EXPECT_EQ(okno->strankaNastaveni().adresar1->currentText(), QStringLiteral("/h1"));
     for (int i = 0; i < 3; ++i)
-        okno->SBHD->click();
+        okno->strankaNastaveni().SBHD->click();
     stav("4/5", true, true);
-    EXPECT_EQ(okno->SE_Filtr_3->value(), 14);
-    okno->SBHD->click();
+    EXPECT_EQ(okno->strankaNastaveni().SE_Filtr_3->value(), 14);
+    okno->strankaNastaveni().SBHD->click();
     stav("5/5", true, false);
-    okno->SE_Filtr_3->setFocus();
+    okno->strankaNastaveni().SE_Filtr_3->setFocus();
     klavesa(Qt::Key_Right);
     stav("5/5", true, false);
-    EXPECT_EQ(okno->SE_Filtr_3->value(), 15);
+    EXPECT_EQ(okno->strankaNastaveni().SE_Filtr_3->value(), 15);
     klavesa(Qt::Key_Left);
     stav("4/5", true, true);
-    EXPECT_EQ(okno->adresar1->currentText(), QStringLiteral("/h4"));
+    EXPECT_EQ(okno->strankaNastaveni().adresar1->currentText(), QStringLiteral("/h4"));
 }
 
 // A start with directories on its command line does not load the newest entry.
@@ -83,8 +83,8 @@ TEST_F(Historie, StartSAdresariNenactiHistorii)
     otevri();
     okno = std::make_unique<TForm1>(cestaIni(), nullptr, TForm1::Start::BezHistorie);
     stav("-", false, true);
-    EXPECT_EQ(okno->SE_Filtr_3->value(), 0);
-    EXPECT_TRUE(okno->adresar1->currentText().isEmpty());
+    EXPECT_EQ(okno->strankaNastaveni().SE_Filtr_3->value(), 0);
+    EXPECT_TRUE(okno->strankaNastaveni().adresar1->currentText().isEmpty());
 }
 
 // A change of a recorded control shows "-"; a step older then loads entry 1.
@@ -92,24 +92,24 @@ TEST_F(Historie, ZmenaVratiPomlcku)
 {
     zapisZaznamy(5);
     otevri();
-    okno->SBHD->click();
-    okno->SBHD->click();
+    okno->strankaNastaveni().SBHD->click();
+    okno->strankaNastaveni().SBHD->click();
     stav("3/5", true, true);
-    okno->SE_Filtr_3->setValue(2);
+    okno->strankaNastaveni().SE_Filtr_3->setValue(2);
     stav("-", false, true);
-    okno->SBHD->click();
+    okno->strankaNastaveni().SBHD->click();
     stav("1/5", false, true);
-    EXPECT_EQ(okno->SE_Filtr_3->value(), 11);
-    for (QCheckBox* chb : {okno->ChB_adresar1, okno->ChB_Filtr_1, okno->ChBIgnorCasFiltr}) {
+    EXPECT_EQ(okno->strankaNastaveni().SE_Filtr_3->value(), 11);
+    for (QCheckBox* chb : {okno->strankaNastaveni().ChB_adresar1, okno->strankaNastaveni().ChB_Filtr_1, okno->strankaNastaveni().ChBIgnorCasFiltr}) {
         chb->toggle();
         stav("-", false, true);
-        okno->SBHD->click();
+        okno->strankaNastaveni().SBHD->click();
     }
-    okno->adresar2->setEditText(QStringLiteral("/jinam"));
+    okno->strankaNastaveni().adresar2->setEditText(QStringLiteral("/jinam"));
     stav("-", false, true);
-    okno->SBHD->click();
-    okno->CBMazPodAdr->toggle();   // not part of the position
-    EXPECT_EQ(okno->LH->text(), QStringLiteral("1/5"));
+    okno->strankaNastaveni().SBHD->click();
+    okno->vysledky().CBMazPodAdr->toggle();   // not part of the position
+    EXPECT_EQ(okno->strankaNastaveni().LH->text(), QStringLiteral("1/5"));
 }
 
 // In a directory combo box Ctrl+Left steps the history instead of moving the caret.
@@ -117,13 +117,13 @@ TEST_F(Historie, CtrlVlevoVAdresari)
 {
     zapisZaznamy(3);
     otevri();
-    okno->SBHD->click();
-    okno->SBHD->click();
-    okno->adresar2->setFocus();
-    ASSERT_TRUE(pockej([&] { return okno->adresar2->lineEdit()->hasFocus() || okno->adresar2->hasFocus(); }));
-    QTest::keyClick(okno->adresar2->lineEdit(), Qt::Key_Left, Qt::ControlModifier);
+    okno->strankaNastaveni().SBHD->click();
+    okno->strankaNastaveni().SBHD->click();
+    okno->strankaNastaveni().adresar2->setFocus();
+    ASSERT_TRUE(pockej([&] { return okno->strankaNastaveni().adresar2->lineEdit()->hasFocus() || okno->strankaNastaveni().adresar2->hasFocus(); }));
+    QTest::keyClick(okno->strankaNastaveni().adresar2->lineEdit(), Qt::Key_Left, Qt::ControlModifier);
     stav("2/3", true, true);
-    QTest::keyClick(okno->adresar2->lineEdit(), Qt::Key_Right, Qt::ControlModifier);
+    QTest::keyClick(okno->strankaNastaveni().adresar2->lineEdit(), Qt::Key_Right, Qt::ControlModifier);
     stav("3/3", true, false);
 }
 
@@ -132,28 +132,28 @@ TEST_F(Historie, BezAdresaru)
 {
     zapisZaznamy(2);
     otevri();
-    okno->ChBHBezAdr->setChecked(true);
-    okno->adresar1->setEditText(QStringLiteral("/muj"));
-    okno->SBHD->click();
+    okno->strankaNastaveni().ChBHBezAdr->setChecked(true);
+    okno->strankaNastaveni().adresar1->setEditText(QStringLiteral("/muj"));
+    okno->strankaNastaveni().SBHD->click();
     stav("1/2", false, true);
-    okno->SBHD->click();
+    okno->strankaNastaveni().SBHD->click();
     stav("2/2", true, false);
-    EXPECT_EQ(okno->adresar1->currentText(), QStringLiteral("/muj"));
-    EXPECT_EQ(okno->SE_Filtr_3->value(), 12);
+    EXPECT_EQ(okno->strankaNastaveni().adresar1->currentText(), QStringLiteral("/muj"));
+    EXPECT_EQ(okno->strankaNastaveni().SE_Filtr_3->value(), 12);
 }
 
 // Ctrl+H from any control toggles "nepřidávat"; the choice survives a restart.
 TEST_F(Historie, CtrlHPrezijeRestart)
 {
     otevri();
-    EXPECT_FALSE(okno->ChBHNepridavat->isChecked());
-    okno->SE_Filtr_3->setFocus();
+    EXPECT_FALSE(okno->strankaNastaveni().ChBHNepridavat->isChecked());
+    okno->strankaNastaveni().SE_Filtr_3->setFocus();
     klavesa(Qt::Key_H);
-    EXPECT_TRUE(okno->ChBHNepridavat->isChecked());
+    EXPECT_TRUE(okno->strankaNastaveni().ChBHNepridavat->isChecked());
     okno->close();
     okno.reset();
     otevri();
-    EXPECT_TRUE(okno->ChBHNepridavat->isChecked());
+    EXPECT_TRUE(okno->strankaNastaveni().ChBHNepridavat->isChecked());
 }
 
 // Dates are stored as days before saving: an entry saved a week ago with a
@@ -173,14 +173,14 @@ TEST_F(Historie, ZaznamUlozenyPredTydnem)
     ASSERT_TRUE(HistoriePridej(cestaIni(), z, ulozeno).ok());
     otevri();
     stav("1/1", false, true);
-    EXPECT_EQ(okno->DTP_Filtr_1_OdData->date(), QDate::currentDate().addDays(-3));
-    EXPECT_TRUE(okno->DTP_Filtr_1_OdData->isVisible());
-    EXPECT_FALSE(okno->SE_Filtr_1_Posledni->isVisible());
-    EXPECT_EQ(okno->SE_Filtr_1_Posledni->value(), 3);
-    EXPECT_TRUE(okno->ChB_Filtr_1->isChecked());
-    EXPECT_EQ(okno->DTP_Filtr_2_OdData->date(), QDate::currentDate().addDays(-2));
-    EXPECT_EQ(textCasovehoPole(okno->ME_Filtr_2_OdData), QStringLiteral("00:00"));
-    EXPECT_EQ(okno->CBOmez->currentText(), QStringLiteral("2) jen adresář číslo2"));
+    EXPECT_EQ(okno->strankaNastaveni().DTP_Filtr_1_OdData->date(), QDate::currentDate().addDays(-3));
+    EXPECT_TRUE(okno->strankaNastaveni().DTP_Filtr_1_OdData->isVisible());
+    EXPECT_FALSE(okno->strankaNastaveni().SE_Filtr_1_Posledni->isVisible());
+    EXPECT_EQ(okno->strankaNastaveni().SE_Filtr_1_Posledni->value(), 3);
+    EXPECT_TRUE(okno->strankaNastaveni().ChB_Filtr_1->isChecked());
+    EXPECT_EQ(okno->strankaNastaveni().DTP_Filtr_2_OdData->date(), QDate::currentDate().addDays(-2));
+    EXPECT_EQ(textCasovehoPole(okno->strankaNastaveni().ME_Filtr_2_OdData), QStringLiteral("00:00"));
+    EXPECT_EQ(okno->strankaNastaveni().CBOmez->currentText(), QStringLiteral("2) jen adresář číslo2"));
     const NastaveniPorovnani n = okno->nastaveni();
     EXPECT_EQ(n.CB_Filtr_1, 2);
     EXPECT_EQ(n.CBOmez, 3);
@@ -197,7 +197,7 @@ TEST_F(Historie, CisloMimoRozsahSeOrizne)
     otevri();
     const NastaveniPorovnani n = okno->nastaveni();
     EXPECT_EQ(n.CB_Filtr_2, 2);
-    EXPECT_EQ(okno->CB_Filtr_2->currentText(), QStringLiteral("po datu"));
+    EXPECT_EQ(okno->strankaNastaveni().CB_Filtr_2->currentText(), QStringLiteral("po datu"));
     EXPECT_EQ(n.ChB_Filtr_1_Posledni, 1);
     EXPECT_EQ(n.CBOmez, 1);
 }
@@ -206,19 +206,19 @@ TEST_F(Historie, CisloMimoRozsahSeOrizne)
 TEST_F(Historie, ZaznamTamAZpet)
 {
     otevri();
-    okno->adresar1->setEditText(QStringLiteral("/a"));
-    okno->ChB_adresar2->setChecked(false);
-    okno->ChB_Filtr_2->setChecked(true);
-    okno->CB_Filtr_2->setCurrentIndex(1);
-    okno->DTP_Filtr_2_OdData->setDate(QDate::currentDate().addDays(-40));
-    nastavTextCasovehoPole(okno->ME_Filtr_2_OdData, QStringLiteral(" 7:45"));
-    okno->ChB_Filtr_1_Posledni->setCurrentIndex(2);
-    okno->SE_Filtr_1_Posledni->setValue(90);
-    okno->ChB_Filtr_3->setChecked(true);
-    okno->SE_Filtr_3->setValue(4);
-    okno->CBOmez->setCurrentIndex(1);
-    okno->ChBIgnorCasFiltr->setChecked(false);
-    okno->SEMazUroven->setValue(2);
+    okno->strankaNastaveni().adresar1->setEditText(QStringLiteral("/a"));
+    okno->strankaNastaveni().ChB_adresar2->setChecked(false);
+    okno->strankaNastaveni().ChB_Filtr_2->setChecked(true);
+    okno->strankaNastaveni().CB_Filtr_2->setCurrentIndex(1);
+    okno->strankaNastaveni().DTP_Filtr_2_OdData->setDate(QDate::currentDate().addDays(-40));
+    nastavTextCasovehoPole(okno->strankaNastaveni().ME_Filtr_2_OdData, QStringLiteral(" 7:45"));
+    okno->strankaNastaveni().ChB_Filtr_1_Posledni->setCurrentIndex(2);
+    okno->strankaNastaveni().SE_Filtr_1_Posledni->setValue(90);
+    okno->strankaNastaveni().ChB_Filtr_3->setChecked(true);
+    okno->strankaNastaveni().SE_Filtr_3->setValue(4);
+    okno->strankaNastaveni().CBOmez->setCurrentIndex(1);
+    okno->strankaNastaveni().ChBIgnorCasFiltr->setChecked(false);
+    okno->vysledky().SEMazUroven->setValue(2);
     const NastaveniPorovnani ulozene = okno->nastaveni();
     ASSERT_TRUE(HistoriePridej(cestaIni(), ulozene, QDate::currentDate()).ok());
     okno->close();

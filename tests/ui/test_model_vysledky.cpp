@@ -4,6 +4,7 @@
 #include "ui/vysledky_model.h"
 
 #include <QAbstractItemModelTester>
+#include <QSignalSpy>
 #include <gtest/gtest.h>
 #include <set>
 
@@ -144,6 +145,35 @@ TEST_F(ModelTest, TwinOfAnotherListIsRemovedThroughTheModel)
     EXPECT_EQ(mensi.odeberProtejsek(model.polozka(0)), 2);   // own bytes: "X.txt" is another file
     EXPECT_EQ(mensi.rowCount(), 2);
     EXPECT_EQ(mensi.odeberProtejsek(model.polozka(0)), -1);
+}
+
+// Twins of many handled items leave in one batch: exactly the items with the
+// patterns' relative paths (own bytes), each once, the rest in its order.
+TEST_F(ModelTest, TwinsOfManyItemsLeaveInOneBatch)
+{
+    ResultListModel mensi{u, 8};
+    QAbstractItemModelTester testMensi{&mensi, QAbstractItemModelTester::FailureReportingMode::Fatal};
+    std::vector<std::string> jmena;
+    for (int i = 0; i < 100; ++i)
+        jmena.push_back("f" + std::to_string(i) + ".txt");
+    std::vector<NalezenySoubor> vetsi, twins;
+    for (int i = 0; i < 100; ++i) {
+        twins.push_back(soubor(i % 2 ? "a/" : "b/", jmena[std::size_t(i)], 1));
+        if (i % 3 == 0)
+            vetsi.push_back(soubor(i % 2 ? "a/" : "b/", jmena[std::size_t(i)], 9));
+    }
+    vetsi.push_back(soubor("c/", "f1.txt", 9));    // same name, other directory: no twin
+    vetsi.push_back(soubor("a/", "F1.txt", 9));    // other letter case: another file
+    model.pridej(vetsi);
+    mensi.pridej(twins);
+    QSignalSpy resety(&mensi, &QAbstractItemModel::modelReset);
+    EXPECT_EQ(mensi.odeberProtejsky(u.seznam(model.cislo())), 34);
+    EXPECT_EQ(resety.count(), 1);   // 34 scattered rows: one compaction, not 34 removals
+    ASSERT_EQ(mensi.rowCount(), 66);
+    for (int r = 0; r < mensi.rowCount(); ++r)
+        EXPECT_NE(std::stoi(mensi.polozka(r).jmeno.substr(1)) % 3, 0) << r;
+    EXPECT_EQ(mensi.polozka(0).jmeno, "f1.txt");
+    EXPECT_EQ(mensi.odeberProtejsky(u.seznam(model.cislo())), 0);
 }
 
 TEST_F(ModelTest, HeaderImagesFollowTheSortedColumnAndDirection)

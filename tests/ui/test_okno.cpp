@@ -38,23 +38,23 @@ TEST_F(Okno, OvladaceNaNavrhovychMistech)
     otevri();
     EXPECT_EQ(okno->size(), QSize(632, 449));
     EXPECT_EQ(okno->windowTitle(), QStringLiteral("Zrcadlovač - Květodílna"));
-    EXPECT_EQ(okno->GroupBox2->geometry(), QRect(67, 6, 490, 60));
-    EXPECT_EQ(okno->adresar1->geometry(), QRect(40, 15, 377, 24));
-    EXPECT_EQ(okno->GroupBox7->geometry(), QRect(67, 67, 490, 60));
-    EXPECT_EQ(okno->adresar2->geometry(), QRect(39, 15, 378, 24));
-    EXPECT_EQ(okno->GroupBox1->geometry(), QRect(24, 130, 569, 87));
-    EXPECT_EQ(okno->GroupBox3->geometry(), QRect(24, 220, 340, 69));
-    EXPECT_EQ(okno->GB_Historie->geometry(), QRect(374, 220, 219, 69));
-    EXPECT_EQ(okno->Button4->geometry(), QRect(440, 292, 115, 55));
-    EXPECT_EQ(okno->Button18->geometry(), QRect(195, 322, 110, 25));
-    EXPECT_EQ(okno->Button3->geometry(), QRect(320, 322, 110, 25));
-    EXPECT_EQ(okno->BB[5]->geometry(), QRect(525, 28, 103, 20));
-    EXPECT_FALSE(okno->ProgressBar1->isVisible());
-    EXPECT_FALSE(okno->PAkce->isVisible());
+    EXPECT_EQ(okno->strankaNastaveni().GroupBox2->geometry(), QRect(67, 6, 490, 60));
+    EXPECT_EQ(okno->strankaNastaveni().adresar1->geometry(), QRect(40, 15, 377, 24));
+    EXPECT_EQ(okno->strankaNastaveni().GroupBox7->geometry(), QRect(67, 67, 490, 60));
+    EXPECT_EQ(okno->strankaNastaveni().adresar2->geometry(), QRect(39, 15, 378, 24));
+    EXPECT_EQ(okno->strankaNastaveni().GroupBox1->geometry(), QRect(24, 130, 569, 87));
+    EXPECT_EQ(okno->strankaNastaveni().GroupBox3->geometry(), QRect(24, 220, 340, 69));
+    EXPECT_EQ(okno->strankaNastaveni().GB_Historie->geometry(), QRect(374, 220, 219, 69));
+    EXPECT_EQ(okno->strankaNastaveni().Button4->geometry(), QRect(440, 292, 115, 55));
+    EXPECT_EQ(okno->strankaNastaveni().Button18->geometry(), QRect(195, 322, 110, 25));
+    EXPECT_EQ(okno->strankaNastaveni().Button3->geometry(), QRect(320, 322, 110, 25));
+    EXPECT_EQ(okno->vysledky().BB[5]->geometry(), QRect(525, 28, 103, 20));
+    EXPECT_FALSE(okno->strankaNastaveni().ProgressBar1->isVisible());
+    EXPECT_FALSE(okno->vysledky().PAkce->isVisible());
     for (int i = 1; i <= 4; ++i)
         EXPECT_FALSE(okno->PageControl1->isTabVisible(i));
     EXPECT_EQ(okno->PageControl1->tabText(0), QStringLiteral("Nastavení"));
-    EXPECT_EQ(okno->Button4->text(), QStringLiteral("&Porovnej"));
+    EXPECT_EQ(okno->strankaNastaveni().Button4->text(), QStringLiteral("&Porovnej"));
 }
 
 // Every caption fits its control at the design size: check boxes, labels
@@ -62,9 +62,9 @@ TEST_F(Okno, OvladaceNaNavrhovychMistech)
 TEST_F(Okno, CeskePopiskyNejsouOriznute)
 {
     otevri();
-    okno->PAkce->show();
-    QList<QWidget*> ovladace = okno->TabSheet1->findChildren<QWidget*>();
-    ovladace += okno->PAkce->findChildren<QWidget*>();
+    okno->vysledky().PAkce->show();
+    QList<QWidget*> ovladace = okno->strankaNastaveni().findChildren<QWidget*>();
+    ovladace += okno->vysledky().PAkce->findChildren<QWidget*>();
     int overeno = 0;
     for (QWidget* w : ovladace) {
         const bool popisek = qobject_cast<QCheckBox*>(w) || qobject_cast<QLabel*>(w);
@@ -81,7 +81,7 @@ TEST_F(Okno, CeskePopiskyNejsouOriznute)
         ++overeno;
     }
     EXPECT_GE(overeno, 25);
-    for (QGroupBox* g : okno->TabSheet1->findChildren<QGroupBox*>())
+    for (QGroupBox* g : okno->strankaNastaveni().findChildren<QGroupBox*>())
         EXPECT_LT(QFontMetrics(g->font()).horizontalAdvance(g->title()), g->width() - 20);
 }
 
@@ -101,13 +101,13 @@ TEST_P(ZvetseniOkna, PomerStranZustava632Ku449)
     EXPECT_DOUBLE_EQ(okno->skalovani().meritko(), p.meritko);
     EXPECT_EQ(okno->skalovani().RefSirka, p.ocekavana.width());
     EXPECT_EQ(okno->skalovani().RefVyska, p.ocekavana.height());
-    const QRect b = okno->Button4->geometry();
+    const QRect b = okno->strankaNastaveni().Button4->geometry();
     EXPECT_NEAR(b.left(), 440 * p.meritko, 1);
     EXPECT_NEAR(b.width(), 115 * p.meritko, 1);
     EXPECT_NEAR(b.height(), 55 * p.meritko, 1);
     // Fonts follow, also inside the edit box of a combo box.
-    EXPECT_NEAR(okno->adresar1->lineEdit()->font().pixelSize(), 12 * p.meritko, 0.5);
-    EXPECT_NEAR(okno->BB[0]->font().pixelSize(), 11 * p.meritko, 0.5);
+    EXPECT_NEAR(okno->strankaNastaveni().adresar1->lineEdit()->font().pixelSize(), 12 * p.meritko, 0.5);
+    EXPECT_NEAR(okno->vysledky().BB[0]->font().pixelSize(), 11 * p.meritko, 0.5);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -138,12 +138,12 @@ TEST_F(Okno, AktivniSeznamRozsiriStranuANastaviTagy)
         okno->PageControl1->setCurrentIndex((tag + 1) / 2);
         QApplication::processEvents();
         okno->UpravVelikostList(tag);
-        const int sirka = okno->stranky[(tag + 1) / 2 - 1]->width();
-        const int vlevo = okno->rozdelovace[(tag + 1) / 2 - 1]->sizes().at(0);
+        const int sirka = okno->vysledky().stranky[(tag + 1) / 2 - 1]->width();
+        const int vlevo = okno->vysledky().rozdelovace[(tag + 1) / 2 - 1]->sizes().at(0);
         EXPECT_EQ(vlevo, static_cast<int>((tag % 2 ? 0.75 : 0.25) * sirka)) << tag;
-        EXPECT_EQ(okno->BB[1]->property("Tag").toInt(), TagyAkci(tag)[1]);
-        EXPECT_EQ(okno->BB[4]->isEnabled(), tag > 2);
-        EXPECT_TRUE(okno->PAkce->isVisible());
+        EXPECT_EQ(okno->vysledky().BB[1]->property("Tag").toInt(), TagyAkci(tag)[1]);
+        EXPECT_EQ(okno->vysledky().BB[4]->isEnabled(), tag > 2);
+        EXPECT_TRUE(okno->vysledky().PAkce->isVisible());
     }
 }
 
@@ -159,10 +159,10 @@ TEST_P(ZkratkyOkna, CtrlHACtrlAZKterehokoliOvladace)
     w->setFocus();
     ASSERT_TRUE(pockej([&] { return w->hasFocus() || w->isAncestorOf(QApplication::focusWidget()); }));
     QWidget* cil = QApplication::focusWidget();
-    const bool pred = okno->ChBHNepridavat->isChecked();
+    const bool pred = okno->strankaNastaveni().ChBHNepridavat->isChecked();
     QTest::keyClick(cil, Qt::Key_H, Qt::ControlModifier);
-    EXPECT_NE(okno->ChBHNepridavat->isChecked(), pred);
-    QSignalSpy bb1(okno->BB[0], &QPushButton::clicked);
+    EXPECT_NE(okno->strankaNastaveni().ChBHNepridavat->isChecked(), pred);
+    QSignalSpy bb1(okno->vysledky().BB[0], &QPushButton::clicked);
     QTest::keyClick(cil, Qt::Key_A, Qt::ControlModifier);
     EXPECT_EQ(bb1.count(), 1);
     if (auto* e = qobject_cast<QLineEdit*>(cil)) {
@@ -178,20 +178,20 @@ TEST_F(Okno, CtrlOPrepinaViditelneStranky)
     otevri();
     okno->PageControl1->setTabVisible(2, true);
     okno->PageControl1->setTabVisible(4, true);
-    okno->adresar1->setFocus();
+    okno->strankaNastaveni().adresar1->setFocus();
     QList<int> stranky;
     for (int i = 0; i < 3; ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_O, Qt::ControlModifier);
         stranky << okno->PageControl1->currentIndex();
     }
     EXPECT_EQ(stranky, (QList<int>{2, 4, 0}));
-    EXPECT_FALSE(okno->PAkce->isVisible());
+    EXPECT_FALSE(okno->vysledky().PAkce->isVisible());
 }
 
 TEST_F(Okno, NeaktivniTlacitkoSeZkratkouNestiskne)
 {
     otevri();
-    QSignalSpy bb5(okno->BB[4], &QPushButton::clicked);
+    QSignalSpy bb5(okno->vysledky().BB[4], &QPushButton::clicked);
     okno->UpravVelikostList(2);
     okno->MPBB1Click(5);
     EXPECT_EQ(bb5.count(), 0);
@@ -203,10 +203,10 @@ TEST_F(Okno, NeaktivniTlacitkoSeZkratkouNestiskne)
 TEST_F(Okno, StavovyTextAdresare)
 {
     otevri();
-    okno->adresar2->setFocus();
-    ASSERT_TRUE(pockej([&] { return okno->adresar2->hasFocus(); }));
+    okno->strankaNastaveni().adresar2->setFocus();
+    ASSERT_TRUE(pockej([&] { return okno->strankaNastaveni().adresar2->hasFocus(); }));
     EXPECT_EQ(okno->statusBar()->currentMessage(), QStringLiteral("Zadej adresář číslo 2 nebo použij výběr"));
-    okno->Button18->setFocus();
+    okno->strankaNastaveni().Button18->setFocus();
     ASSERT_TRUE(pockej([&] { return okno->statusBar()->currentMessage().isEmpty(); }));
 }
 
@@ -214,18 +214,18 @@ TEST_F(Okno, VytvoreniAdresareHlasiVysledek)
 {
     otevri();
     const QString novy = adresar_.filePath(QStringLiteral("a/b/c/"));
-    okno->adresar1->setEditText(novy);
-    QTest::mouseClick(okno->BBNew11, Qt::LeftButton);
+    okno->strankaNastaveni().adresar1->setEditText(novy);
+    QTest::mouseClick(okno->strankaNastaveni().BBNew11, Qt::LeftButton);
     EXPECT_TRUE(QFileInfo(adresar_.filePath(QStringLiteral("a/b/c"))).isDir());
-    okno->adresar2->setEditText(adresar_.path());
-    QTest::mouseClick(okno->BBNew2, Qt::LeftButton);
-    okno->adresar1->setEditText(QString());
-    QTest::mouseClick(okno->BBNew11, Qt::LeftButton);
+    okno->strankaNastaveni().adresar2->setEditText(adresar_.path());
+    QTest::mouseClick(okno->strankaNastaveni().BBNew2, Qt::LeftButton);
+    okno->strankaNastaveni().adresar1->setEditText(QString());
+    QTest::mouseClick(okno->strankaNastaveni().BBNew11, Qt::LeftButton);
     QFile soubor(adresar_.filePath(QStringLiteral("soubor")));
     ASSERT_TRUE(soubor.open(QIODevice::WriteOnly));
     soubor.close();
-    okno->adresar1->setEditText(adresar_.filePath(QStringLiteral("soubor/x")));
-    QTest::mouseClick(okno->BBNew11, Qt::LeftButton);
+    okno->strankaNastaveni().adresar1->setEditText(adresar_.filePath(QStringLiteral("soubor/x")));
+    QTest::mouseClick(okno->strankaNastaveni().BBNew11, Qt::LeftButton);
     EXPECT_EQ(zpravy, (QStringList{QStringLiteral("Adresář ") + novy + QStringLiteral(" vytvořen"),
                                    QStringLiteral("Adresář ") + adresar_.path() + QStringLiteral(" již existuje"),
                                    QStringLiteral("Unable to create directory"),
@@ -252,10 +252,10 @@ TEST_F(Okno, PusteniSouboruNaAdresar)
         QApplication::sendEvent(cil, &pusteni);
         EXPECT_TRUE(pusteni.isAccepted());
     };
-    pust(okno->adresar2->lineEdit(), adresar_.filePath(QStringLiteral("A/b.txt")));
-    EXPECT_EQ(okno->adresar2->currentText(), adresar_.filePath(QStringLiteral("A/")));
-    pust(okno->GroupBox2, adresar_.filePath(QStringLiteral("A")));
-    EXPECT_EQ(okno->adresar1->currentText(), adresar_.filePath(QStringLiteral("A")));
+    pust(okno->strankaNastaveni().adresar2->lineEdit(), adresar_.filePath(QStringLiteral("A/b.txt")));
+    EXPECT_EQ(okno->strankaNastaveni().adresar2->currentText(), adresar_.filePath(QStringLiteral("A/")));
+    pust(okno->strankaNastaveni().GroupBox2, adresar_.filePath(QStringLiteral("A")));
+    EXPECT_EQ(okno->strankaNastaveni().adresar1->currentText(), adresar_.filePath(QStringLiteral("A")));
 }
 
 TEST_F(Okno, NeuspesnyZapisIniSeOhlasiAOknoSeZavre)
@@ -272,11 +272,11 @@ TEST_F(Okno, ZavreniUloziUmisteniANastaveniSeObnovi)
     otevri();
     okno->resize(790, 561);
     ASSERT_TRUE(pockej([&] { return okno->size() == QSize(790, 561); }));
-    okno->ChBHNepridavat->setChecked(true);
+    okno->strankaNastaveni().ChBHNepridavat->setChecked(true);
     okno->close();
     okno.reset();
     otevri();
-    EXPECT_TRUE(okno->ChBHNepridavat->isChecked());
+    EXPECT_TRUE(okno->strankaNastaveni().ChBHNepridavat->isChecked());
     ASSERT_TRUE(pockej([&] { return okno->size() == QSize(790, 561); })) << okno->width() << "x" << okno->height();
     EXPECT_TRUE(zpravy.isEmpty());
 }
@@ -292,15 +292,15 @@ namespace {
 TEST_F(Okno, DlouhaNapovedaVeStavovemRadku)
 {
     otevri();
-    QTest::mouseMove(okno->Button4);
+    QTest::mouseMove(okno->strankaNastaveni().Button4);
     ASSERT_TRUE(pockej([&] { return !okno->statusBar()->currentMessage().isEmpty(); }));
     EXPECT_EQ(okno->statusBar()->currentMessage(), QStringLiteral("spuštění / zastavení porovnání"));
-    EXPECT_TRUE(okno->Button4->toolTip().isEmpty());
-    QTest::mouseMove(okno->CB_Filtr_1);
+    EXPECT_TRUE(okno->strankaNastaveni().Button4->toolTip().isEmpty());
+    QTest::mouseMove(okno->strankaNastaveni().CB_Filtr_1);
     ASSERT_TRUE(pockej([&] {
         return okno->statusBar()->currentMessage() == QStringLiteral("vyber typ omezení vzniku nebo změny souborů");
     }));
-    EXPECT_EQ(okno->CB_Filtr_1->toolTip(), QStringLiteral("vyber typ omezení vzniku nebo změny souborů"));
+    EXPECT_EQ(okno->strankaNastaveni().CB_Filtr_1->toolTip(), QStringLiteral("vyber typ omezení vzniku nebo změny souborů"));
 }
 
 TEST_F(Okno, OProgramuUPravehoDolnihoRohu)
@@ -316,7 +316,7 @@ TEST_F(Okno, OProgramuUPravehoDolnihoRohu)
         ramec = d->frameGeometry();
         QTest::keyClick(d, Qt::Key_Return);
     });
-    QTest::mouseClick(okno->Button18, Qt::LeftButton);
+    QTest::mouseClick(okno->strankaNastaveni().Button18, Qt::LeftButton);
     EXPECT_EQ(titulek, QStringLiteral("Zrcadlovač - informace"));
     EXPECT_TRUE(QRegularExpression(QStringLiteral("^\\d+\\.\\d+\\.\\d+\\.\\d+$")).match(verze).hasMatch()) << verze.toStdString();
     const QRect hlavni = okno->frameGeometry();

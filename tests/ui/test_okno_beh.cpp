@@ -37,11 +37,11 @@ protected:
     // Runs with Enter in the field of directory 2 and waits for the end.
     void porovnej(const QString& a1, const QString& a2)
     {
-        okno->adresar1->setEditText(a1);
-        okno->adresar2->setEditText(a2);
+        okno->strankaNastaveni().adresar1->setEditText(a1);
+        okno->strankaNastaveni().adresar2->setEditText(a2);
         QSignalSpy konec(&okno->beh(), &BehPorovnani::dokonceno);
-        okno->adresar2->setFocus();
-        QTest::keyClick(okno->adresar2->lineEdit(), Qt::Key_Return);
+        okno->strankaNastaveni().adresar2->setFocus();
+        QTest::keyClick(okno->strankaNastaveni().adresar2->lineEdit(), Qt::Key_Return);
         ASSERT_TRUE(konec.wait(20000) || konec.count() > 0);
     }
     int pocet(int tag) { return okno->vysledky().model(tag)->rowCount(); }
@@ -72,15 +72,15 @@ TEST_F(OknoBeh, BehNaplniSpravneSeznamyAUkazeSpravneZalozky)
     EXPECT_EQ(pocty(), (std::vector<int>{1, 0, 0, 1, 1, 0, 0, 1}));
     EXPECT_EQ(zalozky(), (std::vector<bool>{true, true, true, true}));
     EXPECT_EQ(okno->PageControl1->currentIndex(), 1);
-    EXPECT_TRUE(okno->PAkce->isVisible());
-    EXPECT_FALSE(okno->ProgressBar1->isVisible());
-    EXPECT_EQ(okno->Button4->text(), QStringLiteral("&Porovnej"));
+    EXPECT_TRUE(okno->vysledky().PAkce->isVisible());
+    EXPECT_FALSE(okno->strankaNastaveni().ProgressBar1->isVisible());
+    EXPECT_EQ(okno->strankaNastaveni().Button4->text(), QStringLiteral("&Porovnej"));
     EXPECT_EQ(okno->vysledky().seznam(2)->hint(), QStringLiteral("ADRESÁŘ 2: ") + t2.qroot());
     EXPECT_TRUE(zpravy.isEmpty());
     // The run is recorded: recently used directories and the history.
     EXPECT_EQ(NactiAdresare(cestaIni()).first.value(0), t1.qroot());
     EXPECT_EQ(HistoriePocet(cestaIni()), 1);
-    EXPECT_EQ(okno->LH->text(), QStringLiteral("1/1"));
+    EXPECT_EQ(okno->strankaNastaveni().LH->text(), QStringLiteral("1/1"));
 }
 
 TEST_F(OknoBeh, JenPrvniAdresarAJenMensi)
@@ -88,7 +88,7 @@ TEST_F(OknoBeh, JenPrvniAdresarAJenMensi)
     TempTree t1{file("c.dat", 100, leden), file("x/y.txt", 3, leden)};
     TempTree t2{file("c.dat", 300, leden), file("x/y.txt", 3, leden)};
     otevri();
-    okno->CBOmez->setCurrentIndex(1);   // "1) jen adresář číslo1"
+    okno->strankaNastaveni().CBOmez->setCurrentIndex(1);   // "1) jen adresář číslo1"
     porovnej(t1.qroot(), t2.qroot());
     EXPECT_EQ(pocty(), (std::vector<int>{0, 0, 0, 0, 0, 0, 1, 0}));
     EXPECT_EQ(zalozky(), (std::vector<bool>{false, false, false, true}));
@@ -104,9 +104,9 @@ TEST_F(OknoBeh, NicNenalezenoZustaneNaNastaveni)
     porovnej(t1.qroot() + QStringLiteral("/"), t2.qroot());
     EXPECT_EQ(zpravy, QStringList{zpravy::nicNenalezeno});
     EXPECT_EQ(okno->PageControl1->currentIndex(), 0);
-    EXPECT_FALSE(okno->PAkce->isVisible());
+    EXPECT_FALSE(okno->vysledky().PAkce->isVisible());
     // one trailing "/" is removed from the field
-    EXPECT_EQ(okno->adresar1->currentText(), t1.qroot());
+    EXPECT_EQ(okno->strankaNastaveni().adresar1->currentText(), t1.qroot());
 }
 
 // An unreadable directory is reported after the run, with the lists as they
@@ -150,7 +150,7 @@ TEST_P(OvereniBehu, ChybnyAdresarOhlasiAVratiKlid)
     otevri();
     porovnej(cesta(GetParam().adr1), cesta(GetParam().adr2));
     EXPECT_EQ(zpravy, QStringList{*GetParam().zprava});
-    EXPECT_EQ(okno->Button4->text(), QStringLiteral("&Porovnej"));
+    EXPECT_EQ(okno->strankaNastaveni().Button4->text(), QStringLiteral("&Porovnej"));
     EXPECT_EQ(zalozky(), (std::vector<bool>{false, false, false, false}));
     EXPECT_TRUE(NactiAdresare(cestaIni()).first.isEmpty());
 }
@@ -167,20 +167,20 @@ TEST_F(OknoBeh, CtrlF5NaNoveNicNedela)
     otevri();
     porovnej(t1.qroot(), t2.qroot());
     ASSERT_EQ(okno->PageControl1->currentIndex(), 1);
-    QSignalSpy bb5(okno->BB[4], &QPushButton::clicked);
+    QSignalSpy bb5(okno->vysledky().BB[4], &QPushButton::clicked);
     SeznamVysledku* nove = okno->vysledky().seznam(1);
     nove->setFocus();
     ASSERT_TRUE(pockej([&] { return nove->hasFocus(); }));
     QTest::keyClick(nove, Qt::Key_F5, Qt::ControlModifier);
     EXPECT_EQ(bb5.count(), 0);
-    EXPECT_FALSE(okno->BB[4]->isEnabled());
+    EXPECT_FALSE(okno->vysledky().BB[4]->isEnabled());
     okno->PageControl1->setCurrentIndex(2);
     SeznamVysledku* novejsi = okno->vysledky().seznam(4);
     novejsi->setFocus();
     ASSERT_TRUE(pockej([&] { return novejsi->hasFocus(); }));
     QTest::keyClick(novejsi, Qt::Key_F5, Qt::ControlModifier);
     EXPECT_EQ(bb5.count(), 1);
-    EXPECT_EQ(okno->BB[4]->property("Tag").toInt(), -41);
+    EXPECT_EQ(okno->vysledky().BB[4]->property("Tag").toInt(), -41);
 }
 
 } // namespace
@@ -201,10 +201,10 @@ TEST_F(OknoBeh, MysNadPravymSeznamemHoRozsiri)
     SeznamVysledku* pravy = okno->vysledky().seznam(2);
     QTest::mouseMove(pravy->viewport(), pravy->viewport()->rect().center());
     ASSERT_TRUE(pockej([&] { return pravy->hasFocus(); }));
-    const int sirka = okno->stranky[0]->width();
-    EXPECT_EQ(okno->rozdelovace[0]->sizes().at(0), static_cast<int>(0.25 * sirka));
-    EXPECT_EQ(okno->BB[0]->property("Tag").toInt(), 2);
-    EXPECT_EQ(okno->BB[3]->property("Tag").toInt(), 22);
+    const int sirka = okno->vysledky().stranky[0]->width();
+    EXPECT_EQ(okno->vysledky().rozdelovace[0]->sizes().at(0), static_cast<int>(0.25 * sirka));
+    EXPECT_EQ(okno->vysledky().BB[0]->property("Tag").toInt(), 2);
+    EXPECT_EQ(okno->vysledky().BB[3]->property("Tag").toInt(), 22);
 }
 
 } // namespace
@@ -223,11 +223,11 @@ TEST_F(OknoBeh, DelMimoSeznamNeodebiraPolozky)
     porovnej(t1.qroot(), t2.qroot());
     okno->vysledky().seznam(1)->selectAll();
     okno->PageControl1->setCurrentIndex(0);
-    okno->adresar1->setFocus();
-    ASSERT_TRUE(pockej([&] { return okno->adresar1->hasFocus(); }));
-    okno->adresar1->lineEdit()->setCursorPosition(0);
-    QTest::keyClick(okno->adresar1->lineEdit(), Qt::Key_Delete);
-    EXPECT_EQ(okno->adresar1->currentText(), t1.qroot().mid(1));
+    okno->strankaNastaveni().adresar1->setFocus();
+    ASSERT_TRUE(pockej([&] { return okno->strankaNastaveni().adresar1->hasFocus(); }));
+    okno->strankaNastaveni().adresar1->lineEdit()->setCursorPosition(0);
+    QTest::keyClick(okno->strankaNastaveni().adresar1->lineEdit(), Qt::Key_Delete);
+    EXPECT_EQ(okno->strankaNastaveni().adresar1->currentText(), t1.qroot().mid(1));
     EXPECT_EQ(pocet(1), 1);
     EXPECT_EQ(pocet(2), 1);
 }

@@ -3,6 +3,8 @@
 // message answered and recorded instead of shown.
 
 #include "ui/hlaseni.h"
+#include "ui/stranka_nastaveni.h"
+#include "ui/stranky_vysledku.h"
 #include "ui/zakl_okno_1.h"
 
 #include <QTemporaryDir>

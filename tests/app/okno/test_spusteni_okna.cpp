@@ -7,6 +7,8 @@
 #include "prostredi_testu.h"
 #include "settings/ini_soubor.h"
 #include "ui/hlaseni.h"
+#include "ui/stranka_nastaveni.h"
+#include "ui/stranky_vysledku.h"
 #include "ui/zakl_okno_1.h"
 
 #include <QCheckBox>
@@ -77,8 +79,8 @@ TEST_P(PredaniOknuTest, RunningWindowTakesTheFirstTwoDirectories)
     ASSERT_EQ(instance.start(), JedinaInstance::Role::First);
     PropojInstanci(instance, *okno_);
     okno_->show();
-    okno_->adresar1->setEditText(QStringLiteral("původní 1"));
-    okno_->adresar2->setEditText(QStringLiteral("původní 2"));
+    okno_->strankaNastaveni().adresar1->setEditText(QStringLiteral("původní 1"));
+    okno_->strankaNastaveni().adresar2->setEditText(QStringLiteral("původní 2"));
     QSignalSpy applied(&instance, &JedinaInstance::applyRequested);
 
     const int count = GetParam();
@@ -86,14 +88,14 @@ TEST_P(PredaniOknuTest, RunningWindowTakesTheFirstTwoDirectories)
     ASSERT_TRUE(applied.size() == 1 || applied.wait(kTimeoutMs));
 
     if (count == 0) {
-        EXPECT_EQ(okno_->adresar1->currentText(), QStringLiteral("původní 1"));
-        EXPECT_EQ(okno_->adresar2->currentText(), QStringLiteral("původní 2"));
-        EXPECT_FALSE(okno_->ChBHBezAdr->isChecked());
+        EXPECT_EQ(okno_->strankaNastaveni().adresar1->currentText(), QStringLiteral("původní 1"));
+        EXPECT_EQ(okno_->strankaNastaveni().adresar2->currentText(), QStringLiteral("původní 2"));
+        EXPECT_FALSE(okno_->strankaNastaveni().ChBHBezAdr->isChecked());
         return;
     }
-    EXPECT_EQ(okno_->adresar1->currentText(), dirs[0]);
-    EXPECT_EQ(okno_->adresar2->currentText(), count >= 2 ? dirs[1] : QString());
-    EXPECT_TRUE(okno_->ChBHBezAdr->isChecked());
+    EXPECT_EQ(okno_->strankaNastaveni().adresar1->currentText(), dirs[0]);
+    EXPECT_EQ(okno_->strankaNastaveni().adresar2->currentText(), count >= 2 ? dirs[1] : QString());
+    EXPECT_TRUE(okno_->strankaNastaveni().ChBHBezAdr->isChecked());
     EXPECT_EQ(okno_->PageControl1->currentIndex(), 0);
 }
 
@@ -113,7 +115,7 @@ TEST_F(SpusteniOknaTest, MinimisedWindowIsRestoredBySecondStart)
     ASSERT_TRUE(applied.size() == 1 || applied.wait(kTimeoutMs));
     EXPECT_FALSE(okno_->isMinimized());
     EXPECT_TRUE(okno_->isVisible());
-    EXPECT_EQ(okno_->adresar1->currentText(), dir);
+    EXPECT_EQ(okno_->strankaNastaveni().adresar1->currentText(), dir);
 }
 
 TEST_F(SpusteniOknaTest, TwoSimultaneousStartsLeaveOneWindow)
@@ -167,7 +169,7 @@ TEST_P(NabidkaOknaTest, SetupAsksAndWritesEntriesOnlyOnYes)
     EXPECT_EQ(QDir(path(QStringLiteral("data"))).exists(), GetParam().zapsano);
     // The set-up takes the place of the hand-off: no record, fields untouched.
     EXPECT_EQ(IniCtiText(iniPath(), u"Zprava", u"pocet", QStringLiteral("-")), QStringLiteral("-"));
-    EXPECT_FALSE(okno_->ChBHBezAdr->isChecked());
+    EXPECT_FALSE(okno_->strankaNastaveni().ChBHBezAdr->isChecked());
     okno_->show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(okno_.get()));
 }
@@ -188,8 +190,8 @@ TEST_F(SpusteniOknaTest, SetupInCapitalsIsADirectoryNameAndAsksNothing)
     });
     ZpracujPrikazovouRadku(*okno_, volby({QStringLiteral("-SETUP")}));
     EXPECT_EQ(dotazy, 0);
-    EXPECT_EQ(okno_->adresar1->currentText(), QStringLiteral("-SETUP"));
-    EXPECT_TRUE(okno_->ChBHBezAdr->isChecked());
+    EXPECT_EQ(okno_->strankaNastaveni().adresar1->currentText(), QStringLiteral("-SETUP"));
+    EXPECT_TRUE(okno_->strankaNastaveni().ChBHBezAdr->isChecked());
     EXPECT_FALSE(QDir(path(QStringLiteral("data"))).exists());
 }
 
@@ -201,8 +203,8 @@ TEST_F(SpusteniOknaTest, OneDirectoryOffersTheChooserForDirectoryTwo)
     ZpracujPrikazovouRadku(*okno_, v);
     FormShow(*okno_, v);
     EXPECT_EQ(vybery_, QStringList{d});
-    EXPECT_EQ(okno_->adresar1->currentText(), d);
-    EXPECT_EQ(okno_->adresar2->currentText(), odpovedVyberu_);
+    EXPECT_EQ(okno_->strankaNastaveni().adresar1->currentText(), d);
+    EXPECT_EQ(okno_->strankaNastaveni().adresar2->currentText(), odpovedVyberu_);
 }
 
 TEST_F(SpusteniOknaTest, CancelledChooserLeavesDirectoryTwoEmpty)
@@ -212,7 +214,7 @@ TEST_F(SpusteniOknaTest, CancelledChooserLeavesDirectoryTwoEmpty)
     ZpracujPrikazovouRadku(*okno_, v);
     FormShow(*okno_, v);
     EXPECT_EQ(vybery_.size(), 1);
-    EXPECT_EQ(okno_->adresar2->currentText(), QString());
+    EXPECT_EQ(okno_->strankaNastaveni().adresar2->currentText(), QString());
 }
 
 TEST_F(SpusteniOknaTest, ChooserOnlyForASingleExistingDirectory)

@@ -1,0 +1,52 @@
+#pragma once
+// The file operations as the window runs them: copy, move and delete of the
+// selected items of one result list (the action buttons BB2..BB6, their keys,
+// "starší verzi odstraň", "vybrané zkopíruj do ..", "vybrané přesuň do ..").
+//
+// Contract of this controller:
+// - ProvedOperaci gets the decoded command (engine/prikazy.h: list, source and
+//   target side, code, twin removal, whether handled items leave the list) and
+//   the list's selected rows at the moment of the command, in ascending order.
+// - It asks the command's confirmations, then runs the operation on a worker
+//   thread and owns the progress window TForm4 for that time; the window is
+//   application-modal, so no comparison, sort or other command changes the
+//   lists meanwhile.
+// - Questions of the worker (free space, read-only file, Cancel / Retry /
+//   Ignore) reach the user-interface thread one at a time, in order.
+// - The lists change only on the user-interface thread: the items handled
+//   successfully leave their list in one batch through StrankyVysledku
+//   (ResultListModel::odeberRadky, ResultListModel::odeberProtejsky for the
+//   twins), never one search per item.
+// - hotovo is emitted once per ProvedOperaci, also when nothing was done.
+//
+// Until the operation engine exists, a command does nothing and reports done.
+
+#include "engine/prikazy.h"
+
+#include <QObject>
+#include <vector>
+
+namespace zrc {
+
+class StrankyVysledku;
+
+class OvladacOperaci : public QObject {
+    Q_OBJECT
+public:
+    OvladacOperaci(StrankyVysledku& vysledky, QObject* parent = nullptr);
+    ~OvladacOperaci() override;
+
+    // Runs operace on the rows (indices into the list operace.seznam).
+    void ProvedOperaci(const Operace& operace, const std::vector<int>& vybraneRadky);
+    // True while an operation runs (its progress window is open).
+    bool bezi() const { return bezi_; }
+
+signals:
+    void hotovo();
+
+private:
+    StrankyVysledku& vysledky_;
+    bool bezi_ = false;
+};
+
+} // namespace zrc
