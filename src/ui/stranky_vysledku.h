@@ -125,3 +125,5 @@ private:
 inline int strankaSeznamu(int tag) { return (tag + 1) / 2; }
 
 } // namespace zrc
+
+Q_DECLARE_METATYPE(zrc::Operace)

@@ -147,6 +147,28 @@ TEST_F(Okno, AktivniSeznamRozsiriStranuANastaviTagy)
     }
 }
 
+// Ctrl+F5 on the right "MENŠÍ" list: the command that reaches the file
+// operations is directory 1's version copied over directory 2's, the twin in
+// "VĚTŠÍ" going along.
+TEST_F(Okno, TlacitkoPredaOperaciSeznamuSDekodovanymPrikazem)
+{
+    otevri();
+    okno->PageControl1->setTabVisible(4, true);
+    okno->PageControl1->setCurrentIndex(4);
+    QApplication::processEvents();
+    okno->UpravVelikostList(8);
+    QSignalSpy operace(&okno->vysledky(), &StrankyVysledku::operace);
+    okno->MPBB1Click(5);
+    ASSERT_EQ(operace.count(), 1);
+    const auto o = operace.at(0).at(0).value<Operace>();
+    EXPECT_EQ(o, DekodujPrikaz(-84));
+    EXPECT_EQ(o.seznam, 8);
+    EXPECT_EQ(o.zdroj, Strana::Adresar1);
+    EXPECT_EQ(o.cil, Strana::Adresar2);
+    EXPECT_TRUE(o.odeberDvojce);
+    EXPECT_EQ(operace.at(0).at(1).value<SeznamVysledku*>(), okno->vysledky().seznam(8));
+}
+
 // PopupMenu2 belongs to the window: its keys act whatever control has the
 // focus, also over keys the control would use itself (Ctrl+A in an edit box).
 class ZkratkyOkna : public OknoTest, public ::testing::WithParamInterface<const char*> {};
