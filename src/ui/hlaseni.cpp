@@ -9,6 +9,7 @@
 #include <QScreen>
 #include <QStyle>
 
+#include <algorithm>
 #include <array>
 
 namespace zrc {
@@ -62,6 +63,15 @@ QStyle::StandardPixmap ikonaDruhu(DruhHlaseni druh)
     return QStyle::SP_CustomBase;
 }
 
+// The width of the label's longest line, plus a pixel for rounding.
+int sirkaNejdelsihoRadku(const QLabel& text)
+{
+    int sirka = 0;
+    for (const QString& radek : text.text().split(QLatin1Char('\n')))
+        sirka = std::max(sirka, text.fontMetrics().horizontalAdvance(radek));
+    return sirka + 1;
+}
+
 // The message dialog: Esc and the close box give the cancel button's answer,
 // or nothing at all when the set has no cancel button.
 class DialogHlaseni : public QDialog {
@@ -85,7 +95,9 @@ DialogHlaseni::DialogHlaseni(const ZadostHlaseni& z, QWidget* rodic)
     : QDialog(rodic)
 {
     setWindowTitle(titulekHlaseni(z.druh));
-    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    // A dialog of fixed size: the title bar offers only the close box.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                   | Qt::WindowCloseButtonHint);
     auto* mrizka = new QGridLayout(this);
     mrizka->setSizeConstraint(QLayout::SetFixedSize);
     const auto ikona = ikonaDruhu(z.druh);
@@ -100,9 +112,14 @@ DialogHlaseni::DialogHlaseni(const ZadostHlaseni& z, QWidget* rodic)
     text->setObjectName(QStringLiteral("textHlaseni"));
     text->setTextFormat(Qt::PlainText);
     text->setWordWrap(true);
-    // Word-wrapped to at most half the screen width.
-    if (const QScreen* s = rodic ? rodic->screen() : QGuiApplication::primaryScreen())
-        text->setMaximumWidth(s->geometry().width() / 2);
+    // Word-wrapped to at most half the screen width, and only there: a word-
+    // wrapped label left to itself picks a narrow width and breaks short lines
+    // (and paths at their hyphens), so it gets the width of its longest line.
+    if (const QScreen* s = rodic ? rodic->screen() : QGuiApplication::primaryScreen()) {
+        const int polovina = s->geometry().width() / 2;
+        text->setMaximumWidth(polovina);
+        text->setMinimumWidth(std::min(polovina, sirkaNejdelsihoRadku(*text)));
+    }
     mrizka->addWidget(text, 0, 1);
     auto* rada = new QHBoxLayout;
     rada->addStretch(1);

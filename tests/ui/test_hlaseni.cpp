@@ -4,6 +4,9 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QScreen>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -103,6 +106,33 @@ TEST(Hlaseni, RadkyOddeleneZnakemCR)
     auto* text = d->findChild<QWidget*>(QStringLiteral("textHlaseni"));
     ASSERT_NE(text, nullptr);
     EXPECT_EQ(text->property("text").toString(), QStringLiteral("Nové, nebo změněné\nsoubory"));
+}
+
+// A message that fits half the screen stays on its lines: no wrap of a short
+// line, no break of a path at its hyphen; a longer one wraps within half the
+// screen. The title bar has the close box only.
+TEST(Hlaseni, KratkyRadekSeNezalamujeDlouhyDoPolovinyObrazovky)
+{
+    const QStringList texty = {QStringLiteral("Nelze porovnat stejné adresáře!!"),
+                               QStringLiteral("Adresář /home/uzivatel/zaloha-2024-prosinec-stara nelze vytvořit")};
+    for (const QString& t : texty) {
+        auto d = vytvorDialogHlaseni({t, DruhHlaseni::Varovani, Tlacitko::OK, 0, false}, nullptr);
+        d->show();
+        auto* text = d->findChild<QLabel*>(QStringLiteral("textHlaseni"));
+        ASSERT_NE(text, nullptr);
+        EXPECT_LE(text->heightForWidth(text->width()), text->fontMetrics().height() + 2) << t.toStdString();
+        EXPECT_TRUE(d->windowFlags().testFlag(Qt::WindowCloseButtonHint));
+        EXPECT_FALSE(d->windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
+        EXPECT_FALSE(d->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+        EXPECT_FALSE(d->windowFlags().testFlag(Qt::WindowContextHelpButtonHint));
+    }
+    const int polovina = QGuiApplication::primaryScreen()->geometry().width() / 2;
+    auto d = vytvorDialogHlaseni({QString(40, QLatin1Char('x')).repeated(1) + QStringLiteral(" slovo").repeated(60),
+                                  DruhHlaseni::Varovani, Tlacitko::OK, 0, false}, nullptr);
+    d->show();
+    auto* text = d->findChild<QLabel*>(QStringLiteral("textHlaseni"));
+    EXPECT_LE(text->width(), polovina);
+    EXPECT_GT(text->heightForWidth(text->width()), 2 * text->fontMetrics().height());
 }
 
 TEST(Hlaseni, VystredenoNaAktivnimOknuIMimoObrazovku)
