@@ -2,6 +2,7 @@
 // command line to the running one.
 #include "app/spusteni.h"
 #include "settings/cesta_ini.h"
+#include "ui/cestina.h"
 #include "ui/ikona_programu.h"
 
 #include <QApplication>
@@ -9,6 +10,7 @@
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    zrc::NastavCestinu(app);
     // The application title the running instance is known by.
     QApplication::setApplicationName(QStringLiteral("Zrcadlovac-Kvetodilna"));
     // Every window shows the program's icon; the desktop matches the windows
