@@ -117,9 +117,20 @@ void Beh::nactiUroven(int zdroj, const std::vector<PolozkaTabulky>& t, std::size
             nactene[k].chyba = ec;
         else
             nactene[k] = nactiAdresar(fd, pameti_[v]);
+        const std::size_t precteno = precteno_.fetch_add(1, std::memory_order_relaxed) + 1;
+        if (vlakno == 0 && omezovac_.ted())   // the run's own thread talks to the sink
+            hlasCteni(zdroj, precteno);
     });
     for (std::size_t k = 0; k < ukoly.size(); ++k)
         stromy_[ukoly[k].strana].vloz(ukoly[k].uzel, std::move(nactene[k]));
+}
+
+// A level of a wide tree on a slow disk takes long to list: the count of
+// directories read so far shows that the run moves.
+void Beh::hlasCteni(int zdroj, std::size_t precteno)
+{
+    prijemce_.stav(QStringLiteral("vytvářím strukturu podaresářů pro ") + cisloAdresare(zdroj)
+                   + QStringLiteral(" - přečteno adresářů: ") + QString::number(precteno));
 }
 
 // The same-subdirectory and depth-match options are read for every directory found.

@@ -12,6 +12,7 @@
 #include "engine/worker_pool.h"
 #include "engine/zarazeni.h"
 
+#include <atomic>
 #include <chrono>
 #include <cstdint>
 #include <string>
@@ -54,6 +55,7 @@ private:
     bool pruchod(int zdroj);
     std::vector<PolozkaTabulky> strukturaPodadresaru(int zdroj);
     void nactiUroven(int zdroj, const std::vector<PolozkaTabulky>& t, std::size_t od);
+    void hlasCteni(int zdroj, std::size_t precteno);
     void pridejPodadresare(int zdroj, std::vector<PolozkaTabulky>& t, std::size_t i);
     bool ponechat(int zdroj, const PolozkaTabulky& rodic, bool protejsekExistuje) const;
     void filtrPodadresaru(int zdroj, std::vector<PolozkaTabulky>& t);
@@ -76,6 +78,7 @@ private:
     std::vector<PracovniPametVypisu> pameti_;   // one per listing thread
     std::vector<OteviracStromu> oteviraci_;     // two per listing thread: side 1, side 2
     Omezovac omezovac_;
+    std::atomic<std::size_t> precteno_{0};   // directories listed in this run, both sides
     int posledniPrubeh_ = 0;           // the run reports 0 before the passes
     std::string rel_, podadresar_;      // reused per directory
     std::size_t pocetPolozek_ = 0;
