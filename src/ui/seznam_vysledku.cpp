@@ -1,5 +1,7 @@
 #include "ui/seznam_vysledku.h"
 
+#include <algorithm>
+
 #include <QHeaderView>
 #include <QKeyEvent>
 
@@ -75,11 +77,36 @@ bool SeznamVysledku::ListView1KeyPress(QChar znak)
     return false;
 }
 
+namespace {
+
+// The row the focus goes to once the rows radky (ascending) are removed: the
+// first remaining one from the current row on, else the last remaining one;
+// as numbered after the removal. -1 when nothing remains.
+int dalsiZbyvajiciRadek(const std::vector<int>& radky, int aktualni, int pocet)
+{
+    const auto odebranychPred = [&](int radek) {
+        return int(std::lower_bound(radky.begin(), radky.end(), radek) - radky.begin());
+    };
+    const auto odebran = [&](int radek) { return std::binary_search(radky.begin(), radky.end(), radek); };
+    for (int radek = std::max(aktualni, 0); radek < pocet; ++radek) {
+        if (!odebran(radek))
+            return radek - odebranychPred(radek);
+    }
+    const int zbyva = pocet - int(radky.size());
+    return zbyva > 0 ? zbyva - 1 : -1;
+}
+
+} // namespace
+
 void SeznamVysledku::z_nab_prycClick()
 {
     if (model_->rowCount() == 0)
         return;
-    model_->odeberRadky(vybraneRadky());
+    const std::vector<int> radky = vybraneRadky();
+    const int dalsi = dalsiZbyvajiciRadek(radky, currentIndex().row(), model_->rowCount());
+    model_->odeberRadky(radky);
+    if (dalsi >= 0)
+        selectionModel()->setCurrentIndex(model_->index(dalsi, 0), QItemSelectionModel::NoUpdate);
     viewport()->update();
 }
 

@@ -188,6 +188,24 @@ TEST_F(StrankyTest, DelActsOnTheFocusedListOnly)
     EXPECT_EQ(nazvy(2), (std::vector<QString>{"x"}));
 }
 
+// After Del the focus rests on the row that followed the removed current one,
+// or on the last row when the removed ones were at the end.
+TEST_F(StrankyTest, DelNechaAktualniNaDalsimZbylemRadku)
+{
+    napln(1, {"a", "b", "c", "d", "e"});
+    vyber(1, {1, 2});
+    auto* s = stranky->seznam(1);
+    s->selectionModel()->setCurrentIndex(s->model()->index(2, 0), QItemSelectionModel::NoUpdate);
+    stranky->z_nab_prycClick();
+    EXPECT_EQ(nazvy(1), (std::vector<QString>{"a", "d", "e"}));
+    EXPECT_EQ(s->currentIndex().row(), 1);   // "d"
+    s->selectionModel()->select(s->model()->index(2, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    s->selectionModel()->setCurrentIndex(s->model()->index(2, 0), QItemSelectionModel::NoUpdate);
+    stranky->z_nab_prycClick();
+    EXPECT_EQ(nazvy(1), (std::vector<QString>{"a", "d"}));
+    EXPECT_EQ(s->currentIndex().row(), 1);   // "d", the last one left
+}
+
 TEST_F(StrankyTest, SelectedSizesAddUpBeyondTwoGigabytes)
 {
     napln(3, {"a", "b", "c"}, {3'000'000'000, 5, 2'000'000'000});
