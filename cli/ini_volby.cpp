@@ -8,11 +8,10 @@
 #include "settings/vynechane_typy_ini.h"
 
 #include "engine/cas.h"
+#include "engine/razeni.h"
 
 #include <QDate>
 #include <algorithm>
-#include <cstring>
-#include <numeric>
 #include <string>
 
 namespace zrc::cli {
@@ -21,40 +20,6 @@ namespace {
 
 const QString volbaIni = QStringLiteral("ini");
 const QString volbaHistorie = QStringLiteral("history");
-
-// The collation key of a displayed text: comparing keys with strcmp orders as
-// strcoll orders the texts, and each text is transformed once, not once per
-// comparison.
-std::string klicRazeni(const QString& text)
-{
-    const QByteArray utf8 = text.toUtf8();
-    std::string klic(utf8.size() * 4 + 16, '\0');
-    std::size_t n = std::strxfrm(klic.data(), utf8.constData(), klic.size());
-    if (n >= klic.size()) {
-        klic.resize(n + 1);
-        n = std::strxfrm(klic.data(), utf8.constData(), klic.size());
-    }
-    klic.resize(n);
-    return klic;
-}
-
-void seradSeznam(UlozisteVysledku& u, std::vector<Polozka>& seznam, Sloupec sloupec, bool vzestupne)
-{
-    std::vector<std::string> klice;
-    klice.reserve(seznam.size());
-    for (const Polozka& p : seznam)
-        klice.push_back(klicRazeni(textPolozky(u, p, sloupec)));
-    std::vector<std::size_t> poradi(seznam.size());
-    std::iota(poradi.begin(), poradi.end(), std::size_t{0});
-    std::stable_sort(poradi.begin(), poradi.end(), [&](std::size_t a, std::size_t b) {
-        return vzestupne ? klice[a] < klice[b] : klice[b] < klice[a];
-    });
-    std::vector<Polozka> serazeny;
-    serazeny.reserve(seznam.size());
-    for (std::size_t i : poradi)
-        serazeny.push_back(std::move(seznam[i]));
-    seznam = std::move(serazeny);
-}
 
 // --ini names a file the user means: one that is missing or cannot be read as
 // a settings file is an error, not an empty configuration.
@@ -127,7 +92,7 @@ void seradPodleIni(UlozisteVysledku& u, const VolbyCli& v)
         return;
     const auto sloupec = static_cast<Sloupec>(v.ini->podle - 1);
     for (int s = 1; s <= UlozisteVysledku::pocetSeznamu; ++s)
-        seradSeznam(u, u.seznam(s), sloupec, v.ini->vzestupne);
+        seradSeznam(u, s, sloupec, v.ini->vzestupne);   // the window's own order
 }
 
 } // namespace zrc::cli

@@ -22,11 +22,7 @@ struct Slozky {
 
 BalenyCas zabal(const Slozky& s)
 {
-    // The year field multiplies out so that years below 1980 give negative values
-    // and years after 2107 carry beyond bit 31: the order stays that of time.
-    return BalenyCas(s.rok - prvniRok) * rokJednotka
-         + (BalenyCas(s.mesic) << 21) + (BalenyCas(s.den) << 16)
-         + (BalenyCas(s.hodina) << 11) + (BalenyCas(s.minuta) << 5) + s.sekunda / 2;
+    return zabalCas(s.rok, s.mesic, s.den, s.hodina, s.minuta, s.sekunda);
 }
 
 // Beyond the layout's range the value counts 2-second steps; its fields are

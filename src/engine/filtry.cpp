@@ -57,25 +57,6 @@ std::optional<DatumCas> limitFiltru(int rezim, int pocet, int jednotka, const QD
     return odData(datum, casText);
 }
 
-std::int64_t sekundy(DatumCas dny)
-{
-    return std::llround(dny * 86400.0);
-}
-
-// a / b rounded to the nearest whole number, halves to the even one (b > 0).
-int deleniNaSude(std::int64_t a, std::int64_t b)
-{
-    std::int64_t podil = a / b;
-    std::int64_t zbytek = a % b;
-    if (zbytek < 0) {
-        --podil;
-        zbytek += b;
-    }
-    if (2 * zbytek > b || (2 * zbytek == b && podil % 2 != 0))
-        ++podil;
-    return int(podil);
-}
-
 } // namespace
 
 std::optional<QTime> casZTextu(const QString& text)
@@ -106,27 +87,6 @@ std::optional<Limity> Dopoctilimit(const NastaveniPorovnani& n, const QDateTime&
     l.LimitSouboru = *soubory == 0.0 ? 0 : balenyCasZDatumCasu(*soubory);
     l.UrovenShody = n.SE_Filtr_3;
     return l;
-}
-
-QDateTime odDataZPoslednich(int pocet, int jednotka, const QDateTime& ted)
-{
-    return qDateTimeZDatumCasu(poslednich(pocet, jednotka, datumCasZQDateTime(ted)));
-}
-
-std::optional<int> poslednichZOdData(const QDate& datum, const QString& casText,
-                                     int jednotka, const QDateTime& ted)
-{
-    const std::optional<DatumCas> limit = odData(datum, casText);
-    if (!limit || !datum.isValid())
-        return std::nullopt;
-    const DatumCas nyni = datumCasZQDateTime(ted);
-    // Whole seconds first: the date-times carry floating noise, and a count
-    // exactly halfway (2.5 days) must round by the rule, not by the noise.
-    switch (JednotkaFiltru(jednotka)) {
-    case JednotkaFiltru::Minuty: return deleniNaSude(sekundy(nyni - *limit), 60);
-    case JednotkaFiltru::Hodiny: return deleniNaSude(sekundy(nyni - *limit), 3600);
-    default: return deleniNaSude(sekundy(std::floor(nyni) - *limit), 86400);
-    }
 }
 
 bool VyhovujeSoubor(BalenyCas casSouboru, const Limity& l)

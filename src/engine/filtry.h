@@ -27,17 +27,6 @@ std::optional<QTime> casZTextu(const QString& text);
 // when a filter in mode "po datu" holds a time text that is not a valid time.
 std::optional<Limity> Dopoctilimit(const NastaveniPorovnani& n, const QDateTime& ted);
 
-// Conversions between the two forms of a time filter, for the filter controls.
-// The absolute form of "za posledních" N units: now - N minutes, now - N hours,
-// or today - N days at 00:00 (any unit number other than 2 and 3 means days).
-QDateTime odDataZPoslednich(int pocet, int jednotka, const QDateTime& ted);
-// The count N of an absolute limit in the given unit: (now - limit) in hours or
-// minutes, or today - limit in days, rounded to the nearest whole number with
-// halves to the even one; may be negative. Nothing when the time text is bad
-// or the date is not a valid date.
-std::optional<int> poslednichZOdData(const QDate& datum, const QString& casText,
-                                     int jednotka, const QDateTime& ted);
-
 // Strict: a time equal to the limit (the same 2-second step) fails; limit 0 passes all.
 bool VyhovujeSoubor(BalenyCas casSouboru, const Limity& l);
 bool VyhovujePodadresar(BalenyCas casAdresare, const Limity& l);

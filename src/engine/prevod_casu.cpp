@@ -90,6 +90,8 @@ void datumZeDne(std::int64_t z, std::int64_t& rok, int& mesic, int& den)
 
 BalenyCas zabalCas(std::int64_t rok, int mesic, int den, int hodina, int minuta, int sekunda)
 {
+    // The year field multiplies out so that years below 1980 give negative values
+    // and years after 2107 carry beyond bit 31: the order stays that of time.
     return static_cast<BalenyCas>(rok - 1980) * (BalenyCas{1} << 25)
         + (static_cast<BalenyCas>(mesic) << 21) + (static_cast<BalenyCas>(den) << 16)
         + (static_cast<BalenyCas>(hodina) << 11) + (static_cast<BalenyCas>(minuta) << 5)

@@ -3,6 +3,7 @@
 // no copy of the items: a row is the index into the store's vector of the list,
 // and the five texts are formatted in data() for the rows that are painted.
 
+#include "engine/razeni.h"
 #include "engine/vysledky.h"
 
 #include <QAbstractTableModel>
@@ -66,12 +67,5 @@ private:
     int sloupecSipky_ = -1;
     bool sipkaVzestupne_ = false;
 };
-
-// The sort order of one list by one column: the row indices in their new order.
-// Collation keys are computed once per distinct text (the "typ" and "podadr"
-// columns hold few distinct texts), then the rows are placed by the rank of their
-// key with a stable counting sort.
-std::vector<int> poradiRazeni(const UlozisteVysledku& u, const std::vector<Polozka>& seznam,
-                              Sloupec sloupec, bool vzestupne);
 
 } // namespace zrc
