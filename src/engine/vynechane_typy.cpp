@@ -1,5 +1,6 @@
 #include "engine/filtry.h"
 #include "engine/porovnani.h"
+#include "util/ascii.h"
 
 #include <algorithm>
 
@@ -7,20 +8,14 @@ namespace zrc {
 
 namespace {
 
-bool jeAscii(std::string_view s)
-{
-    return std::all_of(s.begin(), s.end(), [](char c) { return (unsigned char)c < 0x80; });
-}
-
 // Full Unicode upper case of UTF-8 text; plain ASCII skips the conversion,
 // which is what almost every extension is.
 std::string velkaPismena(std::string_view s)
 {
-    if (jeAscii(s)) {
+    if (JeAscii(s)) {
         std::string vysledek(s);
         for (char& c : vysledek)
-            if (c >= 'a' && c <= 'z')
-                c = char(c - 32);
+            c = VelkaAscii(c);
         return vysledek;
     }
     return QString::fromUtf8(s.data(), qsizetype(s.size())).toUpper().toStdString();

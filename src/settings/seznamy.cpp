@@ -1,25 +1,17 @@
 #include "settings/seznamy.h"
 
 #include "settings/klice.h"
+#include "util/ascii.h"
 
 namespace zrc {
 
 namespace {
 
-// Folds only the 26 letters a-z; accented letters stay as they are.
-QString velkaAZ(QString text)
-{
-    for (QChar& c : text)
-        if (c >= u'a' && c <= u'z')
-            c = QChar(c.unicode() - (u'a' - u'A'));
-    return text;
-}
-
 bool shodne(const QString& a, const QString& b, SrovnaniPolozek srovnani)
 {
     if (srovnani == SrovnaniPolozek::Presne)
         return a == b;
-    return a.size() == b.size() && velkaAZ(a) == velkaAZ(b);
+    return ShodneBezVelikostiAscii(a, b);   // only a-z fold; accented letters stay
 }
 
 QString klic(int i) { return QString::number(i); }

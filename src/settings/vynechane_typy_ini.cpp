@@ -1,5 +1,7 @@
 #include "settings/vynechane_typy_ini.h"
 
+#include "util/ascii.h"
+
 #include "engine/filtry.h"
 #include "settings/ini_soubor.h"
 #include "settings/klice.h"
@@ -14,16 +16,6 @@
 namespace zrc {
 
 namespace {
-
-bool jeAscii(std::string_view s)
-{
-    return std::all_of(s.begin(), s.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-}
-
-char velkeAscii(char c)
-{
-    return c >= 'a' && c <= 'z' ? static_cast<char>(c - ('a' - 'A')) : c;
-}
 
 // The coarse monotonic clock advances in steps of a few milliseconds (4 ms
 // here), plenty for a 50 ms interval, and costs about 10 ns to read; the
@@ -68,9 +60,9 @@ struct VynechaneTypyIni::Seznam {
     {
         // Upper-casing never turns ASCII into anything else, so an ASCII
         // extension compares byte for byte without a conversion.
-        if (pripona.size() <= maxKratka && jeAscii(pripona)) {
+        if (pripona.size() <= maxKratka && JeAscii(pripona)) {
             char velka[maxKratka];
-            std::transform(pripona.begin(), pripona.end(), velka, velkeAscii);
+            std::transform(pripona.begin(), pripona.end(), velka, [](char c) { return VelkaAscii(c); });
             const Kratka k = zabal(std::string_view(velka, pripona.size()));
             return std::find(kratke.begin(), kratke.end(), k) != kratke.end();
         }

@@ -1,5 +1,7 @@
 #include "ui/seznam_vysledku.h"
 
+#include "util/ascii.h"
+
 #include <algorithm>
 
 #include <QHeaderView>
@@ -9,11 +11,6 @@ namespace zrc {
 
 namespace {
 constexpr int sirkySloupcu[pocetSloupcu] = {80, 30, 45, 50, 100};   // design widths
-
-QChar malePismenoAscii(QChar c)
-{
-    return (c >= QLatin1Char('A') && c <= QLatin1Char('Z')) ? QChar(c.unicode() + 32) : c;
-}
 } // namespace
 
 SeznamVysledku::SeznamVysledku(ResultListModel* model, SdileneRazeni* razeni, QWidget* parent)
@@ -61,13 +58,13 @@ bool SeznamVysledku::ListView1KeyPress(QChar znak)
     const int pocet = model_->rowCount();
     if (!aktualni.isValid() || pocet == 0)
         return false;
-    const QChar hledany = malePismenoAscii(znak);
+    const QChar hledany = MalaAscii(znak);
     for (int krok = 1; krok < pocet; ++krok) {
         const int radek = (aktualni.row() + krok) % pocet;
         const QString nazev = textPolozky(model_->uloziste(), model_->polozka(radek), Sloupec::Nazev);
         if (nazev.isEmpty())
             continue;
-        if (malePismenoAscii(nazev.at(0)) != hledany)
+        if (MalaAscii(nazev.at(0)) != hledany)
             continue;
         const QModelIndex cil = model_->index(radek, 0);
         selectionModel()->setCurrentIndex(cil, QItemSelectionModel::NoUpdate);

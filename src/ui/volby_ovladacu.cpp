@@ -1,5 +1,7 @@
 #include "ui/volby_ovladacu.h"
 
+#include "util/ascii.h"
+
 #include <QComboBox>
 #include <QLineEdit>
 #include <QVariant>
@@ -11,21 +13,6 @@ namespace zrc {
 namespace {
 
 constexpr char tagVlastnost[] = "Tag";
-
-QChar malaAscii(QChar c)
-{
-    return (c >= u'A' && c <= u'Z') ? QChar(c.unicode() + (u'a' - u'A')) : c;
-}
-
-bool shodneBezVelikostiAscii(QStringView a, QStringView b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (qsizetype i = 0; i < a.size(); ++i)
-        if (malaAscii(a[i]) != malaAscii(b[i]))
-            return false;
-    return true;
-}
 
 } // namespace
 
@@ -43,7 +30,7 @@ void nastavTagVolby(QComboBox* combo, int cislo)
 std::optional<int> cisloPolozky(QStringView text, const QStringList& polozky)
 {
     for (qsizetype i = 0; i < polozky.size(); ++i)
-        if (!polozky[i].isEmpty() && shodneBezVelikostiAscii(text, polozky[i]))
+        if (!polozky[i].isEmpty() && ShodneBezVelikostiAscii(text, polozky[i]))
             return int(i + 1);
     return std::nullopt;
 }

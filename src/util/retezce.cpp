@@ -1,13 +1,14 @@
 #include "util/retezce.h"
 
+#include "util/ascii.h"
+
 namespace zrc {
 
 QChar MalyZnak(QChar c)
 {
-    const char16_t u = c.unicode();
-    if (u >= u'A' && u <= u'Z')
-        return QChar(char16_t(u + 32));
-    switch (u) {
+    if (c >= u'A' && c <= u'Z')
+        return MalaAscii(c);
+    switch (c.unicode()) {
     case u'Ü': return QChar(u'ü');
     case u'É': return QChar(u'é');
     case u'Ď': return QChar(u'ď');
