@@ -75,7 +75,7 @@ std::optional<QString> nactiZIni(const QCommandLineParser& p, bool maAdresare, V
     // window; the printed lists follow it.
     if (v.nastaveni.CB_Filtr_1 == int(RezimFiltru::ZaPoslednich)
         || v.nastaveni.CB_Filtr_2 == int(RezimFiltru::ZaPoslednich))
-        nastavDlouhyFormatCasu(DlouhyFormatCasu::HodinyMinuty);
+        v.formatCasu = DlouhyFormatCasu::HodinyMinuty;
     return std::nullopt;
 }
 

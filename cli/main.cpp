@@ -66,6 +66,7 @@ int main(int argc, char* argv[])
 
     const auto vynechane = zrc::cli::zdrojVynechanychTypu(volby);
     zrc::UlozisteVysledku vysledky;
+    vysledky.nastavFormatCasu(volby.formatCasu);
     zrc::cli::PrijemceCli prijemce(vysledky);
     zrc::ParametryBehu parametry{.nastaveni = volby.nastaveni,
                                  .vynechaneTypy = vynechane.get(),

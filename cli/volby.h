@@ -2,6 +2,7 @@
 // Command-line options of zrcadlovac-cli: parsed into the settings record of one
 // comparison plus the options of the output.
 
+#include "engine/cas.h"
 #include "engine/nastaveni.h"
 #include "ini_volby.h"
 
@@ -20,6 +21,7 @@ struct VolbyCli {
     Format format = Format::Text;
     int vlakna = 0;                       // 0: one per core
     std::optional<IniCli> ini;            // --ini given
+    DlouhyFormatCasu formatCasu = DlouhyFormatCasu::HodinyMinutySekundy;   // of the "datum" column
 };
 
 struct VysledekParsovani {

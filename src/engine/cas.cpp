@@ -2,7 +2,6 @@
 
 #include "engine/prevod_casu.h"
 
-#include <atomic>
 #include <charconv>
 #include <cmath>
 
@@ -57,8 +56,6 @@ Slozky rozbal(BalenyCas b)
     s.sekunda = int(zbytek & 0x1F) * 2;
     return s;
 }
-
-std::atomic<DlouhyFormatCasu> dlouhyFormat{DlouhyFormatCasu::HodinyMinutySekundy};
 
 // Splits a date-time into its day and the milliseconds of its time of day,
 // rounded to the millisecond so that "now - 1/1440" lands on whole seconds.
@@ -145,16 +142,6 @@ QDateTime qDateTimeZDatumCasu(DatumCas d)
     return QDateTime(nulaDatumCasu.addDays(den), QTime::fromMSecsSinceStartOfDay(int(ms)));
 }
 
-DlouhyFormatCasu dlouhyFormatCasu()
-{
-    return dlouhyFormat.load(std::memory_order_relaxed);
-}
-
-void nastavDlouhyFormatCasu(DlouhyFormatCasu f)
-{
-    dlouhyFormat.store(f, std::memory_order_relaxed);
-}
-
 namespace {
 
 // Writes v with at least sirka digits (more when it needs more) and returns the
@@ -177,7 +164,7 @@ char* zapisCislo(char* kam, char* konec, std::int64_t v, int sirka)
 
 } // namespace
 
-QString textDatumu(BalenyCas b)
+QString textDatumu(BalenyCas b, DlouhyFormatCasu format)
 {
     const Slozky s = rozbal(b);
     char text[40];
@@ -192,7 +179,7 @@ QString textDatumu(BalenyCas b)
         k = zapisCislo(k, konec, s.hodina, 2);
         *k++ = ':';
         k = zapisCislo(k, konec, s.minuta, 2);
-        if (dlouhyFormatCasu() == DlouhyFormatCasu::HodinyMinutySekundy) {
+        if (format == DlouhyFormatCasu::HodinyMinutySekundy) {
             *k++ = ':';
             k = zapisCislo(k, konec, s.sekunda, 2);
         }

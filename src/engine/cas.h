@@ -34,14 +34,13 @@ QDateTime qDateTimeZBalenehoCasu(BalenyCas b);
 DatumCas datumCasZQDateTime(const QDateTime& t);
 QDateTime qDateTimeZDatumCasu(DatumCas d);
 
-// The process-wide long time format of date-time texts: with seconds until a
-// filter routine fills a time field, then hours and minutes for good.
+// The long time format of date-time texts: with seconds until a filter routine
+// of the window fills a time field, then hours and minutes for good. The result
+// store carries the format its lists are shown in.
 enum class DlouhyFormatCasu { HodinyMinutySekundy, HodinyMinuty };
-DlouhyFormatCasu dlouhyFormatCasu();
-void nastavDlouhyFormatCasu(DlouhyFormatCasu f);
 
 // The "datum" column text of a packed time: yyyy.mm.dd hh:nn:ss (or hh:nn under
 // the short format), the date alone at exactly 00:00:00.
-QString textDatumu(BalenyCas b);
+QString textDatumu(BalenyCas b, DlouhyFormatCasu format);
 
 } // namespace zrc

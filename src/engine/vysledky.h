@@ -41,6 +41,11 @@ public:
     std::uint32_t adresar(std::string_view podadresar);
     const std::string& podadresar(std::uint32_t index) const;
 
+    // The long time format of the "datum" texts (seconds until the window
+    // switches it to hours and minutes).
+    DlouhyFormatCasu formatCasu() const { return formatCasu_; }
+    void nastavFormatCasu(DlouhyFormatCasu f) { formatCasu_ = f; }
+
     void pridej(int seznam, const NalezenySoubor& soubor);
     std::vector<Polozka>& seznam(int cislo);             // 1..8
     const std::vector<Polozka>& seznam(int cislo) const;
@@ -52,6 +57,7 @@ private:
     std::unordered_map<std::string_view, std::uint32_t> indexAdresaru_;   // so views stay valid
     std::uint32_t posledniAdresar_ = UINT32_MAX;
     QString cestaAdr_[2];
+    DlouhyFormatCasu formatCasu_ = DlouhyFormatCasu::HodinyMinutySekundy;
 };
 
 // Displayed texts of an item (název, typ, datum, velikost, podadr): lower-cased

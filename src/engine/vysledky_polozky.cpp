@@ -46,7 +46,7 @@ QString textPolozky(const UlozisteVysledku& u, const Polozka& p, Sloupec s)
     switch (s) {
     case Sloupec::Nazev: return MalaPismena(zUtf8(nazevPolozky(p)));
     case Sloupec::Typ: return MalaPismena(zUtf8(typPolozky(p)));
-    case Sloupec::Datum: return textDatumu(p.cas);
+    case Sloupec::Datum: return textDatumu(p.cas, u.formatCasu());
     case Sloupec::Velikost: return QString::number(p.velikost);
     case Sloupec::Podadr: return MalaPismena(zUtf8(u.podadresar(p.podadresar)));
     }

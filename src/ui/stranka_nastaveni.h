@@ -161,6 +161,9 @@ signals:
     // pruning controls of the action panel).
     void nactiHistorii(int n);
     void nepridavaniZmeneno(bool nepridavat);
+    // A filter routine filled a time field: date-time texts show hours and
+    // minutes from now on.
+    void formatCasu(zrc::DlouhyFormatCasu format);
     // A text for the status bar; empty clears it.
     void stav(const QString& text);
 

@@ -103,7 +103,7 @@ void StrankaNastaveni::datumFiltru(int filtr, DatumCas x)
 {
     const QDateTime t = qDateTimeZDatumCasu(x);
     (filtr == 1 ? DTP_Filtr_1_OdData : DTP_Filtr_2_OdData)->setDate(t.date());
-    nastavDlouhyFormatCasu(DlouhyFormatCasu::HodinyMinuty);
+    emit formatCasu(DlouhyFormatCasu::HodinyMinuty);
     nastavTextCasovehoPole(filtr == 1 ? ME_Filtr_1_OdData : ME_Filtr_2_OdData, textCasuFiltru(t.time()));
 }
 

@@ -141,7 +141,7 @@ void StrankaNastaveni::prevodFiltru(int filtr, bool zHistorie)
     if (t == -int(RezimFiltru::ZaPoslednich) || t == int(RezimFiltru::PoDatu)) {
         const AbsolutniMez m = absolutniZRelativni(f.pocet->value(), jednotka, ted);
         f.datum->setDate(m.datum);
-        nastavDlouhyFormatCasu(DlouhyFormatCasu::HodinyMinuty);
+        emit formatCasu(DlouhyFormatCasu::HodinyMinuty);
         nastavTextCasovehoPole(f.cas, m.cas);
         return;
     }

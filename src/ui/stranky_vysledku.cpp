@@ -62,6 +62,15 @@ void StrankyVysledku::z_nab_prycClick()
     AktivniSeznam()->z_nab_prycClick();
 }
 
+void StrankyVysledku::nastavFormatCasu(DlouhyFormatCasu format)
+{
+    if (uloziste_->formatCasu() == format)
+        return;
+    uloziste_->nastavFormatCasu(format);
+    for (SeznamVysledku* s : seznamy_)
+        s->viewport()->update();
+}
+
 void StrankyVysledku::vycistiVse()
 {
     for (ResultListModel* m : modely_)

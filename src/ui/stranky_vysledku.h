@@ -58,6 +58,9 @@ public:
     // Del: the selected items of the active list leave the offer.
     void z_nab_prycClick();
 
+    // The long time format of the "datum" column; shown lists repaint.
+    void nastavFormatCasu(DlouhyFormatCasu format);
+
     // Empties all eight lists (their pages hide).
     void vycistiVse();
     // Makes the first result page with items the active page (none: the active

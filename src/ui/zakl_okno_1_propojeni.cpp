@@ -54,6 +54,7 @@ void TForm1::propojCasti()
         else
             statusBar()->showMessage(text);
     });
+    connect(n, &StrankaNastaveni::formatCasu, stranky_, &StrankyVysledku::nastavFormatCasu);
     connect(stranky_, &StrankyVysledku::PageControl1Change, this, &TForm1::PageControl1Change);
     connect(stranky_, &StrankyVysledku::operace, this, [this](const Operace& o, SeznamVysledku* s) {
         operace_->ProvedOperaci(o, s->vybraneRadky());

@@ -21,7 +21,6 @@ protected:
             puvodniTz_ = tz;
         setenv("TZ", "Europe/Prague", 1);
         tzset();
-        nastavDlouhyFormatCasu(DlouhyFormatCasu::HodinyMinutySekundy);
     }
     void TearDown() override
     {
@@ -30,7 +29,6 @@ protected:
         else
             unsetenv("TZ");
         tzset();
-        nastavDlouhyFormatCasu(DlouhyFormatCasu::HodinyMinutySekundy);
     }
 
 private:

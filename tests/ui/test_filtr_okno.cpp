@@ -32,16 +32,6 @@ namespace {
 
 class Filtr : public OknoTest {
 protected:
-    void SetUp() override
-    {
-        OknoTest::SetUp();
-        nastavDlouhyFormatCasu(DlouhyFormatCasu::HodinyMinutySekundy);
-    }
-    void TearDown() override
-    {
-        OknoTest::TearDown();
-        nastavDlouhyFormatCasu(DlouhyFormatCasu::HodinyMinutySekundy);
-    }
     // Moves the focus into w and out again to the "about" button: w's exit.
     void projdi(QWidget* w)
     {
@@ -102,7 +92,7 @@ TEST_F(Filtr, TriDnyNaPoDatuAZpet)
     EXPECT_TRUE(poDatuViditelne(1));
     EXPECT_EQ(okno->strankaNastaveni().DTP_Filtr_1_OdData->date(), QDate::currentDate().addDays(-3));
     EXPECT_EQ(textCasovehoPole(okno->strankaNastaveni().ME_Filtr_1_OdData), QStringLiteral("00:00"));
-    EXPECT_EQ(dlouhyFormatCasu(), DlouhyFormatCasu::HodinyMinuty);
+    EXPECT_EQ(okno->vysledky().uloziste().formatCasu(), DlouhyFormatCasu::HodinyMinuty);
     okno->strankaNastaveni().SE_Filtr_1_Posledni->setValue(0);   // hidden: not converted back by itself
     okno->strankaNastaveni().CB_Filtr_1->setCurrentIndex(0);
     EXPECT_FALSE(poDatuViditelne(1));
