@@ -84,6 +84,24 @@ public:
     // A click of BB2..BB6: the button's Tag decoded into the operation record.
     void copyClick(int tlacitko);
 
+    // Marking (stranky_vysledku_oznaceni.cpp). Selection changes reach the
+    // list's selection model in contiguous ranges, never item by item.
+    void OznacDleSloupce(bool vybrat, SeznamVysledku* seznam, Sloupec sloupec, const QString& hodnota);
+    void OznacDleAdresare(bool vybrat, SeznamVysledku* seznam, const QString& maska);
+    // Item p (0-based) of "&označ" / "o&dznač": key p + 1 of "oznaceni" / "odznaceni".
+    void vyberClick(int p);
+    void prycClick(int p);
+    // The type or podadr of the active list's focused item.
+    void DleVShodnyTypClick(bool vybrat);
+    void DleVShodnyAdrClick(bool vybrat);
+    // "označ vše v .." / "odznač vše v ..": the mask dialog TForm3 at okno.
+    void MOznVseVAdrClick(bool odznacit, QWidget* okno);
+    // BB1 "vybrat vše (Ctrl+A)": the list of BB1's Tag.
+    void vybervseClick();
+    // The selection summary of the active list into its hint; true when the
+    // hint changed.
+    bool Timer1Timer();
+
     // "mazat prázdné podadresáře do úrovně:" and its level.
     StavMazani stavMazani() const;
     void nastavMazani(const StavMazani& stav);

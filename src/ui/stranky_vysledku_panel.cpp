@@ -91,6 +91,8 @@ void StrankyVysledku::vytvorPAkce(Skalovani& s)
         BB[i] = b;
         if (i > 0)
             connect(b, &QPushButton::clicked, this, [this, i] { copyClick(i + 1); });
+        else
+            connect(b, &QPushButton::clicked, this, &StrankyVysledku::vybervseClick);
     }
     PAkce->hide();
 }

@@ -69,6 +69,9 @@ public:
     void Button18Click();
     // Loads history entry n into the settings page and the action panel.
     void HistorieNacti(int n, bool bezAdresaru);
+    void PopupMenu1Popup();
+    // The selection summary of the active list (every second on a result page).
+    void Timer1Timer();
 
     QTabWidget* PageControl1 = nullptr;
     QMenu* PopupMenu1 = nullptr;
@@ -92,6 +95,7 @@ private:
     void vytvorMenu();
     void vytvorPopupMenu1();
     void vytvorPopupMenu2();
+    void propojOznaceni(QMenu* oznac, QMenu* odznac);
     void propojCasti();
     void propojBeh();
     void nactiStartovniNastaveni();

@@ -4,6 +4,9 @@
 #include "ui/zakl_okno_1.h"
 #include "ui/seznam_vysledku.h"
 #include "ui/stranka_nastaveni.h"
+
+#include "settings/klice.h"
+#include "settings/seznamy.h"
 #include "ui/stranky_vysledku.h"
 
 #include <QAction>
@@ -29,17 +32,28 @@ QAction* vytvorAkci(QObject* vlastnik, const PolozkaMenu& p)
 }
 
 // A submenu with ten hidden items (vyber1..vyber10, pryc1..pryc10) that get
-// their captions from the marking types when the menu opens.
-QMenu* menuTypu(QMenu* rodic, const char* jmeno, const char* popis, const char* polozka)
+// their captions from the marking types when the menu opens (NaplnMenu).
+QMenu* menuTypu(QMenu* rodic, const char* jmeno, const char* popis, const char* polozka, const char* hint)
 {
     auto* m = rodic->addMenu(QString::fromUtf8(popis));
     m->menuAction()->setObjectName(QString::fromUtf8(jmeno));
     for (int i = 1; i <= 10; ++i) {
         auto* a = m->addAction(QString());
         a->setObjectName(QStringLiteral("%1%2").arg(QString::fromUtf8(polozka)).arg(i));
+        a->setStatusTip(QString::fromUtf8(hint));
         a->setVisible(false);
     }
     return m;
+}
+
+void naplnMenuTypu(QMenu* m, const QString& cestaIni, QStringView sekce)
+{
+    const std::vector<QString> typy = NaplnMenu(cestaIni, sekce, 10);
+    const QList<QAction*> polozky = m->actions();
+    for (int i = 0; i < polozky.size() && i < int(typy.size()); ++i) {
+        polozky[i]->setText(typy[std::size_t(i)]);
+        polozky[i]->setVisible(!typy[std::size_t(i)].isEmpty());
+    }
 }
 
 } // namespace
@@ -72,14 +86,14 @@ void TForm1::vytvorPopupMenu1()
     dle1->menuAction()->setObjectName(QStringLiteral("dleaktivnho1"));
     pridej(dle1, {"DleVShodnyTyp", "všechny stejného &typu", QKeySequence(Qt::CTRL | Qt::Key_T)});
     pridej(dle1, {"DleVShodnyAdr", "všechny ve stejném a&dresáři", QKeySequence(Qt::CTRL | Qt::Key_D)});
-    menuTypu(m, "MOZNAC", "&označ", "vyber");
+    QMenu* oznac = menuTypu(m, "MOZNAC", "&označ", "vyber", "vybere všechny souboru daného typu");
     pridej(m, {"MOznVseVAdr", "označ vše v ..", QKeySequence(Qt::CTRL | Qt::Key_P)});
     m->addSeparator();
     auto* dle2 = m->addMenu(QStringLiteral("odznač dle aktivního"));
     dle2->menuAction()->setObjectName(QStringLiteral("dleaktivnho2"));
     pridej(dle2, {"DleVShodnyTypNe", "všechny shodného &typu", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_T)});
     pridej(dle2, {"DleVShodnyAdrNe", "všechny ve stejném a&dresáři", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_D)});
-    menuTypu(m, "MODZNAC", "o&dznač", "pryc");
+    QMenu* odznac = menuTypu(m, "MODZNAC", "o&dznač", "pryc", "odznačí všechny soubory daného typu");
     pridej(m, {"MOdznVseVAdr", "odznač vše v ..", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P)})->setData(1);
     m->addSeparator();
     auto* pryc = pridej(m, {"z_nab_pryc", "označené pryč z nab.", QKeySequence(Qt::Key_Delete)});
@@ -87,18 +101,17 @@ void TForm1::vytvorPopupMenu1()
     connect(pryc, &QAction::triggered, this, [this] { stranky_->z_nab_prycClick(); });
     m->addSeparator();
     pridej(m, {"alt_pryc", "starší verzi odstraň", {}});
-    m->addSeparator();
+    m->addSeparator()->setObjectName(QStringLiteral("N3"));
     pridej(m, {"MKopiruj", "vybrané zkopíruj do ..", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F5)})->setData(6);
     pridej(m, {"MPresun", "vybrané přesuň do ..", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F6)})->setData(3);
     m->addSeparator();
     pridej(m, {"info", "soubor - &informace", QKeySequence(Qt::CTRL | Qt::Key_I)});
 
-    // Marking, the file operations and the information dialog are not part of
-    // the program yet: their entries are shown but cannot be chosen.
-    for (const char* jmeno : {"DleVShodnyTyp", "DleVShodnyAdr", "MOznVseVAdr", "DleVShodnyTypNe", "DleVShodnyAdrNe",
-                              "MOdznVseVAdr", "alt_pryc", "MKopiruj", "MPresun", "info"})
-        akce(QString::fromUtf8(jmeno))->setEnabled(false);
-    for (const char* jmeno : {"dleaktivnho1", "MOZNAC", "dleaktivnho2", "MODZNAC"})
+    propojOznaceni(oznac, odznac);
+    connect(PopupMenu1, &QMenu::aboutToShow, this, &TForm1::PopupMenu1Popup);
+    // The file operations and the information dialog are not part of the
+    // program yet: their entries are shown but cannot be chosen.
+    for (const char* jmeno : {"alt_pryc", "MKopiruj", "MPresun", "info"})
         akce(QString::fromUtf8(jmeno))->setEnabled(false);
 
     for (int tag = 1; tag <= 8; ++tag) {
@@ -110,6 +123,45 @@ void TForm1::vytvorPopupMenu1()
         connect(s, &QWidget::customContextMenuRequested, this,
                 [this, s](const QPoint& p) { PopupMenu1->popup(s->viewport()->mapToGlobal(p)); });
     }
+}
+
+// Marking from the menu: the type submenus are filled each time they open.
+void TForm1::propojOznaceni(QMenu* oznac, QMenu* odznac)
+{
+    StrankyVysledku* v = stranky_;
+    akce(QStringLiteral("MOznVseVAdr"))->setStatusTip(QStringLiteral("označí všechny soubory v zadaném adreáři (dle jména)"));
+    akce(QStringLiteral("MOdznVseVAdr"))->setStatusTip(QStringLiteral("odznačí všechny soubory v zadaném adreáři (dle jména)"));
+    connect(oznac, &QMenu::aboutToShow, this, [this, oznac] { naplnMenuTypu(oznac, CestaIni_, ini::oznaceni); });
+    connect(odznac, &QMenu::aboutToShow, this, [this, odznac] { naplnMenuTypu(odznac, CestaIni_, ini::odznaceni); });
+    for (int p = 0; p < 10; ++p) {
+        connect(oznac->actions().at(p), &QAction::triggered, v, [v, p] { v->vyberClick(p); });
+        connect(odznac->actions().at(p), &QAction::triggered, v, [v, p] { v->prycClick(p); });
+    }
+    connect(akce(QStringLiteral("DleVShodnyTyp")), &QAction::triggered, v, [v] { v->DleVShodnyTypClick(true); });
+    connect(akce(QStringLiteral("DleVShodnyAdr")), &QAction::triggered, v, [v] { v->DleVShodnyAdrClick(true); });
+    connect(akce(QStringLiteral("DleVShodnyTypNe")), &QAction::triggered, v, [v] { v->DleVShodnyTypClick(false); });
+    connect(akce(QStringLiteral("DleVShodnyAdrNe")), &QAction::triggered, v, [v] { v->DleVShodnyAdrClick(false); });
+    for (const char* jmeno : {"MOznVseVAdr", "MOdznVseVAdr"}) {
+        QAction* a = akce(QString::fromUtf8(jmeno));
+        connect(a, &QAction::triggered, this, [this, a] { stranky_->MOznVseVAdrClick(a->data().toInt() == 1, this); });
+    }
+}
+
+// Opening the menu: "starší verzi odstraň" only where the other version exists
+// (not on "NOVÉ"); the entries are enabled when the active list has items, so
+// that their shortcuts do nothing on an empty list.
+void TForm1::PopupMenu1Popup()
+{
+    SeznamVysledku* s = stranky_->AktivniSeznam();
+    const bool nove = s->tag() <= 2 && s->hasFocus();
+    akce(QStringLiteral("alt_pryc"))->setVisible(!nove);
+    akce(QStringLiteral("N3"))->setVisible(!nove);
+    const bool polozky = s->model()->rowCount() > 0;
+    for (const char* jmeno : {"dleaktivnho1", "MOZNAC", "MOznVseVAdr", "dleaktivnho2", "MODZNAC", "MOdznVseVAdr",
+                              "z_nab_pryc", "DleVShodnyTyp", "DleVShodnyAdr", "DleVShodnyTypNe", "DleVShodnyAdrNe"})
+        akce(QString::fromUtf8(jmeno))->setEnabled(polozky);
+    for (const char* jmeno : {"alt_pryc", "MKopiruj", "MPresun", "info"})
+        akce(QString::fromUtf8(jmeno))->setEnabled(false);
 }
 
 void TForm1::vytvorPopupMenu2()

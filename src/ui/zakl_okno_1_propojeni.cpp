@@ -15,6 +15,8 @@
 
 #include <QDate>
 #include <QStatusBar>
+#include <QTabWidget>
+#include <QTimer>
 
 namespace zrc {
 
@@ -55,6 +57,7 @@ void TForm1::propojCasti()
             statusBar()->showMessage(text);
     });
     connect(n, &StrankaNastaveni::formatCasu, stranky_, &StrankyVysledku::nastavFormatCasu);
+    connect(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
     connect(stranky_, &StrankyVysledku::PageControl1Change, this, &TForm1::PageControl1Change);
     connect(stranky_, &StrankyVysledku::operace, this, [this](const Operace& o, SeznamVysledku* s) {
         operace_->ProvedOperaci(o, s->vybraneRadky());
@@ -93,6 +96,17 @@ void TForm1::HistorieNacti(int n, bool bezAdresaru)
         return;
     nastaveniStranka_->nactiZaznam(*z, bezAdresaru);
     stranky_->nastavMazani({z->CBMazPodAdr, z->SEMazUroven});
+}
+
+void TForm1::Timer1Timer()
+{
+    Timer1->stop();
+    // The status bar shows a list's hint while the mouse is over it.
+    SeznamVysledku* s = stranky_->AktivniSeznam();
+    if (stranky_->Timer1Timer() && s->underMouse())
+        statusBar()->showMessage(s->hint());
+    if (PageControl1->currentIndex() > 0)
+        Timer1->start();
 }
 
 void TForm1::UpravVelikostList(int tag)

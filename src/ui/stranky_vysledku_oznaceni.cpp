@@ -1,0 +1,111 @@
+// Marking and unmarking items of a result list: by a configured type, by the
+// focused item's type or directory, by a directory mask, all items; and the
+// selection summary in the list's hint.
+#include "ui/stranky_vysledku.h"
+
+#include "ui/cesta_text.h"
+
+#include "engine/oznaceni.h"
+#include "settings/klice.h"
+#include "settings/seznamy.h"
+
+#include <QItemSelection>
+#include <QPushButton>
+
+namespace zrc {
+
+namespace {
+
+// Rows (ascending) as the fewest ranges: marking 200 000 items by type is a
+// few thousand ranges at most, one selection change.
+void oznacRadky(SeznamVysledku* seznam, const std::vector<int>& radky, bool vybrat)
+{
+    if (radky.empty())
+        return;
+    QAbstractItemModel* m = seznam->model();
+    const int posledniSloupec = m->columnCount() - 1;
+    QItemSelection vyber;
+    std::size_t i = 0;
+    while (i < radky.size()) {
+        std::size_t j = i;
+        while (j + 1 < radky.size() && radky[j + 1] == radky[j] + 1)
+            ++j;
+        vyber.select(m->index(radky[i], 0), m->index(radky[j], posledniSloupec));
+        i = j + 1;
+    }
+    seznam->selectionModel()->select(vyber, vybrat ? QItemSelectionModel::Select : QItemSelectionModel::Deselect);
+}
+
+} // namespace
+
+void StrankyVysledku::OznacDleSloupce(bool vybrat, SeznamVysledku* seznam, Sloupec sloupec, const QString& hodnota)
+{
+    oznacRadky(seznam, RadkyDleSloupce(*uloziste_, seznam->tag(), sloupec, hodnota), vybrat);
+}
+
+void StrankyVysledku::OznacDleAdresare(bool vybrat, SeznamVysledku* seznam, const QString& maska)
+{
+    oznacRadky(seznam, RadkyDleAdresare(*uloziste_, seznam->tag(), maska), vybrat);
+}
+
+void StrankyVysledku::vyberClick(int p)
+{
+    OznacDleSloupce(true, AktivniSeznam(), Sloupec::Typ, CtiPolozku(cestaIni_, ini::oznaceni, p + 1));
+}
+
+void StrankyVysledku::prycClick(int p)
+{
+    OznacDleSloupce(false, AktivniSeznam(), Sloupec::Typ, CtiPolozku(cestaIni_, ini::odznaceni, p + 1));
+}
+
+void StrankyVysledku::DleVShodnyTypClick(bool vybrat)
+{
+    SeznamVysledku* s = AktivniSeznam();
+    const QModelIndex i = s->currentIndex();
+    if (i.isValid())
+        OznacDleSloupce(vybrat, s, Sloupec::Typ, textPolozky(*uloziste_, s->modelSeznamu()->polozka(i.row()), Sloupec::Typ));
+}
+
+void StrankyVysledku::DleVShodnyAdrClick(bool vybrat)
+{
+    SeznamVysledku* s = AktivniSeznam();
+    const QModelIndex i = s->currentIndex();
+    if (i.isValid())
+        OznacDleSloupce(vybrat, s, Sloupec::Podadr,
+                        textPolozky(*uloziste_, s->modelSeznamu()->polozka(i.row()), Sloupec::Podadr));
+}
+
+void StrankyVysledku::MOznVseVAdrClick(bool odznacit, QWidget* okno)
+{
+    SeznamVysledku* s = AktivniSeznam();
+    const QModelIndex i = s->currentIndex();
+    if (!i.isValid())
+        return;
+    const QString pocatecni = textPolozky(*uloziste_, s->modelSeznamu()->polozka(i.row()), Sloupec::Podadr);
+    const QString maska = ZadejCestu(okno, pocatecni, !odznacit);
+    if (maska != QStringLiteral(" "))   // one blank: "&Zruš"
+        OznacDleAdresare(!odznacit, s, maska);
+}
+
+void StrankyVysledku::vybervseClick()
+{
+    const int tag = BB[0] ? BB[0]->property("Tag").toInt() : 1;
+    SeznamVysledku* s = seznam(tag >= 1 && tag <= pocetSeznamu ? tag : 1);
+    if (s->model()->rowCount() == 0)
+        return;
+    s->selectAll();
+    s->setFocus();
+}
+
+bool StrankyVysledku::Timer1Timer()
+{
+    SeznamVysledku* s = AktivniSeznam();
+    const QString hint = SouhrnVyberu(int(s->vybraneRadky().size()), s->model()->rowCount(), s->VelikostVybranych(),
+                                      VlastniAdresar(*uloziste_, s->tag()));
+    if (hint == s->hint())
+        return false;
+    s->nastavHint(hint);
+    return true;
+}
+
+} // namespace zrc
