@@ -1,0 +1,271 @@
+#include "platform/kos.h"
+
+#include <cerrno>
+#include <linux/fs.h>
+#include <unistd.h>
+
+namespace zrc::platform {
+
+namespace {
+
+constexpr int priznakyAdresare = O_RDONLY | O_DIRECTORY | O_CLOEXEC | O_NOFOLLOW;
+// "x.10000.txt": a directory with that many equal names is not a trash to fill.
+constexpr int maxPokusu = 10000;
+
+// mkdir -p with 0700 for every missing component, as the base directory
+// specification asks of $XDG_DATA_HOME; answers the errno or 0.
+int vytvorCestu(Syscalls& sys, const std::string& cesta)
+{
+    for (std::size_t i = 1; i <= cesta.size(); ++i) {
+        if (i != cesta.size() && cesta[i] != '/')
+            continue;
+        const auto r = sys.mkdirAt(AT_FDCWD, cesta.substr(0, i).c_str(), 0700);
+        if (!r.ok() && r.err != EEXIST)
+            return r.err;
+    }
+    return 0;
+}
+
+// A subdirectory of a trash: created 0700 when missing, a real directory
+// owned by the user (a symbolic link planted there is never followed).
+SysResult podadresar(Syscalls& sys, int rodic, const char* jmeno, long uid)
+{
+    const auto m = sys.mkdirAt(rodic, jmeno, 0700);
+    if (!m.ok() && m.err != EEXIST)
+        return m;
+    auto r = sys.openAt(rodic, jmeno, priznakyAdresare);
+    if (!r.ok())
+        return r;
+    struct stat st {};
+    const auto s = sys.fstat(static_cast<int>(r.value), st);
+    if (!s.ok() || static_cast<long>(st.st_uid) != uid) {
+        sys.close(static_cast<int>(r.value));
+        return SysResult::fail(s.ok() ? EPERM : s.err);
+    }
+    return r;
+}
+
+// The path below topdir; the absolute path (which the specification allows
+// too) when the file's path does not start there, as in another mount namespace.
+std::string relativne(const std::string& cesta, const std::string& topdir)
+{
+    if (topdir == "/")
+        return cesta.substr(1);
+    if (cesta.size() <= topdir.size() + 1 || !cesta.starts_with(topdir) ||
+        cesta[topdir.size()] != '/')
+        return cesta;
+    return cesta.substr(topdir.size() + 1);
+}
+
+} // namespace
+
+struct Kos::Misto {
+    std::string kos;        // the trash directory
+    std::string topdir;     // "" for the home trash: absolute paths in the info files
+    Fd soubory, info;
+    int err = 0;            // why the trash is unusable
+    bool pouzitelny() const { return err == 0; }
+};
+
+Kos::Kos(VolbyKose volby)
+    : sys_(volby.sys ? *volby.sys : realSyscalls()), volby_(std::move(volby))
+{
+    if (volby_.domov.empty())
+        volby_.domov = domovskyKos();
+    if (volby_.uid < 0)
+        volby_.uid = static_cast<long>(::getuid());
+}
+
+Kos::~Kos() = default;
+
+VysledekKose Kos::doKose(int adresar, const std::string& jmeno)
+{
+    struct stat st {};
+    if (const auto r = sys_.fstatAt(adresar, jmeno.c_str(), st, AT_SYMLINK_NOFOLLOW); !r.ok())
+        return {StavKose::Chyba, r.err, {}, {}};
+    const std::string dir = cestaDeskriptoru(adresar);
+    if (dir.empty())
+        return {StavKose::Chyba, ENOENT, {}, {}};
+    const std::string cesta = (dir == "/" ? "" : dir) + "/" + jmeno;
+    VysledekKose v{StavKose::Nepouzitelny, ENOENT, {}, {}};
+    // The home trash for a file on the file system of $XDG_DATA_HOME, then
+    // (also after EXDEV from a bind mount) the trash of the file's own mount.
+    // The mount's trash is resolved only when needed: no .Trash-$uid appears
+    // on the home file system.
+    const auto zkus = [&](const SdileneMisto& m) {
+        v = m->pouzitelny() ? vloz(*m, adresar, jmeno, cesta)
+                            : VysledekKose{StavKose::Nepouzitelny, m->err, m->kos, {}};
+        return v.stav != StavKose::Nepouzitelny;
+    };
+    if (auto d = domovske(); d && domovDevZnam_ && domovDev_ == st.st_dev && zkus(d))
+        return v;
+    if (auto m = naPripojeni(adresar, dir); m && zkus(m))
+        return v;
+    return v;
+}
+
+Kos::SdileneMisto Kos::domovske()
+{
+    if (domovZjisten_)
+        return domov_;
+    domovZjisten_ = true;
+    if (volby_.domov.empty())
+        return nullptr;
+    vytvorCestu(sys_, volby_.domov);   // a failure shows in the open below
+    domov_ = otevriMisto(AT_FDCWD, volby_.domov, {});
+    struct stat st {};
+    if (domov_->pouzitelny() && sys_.fstat(domov_->soubory.get(), st).ok()) {
+        domovDev_ = st.st_dev;
+        domovDevZnam_ = true;
+    }
+    return domov_;
+}
+
+Kos::SdileneMisto Kos::naPripojeni(int adresar, const std::string& cesta)
+{
+    const int id = idPripojeni(adresar);
+    if (id >= 0)
+        if (auto it = pripojeni_.find(id); it != pripojeni_.end())
+            return it->second;
+    auto m = pripojeniAdresare(adresar, cesta, tabulka_);
+    if (!m || (id >= 0 && m->id != id)) {
+        tabulka_ = nactiPripojeni();   // mounted since the table was read
+        m = pripojeniAdresare(adresar, cesta, tabulka_);
+    }
+    if (!m)
+        return nullptr;
+    const std::string& top = m->bod;
+    const std::string uid = std::to_string(volby_.uid);
+    SdileneMisto misto;
+    // $topdir/.Trash/$uid only below a real, sticky .Trash: in a world-writable
+    // directory without the sticky bit another user could swap our subdirectory.
+    struct stat st {};
+    const std::string spolecny = (top == "/" ? "" : top) + "/.Trash";
+    if (sys_.fstatAt(AT_FDCWD, spolecny.c_str(), st, AT_SYMLINK_NOFOLLOW).ok() &&
+        S_ISDIR(st.st_mode) && (st.st_mode & S_ISVTX)) {
+        if (const auto r = sys_.openAt(AT_FDCWD, spolecny.c_str(), priznakyAdresare); r.ok()) {
+            Fd fd(sys_, static_cast<int>(r.value));
+            const auto u = podadresar(sys_, fd.get(), uid.c_str(), volby_.uid);
+            if (u.ok()) {
+                Fd k(sys_, static_cast<int>(u.value));
+                misto = otevriMisto(k.get(), spolecny + "/" + uid, top);
+            }
+        }
+    }
+    if (!misto || !misto->pouzitelny()) {
+        const std::string vlastni = (top == "/" ? "" : top) + "/.Trash-" + uid;
+        misto = std::make_shared<Misto>();
+        misto->kos = vlastni;
+        const auto r = sys_.openAt(AT_FDCWD, top.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (!r.ok()) {
+            misto->err = r.err;
+        } else {
+            Fd t(sys_, static_cast<int>(r.value));
+            const auto u = podadresar(sys_, t.get(), (".Trash-" + uid).c_str(), volby_.uid);
+            if (!u.ok())
+                misto->err = u.err;
+            else {
+                Fd k(sys_, static_cast<int>(u.value));
+                misto = otevriMisto(k.get(), vlastni, top);
+            }
+        }
+    }
+    if (id >= 0)
+        pripojeni_[id] = misto;
+    return misto;
+}
+
+// files/ and info/ of a trash directory (koren: its descriptor, or AT_FDCWD
+// with the path).
+Kos::SdileneMisto Kos::otevriMisto(int koren, const std::string& cesta, const std::string& topdir)
+{
+    auto m = std::make_shared<Misto>();
+    m->kos = cesta;
+    m->topdir = topdir;
+    Fd vlastni;
+    if (koren == AT_FDCWD) {
+        const auto r = sys_.openAt(AT_FDCWD, cesta.c_str(), priznakyAdresare);
+        if (!r.ok()) {
+            m->err = r.err;
+            return m;
+        }
+        vlastni = Fd(sys_, static_cast<int>(r.value));
+        koren = vlastni.get();
+    }
+    const auto f = podadresar(sys_, koren, "files", volby_.uid);
+    if (!f.ok()) {
+        m->err = f.err;
+        return m;
+    }
+    m->soubory = Fd(sys_, static_cast<int>(f.value));
+    const auto i = podadresar(sys_, koren, "info", volby_.uid);
+    if (!i.ok()) {
+        m->err = i.err;
+        return m;
+    }
+    m->info = Fd(sys_, static_cast<int>(i.value));
+    return m;
+}
+
+// info/NAME.trashinfo complete first (O_EXCL claims NAME), then the rename.
+VysledekKose Kos::vloz(const Misto& m, int adresar, const std::string& jmeno,
+                       const std::string& cesta)
+{
+    const std::string text =
+        textInfa(m.topdir.empty() ? cesta : relativne(cesta, m.topdir),
+                 volby_.cas ? volby_.cas : std::time(nullptr));
+    constexpr int priznaky = O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC;
+    for (int n = 1; n <= maxPokusu; ++n) {
+        const std::string kandidat = kandidatJmena(jmeno, n);
+        const std::string info = kandidat + ".trashinfo";
+        const auto o = sys_.openAt(m.info.get(), info.c_str(), priznaky, 0600);
+        if (!o.ok() && o.err == EEXIST)
+            continue;
+        if (!o.ok())
+            return {StavKose::Nepouzitelny, o.err, m.kos, {}};
+        Fd fd(sys_, static_cast<int>(o.value));
+        struct stat st {};
+        if (sys_.fstatAt(m.soubory.get(), kandidat.c_str(), st, AT_SYMLINK_NOFOLLOW).ok()) {
+            // Data left in files/ without its info file: the name stays taken.
+            fd.reset();
+            sys_.unlinkAt(m.info.get(), info.c_str(), 0);
+            continue;
+        }
+        int e = zapisVse(fd.get(), text);
+        if (const auto c = sys_.close(fd.release()); !e && !c.ok())
+            e = c.err;
+        if (e) {
+            sys_.unlinkAt(m.info.get(), info.c_str(), 0);
+            return {StavKose::Nepouzitelny, e, m.kos, {}};
+        }
+        auto r = sys_.renameAt(adresar, jmeno.c_str(), m.soubory.get(), kandidat.c_str(),
+                               RENAME_NOREPLACE);
+        if (!r.ok() && (r.err == EINVAL || r.err == ENOSYS || r.err == EOPNOTSUPP))
+            r = sys_.renameAt(adresar, jmeno.c_str(), m.soubory.get(), kandidat.c_str(), 0);
+        if (r.ok())
+            return {StavKose::Presunuto, 0, m.kos, kandidat};
+        sys_.unlinkAt(m.info.get(), info.c_str(), 0);
+        if (r.err == EEXIST)
+            continue;
+        // EXDEV: this trash lies on another mount; never a copy.
+        return {r.err == EXDEV ? StavKose::Nepouzitelny : StavKose::Chyba, r.err, m.kos, {}};
+    }
+    return {StavKose::Nepouzitelny, EEXIST, m.kos, {}};
+}
+
+int Kos::zapisVse(int fd, const std::string& text)
+{
+    std::size_t hotovo = 0;
+    while (hotovo < text.size()) {
+        const auto w = sys_.pwrite(fd, text.data() + hotovo, text.size() - hotovo,
+                                   static_cast<off_t>(hotovo));
+        if (!w.ok())
+            return w.err;
+        if (w.value == 0)
+            return EIO;
+        hotovo += static_cast<std::size_t>(w.value);
+    }
+    return 0;
+}
+
+} // namespace zrc::platform
