@@ -32,7 +32,8 @@ std::string spoj(const std::string& zaklad, std::string_view rel)
 BehOperace::BehOperace(const ZadaniOperace& z, RozhraniOperace& r, const VolbyOperace& volby)
     : z_(z), r_(r), volby_(volby), sys_(systemova(volby)),
       v_(vlastnostiKodu(z.kod, 0)), zdroj_(sys_, z.zdroj), cil_(sys_, z.cil),
-      kopie_(sys_, volby_), davka_(sys_, volby_)
+      kopie_(sys_, volby_), davka_(sys_, volby_),
+      kos_(platform::VolbyKose{.sys = &sys_, .domov = volby.kosDomov})
 {
     for (const auto& p : z_.polozky)
         celkem_ += p.velikost;
@@ -50,6 +51,15 @@ VysledekOperace BehOperace::proved()
     VysledekOperace v;
     if (v_.kopie && !dostMista()) {
         v.bezMista = true;
+        if (volby_.kniha) {
+            ZaznamChyby zaznam;
+            zaznam.kod = z_.kod;
+            zaznam.cil = z_.cil;
+            zaznam.duvod = "nedostatek místa na disku";
+            zaznam.odpoved = OdpovedZaznamu::Ne;
+            zaznam.polozka = false;
+            volby_.kniha->pridej(std::move(zaznam));
+        }
         return v;
     }
     bool zruseno = false;
@@ -65,6 +75,7 @@ VysledekOperace BehOperace::proved()
     std::sort(vyrizene_.begin(), vyrizene_.end());
     v.vyrizene = std::move(vyrizene_);
     v.zruseno = zruseno;
+    v.doKose = doKose_;
     return v;
 }
 
@@ -80,6 +91,8 @@ Konec BehOperace::polozka(std::size_t i)
         if (adresar)
             return mazani(i, c, adresar, nullptr);
         const auto odp = r_.chybaMazani(c.zdroj, chyba);
+        if (odp != OdpovedChyby::Znovu)
+            zapis(i, chyba, odpovedZaznamu(odp));
         if (odp == OdpovedChyby::Zrusit)
             return Konec::Zruseno;
         if (odp == OdpovedChyby::Ignorovat)
@@ -97,9 +110,14 @@ Konec BehOperace::kopirovani(std::size_t i, const Cesty& c)
         const auto chyba = pokusKopie(i, c, konec);
         if (!chyba)
             return konec;
-        if (chyba.duvod == Duvod::Zruseno)
-            return Konec::Zruseno;
+        if (chyba.duvod == Duvod::Zruseno || chyba.duvod == Duvod::BezKose) {
+            // Esc, or an answer to the trash question: no error box after it.
+            zapis(i, chyba, chyba.duvod == Duvod::BezKose ? OdpovedZaznamu::Ne : OdpovedZaznamu::Zrusit);
+            return chyba.duvod == Duvod::BezKose ? Konec::Preskoceno : Konec::Zruseno;
+        }
         const auto odp = r_.chybaKopirovani(c.zdroj, chyba);
+        if (odp != OdpovedChyby::Znovu)
+            zapis(i, chyba, odpovedZaznamu(odp));
         if (odp == OdpovedChyby::Zrusit)
             return Konec::Zruseno;
         if (odp == OdpovedChyby::Ignorovat) {
@@ -120,7 +138,7 @@ ChybaSouboru BehOperace::pokusKopie(std::size_t i, const Cesty& c, Konec& konec)
         return chyba;
     if (v_.mazani) {
         bool presunuto = false;
-        if (auto e = presunPrejmenovanim(c, zdrojAdr, cilAdr, presunuto))
+        if (auto e = presunPrejmenovanim(i, c, zdrojAdr, cilAdr, presunuto))
             return e;
         if (presunuto) {
             posun(z_.polozky[i].velikost);
@@ -163,8 +181,9 @@ ChybaSouboru BehOperace::pokusKopie(std::size_t i, const Cesty& c, Konec& konec)
 // A move within one file system is one rename: no data copied, the inode kept.
 // A read-only source or a symbolic link takes the copy + delete path (the
 // read-only question belongs to the delete step); EXDEV falls back to it too.
-ChybaSouboru BehOperace::presunPrejmenovanim(const Cesty& c, const SdilenyAdresar& zdroj,
-                                             const SdilenyAdresar& cil, bool& hotovo)
+ChybaSouboru BehOperace::presunPrejmenovanim(std::size_t i, const Cesty& c,
+                                             const SdilenyAdresar& zdroj, const SdilenyAdresar& cil,
+                                             bool& hotovo)
 {
     const std::string jmeno(c.jmeno);
     struct stat st {};
@@ -176,8 +195,14 @@ ChybaSouboru BehOperace::presunPrejmenovanim(const Cesty& c, const SdilenyAdresa
     if (auto e = zkontrolujCil(sys_, cil->get(), jmeno.c_str(), st, z_.prepis, stav))
         return e;
     const bool novy = z_.prepis == Prepis::JenNovy;
+    platform::VysledekKose zaloha;
+    if (stav.existuje)
+        if (auto e = starouDoKose(i, cil->get(), jmeno, zaloha))
+            return e;
     auto r = sys_.renameAt(zdroj->get(), jmeno.c_str(), cil->get(), jmeno.c_str(),
                            novy ? RENAME_NOREPLACE : 0);
+    if (!r.ok())
+        kos_.vrat(zaloha, cil->get(), jmeno);   // the old version back in place
     if (!r.ok() && novy && (r.err == EINVAL || r.err == ENOSYS || r.err == EOPNOTSUPP)) {
         r = sys_.linkAt(zdroj->get(), jmeno.c_str(), cil->get(), jmeno.c_str());
         if (r.ok())

@@ -2,13 +2,18 @@
 // One call of ProvedOperaci: the walk over the selected items.
 
 #include "engine/davka_zapisu.h"
+#include "engine/kniha_chyb.h"
 #include "engine/kopie_souboru.h"
 #include "engine/operace.h"
 #include "engine/strom_operace.h"
+#include "platform/kos.h"
 
 #include <chrono>
+#include <map>
 
 namespace zrc {
+
+OdpovedZaznamu odpovedZaznamu(OdpovedChyby o);
 
 // How the handling of one item ended.
 enum class Konec : std::uint8_t { Hotovo, Odlozeno, Preskoceno, Zruseno };
@@ -29,7 +34,7 @@ private:
     Konec polozka(std::size_t i);
     Konec kopirovani(std::size_t i, const Cesty& c);
     ChybaSouboru pokusKopie(std::size_t i, const Cesty& c, Konec& konec);
-    ChybaSouboru presunPrejmenovanim(const Cesty& c, const SdilenyAdresar& zdroj,
+    ChybaSouboru presunPrejmenovanim(std::size_t i, const Cesty& c, const SdilenyAdresar& zdroj,
                                      const SdilenyAdresar& cil, bool& hotovo);
     Konec dokonciKopii(std::size_t i, OdlozenaKopie k, bool samostatne);
 
@@ -38,6 +43,15 @@ private:
     ChybaSouboru smazJednou(const SdilenyAdresar& adresar, const Cesty& c,
                             const struct stat* ocekavany);
     void prorezej(std::string_view podadr);
+
+    // The trash (beh_operace_kos.cpp).
+    bool kosProMazani() const { return z_.mazani == Mazani::DoKose && !v_.kopie; }
+    ChybaSouboru doKose(int adresar, const std::string& jmeno, const struct stat& l,
+                        const std::string& zdroj, bool& natrvalo);
+    ChybaSouboru starouDoKose(std::size_t i, int adresar, const std::string& jmeno,
+                              platform::VysledekKose& zaloha);
+    OdpovedKose rozhodnutiBezKose(dev_t dev, const std::string& zdroj, int err);
+    void zapis(std::size_t i, const ChybaSouboru& c, OdpovedZaznamu o);
     bool dokonciDavku();
     bool dokonciOdlozene(std::vector<OdlozenaKopie> odlozene);
     Konec umistiOdlozenou(OdlozenaKopie& k);
@@ -62,6 +76,10 @@ private:
     std::int64_t posledniBajty_ = 0;
     std::int64_t souborHotovo_ = 0, souborCelkem_ = 0;
     std::vector<std::size_t> vyrizene_;
+    platform::Kos kos_;
+    std::map<dev_t, OdpovedKose> bezKose_;   // answers per file system
+    std::size_t doKose_ = 0;
+    std::vector<std::size_t> ulozene_;      // items whose old version is in the trash already
 };
 
 } // namespace zrc

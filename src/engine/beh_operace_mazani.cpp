@@ -23,7 +23,14 @@ Konec BehOperace::mazani(std::size_t i, const Cesty& c, const SdilenyAdresar& ad
             prorezej(c.podadr);
             return Konec::Hotovo;
         }
+        if (chyba.duvod == Duvod::Zruseno || chyba.duvod == Duvod::BezKose) {
+            // An answer to the trash question: no error box after it.
+            zapis(i, chyba, chyba.duvod == Duvod::BezKose ? OdpovedZaznamu::Ne : OdpovedZaznamu::Zrusit);
+            return chyba.duvod == Duvod::BezKose ? Konec::Preskoceno : Konec::Zruseno;
+        }
         const auto odp = r_.chybaMazani(c.zdroj, chyba);
+        if (odp != OdpovedChyby::Znovu)
+            zapis(i, chyba, odpovedZaznamu(odp));
         if (odp == OdpovedChyby::Zrusit)
             return Konec::Zruseno;
         if (odp == OdpovedChyby::Ignorovat)
@@ -49,13 +56,20 @@ ChybaSouboru BehOperace::smazJednou(const SdilenyAdresar& adresar, const Cesty& 
             f.st_mtim.tv_nsec != ocekavany->st_mtim.tv_nsec)
             return {Duvod::ZdrojSeZmenil, 0};
     }
-    if (S_ISREG(l.st_mode) && !(l.st_mode & S_IWUSR)) {
-        if (!vseBezPtani_) {
-            const auto odp = r_.jenProCteni(c.zdroj);
-            if (odp == OdpovedCteni::Ne)
-                return {Duvod::JenProCteni, 0};
-            vseBezPtani_ = odp == OdpovedCteni::Vse;
-        }
+    const bool jenProCteni = S_ISREG(l.st_mode) && !(l.st_mode & S_IWUSR);
+    if (jenProCteni && !vseBezPtani_) {
+        const auto odp = r_.jenProCteni(c.zdroj);
+        if (odp == OdpovedCteni::Ne)
+            return {Duvod::JenProCteni, 0};
+        vseBezPtani_ = odp == OdpovedCteni::Vse;
+    }
+    if (kosProMazani()) {
+        // Into the trash with its mode unchanged, so that it comes back as it was.
+        bool natrvalo = false;
+        if (auto e = doKose(adresar->get(), jmeno, l, c.zdroj, natrvalo); e || !natrvalo)
+            return e;
+    }
+    if (jenProCteni) {
         const mode_t mod = (l.st_mode & 07777) | S_IWUSR;
         if (const auto r = sys_.fchmodAt(adresar->get(), jmeno.c_str(), mod); !r.ok())
             return ChybaSouboru::systemu(r.err);
@@ -86,6 +100,8 @@ bool BehOperace::dokonciDavku()
             return dokonciOdlozene(davka_.vezmi());
         const auto odp = r_.chybaKopirovani(cesty(davka_.prvni().index).zdroj, chyba);
         if (odp != OdpovedChyby::Znovu) {
+            for (const auto& k : davka_.polozky())
+                zapis(k.index, chyba, odpovedZaznamu(odp));
             davka_.zahod();
             return odp == OdpovedChyby::Ignorovat;
         }
@@ -129,12 +145,26 @@ bool BehOperace::dokonciOdlozene(std::vector<OdlozenaKopie> odlozene)
 Konec BehOperace::umistiOdlozenou(OdlozenaKopie& k)
 {
     for (;;) {
-        const auto chyba = umisti(sys_, k.docasny, z_.prepis);
+        platform::VysledekKose zaloha;
+        const int adresar = k.docasny.adresar->get();
+        auto chyba = starouDoKose(k.index, adresar, k.docasny.cil, zaloha);
+        if (!chyba) {
+            chyba = umisti(sys_, k.docasny, z_.prepis);
+            if (chyba)
+                kos_.vrat(zaloha, adresar, k.docasny.cil);   // the old version back in place
+        }
         if (!chyba)
             return Konec::Hotovo;
+        if (chyba.duvod == Duvod::Zruseno || chyba.duvod == Duvod::BezKose) {
+            zapis(k.index, chyba,
+                  chyba.duvod == Duvod::BezKose ? OdpovedZaznamu::Ne : OdpovedZaznamu::Zrusit);
+            odstranDocasny(sys_, k.docasny);
+            return chyba.duvod == Duvod::BezKose ? Konec::Preskoceno : Konec::Zruseno;
+        }
         const auto odp = r_.chybaKopirovani(cesty(k.index).zdroj, chyba);
         if (odp == OdpovedChyby::Znovu)
             continue;
+        zapis(k.index, chyba, odpovedZaznamu(odp));
         odstranDocasny(sys_, k.docasny);
         return odp == OdpovedChyby::Zrusit ? Konec::Zruseno : Konec::Preskoceno;
     }
@@ -145,8 +175,9 @@ bool BehOperace::dostMista()
     std::int64_t potreba = 0;
     for (const auto& p : z_.polozky) {
         potreba += p.velikost;
-        // A replaced file frees its own size; a missing one counts -1.
-        if (!z_.seznamNove)
+        // A replaced file frees its own size; a missing one counts -1. A
+        // replaced file that goes to the trash stays on the disk.
+        if (!z_.seznamNove && z_.mazani != Mazani::DoKose)
             potreba -= VelikostSouboru(z_.cil + "/" + p.cesta, &sys_);
     }
     const std::int64_t volne = volneMisto(sys_, z_.cil);

@@ -46,6 +46,7 @@ std::string textChyby(const ChybaSouboru& chyba)
     case Duvod::TentyzSoubor: return "zdroj a cíl jsou tentýž soubor";
     case Duvod::JenProCteni: return "soubor je jen pro čtení";
     case Duvod::Zruseno: return "přerušeno";
+    case Duvod::BezKose: return "koš nelze použít a trvalé smazání bylo odmítnuto";
     case Duvod::System: break;
     }
     if (const char* t = textErrno(chyba.err))

@@ -17,6 +17,7 @@ enum class Duvod : std::uint8_t {
     TentyzSoubor,     // target and source are one file (same device and inode)
     JenProCteni,      // the user kept a read-only file ("Ne")
     Zruseno,          // Cancel (Esc) while the file was copied
+    BezKose,          // no trash usable and "Ne" to deleting permanently (err: why)
 };
 
 struct ChybaSouboru {

@@ -40,6 +40,7 @@ public:
     // (each held directory is a descriptor; 256 keep far below the usual 1 024).
     bool plna() const;
     const OdlozenaKopie& prvni() const { return polozky_.front(); }
+    const std::vector<OdlozenaKopie>& polozky() const { return polozky_; }
 
     // syncfs of every file system that holds a temporary file of the batch.
     ChybaSouboru synchronizuj();

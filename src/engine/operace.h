@@ -27,6 +27,7 @@
 namespace zrc {
 
 namespace platform { class Syscalls; }
+class KnihaChyb;
 
 // KodOperace 1..6; any other number behaves as 1.
 enum class KodOperace : int {
@@ -68,6 +69,12 @@ struct Prorezavani {
     int uroven = 0;         // SEMazUroven: levels below the base that are kept
 };
 
+// Where deleted files and the replaced old versions of files go.
+enum class Mazani : std::uint8_t {
+    Natrvalo,   // unlink, as the operations always did
+    DoKose,     // "mazat do koše" (INI "Nastaveni"/"kos"): the desktop's trash
+};
+
 struct ZadaniOperace {
     std::string zdroj;               // source base directory (bytes)
     std::string cil;                 // target base directory (bytes)
@@ -75,12 +82,21 @@ struct ZadaniOperace {
     bool seznamNove = false;         // the items come from a "NOVÉ" list
     Prepis prepis = Prepis::Nahradit;
     Prorezavani prorezavani;
+    // DoKose: the files that code 2 deletes and the old versions that a copy
+    // or a move replaces go to the trash; a moved source is not trashed (its
+    // data lives on at the target). Pruning runs after a trashed file as after
+    // a deleted one; the free-space check counts a replaced file as not freed.
+    Mazani mazani = Mazani::Natrvalo;
     std::vector<PolozkaOperace> polozky;   // the selected items, in list order
 };
 
 enum class OdpovedChyby : std::uint8_t { Zrusit, Znovu, Ignorovat };
 enum class OdpovedCteni : std::uint8_t { Ano, Ne, Vse };
 enum class Krok : std::uint8_t { Kopirovani, Odstraneni };
+// No trash can be used on a file system: Ano deletes (or replaces) its files
+// permanently, Ne keeps them; both hold for that file system for the rest of
+// the operation. Zrusit ends the operation.
+enum class OdpovedKose : std::uint8_t { Ano, Ne, Zrusit };
 
 struct Prubeh {
     std::int64_t souborHotovo = 0, souborCelkem = 0;   // the current file
@@ -99,6 +115,10 @@ public:
     virtual OdpovedChyby chybaKopirovani(const std::string& zdroj, const ChybaSouboru& c) = 0;
     virtual OdpovedChyby chybaMazani(const std::string& zdroj, const ChybaSouboru& c) = 0;
     virtual OdpovedCteni jenProCteni(const std::string& zdroj) = 0;
+    // Asked once per file system and operation when the trash is on (the
+    // first file there: zdroj, why: c; textOtazkyKose() words it). The
+    // default keeps the files, so that nothing is deleted permanently unasked.
+    virtual OdpovedKose kosNepouzitelny(const std::string& zdroj, const ChybaSouboru& c);
     // The item with this index was handled (it and its twin may leave the lists).
     virtual void vyrizeno(std::size_t index) = 0;
 };
@@ -112,13 +132,19 @@ struct VolbyOperace {
     std::int64_t davkaBajtu = std::int64_t{256} << 20;
     int davkaMs = 2000;
     std::int64_t samostatnySync = std::int64_t{64} << 20;   // fdatasync per file above this
+    std::string kosDomov;                          // the home trash; "": $XDG_DATA_HOME/Trash
+    KnihaChyb* kniha = nullptr;                    // receives every item left undone
 };
 
 struct VysledekOperace {
     std::vector<std::size_t> vyrizene;   // indices of handled items, ascending
     bool zruseno = false;                // Cancel ended the walk
     bool bezMista = false;               // "Ne" to the free-space question: nothing done
+    std::size_t doKose = 0;              // files and old versions that went to the trash
 };
+
+// "Pro soubor\r<zdroj>\rnelze použít koš (<důvod>).\rSmazat soubory tohoto svazku natrvalo?"
+std::string textOtazkyKose(const std::string& zdroj, const ChybaSouboru& c);
 
 VysledekOperace ProvedOperaci(const ZadaniOperace& z, RozhraniOperace& r,
                               const VolbyOperace& volby = {});

@@ -80,9 +80,37 @@ Kos::~Kos() = default;
 
 VysledekKose Kos::doKose(int adresar, const std::string& jmeno)
 {
+    return kamKoliv(adresar, jmeno, Zpusob::Prejmenovat);
+}
+
+VysledekKose Kos::uloz(int adresar, const std::string& jmeno)
+{
+    auto v = kamKoliv(adresar, jmeno, Zpusob::Propojit);
+    if (v.stav == StavKose::Chyba && (v.err == EPERM || v.err == EOPNOTSUPP || v.err == EMLINK ||
+                                      v.err == ENOSYS || v.err == EACCES))
+        v = kamKoliv(adresar, jmeno, Zpusob::Prejmenovat);
+    return v;
+}
+
+bool Kos::vrat(const VysledekKose& v, int adresar, const std::string& jmeno)
+{
+    if (!v.ok() || v.odkaz)
+        return true;
+    const std::string soubor = v.kos + "/files/" + v.jmeno;
+    auto r = sys_.renameAt(AT_FDCWD, soubor.c_str(), adresar, jmeno.c_str(), RENAME_NOREPLACE);
+    if (!r.ok() && (r.err == EINVAL || r.err == ENOSYS || r.err == EOPNOTSUPP))
+        r = sys_.renameAt(AT_FDCWD, soubor.c_str(), adresar, jmeno.c_str(), 0);
+    if (!r.ok())
+        return false;
+    sys_.unlinkAt(AT_FDCWD, (v.kos + "/info/" + v.jmeno + ".trashinfo").c_str(), 0);
+    return true;
+}
+
+VysledekKose Kos::kamKoliv(int adresar, const std::string& jmeno, Zpusob zpusob)
+{
     struct stat st {};
     if (const auto r = sys_.fstatAt(adresar, jmeno.c_str(), st, AT_SYMLINK_NOFOLLOW); !r.ok())
-        return {StavKose::Chyba, r.err, {}, {}};
+        return {StavKose::Chyba, r.err, {}, {}, false};
     const std::string dir = cestaDeskriptoru(adresar);
     if (dir.empty())
         return {StavKose::Chyba, ENOENT, {}, {}};
@@ -93,7 +121,7 @@ VysledekKose Kos::doKose(int adresar, const std::string& jmeno)
     // The mount's trash is resolved only when needed: no .Trash-$uid appears
     // on the home file system.
     const auto zkus = [&](const SdileneMisto& m) {
-        v = m->pouzitelny() ? vloz(*m, adresar, jmeno, cesta)
+        v = m->pouzitelny() ? vloz(*m, adresar, jmeno, cesta, zpusob)
                             : VysledekKose{StavKose::Nepouzitelny, m->err, m->kos, {}};
         return v.stav != StavKose::Nepouzitelny;
     };
@@ -209,7 +237,7 @@ Kos::SdileneMisto Kos::otevriMisto(int koren, const std::string& cesta, const st
 
 // info/NAME.trashinfo complete first (O_EXCL claims NAME), then the rename.
 VysledekKose Kos::vloz(const Misto& m, int adresar, const std::string& jmeno,
-                       const std::string& cesta)
+                       const std::string& cesta, Zpusob zpusob)
 {
     const std::string text =
         textInfa(m.topdir.empty() ? cesta : relativne(cesta, m.topdir),
@@ -238,12 +266,14 @@ VysledekKose Kos::vloz(const Misto& m, int adresar, const std::string& jmeno,
             sys_.unlinkAt(m.info.get(), info.c_str(), 0);
             return {StavKose::Nepouzitelny, e, m.kos, {}};
         }
-        auto r = sys_.renameAt(adresar, jmeno.c_str(), m.soubory.get(), kandidat.c_str(),
-                               RENAME_NOREPLACE);
-        if (!r.ok() && (r.err == EINVAL || r.err == ENOSYS || r.err == EOPNOTSUPP))
+        const bool odkaz = zpusob == Zpusob::Propojit;
+        auto r = odkaz ? sys_.linkAt(adresar, jmeno.c_str(), m.soubory.get(), kandidat.c_str())
+                       : sys_.renameAt(adresar, jmeno.c_str(), m.soubory.get(), kandidat.c_str(),
+                                       RENAME_NOREPLACE);
+        if (!odkaz && !r.ok() && (r.err == EINVAL || r.err == ENOSYS || r.err == EOPNOTSUPP))
             r = sys_.renameAt(adresar, jmeno.c_str(), m.soubory.get(), kandidat.c_str(), 0);
         if (r.ok())
-            return {StavKose::Presunuto, 0, m.kos, kandidat};
+            return {StavKose::Presunuto, 0, m.kos, kandidat, odkaz};
         sys_.unlinkAt(m.info.get(), info.c_str(), 0);
         if (r.err == EEXIST)
             continue;

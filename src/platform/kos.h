@@ -51,6 +51,9 @@ struct VysledekKose {
     int err = 0;               // errno of the failing call
     std::string kos;           // the trash directory used or last tried
     std::string jmeno;         // NAME in files/ and info/
+    // Only from uloz(): the trash holds the file by a hard link, its own name
+    // stays; false after uloz() had to rename it (the name is now free).
+    bool odkaz = false;
     bool ok() const { return stav == StavKose::Presunuto; }
 };
 
@@ -64,6 +67,16 @@ public:
     // Moves the entry jmeno of the open directory adresar (a file or a
     // symbolic link, never followed) into the trash.
     VysledekKose doKose(int adresar, const std::string& jmeno);
+    // Saves the version of a file that is about to be replaced: a hard link
+    // in files/, so that the file stays in place until a rename replaces it
+    // and no moment exists without either version. Where hard links are not
+    // possible (vfat, some FUSE, protected_hardlinks) the file is renamed into
+    // the trash as doKose() does; the caller then puts it back with vrat()
+    // should its replacement fail.
+    VysledekKose uloz(int adresar, const std::string& jmeno);
+    // Renames files/NAME of a result back to jmeno (never over an existing
+    // file) and removes its info file; false when that failed.
+    bool vrat(const VysledekKose& v, int adresar, const std::string& jmeno);
 
 private:
     struct Misto;
@@ -72,7 +85,10 @@ private:
     SdileneMisto domovske();
     SdileneMisto naPripojeni(int adresar, const std::string& cesta);
     SdileneMisto otevriMisto(int koren, const std::string& cesta, const std::string& topdir);
-    VysledekKose vloz(const Misto& m, int adresar, const std::string& jmeno, const std::string& cesta);
+    enum class Zpusob : std::uint8_t { Prejmenovat, Propojit };
+    VysledekKose kamKoliv(int adresar, const std::string& jmeno, Zpusob z);
+    VysledekKose vloz(const Misto& m, int adresar, const std::string& jmeno, const std::string& cesta,
+                      Zpusob z);
     int zapisVse(int fd, const std::string& text);
 
     Syscalls& sys_;

@@ -43,6 +43,10 @@ inline constexpr QStringView Nastaveni = u"Nastaveni";
 inline constexpr QStringView vstupparam = u"vstupparam";   // default false
 inline constexpr QStringView potvrzodstr = u"potvrzodstr"; // default true
 inline constexpr QStringView MazPodAdr = u"MazPodAdr";     // written at close, never read
+// "mazat do koše": deletions and replaced old versions go to the desktop's
+// trash. Missing means ticked; the operation reads it into ZadaniOperace::mazani.
+inline constexpr QStringView kos = u"kos";
+inline constexpr bool vychoziKos = true;
 
 // History: "Historie"/"nepridavani" (default false) and the entries "H1".."H30"
 // (settings/historie.h reads and writes them, with the defaults of each key).
