@@ -212,7 +212,9 @@ Kos::SdileneMisto Kos::otevriMisto(int koren, const std::string& cesta, const st
     m->topdir = topdir;
     Fd vlastni;
     if (koren == AT_FDCWD) {
-        const auto r = sys_.openAt(AT_FDCWD, cesta.c_str(), priznakyAdresare);
+        // The home trash as the user set it up, a symbolic link to another
+        // disk included; only the trashes at a mount's top refuse links.
+        const auto r = sys_.openAt(AT_FDCWD, cesta.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
         if (!r.ok()) {
             m->err = r.err;
             return m;

@@ -3,6 +3,7 @@
 
 #include "engine/kniha_chyb.h"
 #include "operace_pomoc.h"
+#include "support/tmpfs.h"
 
 #include <filesystem>
 
@@ -242,6 +243,34 @@ TEST(KnihaChyb, KopieSChybouVZaznamuATextu)
                               "  důvod: na disku není místo\n"
                               "  odpověď: Ignorovat\n");
     EXPECT_EQ(textVysledku(1, 1), "Provedeno: 1 soubor, neprovedeno: 1.");
+}
+
+
+// Root only: on a 1 MiB tmpfs a replacement whose old version goes to the
+// trash frees nothing, so the free-space question comes; without the trash
+// the old version's room counts and it does not.
+TEST(OperaceSKosemMisto, StaraVerzeVKosiNeuvolniMisto)
+{
+    TempTree t{dir("data")};
+    Tmpfs m(t.path("disk"), "size=1m");
+    if (!m.pripojeno())
+        GTEST_SKIP() << m.proc();
+    zapis(t.path("disk/cil/x.bin"), vzorek(600 << 10, 'a'));
+    zapis(t.path("zdroj/x.bin"), vzorek(600 << 10, 'b'));
+    for (const auto mazani : {Mazani::Natrvalo, Mazani::DoKose}) {
+        Skript s;
+        s.misto = false;   // "Ne": nothing is done
+        const auto v = ProvedOperaci({.zdroj = t.path("zdroj"), .cil = t.path("disk/cil"),
+                                      .mazani = mazani, .polozky = {{"x.bin", 600 << 10}}},
+                                     s, {.kosDomov = t.path("data/Trash")});
+        const bool ptal = !s.udalosti.empty() && s.udalosti[0].starts_with("misto ");
+        EXPECT_EQ(ptal, mazani == Mazani::DoKose);
+        EXPECT_EQ(v.bezMista, mazani == Mazani::DoKose);
+        if (mazani == Mazani::Natrvalo) {
+            // Put the old version back for the second round.
+            zapis(t.path("disk/cil/x.bin"), vzorek(600 << 10, 'a'));
+        }
+    }
 }
 
 } // namespace

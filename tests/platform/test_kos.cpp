@@ -198,6 +198,16 @@ TEST_F(KosNaStromu, SymbolickyOdkazJdeDoKoseSamNeCil)
     EXPECT_TRUE(S_ISLNK(st.st_mode));
 }
 
+TEST_F(KosNaStromu, DomovskyKosPresOdkazUzivatele)
+{
+    // ~/.local/share/Trash as a link the user made to a directory of his own.
+    t.add({dir("jinde/Kos"), symlink("data/Trash", "../jinde/Kos")});
+    Kos kos(volby());
+    Adresar a(t.path("a"));
+    ASSERT_TRUE(kos.doKose(a.fd, "x.txt").ok());
+    EXPECT_TRUE(existuje(t.path("jinde/Kos/files/x.txt")));
+}
+
 // Root only: a tmpfs is a second file system with its own trash at its top.
 struct PripojenyPripad {
     const char* nazev;
