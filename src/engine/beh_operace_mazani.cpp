@@ -129,6 +129,7 @@ bool BehOperace::dokonciOdlozene(std::vector<OdlozenaKopie> odlozene)
         }
     }
     const bool naDisku = !synchronizujAdresare(sys_, adresare);
+    kos_.synchronizuj();   // the replaced old versions, once per trash
     for (const OdlozenaKopie* k : umistene) {
         if (!k->smazatZdroj) {
             vyrizeno(k->index);

@@ -1,5 +1,6 @@
 #include "platform/kos.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <linux/fs.h>
 #include <unistd.h>
@@ -274,8 +275,10 @@ VysledekKose Kos::vloz(const Misto& m, int adresar, const std::string& jmeno,
                                        RENAME_NOREPLACE);
         if (!odkaz && !r.ok() && (r.err == EINVAL || r.err == ENOSYS || r.err == EOPNOTSUPP))
             r = sys_.renameAt(adresar, jmeno.c_str(), m.soubory.get(), kandidat.c_str(), 0);
-        if (r.ok())
+        if (r.ok()) {
+            oznacZmenu(m);
             return {StavKose::Presunuto, 0, m.kos, kandidat, odkaz};
+        }
         sys_.unlinkAt(m.info.get(), info.c_str(), 0);
         if (r.err == EEXIST)
             continue;
@@ -298,6 +301,32 @@ int Kos::zapisVse(int fd, const std::string& text)
         hotovo += static_cast<std::size_t>(w.value);
     }
     return 0;
+}
+
+void Kos::oznacZmenu(const Misto& m)
+{
+    const auto je = [&m](const SdileneMisto& d) { return d.get() == &m; };
+    if (std::any_of(zmenena_.begin(), zmenena_.end(), je))
+        return;
+    if (je(domov_)) {
+        zmenena_.push_back(domov_);
+        return;
+    }
+    for (const auto& [id, d] : pripojeni_) {
+        if (je(d)) {
+            zmenena_.push_back(d);
+            return;
+        }
+    }
+}
+
+void Kos::synchronizuj()
+{
+    for (const auto& m : zmenena_) {
+        sys_.fsync(m->soubory.get());
+        sys_.fsync(m->info.get());
+    }
+    zmenena_.clear();
 }
 
 } // namespace zrc::platform
