@@ -208,8 +208,6 @@ void StrankaNastaveni::vytvorTlacitka()
     nastavHint(Button18, QStringLiteral("|informace o programu"));
     Button3 = prvek(s, this, {320, 322, 110, 25}, new QPushButton(QStringLiteral("kon&figurace")));
     nastavHint(Button3, QStringLiteral("|konfigurace programu"));
-    // The configuration dialog is not part of the program yet.
-    Button3->setEnabled(false);
 }
 
 } // namespace zrc

@@ -67,6 +67,9 @@ public:
     void UpravVelikostList(int tag);
     void Button4Click();
     void Button18Click();
+    // "kon&figurace": the configuration dialog TForm2, modal, at the window's
+    // bottom-right corner.
+    void Button3Click();
     // Loads history entry n into the settings page and the action panel.
     void HistorieNacti(int n, bool bezAdresaru);
     void PopupMenu1Popup();

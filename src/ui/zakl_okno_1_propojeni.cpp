@@ -6,6 +6,8 @@
 #include "ui/zakl_okno_1.h"
 #include "ui/about.h"
 #include "ui/beh_porovnani.h"
+#include "ui/konfig.h"
+#include "ui/umisteni.h"
 #include "ui/operace_souboru.h"
 #include "ui/stranka_nastaveni.h"
 #include "ui/stranky_vysledku.h"
@@ -49,6 +51,7 @@ void TForm1::propojCasti()
     StrankaNastaveni* n = nastaveniStranka_;
     connect(n, &StrankaNastaveni::Button4Click, this, &TForm1::Button4Click);
     connect(n, &StrankaNastaveni::Button18Click, this, &TForm1::Button18Click);
+    connect(n, &StrankaNastaveni::Button3Click, this, &TForm1::Button3Click);
     connect(n, &StrankaNastaveni::nactiHistorii, this, [this](int c) { HistorieNacti(c, nastaveniStranka_->bezAdresaru()); });
     connect(n, &StrankaNastaveni::stav, this, [this](const QString& text) {
         if (text.isEmpty())
@@ -117,6 +120,17 @@ void TForm1::UpravVelikostList(int tag)
 void TForm1::MPBB1Click(int tag)
 {
     stranky_->MPBB1Click(tag);
+}
+
+void TForm1::Button3Click()
+{
+    TForm2 d(CestaIni_, !UkladatOkno, this);
+    ZarovnejKeRohu(d, *this);
+    DrzNaObrazovce(d);
+    // CheckBox3 confirmed by OK: the window keeps no placement at close, so
+    // the 640 x 480 written by the dialog holds at the next start.
+    if (d.exec() == QDialog::Accepted)
+        UkladatOkno = !d.resetOkna();
 }
 
 // The about box, placed against the bottom-right corner of the main window.

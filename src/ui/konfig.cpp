@@ -1,0 +1,338 @@
+#include "ui/konfig.h"
+
+#include "ui/hlaseni.h"
+#include "ui/zakl_okno_1_pomoc.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace zrc {
+
+namespace {
+
+constexpr int maxTypu = 10;
+constexpr int maxDelkaTypu = 50;
+
+// A type: letters become capitals as they are typed, at most 50 characters.
+QLineEdit* editTypu(const char* jmeno)
+{
+    auto* e = new QLineEdit;
+    e->setObjectName(QString::fromLatin1(jmeno));
+    e->setMaxLength(maxDelkaTypu);
+    nastavHint(e, QStringLiteral("maximální délka 50 znaků"));
+    QObject::connect(e, &QLineEdit::textEdited, e, [e](const QString& text) {
+        const int kurzor = e->cursorPosition();
+        e->setText(text.toUpper());
+        e->setCursorPosition(kurzor);
+    });
+    return e;
+}
+
+QPushButton* tlacitko(const QString& text, const char* jmeno)
+{
+    auto* b = new QPushButton(text);
+    b->setObjectName(QString::fromLatin1(jmeno));
+    return b;
+}
+
+QButtonGroup* skupinaVoleb(QGroupBox* g, const QStringList& volby, int sloupcu, const char* jmeno)
+{
+    auto* skupina = new QButtonGroup(g);
+    skupina->setObjectName(QString::fromLatin1(jmeno));
+    auto* m = new QGridLayout(g);
+    for (int i = 0; i < volby.size(); ++i) {
+        auto* r = new QRadioButton(volby[i]);
+        skupina->addButton(r, i);
+        m->addWidget(r, i / sloupcu, i % sloupcu);
+    }
+    return skupina;
+}
+
+QStringList polozky(const QListWidget* s)
+{
+    QStringList ven;
+    for (int i = 0; i < s->count(); ++i)
+        ven << s->item(i)->text();
+    return ven;
+}
+
+void vyberVolbu(QButtonGroup* g, int i)
+{
+    // An index above the last item selects the last one; a negative one none.
+    const int posledni = int(g->buttons().size()) - 1;
+    if (i >= 0)
+        g->button(std::min(i, posledni))->setChecked(true);
+}
+
+} // namespace
+
+TForm2::TForm2(const QString& cestaIni, bool resetOkna, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::WindowCloseButtonHint | Qt::WindowTitleHint),
+      cestaIni_(cestaIni), resetOkna_(resetOkna)
+{
+    setObjectName(QStringLiteral("TForm2"));
+    setWindowTitle(QStringLiteral("konfigurace"));
+    setFont(pismo(DruhPisma::Okno));
+    PageControl1 = new QTabWidget;
+    PageControl1->setTabPosition(QTabWidget::South);
+    PageControl1->addTab(vytvorObecne(), QStringLiteral("obecné"));
+    PageControl1->addTab(vytvorOznacovani(), QStringLiteral("označovaní / odznačování"));
+    Button3 = tlacitko(QStringLiteral("OK"), "Button3");
+    Button17 = tlacitko(QStringLiteral("Cancel"), "Button17");
+    auto* dole = new QHBoxLayout;
+    dole->addWidget(Button3, 1);
+    dole->addWidget(Button17, 1);
+    auto* vrstva = new QVBoxLayout(this);
+    vrstva->addWidget(PageControl1);
+    vrstva->addLayout(dole);
+    connect(Button3, &QPushButton::clicked, this, &TForm2::Button3Click);
+    connect(Button17, &QPushButton::clicked, this, &TForm2::Button17Click);
+    nacti();
+    vrstva->setContentsMargins(6, 6, 6, 6);
+    setFixedSize(sizeHint().expandedTo(QSize(448, 334)));
+}
+
+QWidget* TForm2::vytvorObecne()
+{
+    auto* stranka = new QWidget;
+    auto* g1 = new QGroupBox(QStringLiteral("vynechávané typy souborů "));
+    typy.edit = editTypu("Edit1");
+    typy.seznam = new QListWidget;
+    typy.seznam->setObjectName(QStringLiteral("ListBox3"));
+    typy.seznam->setFixedHeight(110);
+    auto* pridej = tlacitko(QStringLiteral("přidej"), "Button1");
+    auto* smaz = tlacitko(QStringLiteral("X"), "Button2");
+    CheckBox1 = new QCheckBox(QStringLiteral("používat (ANO/NE)"));
+    QFont tucne = CheckBox1->font();
+    tucne.setBold(true);
+    CheckBox1->setFont(tucne);
+    nastavHint(CheckBox1, QStringLiteral("globální zákaz či povolení neporovnávaných typů souborů"));
+    auto* m1 = new QGridLayout(g1);
+    m1->addWidget(new QLabel(QStringLiteral("nový typ:")), 0, 0);
+    m1->addWidget(typy.edit, 1, 0);
+    m1->addWidget(pridej, 1, 1);
+    m1->addWidget(new QLabel(QStringLiteral("stávající typ:")), 2, 0);
+    m1->addWidget(typy.seznam, 3, 0);
+    m1->addWidget(smaz, 3, 1, Qt::AlignTop);
+    m1->addWidget(CheckBox1, 4, 0, 1, 2);
+    connect(pridej, &QPushButton::clicked, this, &TForm2::Button1Click);
+    connect(smaz, &QPushButton::clicked, this, &TForm2::Button2Click);
+
+    auto* g2 = new QGroupBox(QStringLiteral("nastavení:"));
+    CBExistAdr = new QCheckBox(QStringLiteral("ignorovat neexistují adr. u vstup. parametrů"));
+    nastavHint(CBExistAdr, QStringLiteral("|možnost nastavení přijímání i neexistujících adresářů"));
+    CBPotvrOdstr = new QCheckBox(QStringLiteral("potvrzovat odstranění souborů"));
+    nastavHint(CBPotvrOdstr, QStringLiteral("|nastavení potvrzování odstranění souborů"));
+    auto* m2 = new QVBoxLayout(g2);
+    m2->addWidget(CBExistAdr);
+    m2->addWidget(CBPotvrOdstr);
+
+    auto* g3 = new QGroupBox(QStringLiteral("implicitní zapnutí/vypnutí procházení podadresářů"));
+    CheckBox2 = new QCheckBox(QStringLiteral("zapnouto / nezapnuto"));
+    CheckBox4 = new QCheckBox(QStringLiteral("zapnouto / nezapnuto"));
+    auto* m3 = new QGridLayout(g3);
+    m3->addWidget(new QLabel(QStringLiteral("Adresář 1:")), 0, 0);
+    m3->addWidget(CheckBox2, 0, 1);
+    m3->addWidget(new QLabel(QStringLiteral("Adresář 2:")), 1, 0);
+    m3->addWidget(CheckBox4, 1, 1);
+
+    auto* g4 = new QGroupBox(QStringLiteral("nastavení implicitní velikosti při přístím spuštění"));
+    CheckBox3 = new QCheckBox(QStringLiteral("zapnuto / nezapnuto"));
+    (new QVBoxLayout(g4))->addWidget(CheckBox3);
+
+    auto* g7 = new QGroupBox(QStringLiteral("implicitní seřazení:"));
+    auto* podle = new QGroupBox(QStringLiteral("podle:"));
+    RGSerPodle = skupinaVoleb(podle, {QStringLiteral("žádné"), QStringLiteral("jméno"), QStringLiteral("typ"),
+                                      QStringLiteral("datum"), QStringLiteral("velikost"), QStringLiteral("podadresář")},
+                              3, "RGSerPodle");
+    auto* smer = new QGroupBox(QStringLiteral("typ:"));
+    RGSerTyp = skupinaVoleb(smer, {QStringLiteral("sestupně"), QStringLiteral("vzestupně")}, 2, "RGSerTyp");
+    auto* m7 = new QHBoxLayout(g7);
+    m7->addWidget(podle, 3);
+    m7->addWidget(smer, 2);
+    for (QButtonGroup* g : {RGSerPodle, RGSerTyp})
+        connect(g, &QButtonGroup::buttonClicked, this, [this] { ZmenaRazeni = true; });
+
+    auto* mrizka = new QGridLayout(stranka);
+    mrizka->setContentsMargins(4, 4, 4, 4);
+    mrizka->setSpacing(4);
+    mrizka->addWidget(g1, 0, 0, 3, 1);
+    mrizka->addWidget(g2, 0, 1);
+    mrizka->addWidget(g3, 1, 1);
+    mrizka->addWidget(g4, 2, 1);
+    mrizka->addWidget(g7, 3, 0, 1, 2);
+    return stranka;
+}
+
+QWidget* TForm2::skupinaTypu(const QString& titulek, SeznamTypu& s, const char* editJmeno, const char* seznamJmeno)
+{
+    auto* g = new QGroupBox(titulek);
+    s.edit = editTypu(editJmeno);
+    s.seznam = new QListWidget;
+    s.seznam->setObjectName(QString::fromLatin1(seznamJmeno));
+    s.seznam->setFixedHeight(190);
+    const bool prvni = &s == &oznaceni;
+    const char* jmena[5][2] = {{"Přidej", prvni ? "Button4" : "Button9"}, {"Přepiš", prvni ? "Button5" : "Button10"},
+                               {"/\\", prvni ? "Button6" : "Button11"}, {"\\/", prvni ? "Button7" : "Button12"},
+                               {"X", prvni ? "Button14" : "Button15"}};
+    QPushButton* b[5];
+    auto* tlacitka = new QVBoxLayout;
+    for (int i = 0; i < 5; ++i) {
+        b[i] = tlacitko(QString::fromUtf8(jmena[i][0]), jmena[i][1]);
+        tlacitka->addWidget(b[i]);
+    }
+    tlacitka->addStretch();
+    nastavHint(b[4], QStringLiteral("vymaže vybrané typy"));
+    connect(b[0], &QPushButton::clicked, this, [this, &s] { pridejTyp(s); });
+    connect(b[1], &QPushButton::clicked, this, [this, &s] { prepisTyp(s); });
+    connect(b[2], &QPushButton::clicked, this, [this, &s] { posunTyp(s, -1); });
+    connect(b[3], &QPushButton::clicked, this, [this, &s] { posunTyp(s, +1); });
+    connect(b[4], &QPushButton::clicked, this, [this, &s] { smazTyp(s); });
+    auto* m = new QGridLayout(g);
+    m->addWidget(s.edit, 0, 0);
+    m->addWidget(s.seznam, 1, 0);
+    m->addLayout(tlacitka, 0, 1, 2, 1);
+    return g;
+}
+
+QWidget* TForm2::vytvorOznacovani()
+{
+    auto* stranka = new QWidget;
+    auto* m = new QHBoxLayout(stranka);
+    m->addWidget(skupinaTypu(QStringLiteral("označované typy:"), oznaceni, "Edit2", "ListBox1"));
+    m->addWidget(skupinaTypu(QStringLiteral("odznačované typy:"), odznaceni, "Edit3", "ListBox2"));
+    return stranka;
+}
+
+void TForm2::nacti()
+{
+    const Konfigurace k = NactiKonfiguraci(cestaIni_);
+    typy.seznam->addItems(k.typy);
+    CheckBox1->setChecked(k.pouzitTypy);
+    CheckBox2->setChecked(k.podadresare1);
+    CheckBox4->setChecked(k.podadresare2);
+    vyberVolbu(RGSerPodle, k.podle);
+    vyberVolbu(RGSerTyp, k.typRazeni);
+    CBExistAdr->setChecked(k.vstupparam);
+    CBPotvrOdstr->setChecked(k.potvrzodstr);
+    CheckBox3->setChecked(resetOkna_);
+    oznaceni.seznam->addItems(k.oznaceni);
+    odznaceni.seznam->addItems(k.odznaceni);
+    typy.zmena = oznaceni.zmena = odznaceni.zmena = ZmenaRazeni = false;
+}
+
+bool TForm2::resetOkna() const
+{
+    return resetOkna_;
+}
+
+bool TForm2::zmeneno() const
+{
+    return typy.zmena || oznaceni.zmena || odznaceni.zmena || ZmenaRazeni;
+}
+
+void TForm2::Button1Click()
+{
+    if (typy.edit->text().isEmpty()) {
+        Hlaseni(QStringLiteral("Nový typ je prázdný řetězec - ukončeno"), DruhHlaseni::Varovani, Tlacitko::OK);
+        return;
+    }
+    if (typy.seznam->count() >= maxTypu) {
+        Hlaseni(QStringLiteral("Již nelze přidat"), DruhHlaseni::Informace, Tlacitko::OK);
+        return;
+    }
+    typy.seznam->addItem(typy.edit->text());
+    typy.zmena = true;
+}
+
+void TForm2::Button2Click()
+{
+    smazTyp(typy);
+}
+
+void TForm2::pridejTyp(SeznamTypu& s)
+{
+    if (s.seznam->count() >= maxTypu) {
+        Hlaseni(QStringLiteral("Již nelze přidat"), DruhHlaseni::Informace, Tlacitko::OK);
+        return;
+    }
+    if (s.edit->text().isEmpty()) {
+        Hlaseni(QStringLiteral("Nelze přidat prázdný typ"), DruhHlaseni::Informace, Tlacitko::OK);
+        return;
+    }
+    s.seznam->addItem(s.edit->text());
+    s.zmena = true;
+}
+
+void TForm2::prepisTyp(SeznamTypu& s)
+{
+    QListWidgetItem* p = s.seznam->currentItem();
+    if (!p || !p->isSelected())
+        return;
+    p->setText(s.edit->text());
+    s.zmena = true;
+}
+
+void TForm2::posunTyp(SeznamTypu& s, int o)
+{
+    s.zmena = true;   // also when nothing moves
+    const int i = s.seznam->currentRow();
+    const int j = i + o;
+    if (i < 0 || !s.seznam->item(i)->isSelected() || j < 0 || j >= s.seznam->count())
+        return;
+    s.seznam->insertItem(j, s.seznam->takeItem(i));
+    s.seznam->setCurrentRow(j);
+}
+
+void TForm2::smazTyp(SeznamTypu& s)
+{
+    s.zmena = true;
+    const int i = s.seznam->currentRow();
+    if (i >= 0 && s.seznam->item(i)->isSelected())
+        delete s.seznam->takeItem(i);
+}
+
+void TForm2::Button3Click()
+{
+    Konfigurace k;
+    k.typy = polozky(typy.seznam);
+    k.pouzitTypy = CheckBox1->isChecked();
+    k.podadresare1 = CheckBox2->isChecked();
+    k.podadresare2 = CheckBox4->isChecked();
+    k.vychoziVelikostOkna = CheckBox3->isChecked();
+    k.podle = RGSerPodle->checkedId();
+    k.typRazeni = RGSerTyp->checkedId();
+    k.vstupparam = CBExistAdr->isChecked();
+    k.potvrzodstr = CBPotvrOdstr->isChecked();
+    k.oznaceni = polozky(oznaceni.seznam);
+    k.odznaceni = polozky(odznaceni.seznam);
+    const VysledekZapisu r = UlozKonfiguraci(cestaIni_, k);
+    if (!r.ok()) {
+        // Nothing was written; the dialog stays open with the edits in place.
+        Hlaseni(r.chyba(), DruhHlaseni::Chyba, Tlacitko::OK);
+        return;
+    }
+    resetOkna_ = CheckBox3->isChecked();
+    accept();
+}
+
+void TForm2::Button17Click()
+{
+    if (zmeneno() &&
+        Hlaseni(QStringLiteral("Mám provedené změny ignorovat?"), DruhHlaseni::Potvrzeni, Tlacitko::Ano | Tlacitko::Ne) ==
+            Odpoved::Ne)
+        return;
+    reject();
+}
+
+} // namespace zrc
