@@ -5,8 +5,10 @@
 #include "ui/zakl_okno_1_pomoc.h"
 
 #include "engine/prevod_filtru.h"
+#include "platform/listing.h"
 
 #include <QDateEdit>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLineEdit>
@@ -17,11 +19,15 @@ namespace zrc {
 namespace {
 
 // The modification time of a file or of a directory's own entry, in the
-// 2-second packed form the comparison uses, as a date-time.
-DatumCas casPolozky(const QString& cesta)
+// 2-second packed form the comparison uses, as a date-time, read through the
+// platform layer as the comparison reads it.
+std::optional<DatumCas> casPolozky(const QString& cesta)
 {
-    const QDateTime zmena = QFileInfo(cesta).lastModified();
-    return datumCasZBalenehoCasu(balenyCasZUnix(std::time_t(zmena.toSecsSinceEpoch())));
+    std::error_code chyba;
+    const auto info = platform::statPath(QFile::encodeName(cesta).constData(), platform::FollowLinks::Yes, chyba);
+    if (!info)
+        return std::nullopt;   // gone since it was chosen: the filter stays as it is
+    return datumCasZBalenehoCasu(balenyCasZUnix(std::time_t(info->mtime)));
 }
 
 QFileDialog* vytvorDialog(QWidget* rodic, const QString& titulek)
@@ -52,8 +58,10 @@ void StrankaNastaveni::B_Filtr_1_OdDataClick()
     }
     Dialog_Filtr_1->exec();
     const QString soubor = Dialog_Filtr_1->selectedFiles().value(0);
-    if (!soubor.isEmpty() && QFileInfo(soubor).isFile())
-        B_Filtr_1_OdDataAkce(casPolozky(soubor));
+    if (soubor.isEmpty() || !QFileInfo(soubor).isFile())
+        return;
+    if (const auto x = casPolozky(soubor))
+        B_Filtr_1_OdDataAkce(*x);
 }
 
 // The directory chooser opens at the directory it returned last and returns
@@ -70,8 +78,10 @@ void StrankaNastaveni::B_Filtr_2_OdDataClick()
         Dialog_Filtr_2->setDirectory(adresarFiltru2_);
     if (Dialog_Filtr_2->exec() == QDialog::Accepted)
         adresarFiltru2_ = Dialog_Filtr_2->selectedFiles().value(0);
-    if (!adresarFiltru2_.isEmpty() && QFileInfo(adresarFiltru2_).isDir())
-        B_Filtr_2_OdDataAkce(casPolozky(adresarFiltru2_));
+    if (adresarFiltru2_.isEmpty() || !QFileInfo(adresarFiltru2_).isDir())
+        return;
+    if (const auto x = casPolozky(adresarFiltru2_))
+        B_Filtr_2_OdDataAkce(*x);
 }
 
 // Only the first dropped name counts: filter 1 (files) tries it as a file
@@ -81,8 +91,10 @@ void StrankaNastaveni::B_Filtr_1_OdDataFileDropDrop(const QStringList& cesty)
     if (cesty.isEmpty())
         return;
     const QFileInfo f(cesty.first());
-    if (f.isFile() || f.isDir())
-        B_Filtr_1_OdDataAkce(casPolozky(cesty.first()));
+    if (!f.isFile() && !f.isDir())
+        return;
+    if (const auto x = casPolozky(cesty.first()))
+        B_Filtr_1_OdDataAkce(*x);
 }
 
 void StrankaNastaveni::B_Filtr_2_OdDataFileDropDrop(const QStringList& cesty)
@@ -90,8 +102,10 @@ void StrankaNastaveni::B_Filtr_2_OdDataFileDropDrop(const QStringList& cesty)
     if (cesty.isEmpty())
         return;
     const QFileInfo f(cesty.first());
-    if (f.isDir() || f.isFile())
-        B_Filtr_2_OdDataAkce(casPolozky(cesty.first()));
+    if (!f.isDir() && !f.isFile())
+        return;
+    if (const auto x = casPolozky(cesty.first()))
+        B_Filtr_2_OdDataAkce(*x);
 }
 
 void StrankaNastaveni::B_Filtr_1_OdDataAkce(DatumCas x) { datumFiltru(1, x); }
