@@ -106,7 +106,8 @@ void TForm1::Timer1Timer()
     Timer1->stop();
     // The status bar shows a list's hint while the mouse is over it.
     SeznamVysledku* s = stranky_->AktivniSeznam();
-    if (stranky_->Timer1Timer() && s->underMouse())
+    // While a file operation runs, its progress window speaks for the lists.
+    if (!operace_->bezi() && stranky_->Timer1Timer() && s->underMouse())
         statusBar()->showMessage(s->hint());
     if (PageControl1->currentIndex() > 0)
         Timer1->start();
