@@ -5,8 +5,11 @@
 #include "ui/hlaseni.h"
 #include "ui/zakl_okno_1_pomoc.h"
 
+#include "engine/strom_operace.h"
+
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGroupBox>
@@ -51,7 +54,10 @@ void StrankaNastaveni::BBNewClick(int strana)
         Hlaseni(QStringLiteral("Unable to create directory"), DruhHlaseni::Chyba, Tlacitko::OK);
         return;
     }
-    QDir().mkpath(d);   // all missing parents; a trailing "/" changes nothing
+    // All missing parents, through the same creation the file operations use;
+    // a trailing "/" changes nothing.
+    ChybaSouboru chyba;
+    StromOperace(platform::realSyscalls(), QFile::encodeName(d).toStdString()).otevri({}, true, chyba);
     if (QFileInfo(d).isDir())
         Hlaseni(QStringLiteral("Adresář ") + d + QStringLiteral(" vytvořen"), DruhHlaseni::Informace, Tlacitko::OK);
     else
