@@ -31,7 +31,7 @@ std::string spoj(const std::string& zaklad, std::string_view rel)
 
 BehOperace::BehOperace(const ZadaniOperace& z, RozhraniOperace& r, const VolbyOperace& volby)
     : z_(z), r_(r), volby_(volby), sys_(systemova(volby)),
-      v_(vlastnostiKodu(z.kod, 0)), zdroj_(sys_, z.zdroj), cil_(sys_, z.cil),
+      prepis_(prepisOperace(z.operace)), zdroj_(sys_, z.zdroj), cil_(sys_, z.cil),
       kopie_(sys_, volby_), davka_(sys_, volby_),
       kos_(platform::VolbyKose{.sys = &sys_, .domov = volby.kosDomov})
 {
@@ -49,11 +49,11 @@ BehOperace::Cesty BehOperace::cesty(std::size_t i) const
 VysledekOperace BehOperace::proved()
 {
     VysledekOperace v;
-    if (v_.kopie && !dostMista()) {
+    if (z_.operace.kopie && !dostMista()) {
         v.bezMista = true;
         if (volby_.kniha) {
             ZaznamChyby zaznam;
-            zaznam.kod = z_.kod;
+            zaznam.kod = z_.operace.kod;
             zaznam.cil = z_.cil;
             zaznam.duvod = "nedostatek místa na disku";
             zaznam.odpoved = OdpovedZaznamu::Ne;
@@ -82,7 +82,7 @@ VysledekOperace BehOperace::proved()
 Konec BehOperace::polozka(std::size_t i)
 {
     const Cesty c = cesty(i);
-    if (v_.kopie)
+    if (z_.operace.kopie)
         return kopirovani(i, c);
     for (;;) {
         r_.krok(Krok::Odstraneni, c.zdroj);
@@ -136,7 +136,7 @@ ChybaSouboru BehOperace::pokusKopie(std::size_t i, const Cesty& c, Konec& konec)
     const auto cilAdr = cil_.otevri(c.podadr, true, chyba);
     if (!cilAdr)
         return chyba;
-    if (v_.mazani) {
+    if (z_.operace.odstraneni) {
         bool presunuto = false;
         if (auto e = presunPrejmenovanim(i, c, zdrojAdr, cilAdr, presunuto))
             return e;
@@ -152,12 +152,12 @@ ChybaSouboru BehOperace::pokusKopie(std::size_t i, const Cesty& c, Konec& konec)
     if (auto e = otevriZdroj(sys_, zdrojAdr->get(), jmeno.c_str(), zdroj))
         return e;
     StavCile stav;
-    if (auto e = zkontrolujCil(sys_, cilAdr->get(), jmeno.c_str(), zdroj.st, z_.prepis, stav))
+    if (auto e = zkontrolujCil(sys_, cilAdr->get(), jmeno.c_str(), zdroj.st, prepis_, stav))
         return e;
     // Only a replaced target or a source to delete needs the data on disk first.
-    const bool odlozit = v_.mazani || stav.existuje;
+    const bool odlozit = z_.operace.odstraneni || stav.existuje;
     const bool samostatne = odlozit && zdroj.st.st_size > volby_.samostatnySync;
-    OdlozenaKopie k{.index = i, .docasny = {}, .velikost = zdroj.st.st_size, .smazatZdroj = v_.mazani,
+    OdlozenaKopie k{.index = i, .docasny = {}, .velikost = zdroj.st.st_size, .smazatZdroj = z_.operace.odstraneni,
                     .zdrojAdresar = zdrojAdr, .zdrojJmeno = jmeno, .zdrojSt = zdroj.st};
     posledniBajty_ = souborHotovo_ = 0;
     souborCelkem_ = zdroj.st.st_size;
@@ -166,7 +166,7 @@ ChybaSouboru BehOperace::pokusKopie(std::size_t i, const Cesty& c, Konec& konec)
         return e;
     zdroj.fd.reset();
     if (!odlozit) {
-        if (auto e = umisti(sys_, k.docasny, z_.prepis)) {
+        if (auto e = umisti(sys_, k.docasny, prepis_)) {
             odstranDocasny(sys_, k.docasny);
             return e;
         }
@@ -192,9 +192,9 @@ ChybaSouboru BehOperace::presunPrejmenovanim(std::size_t i, const Cesty& c,
     if (!S_ISREG(st.st_mode) || !(st.st_mode & S_IWUSR))
         return {};
     StavCile stav;
-    if (auto e = zkontrolujCil(sys_, cil->get(), jmeno.c_str(), st, z_.prepis, stav))
+    if (auto e = zkontrolujCil(sys_, cil->get(), jmeno.c_str(), st, prepis_, stav))
         return e;
-    const bool novy = z_.prepis == Prepis::JenNovy;
+    const bool novy = prepis_ == Prepis::JenNovy;
     platform::VysledekKose zaloha;
     if (stav.existuje)
         if (auto e = starouDoKose(i, cil->get(), jmeno, zaloha))

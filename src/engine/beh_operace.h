@@ -45,7 +45,7 @@ private:
     void prorezej(std::string_view podadr);
 
     // The trash (beh_operace_kos.cpp).
-    bool kosProMazani() const { return z_.mazani == Mazani::DoKose && !v_.kopie; }
+    bool kosProMazani() const { return z_.mazani == Mazani::DoKose && !z_.operace.kopie; }
     ChybaSouboru doKose(int adresar, const std::string& jmeno, const struct stat& l,
                         const std::string& zdroj, bool& natrvalo);
     ChybaSouboru starouDoKose(std::size_t i, int adresar, const std::string& jmeno,
@@ -66,7 +66,7 @@ private:
     RozhraniOperace& r_;
     const VolbyOperace& volby_;
     platform::Syscalls& sys_;
-    VlastnostiKodu v_;
+    Prepis prepis_;
     StromOperace zdroj_, cil_;
     KopirujSoubor kopie_;
     DavkaZapisu davka_;

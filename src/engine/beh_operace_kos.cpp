@@ -58,7 +58,7 @@ ChybaSouboru BehOperace::doKose(int adresar, const std::string& jmeno, const str
 ChybaSouboru BehOperace::starouDoKose(std::size_t i, int adresar, const std::string& jmeno,
                                       platform::VysledekKose& zaloha)
 {
-    if (z_.mazani != Mazani::DoKose || z_.prepis != Prepis::Nahradit || zaloha.ok() ||
+    if (z_.mazani != Mazani::DoKose || prepis_ != Prepis::Nahradit || zaloha.ok() ||
         std::find(ulozene_.begin(), ulozene_.end(), i) != ulozene_.end())
         return {};
     struct stat st {};
@@ -94,9 +94,9 @@ void BehOperace::zapis(std::size_t i, const ChybaSouboru& c, OdpovedZaznamu o)
     if (!volby_.kniha)
         return;
     const std::string& rel = z_.polozky[i].cesta;
-    volby_.kniha->pridej({.kod = z_.kod,
+    volby_.kniha->pridej({.kod = z_.operace.kod,
                           .zdroj = cesty(i).zdroj,
-                          .cil = v_.kopie ? z_.cil + "/" + rel : std::string(),
+                          .cil = z_.operace.kopie ? z_.cil + "/" + rel : std::string(),
                           .duvod = textChyby(c),
                           .odpoved = o});
 }

@@ -17,7 +17,7 @@ Konec BehOperace::mazani(std::size_t i, const Cesty& c, const SdilenyAdresar& ad
         r_.krok(Krok::Odstraneni, c.zdroj);
         const auto chyba = smazJednou(adresar, c, ocekavany);
         if (!chyba) {
-            if (!v_.kopie)
+            if (!z_.operace.kopie)
                 posun(z_.polozky[i].velikost);
             vyrizeno(i);
             prorezej(c.podadr);
@@ -150,7 +150,7 @@ Konec BehOperace::umistiOdlozenou(OdlozenaKopie& k)
         const int adresar = k.docasny.adresar->get();
         auto chyba = starouDoKose(k.index, adresar, k.docasny.cil, zaloha);
         if (!chyba) {
-            chyba = umisti(sys_, k.docasny, z_.prepis);
+            chyba = umisti(sys_, k.docasny, prepis_);
             if (chyba)
                 kos_.vrat(zaloha, adresar, k.docasny.cil);   // the old version back in place
         }
@@ -178,7 +178,7 @@ bool BehOperace::dostMista()
         potreba += p.velikost;
         // A replaced file frees its own size; a missing one counts -1. A
         // replaced file that goes to the trash stays on the disk.
-        if (!z_.seznamNove && z_.mazani != Mazani::DoKose)
+        if (!(z_.operace.seznam == 1 || z_.operace.seznam == 2) && z_.mazani != Mazani::DoKose)
             potreba -= VelikostSouboru(z_.cil + "/" + p.cesta, &sys_);
     }
     const std::int64_t volne = volneMisto(sys_, z_.cil);

@@ -99,7 +99,7 @@ ChybaSouboru zkontrolujCil(platform::Syscalls& sys, int adresar, const char* jme
 }
 
 KopirujSoubor::KopirujSoubor(platform::Syscalls& sys, const VolbyOperace& volby)
-    : sys_(sys), volby_(volby)
+    : sys_(sys), volby_(volby), umask_(platform::processUmask())
 {
 }
 
@@ -157,7 +157,7 @@ ChybaSouboru KopirujSoubor::dokonci(int zdroj, int cil, const struct stat& st, b
     const timespec casy[2] = {st.st_atim, st.st_mtim};
     if (const auto r = sys_.futimens(cil, casy); !r.ok())
         return ChybaSouboru::systemu(r.err);
-    const mode_t mod = st.st_mode & 0777 & ~platform::processUmask();
+    const mode_t mod = st.st_mode & 0777 & ~umask_;
     if (const auto r = sys_.fchmod(cil, mod); !r.ok())
         return ChybaSouboru::systemu(r.err);
     if (sync)

@@ -74,6 +74,7 @@ private:
     platform::Syscalls& sys_;
     const VolbyOperace& volby_;
     std::vector<char> buffer_;
+    mode_t umask_;   // read once per operation: reading it costs an open of /proc
 };
 
 // Renames the temporary file over its target (RENAME_NOREPLACE for Prepis::JenNovy,

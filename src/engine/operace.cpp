@@ -3,28 +3,10 @@
 
 namespace zrc {
 
-KodOperace kodOperace(int kod)
+Prepis prepisOperace(const Operace& o)
 {
-    return kod >= 1 && kod <= 6 ? static_cast<KodOperace>(kod) : KodOperace::Kopie;
-}
-
-VlastnostiKodu vlastnostiKodu(KodOperace kod, int seznam)
-{
-    switch (kod) {
-    case KodOperace::Odstraneni:
-        return {.kopie = false, .mazani = true, .protejsek = seznam >= 5 && seznam <= 8};
-    case KodOperace::Presun:
-        return {.kopie = true, .mazani = true};
-    case KodOperace::KopieSProtejskem:
-        return {.kopie = true, .protejsek = true};
-    case KodOperace::PresunSProtejskem:
-        return {.kopie = true, .mazani = true, .protejsek = true};
-    case KodOperace::KopieSPonechanim:
-        return {.kopie = true, .odchazi = false};
-    case KodOperace::Kopie:
-        break;
-    }
-    return {.kopie = true};
+    const bool nove = o.seznam == 1 || o.seznam == 2;
+    return nove && o.cil != Strana::Zvoleny ? Prepis::JenNovy : Prepis::Nahradit;
 }
 
 const char* titulekKodu(KodOperace kod)
@@ -32,7 +14,7 @@ const char* titulekKodu(KodOperace kod)
     switch (kod) {
     case KodOperace::Odstraneni: return "Odstranění:";
     case KodOperace::Presun:
-    case KodOperace::PresunSProtejskem: return "Přesun:";
+    case KodOperace::PresunSDvojcetem: return "Přesun:";
     default: return "Kopírování:";
     }
 }

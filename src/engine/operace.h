@@ -16,6 +16,7 @@
 // reached through a symbolic link.
 
 #include "engine/chyba_souboru.h"
+#include "engine/prikazy.h"
 
 #include <atomic>
 #include <cstddef>
@@ -29,27 +30,6 @@ namespace zrc {
 namespace platform { class Syscalls; }
 class KnihaChyb;
 
-// KodOperace 1..6; any other number behaves as 1.
-enum class KodOperace : int {
-    Kopie = 1,                 // "Kopírování:"
-    Odstraneni = 2,            // "Odstranění:"
-    Presun = 3,                // "Přesun:"
-    KopieSProtejskem = 4,      // copy, the twin item leaves the partner list
-    PresunSProtejskem = 5,     // move, the twin item leaves the partner list
-    KopieSPonechanim = 6,      // copy, the items stay in the list
-};
-
-KodOperace kodOperace(int kod);
-
-struct VlastnostiKodu {
-    bool kopie = false;        // copy step
-    bool mazani = false;       // delete step
-    bool protejsek = false;    // the twin item leaves the partner list
-    bool odchazi = true;       // a handled item leaves its list
-};
-
-// Code 2 removes twins only from the lists with the numbers 5 to 8.
-VlastnostiKodu vlastnostiKodu(KodOperace kod, int seznam);
 // The progress window's caption of the code: "Kopírování:", "Odstranění:", "Přesun:".
 const char* titulekKodu(KodOperace kod);
 
@@ -58,6 +38,12 @@ enum class Prepis : std::uint8_t {
     Nahradit,   // replaced through the temporary file (the other side's older version)
     JenNovy,    // only where the target is still absent ("NOVÉ" items to the other side)
 };
+
+// A "NOVÉ" item copied or moved to the other compared directory lands only
+// where its target is still absent: a file that appeared there since the
+// comparison (or that the comparison could not see) is never overwritten. Into
+// a chosen directory older files are replaced.
+Prepis prepisOperace(const Operace& o);
 
 struct PolozkaOperace {
     std::string cesta;           // relative path, own bytes: "a/b/x.txt"
@@ -78,9 +64,7 @@ enum class Mazani : std::uint8_t {
 struct ZadaniOperace {
     std::string zdroj;               // source base directory (bytes)
     std::string cil;                 // target base directory (bytes)
-    KodOperace kod = KodOperace::Kopie;
-    bool seznamNove = false;         // the items come from a "NOVÉ" list
-    Prepis prepis = Prepis::Nahradit;
+    Operace operace;                 // the decoded command (list, code, steps)
     Prorezavani prorezavani;
     // DoKose: the files that code 2 deletes and the old versions that a copy
     // or a move replaces go to the trash; a moved source is not trashed (its

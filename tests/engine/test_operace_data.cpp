@@ -73,7 +73,7 @@ TEST_P(NikdyNeztratit, CilStaryNeboNovyZdrojCely)
 
     Skript s;
     const ZadaniOperace z{.zdroj = zdroj.root(), .cil = cil.root(),
-                          .kod = p.cil == Cil::Presun ? KodOperace::Presun : KodOperace::Kopie,
+                          .operace = OperaceKodu(3, p.cil == Cil::Presun ? 3 : 1),
                           .polozky = {{"d/x.bin", static_cast<std::int64_t>(delka)}}};
     const auto v = ProvedOperaci(z, s, {.sys = &sys, .zrusit = &zrusit, .blokCteni = blok});
 
@@ -135,7 +135,8 @@ TEST(NikdyNeztratit, KopieZabitaSigkill)
             sys.jenCteniZapis();
             sys.zpozdeniZapisuUs = 300;   // 16 writes a file: ~5 ms per file
             Skript s;
-            ProvedOperaci({.zdroj = zdroj.root(), .cil = cil.root(), .polozky = polozky}, s,
+            ProvedOperaci({.zdroj = zdroj.root(), .cil = cil.root(), .operace = OperaceKodu(3, 1),
+                           .polozky = polozky}, s,
                           {.sys = &sys, .blokCteni = blok, .davkaSouboru = 4});
             ::_exit(0);
         }

@@ -71,7 +71,7 @@ TEST_F(OperaceSKosem, OdstraneniJdeDoKoseAProrezavaSe)
 {
     SkriptKose s;
     const auto v = ProvedOperaci({.zdroj = t.path("zdroj"), .cil = t.path("zdroj"),
-                                  .kod = KodOperace::Odstraneni,
+                                  .operace = OperaceKodu(3, int(KodOperace::Odstraneni)),
                                   .prorezavani = {.zapnuto = true, .uroven = 0},
                                   .mazani = Mazani::DoKose,
                                   .polozky = {{"a/b/f.txt", 3}, {"g.txt", 4}}},
@@ -90,7 +90,7 @@ TEST_F(OperaceSKosem, JenProCteniSePtaAVKosiZustaneJenProCteni)
     ::chmod(t.path("zdroj/g.txt").c_str(), 0444);
     SkriptKose s;
     s.cteni = {OdpovedCteni::Ano};
-    ProvedOperaci({.zdroj = t.path("zdroj"), .cil = t.path("zdroj"), .kod = KodOperace::Odstraneni,
+    ProvedOperaci({.zdroj = t.path("zdroj"), .cil = t.path("zdroj"), .operace = OperaceKodu(3, int(KodOperace::Odstraneni)),
                    .mazani = Mazani::DoKose, .polozky = {{"g.txt", 4}}},
                   s, volby());
     EXPECT_NE(std::find(s.udalosti.begin(), s.udalosti.end(), "jen-cteni g.txt"), s.udalosti.end());
@@ -116,7 +116,7 @@ TEST_P(StaraVerzeDoKose, SPuvodniCestou)
     SkriptKose s;
     s.cteni = {OdpovedCteni::Ano};
     const auto v = ProvedOperaci({.zdroj = t.path("zdroj"), .cil = t.path("cil"),
-                                  .kod = GetParam().kod, .mazani = Mazani::DoKose,
+                                  .operace = OperaceKodu(3, int(GetParam().kod)), .mazani = Mazani::DoKose,
                                   .polozky = {{"x.txt", 10}}},
                                  s, volby());
     EXPECT_EQ(v.vyrizene, std::vector<std::size_t>{0});
@@ -140,7 +140,7 @@ TEST_F(OperaceSKosem, PresunNaNoveMistoKosNezatezuje)
 {
     SkriptKose s;
     const auto v = ProvedOperaci({.zdroj = t.path("zdroj"), .cil = t.path("cil"),
-                                  .kod = KodOperace::Presun, .mazani = Mazani::DoKose,
+                                  .operace = OperaceKodu(3, int(KodOperace::Presun)), .mazani = Mazani::DoKose,
                                   .polozky = {{"g.txt", 4}}},
                                  s, volby());
     EXPECT_EQ(v.vyrizene, std::vector<std::size_t>{0});
@@ -170,7 +170,7 @@ TEST_P(KosNepouzitelny, PtaSeJednouZaSvazek)
     vol.sys = &sys;
     vol.kniha = &kniha;
     const auto v = ProvedOperaci({.zdroj = t.path("zdroj"), .cil = t.path("zdroj"),
-                                  .kod = KodOperace::Odstraneni, .mazani = Mazani::DoKose,
+                                  .operace = OperaceKodu(3, int(KodOperace::Odstraneni)), .mazani = Mazani::DoKose,
                                   .polozky = {{"a/b/f.txt", 3}, {"g.txt", 4}, {"h.txt", 5}}},
                                  s, vol);
     EXPECT_EQ(s.otazek, 1);
@@ -207,7 +207,7 @@ TEST_F(OperaceSKosem, NahrazeniBezKoseNeprepiseBezOdpovedi)
     auto vol = volby();
     vol.sys = &sys;
     const auto v = ProvedOperaci({.zdroj = t.path("zdroj"), .cil = t.path("cil"),
-                                  .kod = KodOperace::Kopie, .mazani = Mazani::DoKose,
+                                  .operace = OperaceKodu(3, int(KodOperace::Kopie)), .mazani = Mazani::DoKose,
                                   .polozky = {{"g.txt", 4}}},
                                  s, vol);
     EXPECT_TRUE(v.vyrizene.empty());
@@ -226,6 +226,7 @@ TEST(KnihaChyb, KopieSChybouVZaznamuATextu)
     Skript s;   // Ignorovat
     KnihaChyb kniha;
     const auto v = ProvedOperaci({.zdroj = t.path("zdroj"), .cil = t.path("cil"),
+                                  .operace = OperaceKodu(3, 1),
                                   .polozky = {{"x.txt", 100000}, {"y.txt", 10}}},
                                  s, {.sys = &sys, .kniha = &kniha});
     EXPECT_EQ(v.vyrizene, std::vector<std::size_t>{1});
@@ -261,7 +262,7 @@ TEST(OperaceSKosemMisto, StaraVerzeVKosiNeuvolniMisto)
         Skript s;
         s.misto = false;   // "Ne": nothing is done
         const auto v = ProvedOperaci({.zdroj = t.path("zdroj"), .cil = t.path("disk/cil"),
-                                      .mazani = mazani, .polozky = {{"x.bin", 600 << 10}}},
+                                      .operace = OperaceKodu(3, 1), .mazani = mazani, .polozky = {{"x.bin", 600 << 10}}},
                                      s, {.kosDomov = t.path("data/Trash")});
         const bool ptal = !s.udalosti.empty() && s.udalosti[0].starts_with("misto ");
         EXPECT_EQ(ptal, mazani == Mazani::DoKose);

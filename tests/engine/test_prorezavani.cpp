@@ -25,7 +25,7 @@ TEST_P(Prorezavani, PoSmazaniSouboru)
     t.add(p.navic);
     Skript s;
     const auto v = ProvedOperaci({.zdroj = t.path("base"), .cil = t.path("base"),
-                                  .kod = KodOperace::Odstraneni,
+                                  .operace = OperaceKodu(3, 2),
                                   .prorezavani = {.zapnuto = true, .uroven = p.uroven},
                                   .polozky = {{"a/b/f.txt", 3}}}, s);
     ASSERT_EQ(v.vyrizene, std::vector<std::size_t>{0});
@@ -52,7 +52,7 @@ TEST(Operace, ProrezavaniVypnuteNicNemaze)
 {
     TempTree t{file("base/a/b/f.txt", 3)};
     Skript s;
-    ProvedOperaci({.zdroj = t.path("base"), .cil = t.path("base"), .kod = KodOperace::Odstraneni,
+    ProvedOperaci({.zdroj = t.path("base"), .cil = t.path("base"), .operace = OperaceKodu(3, 2),
                    .polozky = {{"a/b/f.txt", 3}}}, s);
     EXPECT_TRUE(existuje(t.path("base/a/b")));
 }
@@ -75,7 +75,7 @@ TEST(Operace, MazaniNeprochaziOdkazem)
     TempTree t{file("venku/f.txt", 3), symlink("base/a", "../venku")};
     Skript s;
     const auto v = ProvedOperaci({.zdroj = t.path("base"), .cil = t.path("base"),
-                                  .kod = KodOperace::Odstraneni, .polozky = {{"a/f.txt", 3}}}, s);
+                                  .operace = OperaceKodu(3, 2), .polozky = {{"a/f.txt", 3}}}, s);
     EXPECT_TRUE(v.vyrizene.empty());
     EXPECT_TRUE(existuje(t.path("venku/f.txt")));
     ASSERT_EQ(s.udalosti.size(), 2u);

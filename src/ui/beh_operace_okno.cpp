@@ -1,0 +1,173 @@
+#include "ui/beh_operace_okno.h"
+
+#include "ui/copy_info.h"
+#include "ui/hlaseni.h"
+#include "util/cesty.h"
+
+#include <QEventLoop>
+#include <QThread>
+
+namespace zrc {
+
+namespace {
+
+QString text(const std::string& bajty)
+{
+    return QString::fromUtf8(bajty.data(), static_cast<qsizetype>(bajty.size()));
+}
+
+OdpovedChyby odpovedChyby(Odpoved o)
+{
+    if (o == Odpoved::Opakuj)
+        return OdpovedChyby::Znovu;
+    if (o == Odpoved::Ignoruj)
+        return OdpovedChyby::Ignorovat;
+    return OdpovedChyby::Zrusit;   // "Zruš", Esc, closing the box
+}
+
+} // namespace
+
+// The engine's side: runs on the worker thread, hands everything over to the
+// user-interface thread.
+class PosrednikOperace : public RozhraniOperace {
+public:
+    explicit PosrednikOperace(BehOperaceVOkne& o) : o_(o) {}
+
+    bool nedostatekMista(std::int64_t, std::int64_t) override
+    {
+        return naUi([] {
+            return Hlaseni(QStringLiteral("Nedostatek místa na disku, mám pokracovat?"),
+                           DruhHlaseni::Chyba, Tlacitko::Ano | Tlacitko::Ne) == Odpoved::Ano;
+        });
+    }
+    void krok(Krok k, const std::string& zdroj) override
+    {
+        const QString cesta = text(zdroj);
+        const QString s = (k == Krok::Kopirovani ? QStringLiteral("Kopíruji: ")
+                                                 : QStringLiteral("Odstraňuji: ")) + cesta;
+        o_.zverejni([&](BehOperaceVOkne::Stav& st) {
+            st.soubor = cesta;
+            st.stav = s;
+        });
+    }
+    void prubeh(const Prubeh& p) override
+    {
+        o_.zverejni([&](BehOperaceVOkne::Stav& st) { st.prubeh = p; });
+    }
+    OdpovedChyby chybaKopirovani(const std::string& zdroj, const ChybaSouboru& c) override
+    {
+        const QString t = QStringLiteral("Soubor ") + ZkratCestu(30, text(zdroj)) +
+                          QStringLiteral(" nelze zkopírovat\r") + text(textChyby(c));
+        return naUi([&] {
+            o_.zajistiOkno();
+            return odpovedChyby(Hlaseni(t, DruhHlaseni::Informace,
+                                        Tlacitko::Zrus | Tlacitko::Opakuj | Tlacitko::Ignoruj));
+        });
+    }
+    OdpovedChyby chybaMazani(const std::string& zdroj, const ChybaSouboru& c) override
+    {
+        const QString cesta = text(zdroj);
+        const QString t = QStringLiteral("Soubor ") + ZkratCestu(30, cesta) +
+                          QStringLiteral(" nelze smazat z adresáře: ") + AdresarCesty(cesta) +
+                          QStringLiteral("\r") + text(textChyby(c));
+        return naUi([&] {
+            o_.zajistiOkno();
+            return odpovedChyby(Hlaseni(t, DruhHlaseni::Informace,
+                                        Tlacitko::Zrus | Tlacitko::Opakuj | Tlacitko::Ignoruj));
+        });
+    }
+    OdpovedCteni jenProCteni(const std::string& zdroj) override
+    {
+        const QString t = QStringLiteral("Smazat i soubor(y) jen pro čtení?\r") + text(zdroj);
+        return naUi([&] {
+            o_.zajistiOkno();
+            const Odpoved o = HlaseniOkno(t, DruhHlaseni::Potvrzeni,
+                                          Tlacitko::Ano | Tlacitko::Ne | Tlacitko::Vse);
+            return o == Odpoved::Ano ? OdpovedCteni::Ano
+                   : o == Odpoved::Vse ? OdpovedCteni::Vse : OdpovedCteni::Ne;
+        });
+    }
+    void vyrizeno(std::size_t) override {}
+
+private:
+    // A blocking call into the user-interface thread: the progress updates
+    // posted before it are shown first (one queue, in order).
+    template <class F>
+    auto naUi(F f) -> decltype(f())
+    {
+        decltype(f()) vysledek{};
+        QMetaObject::invokeMethod(&o_, [&] { vysledek = f(); }, Qt::BlockingQueuedConnection);
+        return vysledek;
+    }
+
+    BehOperaceVOkne& o_;
+};
+
+BehOperaceVOkne::BehOperaceVOkne(QWidget* hlavniOkno, std::function<void(const QString&)> stav)
+    : hlavniOkno_(hlavniOkno), stavovyRadek_(std::move(stav))
+{
+}
+
+BehOperaceVOkne::~BehOperaceVOkne() = default;
+
+void BehOperaceVOkne::zajistiOkno()
+{
+    if (okno_)
+        return;
+    okno_ = std::make_unique<TForm4>(hlavniOkno_);
+    okno_->setWindowTitle(QString::fromUtf8(titulekKodu(kod_)));
+    connect(okno_.get(), &TForm4::zrusit, this, [this] { zrusit_ = true; });
+    okno_->show();
+    emit oknoOtevreno();
+}
+
+void BehOperaceVOkne::zverejni(const std::function<void(Stav&)>& zmena)
+{
+    std::lock_guard z(zamek_);
+    zmena(stav_);
+    if (naplanovano_)
+        return;
+    naplanovano_ = true;
+    QMetaObject::invokeMethod(this, [this] { obnov(); }, Qt::QueuedConnection);
+}
+
+void BehOperaceVOkne::obnov()
+{
+    Stav s;
+    {
+        std::lock_guard z(zamek_);
+        s = stav_;
+        naplanovano_ = false;
+    }
+    zajistiOkno();
+    okno_->nastavSoubor(s.soubor);
+    okno_->nastavPrubehSouboru(s.prubeh.souborHotovo, s.prubeh.souborCelkem);
+    okno_->nastavPrubehCelkem(s.prubeh.celkemHotovo, s.prubeh.celkem);
+    if (stavovyRadek_)
+        stavovyRadek_(s.stav);
+}
+
+VysledekOperace BehOperaceVOkne::proved(const ZadaniOperace& z, VolbyOperace volby)
+{
+    kod_ = z.operace.kod;
+    zrusit_ = false;
+    volby.zrusit = &zrusit_;
+    VysledekOperace vysledek;
+    PosrednikOperace posrednik(*this);
+    QEventLoop smycka;
+    std::unique_ptr<QThread> vlakno(
+        QThread::create([&] { vysledek = ProvedOperaci(z, posrednik, volby); }));
+    vlakno->setObjectName(QStringLiteral("operace"));
+    connect(vlakno.get(), &QThread::finished, &smycka, &QEventLoop::quit);
+    vlakno->start();
+    smycka.exec();
+    vlakno->wait();
+    QCoreApplication::sendPostedEvents(this);   // the last progress update
+    // After Cancel the status line keeps the interrupted step's text.
+    if (stavovyRadek_ && !vysledek.zruseno)
+        stavovyRadek_(QString());
+    okno_.reset();
+    return vysledek;
+}
+
+} // namespace zrc

@@ -1,0 +1,68 @@
+#pragma once
+// Runs a file operation of the engine for the window: the engine on a worker
+// thread, the progress window TForm4 on the user-interface thread.
+//
+// The worker's questions (free space, read-only file, Cancel / Retry / Ignore)
+// are blocking queued calls into the user-interface thread, so they come one
+// at a time and in order, and the window keeps repainting while one is open.
+// Progress is coalesced: the worker posts at most one update at a time and the
+// window shows the latest state, so a run of 10 000 small files cannot flood
+// the event queue.
+
+#include "engine/operace.h"
+
+#include <QObject>
+#include <QString>
+#include <atomic>
+#include <functional>
+#include <memory>
+#include <mutex>
+
+class QWidget;
+
+namespace zrc {
+
+class TForm4;
+
+class BehOperaceVOkne : public QObject {
+    Q_OBJECT
+public:
+    // stavovyRadek shows "Kopíruji: ..." / "Odstraňuji: ..." in the main
+    // window's status bar ("" clears it).
+    BehOperaceVOkne(QWidget* hlavniOkno, std::function<void(const QString&)> stavovyRadek);
+    ~BehOperaceVOkne() override;
+
+    // Runs the operation and returns when it has ended; meanwhile the event
+    // loop runs (as in a modal dialog) and the progress window is open.
+    VysledekOperace proved(const ZadaniOperace& z, VolbyOperace volby = {});
+
+    // Cancel as Esc in the progress window does (closing the main window).
+    void zrus() { zrusit_ = true; }
+    // The progress window while the operation runs (tests, screenshots).
+    TForm4* okno() const { return okno_.get(); }
+
+signals:
+    // Emitted on the user-interface thread when the progress window has opened.
+    void oknoOtevreno();
+
+private:
+    friend class PosrednikOperace;
+    struct Stav {
+        QString soubor, stav;
+        Prubeh prubeh;
+    };
+    void zajistiOkno();
+    void zverejni(const std::function<void(Stav&)>& zmena);
+    void obnov();
+
+    QWidget* hlavniOkno_;
+    std::function<void(const QString&)> stavovyRadek_;
+    std::unique_ptr<TForm4> okno_;
+    std::atomic<bool> zrusit_{false};
+    std::mutex zamek_;
+    Stav stav_;
+    bool naplanovano_ = false;
+    KodOperace kod_ = KodOperace::Kopie;
+};
+
+} // namespace zrc

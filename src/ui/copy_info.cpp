@@ -1,0 +1,114 @@
+#include "ui/copy_info.h"
+
+#include "ui/umisteni.h"
+#include "util/cesty.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QProgressBar>
+
+namespace zrc {
+
+namespace {
+
+constexpr int dilku = 10000;   // bar resolution: sizes are 64-bit, bars int
+
+int dil(std::int64_t hotovo, std::int64_t celkem)
+{
+    if (celkem <= 0)
+        return hotovo > 0 ? dilku : 0;
+    const long double podil = static_cast<long double>(hotovo) / static_cast<long double>(celkem);
+    return static_cast<int>(std::clamp<long double>(podil, 0, 1) * dilku);
+}
+
+QProgressBar* pruh(QWidget* rodic, int y)
+{
+    auto* p = new QProgressBar(rodic);
+    p->setGeometry(24, y, 305, 16);
+    p->setRange(0, dilku);
+    p->setValue(0);
+    p->setTextVisible(false);
+    return p;
+}
+
+} // namespace
+
+TForm4::TForm4(QWidget* hlavniOkno)
+    : QDialog(hlavniOkno, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+{
+    setObjectName(QStringLiteral("TForm4"));
+    setWindowTitle(QStringLiteral("Průběh"));
+    setWindowModality(Qt::ApplicationModal);
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    QFont f;
+    f.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
+                   QStringLiteral("DejaVu Sans")});
+    f.setPixelSize(11);
+    setFont(f);
+    setFixedSize(352, 89);
+
+    Label2 = new QLabel(QStringLiteral("Průběh "), this);
+    Label2->setGeometry(24, 8, 305, 14);
+    ProgressBar2 = pruh(this, 24);
+    Label1 = new QLabel(QStringLiteral("Průběh celkem:"), this);
+    Label1->setGeometry(24, 48, 305, 14);
+    ProgressBar1 = pruh(this, 64);
+
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    kurzor_ = true;
+}
+
+TForm4::~TForm4()
+{
+    if (kurzor_)
+        QApplication::restoreOverrideCursor();
+}
+
+void TForm4::nastavSoubor(const QString& cesta)
+{
+    Label2->setText(QStringLiteral("Průběh: ") + ZkratCestu(37, cesta));
+}
+
+void TForm4::nastavPrubehSouboru(std::int64_t hotovo, std::int64_t celkem)
+{
+    ProgressBar2->setValue(dil(hotovo, celkem));
+}
+
+void TForm4::nastavPrubehCelkem(std::int64_t hotovo, std::int64_t celkem)
+{
+    ProgressBar1->setValue(dil(hotovo, celkem));
+}
+
+void TForm4::keyPressEvent(QKeyEvent* e)
+{
+    if (e->key() == Qt::Key_Escape) {
+        emit zrusit();
+        e->accept();
+        return;
+    }
+    QDialog::keyPressEvent(e);
+}
+
+// The window closes when the operation ends, never by the user: a close
+// request (the window manager's, Alt+F4) cancels like Esc.
+void TForm4::closeEvent(QCloseEvent* e)
+{
+    e->ignore();
+    emit zrusit();
+}
+
+void TForm4::reject()
+{
+    emit zrusit();
+}
+
+void TForm4::showEvent(QShowEvent* e)
+{
+    QDialog::showEvent(e);
+    if (const QWidget* rodic = parentWidget())
+        ZarovnejKeRohu(*this, *rodic->window());
+}
+
+} // namespace zrc
