@@ -4,6 +4,7 @@
 #include "ui/hlaseni.h"
 #include "util/cesty.h"
 
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QThread>
 
