@@ -187,6 +187,7 @@ private:
 
     void exitAkceRezimu(int filtr, bool bezPrevodu);
     void prevodFiltru(int filtr, bool zHistorie);
+    void prevezmiVolbu(QComboBox* volba);
     void datumFiltru(int filtr, DatumCas x);
     void nactiFiltr(int filtr, const NastaveniPorovnani& z);
     QComboBox* adresar(int strana) const { return strana == 1 ? adresar1 : adresar2; }

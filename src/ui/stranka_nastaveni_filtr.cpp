@@ -13,6 +13,7 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QFocusEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
@@ -76,6 +77,32 @@ void priZmeneAOdchodu(QComboBox* combo, QObject* kontext, const std::function<vo
     new PriOdchodu(combo, akce);
 }
 
+// Enter in a choice box starts the run, also the first Enter after Tab: the
+// box's edit field would take that one to accept its selected text as an
+// inline completion and swallow it.
+class EnterSpusti : public QObject {
+public:
+    EnterSpusti(QComboBox* combo, std::function<bool()> spust) : QObject(combo), spust_(std::move(spust))
+    {
+        // The box has the focus and hands keys to its edit field directly.
+        combo->installEventFilter(this);
+        combo->lineEdit()->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* e) override
+    {
+        if (e->type() != QEvent::KeyPress)
+            return false;
+        const auto* k = static_cast<QKeyEvent*>(e);
+        const bool enter = k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter;
+        return enter && k->modifiers() == Qt::NoModifier && spust_();
+    }
+
+private:
+    std::function<bool()> spust_;
+};
+
 } // namespace
 
 void StrankaNastaveni::propojFiltr()
@@ -95,6 +122,8 @@ void StrankaNastaveni::propojFiltr()
     }
     nastavTagVolby(CBOmez, 1);
     priZmeneAOdchodu(CBOmez, this, [this] { CBOmezExit(); });
+    for (QComboBox* volba : {CB_Filtr_1, CB_Filtr_2, ChB_Filtr_1_Posledni, ChB_Filtr_2_Posledni, CBOmez})
+        new EnterSpusti(volba, [this] { return stiskniPorovnej(); });
     for (QCheckBox* zapnuto : {ChB_Filtr_1, ChB_Filtr_2, ChB_Filtr_3})
         connect(zapnuto, &QCheckBox::toggled, this, &StrankaNastaveni::ChB_Filtr_2Click);
     connect(SE_Filtr_3, &QSpinBox::valueChanged, this, &StrankaNastaveni::HistorieZmena);
@@ -109,14 +138,17 @@ void StrankaNastaveni::ZmenaCB_Filtr_1(bool zHistorie) { prevodFiltru(1, zHistor
 void StrankaNastaveni::ZmenaCB_Filtr_2(bool zHistorie) { prevodFiltru(2, zHistorie); }
 
 // Takes the mode the combo box shows and shows the fields of that mode. It
-// runs on every change and exit, also when the mode stays: leaving the combo
-// box brings the hidden representation in line again.
+// runs on every change and exit; the hidden representation is converted only
+// when the mode really changes (or a history entry is loaded, bezPrevodu set
+// and the loader converting): opening the drop-down list or passing through
+// with Tab must never overwrite what the user typed with a stale value.
 void StrankaNastaveni::exitAkceRezimu(int filtr, bool bezPrevodu)
 {
     const OvladaceFiltru f = ovladace(*this, filtr);
     const std::optional<int> rezim = CisloPolozky(f.rezim);
     if (!rezim)
         return;
+    const bool zmena = *rezim != tagVolby(f.rezim);
     nastavTagVolby(f.rezim, *rezim);
     const bool poDatu = *rezim == int(RezimFiltru::PoDatu);
     for (QWidget* w : {static_cast<QWidget*>(f.datum), static_cast<QWidget*>(f.cas),
@@ -124,9 +156,10 @@ void StrankaNastaveni::exitAkceRezimu(int filtr, bool bezPrevodu)
         w->setVisible(poDatu);
     f.pocet->setVisible(!poDatu);
     f.jednotka->setVisible(!poDatu);
-    if (!bezPrevodu)
+    if (!bezPrevodu && zmena)
         prevodFiltru(filtr, false);
-    HistorieButton(0);
+    if (zmena || bezPrevodu)
+        HistorieButton(0);
 }
 
 // Brings the representation of the mode in line with the other one. The user
@@ -153,20 +186,24 @@ void StrankaNastaveni::prevodFiltru(int filtr, bool zHistorie)
 }
 
 // The unit: the same count is read in the new unit, nothing is converted.
+// A choice passed through without a change keeps the history position.
 void StrankaNastaveni::ChBVyberExit(QComboBox* jednotka)
 {
-    if (const std::optional<int> cislo = CisloPolozky(jednotka)) {
-        nastavTagVolby(jednotka, *cislo);
-        HistorieButton(0);
-    }
+    prevezmiVolbu(jednotka);
 }
 
 void StrankaNastaveni::CBOmezExit()
 {
-    if (const std::optional<int> cislo = CisloPolozky(CBOmez)) {
-        nastavTagVolby(CBOmez, *cislo);
-        HistorieButton(0);
-    }
+    prevezmiVolbu(CBOmez);
+}
+
+void StrankaNastaveni::prevezmiVolbu(QComboBox* volba)
+{
+    const std::optional<int> cislo = CisloPolozky(volba);
+    if (!cislo || *cislo == tagVolby(volba))
+        return;
+    nastavTagVolby(volba, *cislo);
+    HistorieButton(0);
 }
 
 void StrankaNastaveni::ChB_Filtr_2Click()

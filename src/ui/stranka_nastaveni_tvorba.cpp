@@ -99,7 +99,7 @@ void StrankaNastaveni::vytvorAdresar(int strana)
     label->setBuddy(combo);
     auto* chb = prvek(s, g, {64, 40, 249, 17},
                       new QCheckBox(prvni ? QStringLiteral("procházet pouze &shodné podadresáře")
-                                          : QStringLiteral("procházet pouze &s&hodné podadresáře")));
+                                          : QStringLiteral("procházet pouze s&hodné podadresáře")));
     chb->setChecked(true);
     auto* open = prvek(s, g, {424, 15, 24, 24}, glyf(QStyle::SP_DirOpenIcon, prvni ? "BBOpen1" : "BBOpen2"));
     nastavHint(open, QStringLiteral("|výběr adresářů"));

@@ -15,6 +15,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QKeyEvent>
 #include <QStatusBar>
 #include <QTimer>
@@ -49,9 +50,17 @@ TForm1::TForm1(const QString& cestaIni, QWidget* parent, Start start)
         HistorieNacti(1, nastaveniStranka_->bezAdresaru());
         nastaveniStranka_->HistorieButton(1);
     }
+    // The keyboard starts in "Adresář 1:" once the window is shown.
+    nastaveniStranka_->adresar1->setFocus();
 }
 
-TForm1::~TForm1() = default;
+// The parts outlive the window's own members while QWidget's destructor hides
+// them: their focus changes must not reach this half-destroyed window.
+TForm1::~TForm1()
+{
+    qApp->removeEventFilter(this);
+    disconnect(nastaveniStranka_, nullptr, this, nullptr);
+}
 
 void TForm1::vytvorOkno()
 {

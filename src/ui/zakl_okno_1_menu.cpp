@@ -122,6 +122,16 @@ void TForm1::vytvorPopupMenu1()
         }
         connect(s, &QWidget::customContextMenuRequested, this,
                 [this, s](const QPoint& p) { PopupMenu1->popup(s->viewport()->mapToGlobal(p)); });
+        // Shift+F10 opens the menu from the keyboard, at the current row.
+        auto* zKlavesnice = new QAction(s);
+        zKlavesnice->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10));
+        zKlavesnice->setShortcutContext(Qt::WidgetShortcut);
+        s->addAction(zKlavesnice);
+        connect(zKlavesnice, &QAction::triggered, this, [this, s] {
+            const QModelIndex radek = s->currentIndex();
+            const QPoint p = radek.isValid() ? s->visualRect(radek).bottomLeft() : s->viewport()->rect().center();
+            PopupMenu1->popup(s->viewport()->mapToGlobal(p));
+        });
     }
 }
 

@@ -115,16 +115,26 @@ TEST_F(Filtr, ZmenaJednotkyPonechaPocet)
     EXPECT_EQ(okno->nastaveni().ChB_Filtr_2_Posledni, 3);
 }
 
-// Leaving the mode combo box without a change recomputes the count from the
-// hidden date and time.
-TEST_F(Filtr, OdchodZRezimuPrepocitaPocet)
+// Opening the mode's drop-down list or passing through it with Tab changes
+// nothing: the typed count, date and time stay, converted from nothing stale.
+TEST_F(Filtr, PruchodRezimemNeprepiseZadani)
 {
     otevri();
-    okno->strankaNastaveni().DTP_Filtr_1_OdData->setDate(QDate::currentDate().addDays(-5));
-    nastavTextCasovehoPole(okno->strankaNastaveni().ME_Filtr_1_OdData, QStringLiteral("00:00"));
-    EXPECT_EQ(okno->strankaNastaveni().SE_Filtr_1_Posledni->value(), 0);
-    projdi(okno->strankaNastaveni().CB_Filtr_1);
-    EXPECT_EQ(okno->strankaNastaveni().SE_Filtr_1_Posledni->value(), 5);
+    StrankaNastaveni& n = okno->strankaNastaveni();
+    n.SE_Filtr_1_Posledni->setValue(3);
+    n.CB_Filtr_1->showPopup();
+    n.CB_Filtr_1->hidePopup();
+    projdi(n.CB_Filtr_1);
+    EXPECT_EQ(n.SE_Filtr_1_Posledni->value(), 3);
+    n.CB_Filtr_1->setCurrentIndex(1);   // "po datu": the date follows from the count
+    EXPECT_EQ(n.DTP_Filtr_1_OdData->date(), QDate::currentDate().addDays(-3));
+    n.DTP_Filtr_1_OdData->setDate(QDate(2026, 3, 1));
+    nastavTextCasovehoPole(n.ME_Filtr_1_OdData, QStringLiteral("10:15"));
+    n.CB_Filtr_1->showPopup();
+    n.CB_Filtr_1->hidePopup();
+    projdi(n.CB_Filtr_1);
+    EXPECT_EQ(n.DTP_Filtr_1_OdData->date(), QDate(2026, 3, 1));
+    EXPECT_EQ(textCasovehoPole(n.ME_Filtr_1_OdData), QStringLiteral("10:15"));
     EXPECT_TRUE(zpravy.isEmpty());
 }
 
@@ -132,10 +142,12 @@ TEST_F(Filtr, OdchodZRezimuPrepocitaPocet)
 TEST_F(Filtr, DatumVBudoucnuDaNulu)
 {
     otevri();
-    okno->strankaNastaveni().SE_Filtr_1_Posledni->setValue(4);
-    okno->strankaNastaveni().DTP_Filtr_1_OdData->setDate(QDate::currentDate().addDays(10));
-    projdi(okno->strankaNastaveni().CB_Filtr_1);
-    EXPECT_EQ(okno->strankaNastaveni().SE_Filtr_1_Posledni->value(), 0);
+    StrankaNastaveni& n = okno->strankaNastaveni();
+    n.SE_Filtr_1_Posledni->setValue(4);
+    n.CB_Filtr_1->setCurrentIndex(1);
+    n.DTP_Filtr_1_OdData->setDate(QDate::currentDate().addDays(10));
+    n.CB_Filtr_1->setCurrentIndex(0);
+    EXPECT_EQ(n.SE_Filtr_1_Posledni->value(), 0);
 }
 
 // A text that is no item keeps the previous choice and the focus.

@@ -7,6 +7,7 @@
 
 #include "settings/historie.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
@@ -113,6 +114,25 @@ TEST_F(Historie, ZmenaVratiPomlcku)
 }
 
 // In a directory combo box Ctrl+Left steps the history instead of moving the caret.
+// Passing through the choice boxes with Tab (no choice changed) keeps the
+// loaded entry's position, so paging goes on from it.
+TEST_F(Historie, PruchodVolbamiPonechaPozici)
+{
+    zapisZaznamy(2);
+    otevri();
+    StrankaNastaveni& n = okno->strankaNastaveni();
+    stav("1/2", false, true);
+    for (QComboBox* volba : {n.CB_Filtr_1, n.ChB_Filtr_1_Posledni, n.CB_Filtr_2, n.CBOmez}) {
+        volba->setFocus();
+        ASSERT_TRUE(pockej([&] { return volba->hasFocus(); }));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        ASSERT_TRUE(pockej([&] { return !volba->hasFocus(); }));
+    }
+    stav("1/2", false, true);
+    n.CBOmez->setCurrentIndex(1);   // a real change
+    EXPECT_EQ(n.LH->text(), QStringLiteral("-"));
+}
+
 TEST_F(Historie, CtrlVlevoVAdresari)
 {
     zapisZaznamy(3);

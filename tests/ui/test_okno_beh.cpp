@@ -131,6 +131,29 @@ TEST_F(OknoBeh, NecitelnyAdresarHlasiVarovaniASeznamyZustanou)
     EXPECT_EQ(okno->PageControl1->currentIndex(), 1);
 }
 
+// The first Enter in a choice box reached with Tab starts the run.
+TEST_F(OknoBeh, EnterVeVolbeDosazeneTabemSpustiBeh)
+{
+    TempTree t1{file("a", 1, leden)};
+    TempTree t2;
+    otevri();
+    okno->strankaNastaveni().adresar1->setEditText(t1.qroot());
+    okno->strankaNastaveni().adresar2->setEditText(t2.qroot());
+    QComboBox* volba = okno->strankaNastaveni().CBOmez;
+    QWidget* pred = volba->previousInFocusChain();
+    while (pred && !(pred->focusPolicy() & Qt::TabFocus))
+        pred = pred->previousInFocusChain();
+    ASSERT_NE(pred, nullptr);
+    pred->setFocus();
+    ASSERT_TRUE(pockej([&] { return pred->hasFocus(); }));
+    QTest::keyClick(pred, Qt::Key_Tab);
+    ASSERT_TRUE(pockej([&] { return volba->hasFocus(); }));
+    QSignalSpy konec(&okno->beh(), &BehPorovnani::dokonceno);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_TRUE(konec.count() > 0 || konec.wait(20000));
+    EXPECT_EQ(pocet(1), 1);
+}
+
 struct PripadOvereni {
     const char* adr1;   // "1", "2": the trees; anything else: a missing path
     const char* adr2;
