@@ -1,8 +1,29 @@
 #include "ui/operace_souboru.h"
 
+#include "engine/operace.h"
+#include "ui/beh_operace_okno.h"
+#include "ui/hlaseni.h"
+#include "ui/seznam_vysledku.h"
 #include "ui/stranky_vysledku.h"
+#include "ui/vysledky_model.h"
+
+#include <QCheckBox>
+#include <QFile>
+#include <QMainWindow>
+#include <QSpinBox>
+#include <QStatusBar>
+#include <QTabWidget>
 
 namespace zrc {
+
+namespace {
+
+std::string bajty(const QString& cesta)
+{
+    return QFile::encodeName(cesta).toStdString();
+}
+
+} // namespace
 
 OvladacOperaci::OvladacOperaci(StrankyVysledku& vysledky, QObject* parent)
     : QObject(parent), vysledky_(vysledky)
@@ -11,13 +32,84 @@ OvladacOperaci::OvladacOperaci(StrankyVysledku& vysledky, QObject* parent)
 
 OvladacOperaci::~OvladacOperaci() = default;
 
+void OvladacOperaci::stavovyRadek(const QString& text)
+{
+    auto* okno = qobject_cast<QMainWindow*>(vysledky_.PageControl1()->window());
+    if (!okno)
+        return;
+    if (text.isEmpty())
+        okno->statusBar()->clearMessage();
+    else
+        okno->statusBar()->showMessage(text);
+}
+
+// The confirmations of the command: replacing by the other side's version, and
+// deleting (not for "starší verzi odstraň", whose source and target are both
+// the other side).
+bool OvladacOperaci::potvrzeno(const Operace& o) const
+{
+    if (o.nahrazeni &&
+        Hlaseni(QStringLiteral("Opravdu nahradit vybrané soubory?"), DruhHlaseni::Potvrzeni,
+                Tlacitko::Ano | Tlacitko::Ne) != Odpoved::Ano)
+        return false;
+    if (o.kod == KodOperace::Odstraneni && o.zdroj != o.cil &&
+        Hlaseni(QStringLiteral("Opravdu odstranit vybrané soubory?"), DruhHlaseni::Potvrzeni,
+                Tlacitko::Ano | Tlacitko::Ne) != Odpoved::Ano)
+        return false;
+    return true;
+}
+
 void OvladacOperaci::ProvedOperaci(const Operace& operace, const std::vector<int>& vybraneRadky)
 {
-    // No operation engine yet: the lists and the disk stay as they are.
-    (void)operace;
-    (void)vybraneRadky;
-    (void)vysledky_;
+    UlozisteVysledku& u = vysledky_.uloziste();
+    const auto& seznam = u.seznam(operace.seznam);
+    // A chosen directory ("vybrané zkopíruj do ..") needs its chooser first.
+    if (seznam.empty() || operace.cil == Strana::Zvoleny || bezi_ || !potvrzeno(operace)) {
+        if (seznam.empty())
+            stavovyRadek(QString());
+        emit hotovo();
+        return;
+    }
+    ZadaniOperace z;
+    z.zdroj = bajty(u.cestaAdr(int(operace.zdroj)));
+    z.cil = bajty(u.cestaAdr(int(operace.cil)));
+    z.operace = operace;
+    z.prorezavani = {.zapnuto = vysledky_.CBMazPodAdr->isChecked(),
+                     .uroven = vysledky_.SEMazUroven->value()};
+    for (int r : vybraneRadky)
+        z.polozky.push_back({CestaPolozky(u, seznam[r], true), seznam[r].velikost});
+
+    bezi_ = true;
+    BehOperaceVOkne beh(vysledky_.PageControl1()->window(),
+                        [this](const QString& s) { stavovyRadek(s); });
+    const VysledekOperace v = beh.proved(z);
+    bezi_ = false;
+    odeberVyrizene(operace, vybraneRadky, v.vyrizene);
+    if (vysledky_.ZalozkaZobrazena(operace.seznam))
+        vysledky_.seznam(operace.seznam)->setFocus();
     emit hotovo();
+}
+
+// The handled items leave their list in one batch, their twins the partner
+// list in another; with code 6 they stay (still selected).
+void OvladacOperaci::odeberVyrizene(const Operace& o, const std::vector<int>& radky,
+                                    const std::vector<std::size_t>& vyrizene)
+{
+    if (vyrizene.empty())
+        return;
+    const auto& seznam = vysledky_.uloziste().seznam(o.seznam);
+    if (o.odeberDvojce) {
+        std::vector<Polozka> vzory;
+        for (std::size_t i : vyrizene)
+            vzory.push_back(seznam[radky[i]]);
+        vysledky_.model(ProtejsiSeznam(o.seznam))->odeberProtejsky(vzory);
+    }
+    if (o.opoustiSeznam) {
+        std::vector<int> pryc;
+        for (std::size_t i : vyrizene)
+            pryc.push_back(radky[i]);
+        vysledky_.model(o.seznam)->odeberRadky(std::move(pryc));
+    }
 }
 
 } // namespace zrc

@@ -19,11 +19,11 @@
 //   twins), never one search per item.
 // - hotovo is emitted once per ProvedOperaci, also when nothing was done.
 //
-// Until the operation engine exists, a command does nothing and reports done.
 
 #include "engine/prikazy.h"
 
 #include <QObject>
+#include <QString>
 #include <vector>
 
 namespace zrc {
@@ -45,6 +45,11 @@ signals:
     void hotovo();
 
 private:
+    void stavovyRadek(const QString& text);
+    bool potvrzeno(const Operace& o) const;
+    void odeberVyrizene(const Operace& o, const std::vector<int>& radky,
+                        const std::vector<std::size_t>& vyrizene);
+
     StrankyVysledku& vysledky_;
     bool bezi_ = false;
 };
