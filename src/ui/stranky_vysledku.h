@@ -37,6 +37,9 @@ struct StavMazani {
     int SEMazUroven = 0;
 };
 
+// "D/x/xx/xxx" for uroven 3: the deepest directory that pruning keeps.
+QString textVzoruMazani(const QString& adresar, int uroven);
+
 class StrankyVysledku : public QObject {
     Q_OBJECT
 public:
@@ -77,6 +80,9 @@ public:
     // (three quarters of its page), BB1..BB6 take its Tags and the
     // "kop.pův."/"přes.pův." buttons are enabled unless it is a "NOVÉ" list.
     void UpravVelikostList(int tag);
+    // The example under the pruning level: the active list's directory with
+    // SEMazUroven levels "/x", "/xx", ... appended.
+    void SEMazUrovenChange();
     // The keyboard items MPBB1..MBB6: a click of BB1..BB6 when enabled.
     void MPBB1Click(int tag);
     // Column widths of all eight lists in proportion to the page width.

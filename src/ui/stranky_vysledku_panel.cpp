@@ -69,6 +69,7 @@ void StrankyVysledku::vytvorPAkce(Skalovani& s)
     s.umisti(SEMazUroven, {312, 2, 60, 24});
     nastavHint(SEMazUroven, QStringLiteral("|zadej počet úrovní"));
     SEMazUroven->raise();   // the check box's design width runs under it
+    connect(SEMazUroven, &QSpinBox::valueChanged, this, [this] { SEMazUrovenChange(); });
     MazUrovenVzor = new QLabel(PAkce);
     s.umisti(MazUrovenVzor, {384, 8, 233, 14});
     nastavHint(MazUrovenVzor, QStringLiteral("příklad neodstraňovaných prázdných podadresářů"));
@@ -111,6 +112,26 @@ void StrankyVysledku::UpravVelikostList(int tag)
     // Replacing from the other side needs a counterpart: none on "NOVÉ".
     BB[4]->setEnabled(tag > 2);
     BB[5]->setEnabled(tag > 2);
+    SEMazUrovenChange();
+}
+
+QString textVzoruMazani(const QString& adresar, int uroven)
+{
+    // For L = 3: D/x/xx/xxx, the deepest directory that pruning keeps.
+    QString text = adresar;
+    QString s = QStringLiteral("/x");
+    for (int i = 0; i < uroven; ++i) {
+        text += s;
+        s += QLatin1Char('x');
+    }
+    return text;
+}
+
+void StrankyVysledku::SEMazUrovenChange()
+{
+    const int tag = AktivniSeznam() ? AktivniSeznam()->tag() : 1;
+    const QString& adresar = uloziste_->cestaAdr(tag % 2 == 0 ? 2 : 1);
+    MazUrovenVzor->setText(textVzoruMazani(adresar, SEMazUroven->value()));
 }
 
 void StrankyVysledku::MPBB1Click(int tag)

@@ -6,6 +6,7 @@
 #include "ui/beh_operace_okno.h"
 #include "ui/copy_info.h"
 #include "ui/hlaseni.h"
+#include "ui/stranky_vysledku.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -161,6 +162,18 @@ TEST(OknoOperace, EscapeZrusi)
         EXPECT_FALSE(jeDocasnySoubor(e.path().filename().string())) << e.path();
     ASSERT_FALSE(s.stavy.isEmpty());
     EXPECT_TRUE(s.stavy.back().startsWith(QStringLiteral("Kopíruji: ")));
+}
+
+} // namespace
+} // namespace zrc
+
+namespace zrc {
+namespace {
+
+TEST(OknoOperace, VzorMazaniPodadresaru)
+{
+    EXPECT_EQ(textVzoruMazani(QStringLiteral("/data"), 0), QStringLiteral("/data"));
+    EXPECT_EQ(textVzoruMazani(QStringLiteral("/data"), 3), QStringLiteral("/data/x/xx/xxx"));
 }
 
 } // namespace
