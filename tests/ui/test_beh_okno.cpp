@@ -7,6 +7,7 @@
 #include "settings/ini_soubor.h"
 #include "support/temp_tree.h"
 #include "ui/beh_porovnani.h"
+#include "ui/hlaseni.h"
 #include "ui/stranky_vysledku.h"
 
 #include <QComboBox>
@@ -15,6 +16,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTabWidget>
+#include <sys/stat.h>
 
 namespace zrc::test {
 namespace {
@@ -149,6 +151,45 @@ TEST_F(BehOkna, TypeAheadAndDelOnTheFocusedList)
     EXPECT_EQ(okno->PageControl1->currentIndex(), 0);
     EXPECT_FALSE(okno->vysledky().PAkce->isVisible());
     EXPECT_TRUE(IniCtiBool(cestaIni(), u"H1", u"CBMazPodAdr", false));
+}
+
+} // namespace
+} // namespace zrc::test
+
+namespace zrc::test {
+namespace {
+
+// F5 on "NOVĚJŠÍ" copies directory 1's newer zmena.doc over directory 2's: the
+// file on disk gets the newer time and the item leaves the list; F8 on "NOVÉ"
+// asks "Opravdu odstranit vybrané soubory?" and deletes after "Ano".
+TEST_F(BehOkna, KopieAOdstraneniZeSeznamu)
+{
+    otevri();
+    porovnej();
+    QStringList otazky;
+    NahradaHlaseni nahrada([&](const ZadostHlaseni& z) {
+        otazky << z.text;
+        return Odpoved::Ano;
+    });
+    ASSERT_EQ(vysledky().model(3)->rowCount(), 1);
+    okno->UpravVelikostList(3);
+    seznam(3)->selectAll();
+    okno->MPBB1Click(2);
+    EXPECT_EQ(vysledky().model(3)->rowCount(), 0);
+    struct stat st {};
+    ASSERT_EQ(::stat(strom2.path("zmena.doc").c_str(), &st), 0);
+    EXPECT_EQ(st.st_mtime, poledne);
+    EXPECT_TRUE(otazky.isEmpty());
+
+    const int pred = vysledky().model(2)->rowCount();
+    ASSERT_GE(pred, 1);
+    okno->UpravVelikostList(2);
+    seznam(2)->selectAll();
+    okno->MPBB1Click(4);
+    ASSERT_EQ(otazky.size(), 1);
+    EXPECT_TRUE(otazky[0].startsWith(QStringLiteral("Opravdu odstranit vybrané soubory?")));
+    EXPECT_EQ(vysledky().model(2)->rowCount(), 0);
+    EXPECT_NE(::stat(strom2.path("jen2.txt").c_str(), &st), 0);
 }
 
 } // namespace
