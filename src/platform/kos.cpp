@@ -13,8 +13,8 @@ constexpr int priznakyAdresare = O_RDONLY | O_DIRECTORY | O_CLOEXEC | O_NOFOLLOW
 // "x.10000.txt": a directory with that many equal names is not a trash to fill.
 constexpr int maxPokusu = 10000;
 
-// mkdir -p with 0700 for every missing component, as the base directory
-// specification asks of $XDG_DATA_HOME; answers the errno or 0.
+// mkdir -p with 0700 for every missing component, as the freedesktop.org
+// base directory rules ask of $XDG_DATA_HOME; answers the errno or 0.
 int vytvorCestu(Syscalls& sys, const std::string& cesta)
 {
     for (std::size_t i = 1; i <= cesta.size(); ++i) {
@@ -46,7 +46,7 @@ SysResult podadresar(Syscalls& sys, int rodic, const char* jmeno, long uid)
     return r;
 }
 
-// The path below topdir; the absolute path (which the specification allows
+// The path below topdir; the absolute path (which the trash layout allows
 // too) when the file's path does not start there, as in another mount namespace.
 std::string relativne(const std::string& cesta, const std::string& topdir)
 {

@@ -1,5 +1,5 @@
 #pragma once
-// The desktop's trash (freedesktop.org Trash specification 1.0), our own.
+// The desktop's trash (the freedesktop.org Trash layout, version 1.0), our own.
 //
 // A file goes to the trash of its own file system and never by copying: the
 // home trash ($XDG_DATA_HOME/Trash, default ~/.local/share/Trash) when the file
