@@ -1,6 +1,8 @@
 #include "ui/operace_souboru.h"
 
 #include "engine/operace.h"
+#include "settings/ini_soubor.h"
+#include "settings/klice.h"
 #include "ui/beh_operace_okno.h"
 #include "ui/hlaseni.h"
 #include "ui/seznam_vysledku.h"
@@ -45,7 +47,8 @@ void OvladacOperaci::stavovyRadek(const QString& text)
 
 // The confirmations of the command: replacing by the other side's version, and
 // deleting (not for "starší verzi odstraň", whose source and target are both
-// the other side).
+// the other side) unless "potvrzodstr" is off. The setting is read at each
+// deletion, so the configuration dialog's change counts at once.
 bool OvladacOperaci::potvrzeno(const Operace& o) const
 {
     if (o.nahrazeni &&
@@ -53,6 +56,7 @@ bool OvladacOperaci::potvrzeno(const Operace& o) const
                 Tlacitko::Ano | Tlacitko::Ne) != Odpoved::Ano)
         return false;
     if (o.kod == KodOperace::Odstraneni && o.zdroj != o.cil &&
+        IniCtiBool(vysledky_.cestaIni(), ini::Nastaveni, ini::potvrzodstr, true) &&
         Hlaseni(QStringLiteral("Opravdu odstranit vybrané soubory?"), DruhHlaseni::Potvrzeni,
                 Tlacitko::Ano | Tlacitko::Ne) != Odpoved::Ano)
         return false;

@@ -192,5 +192,27 @@ TEST_F(BehOkna, KopieAOdstraneniZeSeznamu)
     EXPECT_NE(::stat(strom2.path("jen2.txt").c_str(), &st), 0);
 }
 
+// With "potvrzodstr" off in the settings file, F8 deletes at once; the setting
+// is read at each deletion, so a change made meanwhile counts.
+TEST_F(BehOkna, OdstraneniBezPotvrzeni)
+{
+    otevri();
+    porovnej();
+    ASSERT_TRUE(IniZapisBool(cestaIni(), u"Nastaveni", u"potvrzodstr", false).ok());
+    int otazek = 0;
+    NahradaHlaseni nahrada([&](const ZadostHlaseni&) {
+        ++otazek;
+        return Odpoved::Ne;
+    });
+    ASSERT_GE(vysledky().model(2)->rowCount(), 1);
+    okno->UpravVelikostList(2);
+    seznam(2)->selectAll();
+    okno->MPBB1Click(4);
+    EXPECT_EQ(otazek, 0);
+    EXPECT_EQ(vysledky().model(2)->rowCount(), 0);
+    struct stat st {};
+    EXPECT_NE(::stat(strom2.path("jen2.txt").c_str(), &st), 0);
+}
+
 } // namespace
 } // namespace zrc::test
