@@ -90,14 +90,33 @@ Konec BehOperace::polozka(std::size_t i)
         const auto adresar = zdroj_.otevri(c.podadr, false, chyba);
         if (adresar)
             return mazani(i, c, adresar, nullptr);
-        const auto odp = r_.chybaMazani(c.zdroj, chyba);
-        if (odp != OdpovedChyby::Znovu)
-            zapis(i, chyba, odpovedZaznamu(odp));
-        if (odp == OdpovedChyby::Zrusit)
-            return Konec::Zruseno;
-        if (odp == OdpovedChyby::Ignorovat)
-            return Konec::Preskoceno;
+        if (const auto konec = poChybe(i, chyba, Krok::Odstraneni, c.zdroj))
+            return *konec;
     }
+}
+
+// How a failed step of item i ends. Esc and an answer to the trash question end
+// it without an error box; otherwise the box decides: Retry gives nothing (the
+// step runs again), Ignore leaves the item in its list (a copy counts its size
+// as done), Cancel ends the operation.
+std::optional<Konec> BehOperace::poChybe(std::size_t i, const ChybaSouboru& chyba, Krok krok,
+                                         const std::string& zdroj)
+{
+    if (chyba.duvod == Duvod::Zruseno || chyba.duvod == Duvod::BezKose) {
+        const bool bezKose = chyba.duvod == Duvod::BezKose;
+        zapis(i, chyba, bezKose ? OdpovedZaznamu::Ne : OdpovedZaznamu::Zrusit);
+        return bezKose ? Konec::Preskoceno : Konec::Zruseno;
+    }
+    const bool kopie = krok == Krok::Kopirovani;
+    const auto odp = kopie ? r_.chybaKopirovani(zdroj, chyba) : r_.chybaMazani(zdroj, chyba);
+    if (odp == OdpovedChyby::Znovu)
+        return std::nullopt;
+    zapis(i, chyba, odpovedZaznamu(odp));
+    if (odp == OdpovedChyby::Zrusit)
+        return Konec::Zruseno;
+    if (kopie)
+        posun(z_.polozky[i].velikost);
+    return Konec::Preskoceno;
 }
 
 // The copy step with its error box: Retry handles the same item again from the
@@ -110,20 +129,8 @@ Konec BehOperace::kopirovani(std::size_t i, const Cesty& c)
         const auto chyba = pokusKopie(i, c, konec);
         if (!chyba)
             return konec;
-        if (chyba.duvod == Duvod::Zruseno || chyba.duvod == Duvod::BezKose) {
-            // Esc, or an answer to the trash question: no error box after it.
-            zapis(i, chyba, chyba.duvod == Duvod::BezKose ? OdpovedZaznamu::Ne : OdpovedZaznamu::Zrusit);
-            return chyba.duvod == Duvod::BezKose ? Konec::Preskoceno : Konec::Zruseno;
-        }
-        const auto odp = r_.chybaKopirovani(c.zdroj, chyba);
-        if (odp != OdpovedChyby::Znovu)
-            zapis(i, chyba, odpovedZaznamu(odp));
-        if (odp == OdpovedChyby::Zrusit)
-            return Konec::Zruseno;
-        if (odp == OdpovedChyby::Ignorovat) {
-            posun(z_.polozky[i].velikost);
-            return Konec::Preskoceno;
-        }
+        if (const auto po = poChybe(i, chyba, Krok::Kopirovani, c.zdroj))
+            return *po;
     }
 }
 

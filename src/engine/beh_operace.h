@@ -10,6 +10,7 @@
 
 #include <chrono>
 #include <map>
+#include <optional>
 
 namespace zrc {
 
@@ -33,6 +34,8 @@ private:
     bool dostMista();
     Konec polozka(std::size_t i);
     Konec kopirovani(std::size_t i, const Cesty& c);
+    std::optional<Konec> poChybe(std::size_t i, const ChybaSouboru& chyba, Krok krok,
+                                 const std::string& zdroj);
     ChybaSouboru pokusKopie(std::size_t i, const Cesty& c, Konec& konec);
     ChybaSouboru presunPrejmenovanim(std::size_t i, const Cesty& c, const SdilenyAdresar& zdroj,
                                      const SdilenyAdresar& cil, bool& hotovo);

@@ -23,18 +23,8 @@ Konec BehOperace::mazani(std::size_t i, const Cesty& c, const SdilenyAdresar& ad
             prorezej(c.podadr);
             return Konec::Hotovo;
         }
-        if (chyba.duvod == Duvod::Zruseno || chyba.duvod == Duvod::BezKose) {
-            // An answer to the trash question: no error box after it.
-            zapis(i, chyba, chyba.duvod == Duvod::BezKose ? OdpovedZaznamu::Ne : OdpovedZaznamu::Zrusit);
-            return chyba.duvod == Duvod::BezKose ? Konec::Preskoceno : Konec::Zruseno;
-        }
-        const auto odp = r_.chybaMazani(c.zdroj, chyba);
-        if (odp != OdpovedChyby::Znovu)
-            zapis(i, chyba, odpovedZaznamu(odp));
-        if (odp == OdpovedChyby::Zrusit)
-            return Konec::Zruseno;
-        if (odp == OdpovedChyby::Ignorovat)
-            return Konec::Preskoceno;
+        if (const auto konec = poChybe(i, chyba, Krok::Odstraneni, c.zdroj))
+            return *konec;
     }
 }
 
