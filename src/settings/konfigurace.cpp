@@ -39,6 +39,7 @@ Konfigurace NactiKonfiguraci(const QString& cesta)
     k.typRazeni = d.ctiCislo(ini::Serazeni, ini::typ, 0);
     k.vstupparam = d.ctiBool(ini::Nastaveni, ini::vstupparam, false);
     k.potvrzodstr = d.ctiBool(ini::Nastaveni, ini::potvrzodstr, true);
+    k.kos = d.ctiBool(ini::Nastaveni, ini::kos, ini::vychoziKos);
     k.oznaceni = seznamTypu(d, ini::oznaceni);
     k.odznaceni = seznamTypu(d, ini::odznaceni);
     return k;
@@ -58,6 +59,7 @@ VysledekZapisu UlozKonfiguraci(const QString& cesta, const Konfigurace& k)
         d.zapisCislo(ini::Serazeni, ini::typ, k.typRazeni);
         d.zapisBool(ini::Nastaveni, ini::vstupparam, k.vstupparam);
         d.zapisBool(ini::Nastaveni, ini::potvrzodstr, k.potvrzodstr);
+        d.zapisBool(ini::Nastaveni, ini::kos, k.kos);
         zapisTypy(d, ini::oznaceni, k.oznaceni);
         zapisTypy(d, ini::odznaceni, k.odznaceni);
         zapisTypy(d, ini::Typ, k.typy);

@@ -19,6 +19,7 @@ struct Konfigurace {
     int typRazeni = 0;               // "Serazeni"/"typ": 0 descending, 1 ascending
     bool vstupparam = false;         // "Nastaveni"/"vstupparam"
     bool potvrzodstr = true;         // "Nastaveni"/"potvrzodstr"
+    bool kos = true;                 // "Nastaveni"/"kos": "mazat do koše"
     QStringList oznaceni;            // "oznaceni" 1..10
     QStringList odznaceni;           // "odznaceni" 1..10
     bool vychoziVelikostOkna = false;   // write 640 x 480 into "Okno" (CheckBox3)

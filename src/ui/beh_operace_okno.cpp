@@ -2,6 +2,7 @@
 
 #include "ui/copy_info.h"
 #include "ui/hlaseni.h"
+#include "ui/pojistky_operace.h"
 #include "util/cesty.h"
 
 #include <QCoreApplication>
@@ -86,6 +87,13 @@ public:
                                           Tlacitko::Ano | Tlacitko::Ne | Tlacitko::Vse);
             return o == Odpoved::Ano ? OdpovedCteni::Ano
                    : o == Odpoved::Vse ? OdpovedCteni::Vse : OdpovedCteni::Ne;
+        });
+    }
+    OdpovedKose kosNepouzitelny(const std::string& zdroj, const ChybaSouboru& c) override
+    {
+        return naUi([&] {
+            o_.zajistiOkno();
+            return zeptejSeBezKose(zdroj, c);
         });
     }
     void vyrizeno(std::size_t) override {}

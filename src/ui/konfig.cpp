@@ -133,9 +133,13 @@ QWidget* TForm2::vytvorObecne()
     nastavHint(CBExistAdr, QStringLiteral("|možnost nastavení přijímání i neexistujících adresářů"));
     CBPotvrOdstr = new QCheckBox(QStringLiteral("potvrzovat odstranění souborů"));
     nastavHint(CBPotvrOdstr, QStringLiteral("|nastavení potvrzování odstranění souborů"));
+    CBKos = new QCheckBox(QStringLiteral("mazat do koše"));
+    CBKos->setObjectName(QStringLiteral("CBKos"));
+    nastavHint(CBKos, QStringLiteral("|odstraněné a nahrazené soubory se přesouvají do koše"));
     auto* m2 = new QVBoxLayout(g2);
     m2->addWidget(CBExistAdr);
     m2->addWidget(CBPotvrOdstr);
+    m2->addWidget(CBKos);
 
     auto* g3 = new QGroupBox(QStringLiteral("implicitní zapnutí/vypnutí procházení podadresářů"));
     CheckBox2 = new QCheckBox(QStringLiteral("zapnouto / nezapnuto"));
@@ -225,6 +229,7 @@ void TForm2::nacti()
     vyberVolbu(RGSerTyp, k.typRazeni);
     CBExistAdr->setChecked(k.vstupparam);
     CBPotvrOdstr->setChecked(k.potvrzodstr);
+    CBKos->setChecked(k.kos);
     CheckBox3->setChecked(resetOkna_);
     oznaceni.seznam->addItems(k.oznaceni);
     odznaceni.seznam->addItems(k.odznaceni);
@@ -314,6 +319,7 @@ void TForm2::Button3Click()
     k.typRazeni = RGSerTyp->checkedId();
     k.vstupparam = CBExistAdr->isChecked();
     k.potvrzodstr = CBPotvrOdstr->isChecked();
+    k.kos = CBKos->isChecked();
     k.oznaceni = polozky(oznaceni.seznam);
     k.odznaceni = polozky(odznaceni.seznam);
     const VysledekZapisu r = UlozKonfiguraci(cestaIni_, k);

@@ -47,6 +47,7 @@ public:
     QCheckBox* CheckBox1 = nullptr;
     QCheckBox* CBExistAdr = nullptr;
     QCheckBox* CBPotvrOdstr = nullptr;
+    QCheckBox* CBKos = nullptr;          // "mazat do koše"
     QCheckBox* CheckBox2 = nullptr;
     QCheckBox* CheckBox4 = nullptr;
     QCheckBox* CheckBox3 = nullptr;

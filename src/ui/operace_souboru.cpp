@@ -5,6 +5,7 @@
 #include "settings/klice.h"
 #include "ui/beh_operace_okno.h"
 #include "ui/hlaseni.h"
+#include "ui/pojistky_operace.h"
 #include "ui/seznam_vysledku.h"
 #include "ui/stranky_vysledku.h"
 #include "ui/vysledky_model.h"
@@ -28,7 +29,7 @@ std::string bajty(const QString& cesta)
 } // namespace
 
 OvladacOperaci::OvladacOperaci(StrankyVysledku& vysledky, QObject* parent)
-    : QObject(parent), vysledky_(vysledky)
+    : QObject(parent), vysledky_(vysledky), pojistky_(std::make_unique<PojistkyOperace>())
 {
 }
 
@@ -48,27 +49,34 @@ void OvladacOperaci::stavovyRadek(const QString& text)
 // The confirmations of the command: replacing by the other side's version, and
 // deleting (not for "starší verzi odstraň", whose source and target are both
 // the other side) unless "potvrzodstr" is off. The setting is read at each
-// deletion, so the configuration dialog's change counts at once.
-bool OvladacOperaci::potvrzeno(const Operace& o) const
+// deletion, so the configuration dialog's change counts at once. Both carry
+// the plan line; a permanent mass deletion asks once more in any case.
+bool OvladacOperaci::potvrzeno(const Operace& o, const std::vector<int>& radky) const
 {
+    const auto& seznam = vysledky_.uloziste().seznam(o.seznam);
+    PlanOperace plan{.soubory = std::int64_t(radky.size())};
+    for (int r : radky)
+        plan.bajty += seznam[r].velikost;
     if (o.nahrazeni &&
-        Hlaseni(QStringLiteral("Opravdu nahradit vybrané soubory?"), DruhHlaseni::Potvrzeni,
-                Tlacitko::Ano | Tlacitko::Ne) != Odpoved::Ano)
+        Hlaseni(pojistky_->otazka(QStringLiteral("Opravdu nahradit vybrané soubory?"), o, plan),
+                DruhHlaseni::Potvrzeni, Tlacitko::Ano | Tlacitko::Ne) != Odpoved::Ano)
         return false;
     if (o.kod == KodOperace::Odstraneni && o.zdroj != o.cil &&
         IniCtiBool(vysledky_.cestaIni(), ini::Nastaveni, ini::potvrzodstr, true) &&
-        Hlaseni(QStringLiteral("Opravdu odstranit vybrané soubory?"), DruhHlaseni::Potvrzeni,
-                Tlacitko::Ano | Tlacitko::Ne) != Odpoved::Ano)
+        Hlaseni(pojistky_->otazka(QStringLiteral("Opravdu odstranit vybrané soubory?"), o, plan),
+                DruhHlaseni::Potvrzeni, Tlacitko::Ano | Tlacitko::Ne) != Odpoved::Ano)
         return false;
-    return true;
+    return pojistky_->hromadnePotvrzeno(o, plan.soubory, std::int64_t(seznam.size()));
 }
 
 void OvladacOperaci::ProvedOperaci(const Operace& operace, const std::vector<int>& vybraneRadky)
 {
     UlozisteVysledku& u = vysledky_.uloziste();
     const auto& seznam = u.seznam(operace.seznam);
+    pojistky_->setCestaIni(vysledky_.cestaIni());
     // A chosen directory ("vybrané zkopíruj do ..") needs its chooser first.
-    if (seznam.empty() || operace.cil == Strana::Zvoleny || bezi_ || !potvrzeno(operace)) {
+    if (seznam.empty() || operace.cil == Strana::Zvoleny || bezi_ ||
+        !potvrzeno(operace, vybraneRadky) || !pojistky_->zakladyPlati(operace)) {
         if (seznam.empty())
             stavovyRadek(QString());
         emit hotovo();
@@ -80,14 +88,19 @@ void OvladacOperaci::ProvedOperaci(const Operace& operace, const std::vector<int
     z.operace = operace;
     z.prorezavani = {.zapnuto = vysledky_.CBMazPodAdr->isChecked(),
                      .uroven = vysledky_.SEMazUroven->value()};
+    z.mazani = pojistky_->mazani();
     for (int r : vybraneRadky)
         z.polozky.push_back({CestaPolozky(u, seznam[r], true), seznam[r].velikost});
 
     bezi_ = true;
     BehOperaceVOkne beh(vysledky_.PageControl1()->window(),
                         [this](const QString& s) { stavovyRadek(s); });
-    const VysledekOperace v = beh.proved(z);
+    VolbyOperace volby;
+    volby.kniha = &pojistky_->novaKniha();
+    const VysledekOperace v = beh.proved(z, volby);
     bezi_ = false;
+    if (const QString t = pojistky_->textPoOperaci(z.polozky.size(), v.vyrizene.size()); !t.isEmpty())
+        stavovyRadek(t);
     odeberVyrizene(operace, vybraneRadky, v.vyrizene);
     if (vysledky_.ZalozkaZobrazena(operace.seznam))
         vysledky_.seznam(operace.seznam)->setFocus();

@@ -24,10 +24,12 @@
 
 #include <QObject>
 #include <QString>
+#include <memory>
 #include <vector>
 
 namespace zrc {
 
+class PojistkyOperace;
 class StrankyVysledku;
 
 class OvladacOperaci : public QObject {
@@ -40,17 +42,20 @@ public:
     void ProvedOperaci(const Operace& operace, const std::vector<int>& vybraneRadky);
     // True while an operation runs (its progress window is open).
     bool bezi() const { return bezi_; }
+    // Trash setting, plan line, base guard, mass deletion, log (pojistky_operace.h).
+    PojistkyOperace& pojistky() { return *pojistky_; }
 
 signals:
     void hotovo();
 
 private:
     void stavovyRadek(const QString& text);
-    bool potvrzeno(const Operace& o) const;
+    bool potvrzeno(const Operace& o, const std::vector<int>& radky) const;
     void odeberVyrizene(const Operace& o, const std::vector<int>& radky,
                         const std::vector<std::size_t>& vyrizene);
 
     StrankyVysledku& vysledky_;
+    std::unique_ptr<PojistkyOperace> pojistky_;
     bool bezi_ = false;
 };
 

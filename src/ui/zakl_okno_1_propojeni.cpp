@@ -6,9 +6,11 @@
 #include "ui/zakl_okno_1.h"
 #include "ui/about.h"
 #include "ui/beh_porovnani.h"
+#include "ui/kniha_chyb_okno.h"
 #include "ui/konfig.h"
 #include "ui/umisteni.h"
 #include "ui/operace_souboru.h"
+#include "ui/pojistky_operace.h"
 #include "ui/stranka_nastaveni.h"
 #include "ui/stranky_vysledku.h"
 
@@ -65,6 +67,7 @@ void TForm1::propojCasti()
     connect(stranky_, &StrankyVysledku::operace, this, [this](const Operace& o, SeznamVysledku* s) {
         operace_->ProvedOperaci(o, s->vybraneRadky());
     });
+    pridejKnihuDoNabidky(PopupMenu1, operace_->pojistky().kniha(), this);
 }
 
 void TForm1::propojBeh()
@@ -81,6 +84,21 @@ void TForm1::propojBeh()
     connect(beh_, &BehPorovnani::pridejDoHistorie, this, &TForm1::pridejDoHistorie);
     connect(n, &StrankaNastaveni::nepridavaniZmeneno, beh_, &BehPorovnani::nastavNepridavat);
     n->propojZiveVolby(beh_->ziveVolby());
+    // The guard of the bases: a run that cleared the lists forgets the old
+    // record; whatever it leaves in the lists (completed or stopped) records
+    // the bases it walked.
+    auto novyZaklad = std::make_shared<bool>(false);
+    connect(beh_, &BehPorovnani::overeno, this, [this, novyZaklad] {
+        operace_->pojistky().zapomenZaklady();
+        *novyZaklad = true;
+    });
+    connect(beh_, &BehPorovnani::dokonceno, this, [this, novyZaklad](KonecBehu k) {
+        if (!*novyZaklad || k == KonecBehu::Neplatny)
+            return;
+        *novyZaklad = false;
+        const UlozisteVysledku& u = stranky_->uloziste();
+        operace_->pojistky().zaznamenejZaklady(u.cestaAdr(1), u.cestaAdr(2));
+    });
 }
 
 // The completed run's settings become entry 1.

@@ -12,10 +12,13 @@
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTimer>
+
+#include <map>
 
 namespace zrc::test {
 namespace {
@@ -147,6 +150,51 @@ TEST_F(Konfig, CheckBox3PresRestart)
     });
     okno->Button3Click();
     EXPECT_FALSE(zaskrtnuto);
+}
+
+} // namespace
+} // namespace zrc::test
+
+namespace zrc::test {
+namespace {
+
+// "mazat do koše" in the group "nastavení:": ticked while the settings file has
+// no key, unticked after OK writes "0", and read back so at the next opening.
+TEST_F(Konfig, MazatDoKoseVychoziZaskrtnutoAUlozeni)
+{
+    {
+        auto d = dialog();
+        ASSERT_NE(d->CBKos, nullptr);
+        EXPECT_EQ(d->CBKos->text(), QStringLiteral("mazat do koše"));
+        auto* skupina = qobject_cast<QGroupBox*>(d->CBKos->parentWidget());
+        ASSERT_NE(skupina, nullptr);
+        EXPECT_EQ(skupina->title(), QStringLiteral("nastavení:"));
+        EXPECT_TRUE(d->CBKos->isVisible());
+        EXPECT_TRUE(d->CBKos->isChecked());
+        // The whole caption is readable in the fixed-size dialog.
+        EXPECT_GE(d->CBKos->width(), d->CBKos->sizeHint().width());
+        d->CBKos->setChecked(false);
+        d->Button3Click();
+    }
+    EXPECT_EQ(IniCtiText(cestaIni(), u"Nastaveni", u"kos", QStringLiteral("x")), QStringLiteral("0"));
+    auto d = dialog();
+    EXPECT_FALSE(d->CBKos->isChecked());
+}
+
+// No two controls of a page of the dialog answer the same Alt+letter.
+TEST_F(Konfig, MnemotechnikyJsouJedinecne)
+{
+    auto d = dialog();
+    for (int stranka = 0; stranka < d->PageControl1->count(); ++stranka) {
+        std::map<QKeySequence, QString> videne;
+        for (const QAbstractButton* b : d->PageControl1->widget(stranka)->findChildren<QAbstractButton*>()) {
+            const QKeySequence k = QKeySequence::mnemonic(b->text());
+            if (k.isEmpty())
+                continue;
+            const auto [it, nove] = videne.emplace(k, b->text());
+            EXPECT_TRUE(nove) << it->second.toStdString() << " / " << b->text().toStdString();
+        }
+    }
 }
 
 } // namespace

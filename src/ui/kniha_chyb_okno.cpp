@@ -1,0 +1,87 @@
+#include "ui/kniha_chyb_okno.h"
+
+#include "ui/hlaseni.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFontDatabase>
+#include <QHBoxLayout>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QVBoxLayout>
+
+namespace zrc {
+
+QString textKnihyChyb(const KnihaChyb& kniha)
+{
+    const std::string s = textKnihy(kniha.zaznamy());
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+bool ulozKnihu(const KnihaChyb& kniha, const QString& cesta)
+{
+    QSaveFile f(cesta);
+    const QByteArray data = textKnihyChyb(kniha).toUtf8();
+    if (f.open(QIODevice::WriteOnly) && f.write(data) == data.size() && f.commit())
+        return true;
+    Hlaseni(QStringLiteral("Záznam chyb nelze uložit do souboru\r%1\r(%2)").arg(cesta, f.errorString()),
+            DruhHlaseni::Chyba, Tlacitko::OK);
+    return false;
+}
+
+void ulozKnihuDotazem(const KnihaChyb& kniha, QWidget* rodic)
+{
+    const QString cesta = QFileDialog::getSaveFileName(rodic, QStringLiteral("uložit chyby operace"),
+                                                       QDir::homePath() + QStringLiteral("/chyby.txt"),
+                                                       QStringLiteral("text (*.txt);;všechny soubory (*)"));
+    if (!cesta.isEmpty())
+        ulozKnihu(kniha, cesta);
+}
+
+OknoKnihyChyb::OknoKnihyChyb(const KnihaChyb& kniha, QWidget* parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("OknoKnihyChyb"));
+    setWindowTitle(QStringLiteral("chyby operace"));
+    text = new QPlainTextEdit(textKnihyChyb(kniha));
+    text->setObjectName(QStringLiteral("text"));
+    text->setReadOnly(true);
+    text->setLineWrapMode(QPlainTextEdit::NoWrap);
+    text->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    BUloz = new QPushButton(QStringLiteral("&uložit .."));
+    BZavri = new QPushButton(QStringLiteral("&zavřít"));
+    BZavri->setDefault(true);
+    auto* dole = new QHBoxLayout;
+    dole->addStretch();
+    dole->addWidget(BUloz);
+    dole->addWidget(BZavri);
+    auto* vrstva = new QVBoxLayout(this);
+    vrstva->addWidget(text);
+    vrstva->addLayout(dole);
+    connect(BUloz, &QPushButton::clicked, this, [this, &kniha] { ulozKnihuDotazem(kniha, this); });
+    connect(BZavri, &QPushButton::clicked, this, &QDialog::accept);
+    resize(640, 360);
+}
+
+void pridejKnihuDoNabidky(QMenu* nabidka, const KnihaChyb& kniha, QWidget* okno)
+{
+    nabidka->addSeparator();
+    QAction* zobraz = nabidka->addAction(QStringLiteral("zobrazit &chyby operace"));
+    zobraz->setObjectName(QStringLiteral("MChyby"));
+    zobraz->setStatusTip(QStringLiteral("ukáže soubory, které poslední operace neprovedla, a proč"));
+    QAction* uloz = nabidka->addAction(QStringLiteral("uložit chyby operace .."));
+    uloz->setObjectName(QStringLiteral("MChybyUloz"));
+    uloz->setStatusTip(QStringLiteral("uloží záznam chyb poslední operace jako text"));
+    QObject::connect(nabidka, &QMenu::aboutToShow, zobraz, [zobraz, uloz, &kniha] {
+        zobraz->setEnabled(!kniha.prazdna());
+        uloz->setEnabled(!kniha.prazdna());
+    });
+    QObject::connect(zobraz, &QAction::triggered, okno, [&kniha, okno] {
+        OknoKnihyChyb dialog(kniha, okno);
+        dialog.exec();
+    });
+    QObject::connect(uloz, &QAction::triggered, okno, [&kniha, okno] { ulozKnihuDotazem(kniha, okno); });
+}
+
+} // namespace zrc

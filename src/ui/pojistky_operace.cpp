@@ -1,0 +1,129 @@
+#include "ui/pojistky_operace.h"
+
+#include "engine/hromadne_mazani.h"
+#include "platform/pripojeni.h"
+#include "settings/ini_soubor.h"
+#include "settings/klice.h"
+#include "ui/hlaseni.h"
+
+#include <QFile>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace zrc {
+
+namespace {
+
+QString text(const std::string& bajty)
+{
+    return QString::fromUtf8(bajty.data(), static_cast<qsizetype>(bajty.size()));
+}
+
+std::string bajty(const QString& cesta)
+{
+    return QFile::encodeName(cesta).toStdString();
+}
+
+// Where the replaced or deleted files of the operation go; "Nic" for a plain
+// copy or move to a new place, which gives up nothing.
+KamSmazane kamSmazane(const Operace& o, Mazani m)
+{
+    if (o.kod == KodOperace::Odstraneni)
+        return m == Mazani::DoKose ? KamSmazane::DoKose : KamSmazane::Natrvalo;
+    if (o.nahrazeni)
+        return m == Mazani::DoKose ? KamSmazane::StareDoKose : KamSmazane::Natrvalo;
+    return KamSmazane::Nic;
+}
+
+// "/media/zaloha (vfat)" for the mount that holds the file's directory.
+std::string popisSvazku(const std::string& soubor)
+{
+    const auto lomitko = soubor.rfind('/');
+    const std::string adresar = lomitko == std::string::npos ? "." : lomitko == 0 ? "/" : soubor.substr(0, lomitko);
+    const int fd = ::open(adresar.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return adresar;
+    std::string popis = adresar;
+    if (const auto m = platform::pripojeniAdresare(fd, platform::cestaDeskriptoru(fd), platform::nactiPripojeni()))
+        popis = m->bod + " (" + m->typ + ")";
+    ::close(fd);
+    return popis;
+}
+
+} // namespace
+
+Mazani PojistkyOperace::mazani() const
+{
+    return IniCtiBool(cestaIni_, ini::Nastaveni, ini::kos, ini::vychoziKos) ? Mazani::DoKose : Mazani::Natrvalo;
+}
+
+QString PojistkyOperace::otazka(const QString& prvniRadek, const Operace& o, const PlanOperace& plan) const
+{
+    return prvniRadek + QStringLiteral("\r") + text(textPlanu(plan, kamSmazane(o, mazani())));
+}
+
+bool PojistkyOperace::hromadnePotvrzeno(const Operace& o, std::int64_t mazanych, std::int64_t naStrane) const
+{
+    if (o.kod != KodOperace::Odstraneni ||
+        !hromadneMazani({.mazanych = mazanych, .naStrane = naStrane, .natrvalo = mazani() == Mazani::Natrvalo}))
+        return true;
+    return Hlaseni(text(textHromadnehoMazani(mazanych, naStrane)), DruhHlaseni::Varovani,
+                   Tlacitko::Ano | Tlacitko::Ne) == Odpoved::Ano;
+}
+
+void PojistkyOperace::zaznamenejZaklady(const QString& adresar1, const QString& adresar2)
+{
+    straz_[0].emplace(std::vector<StrazZakladu::Zaklad>{{"Adresář 1", bajty(adresar1)}});
+    straz_[1].emplace(std::vector<StrazZakladu::Zaklad>{{"Adresář 2", bajty(adresar2)}});
+}
+
+void PojistkyOperace::zapomenZaklady()
+{
+    straz_ = {};
+}
+
+// Only the compared bases the operation reads or writes: a copy into a
+// chosen directory does not care whether the other compared disk is mounted.
+bool PojistkyOperace::zakladyPlati(const Operace& o) const
+{
+    for (const Strana s : {o.zdroj, o.cil}) {
+        if (s == Strana::Zvoleny || !straz_[int(s) - 1])
+            continue;
+        if (const auto zmena = straz_[int(s) - 1]->zkontroluj()) {
+            Hlaseni(text(zmena->zprava), DruhHlaseni::Varovani, Tlacitko::OK);
+            return false;
+        }
+    }
+    return true;
+}
+
+KnihaChyb& PojistkyOperace::novaKniha()
+{
+    kniha_.vymaz();
+    return kniha_;
+}
+
+QString PojistkyOperace::textPoOperaci(std::size_t vybranych, std::size_t hotovo) const
+{
+    if (kniha_.prazdna())
+        return {};
+    // Items never reached after Cancel count as not done, as the failed ones.
+    return text(textVysledku(hotovo, vybranych > hotovo ? vybranych - hotovo : 0));
+}
+
+QString textBezKose(const std::string& zdroj, const ChybaSouboru& c)
+{
+    return QStringLiteral("Na svazku %1 nelze použít koš (%2).\rSoubor: %3\rSmazat soubory tohoto svazku natrvalo?")
+        .arg(text(popisSvazku(zdroj)), text(textChyby(c)), text(zdroj));
+}
+
+OdpovedKose zeptejSeBezKose(const std::string& zdroj, const ChybaSouboru& c)
+{
+    switch (Hlaseni(textBezKose(zdroj, c), DruhHlaseni::Potvrzeni, Tlacitko::Ano | Tlacitko::Ne | Tlacitko::Zrus)) {
+    case Odpoved::Ano: return OdpovedKose::Ano;
+    case Odpoved::Ne: return OdpovedKose::Ne;
+    default: return OdpovedKose::Zrusit;   // "Zruš", Esc, closing the box
+    }
+}
+
+} // namespace zrc

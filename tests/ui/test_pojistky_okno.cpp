@@ -1,0 +1,352 @@
+// The safety catches of the file operations through the real main window, on
+// real trees: where deleted files go ("mazat do koše"), the plan line of the
+// confirmations, the guard of the base directories, the mass-deletion
+// question, the log of failed items and the question when no trash is usable.
+
+#include "test_okno_pomoc.h"
+
+#include "settings/ini_soubor.h"
+#include "support/temp_tree.h"
+#include "support/tmpfs.h"
+#include "ui/beh_porovnani.h"
+#include "ui/kniha_chyb_okno.h"
+#include "ui/operace_souboru.h"
+#include "ui/pojistky_operace.h"
+#include "ui/seznam_vysledku.h"
+#include "ui/vysledky_model.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QFile>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QStatusBar>
+#include <QTimer>
+
+#include <filesystem>
+#include <fstream>
+#include <sys/stat.h>
+
+namespace zrc::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::time_t rano = localTime(2021, 3, 4, 8, 0, 0);
+const std::time_t poledne = localTime(2021, 3, 4, 12, 0, 0);
+
+bool existuje(const std::string& cesta)
+{
+    struct stat st {};
+    return ::lstat(cesta.c_str(), &st) == 0;
+}
+
+std::string cti(const std::string& cesta)
+{
+    std::ifstream f(cesta, std::ios::binary);
+    return {std::istreambuf_iterator<char>(f), {}};
+}
+
+std::string domovskyKos()
+{
+    return qEnvironmentVariable("XDG_DATA_HOME").toStdString() + "/Trash";
+}
+
+class Pojistky : public OknoTest {
+protected:
+    void SetUp() override
+    {
+        OknoTest::SetUp();
+        fs::remove_all(domovskyKos());
+    }
+    void TearDown() override
+    {
+        skriptovane_.reset();   // answerers stack: the newest goes first
+        OknoTest::TearDown();
+    }
+
+    StrankyVysledku& vysledky() { return okno->vysledky(); }
+
+    void porovnej(const QString& adr1, const QString& adr2)
+    {
+        okno->strankaNastaveni().adresar1->setEditText(adr1);
+        okno->strankaNastaveni().adresar2->setEditText(adr2);
+        QSignalSpy konec(&okno->beh(), &BehPorovnani::dokonceno);
+        QTest::mouseClick(okno->strankaNastaveni().Button4, Qt::LeftButton);
+        ASSERT_TRUE(konec.count() > 0 || konec.wait(20000));
+    }
+    void porovnej(const TempTree& a, const TempTree& b) { porovnej(a.qroot(), b.qroot()); }
+
+    // Selects the rows of list tag whose name passes (all when none given)
+    // and presses the action button tlacitko (2 = F5, 4 = F8, 5 = Ctrl+F5).
+    void stiskni(int tag, int tlacitko, const std::function<bool(const QString&)>& vyber = {})
+    {
+        okno->UpravVelikostList(tag);
+        SeznamVysledku* s = vysledky().seznam(tag);
+        s->clearSelection();
+        for (int r = 0; r < s->model()->rowCount(); ++r)
+            if (!vyber || vyber(s->model()->index(r, 0).data().toString()))
+                s->selectionModel()->select(s->model()->index(r, 0),
+                                            QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        okno->MPBB1Click(tlacitko);
+    }
+
+    // Every message answered by the script in order (Ano when it runs out).
+    void odpovidej(std::vector<Odpoved> skript)
+    {
+        skript_ = std::move(skript);
+        skriptovane_.reset();
+        skriptovane_ = std::make_unique<NahradaHlaseni>([this](const ZadostHlaseni& z) {
+            zpravy << z.text;
+            if (skript_.empty())
+                return Odpoved::Ano;
+            const Odpoved o = skript_.front();
+            skript_.erase(skript_.begin());
+            return o;
+        });
+    }
+
+    QString stavovyRadek() const { return okno->statusBar()->currentMessage(); }
+
+    std::vector<Odpoved> skript_;
+    std::unique_ptr<NahradaHlaseni> skriptovane_;
+};
+
+// F8 on "NOVÉ": the confirmation's second line counts the files, sums their
+// size and says where they go; with the trash on they are in the home trash
+// with their original path, with it off they are gone.
+class KamSmazat : public Pojistky, public testing::WithParamInterface<bool> {};
+
+TEST_P(KamSmazat, OdstraneniSPlanemAKosem)
+{
+    const bool kos = GetParam();
+    TempTree strom1{{file("a.txt", 3072, rano), file("b.txt", 3072, rano)}};
+    TempTree strom2{{file("jiny.txt", 1, rano)}};
+    ASSERT_TRUE(IniZapisBool(cestaIni(), u"Nastaveni", u"kos", kos).ok());
+    otevri();
+    porovnej(strom1, strom2);
+    odpovidej({Odpoved::Ano});
+    stiskni(1, 4);
+    ASSERT_EQ(zpravy.size(), 1) << zpravy.join('|').toStdString();
+    EXPECT_EQ(zpravy[0], QStringLiteral("Opravdu odstranit vybrané soubory?\r2 soubory, 6,0 KiB, ") +
+                             (kos ? QStringLiteral("do koše") : QStringLiteral("natrvalo")));
+    EXPECT_FALSE(existuje(strom1.path("a.txt")));
+    EXPECT_FALSE(existuje(strom1.path("b.txt")));
+    EXPECT_EQ(vysledky().model(1)->rowCount(), 0);
+    EXPECT_EQ(existuje(domovskyKos() + "/files/a.txt"), kos);
+    if (kos) {
+        EXPECT_NE(cti(domovskyKos() + "/info/b.txt.trashinfo").find("Path=" + strom1.path("b.txt")),
+                  std::string::npos);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Kos, KamSmazat, testing::Bool(),
+                         [](const auto& i) { return i.param ? "DoKose" : "Natrvalo"; });
+
+// A missing "kos" key counts as ticked: Ctrl+F5 on "NOVĚJŠÍ" tells that the old
+// versions go to the trash, and the replaced newer file is there afterwards.
+TEST_F(Pojistky, NahrazeniUlozStarouVerziDoKose)
+{
+    TempTree strom1{{file("zmena.doc", 10, poledne)}};
+    TempTree strom2{{file("zmena.doc", 10, rano)}};
+    otevri();
+    porovnej(strom1, strom2);
+    ASSERT_EQ(vysledky().model(3)->rowCount(), 1);
+    odpovidej({Odpoved::Ano});
+    stiskni(3, 5);
+    ASSERT_EQ(zpravy.size(), 1);
+    EXPECT_EQ(zpravy[0], QStringLiteral("Opravdu nahradit vybrané soubory?\r1 soubor, 10 B, staré verze do koše"));
+    struct stat st {};
+    ASSERT_EQ(::stat(strom1.path("zmena.doc").c_str(), &st), 0);
+    EXPECT_EQ(st.st_mtime, rano);
+    ASSERT_EQ(::stat((domovskyKos() + "/files/zmena.doc").c_str(), &st), 0);
+    EXPECT_EQ(st.st_mtime, poledne);
+}
+
+// A base that is gone since the comparison: F5 does nothing, not even create
+// the missing base, and the message names it.
+TEST_F(Pojistky, ZmizelyZakladNicNeudela)
+{
+    TempTree strom1{{file("a.txt", 5, rano)}};
+    TempTree strom2{{file("b.txt", 5, rano)}};
+    otevri();
+    porovnej(strom1, strom2);
+    const std::string jinam = strom2.root() + ".pryc";
+    fs::rename(strom2.root(), jinam);
+    zpravy.clear();
+    stiskni(1, 2);
+    const bool vytvoren = existuje(strom2.root());
+    fs::remove_all(strom2.root());
+    fs::rename(jinam, strom2.root());
+    EXPECT_FALSE(vytvoren);
+    ASSERT_EQ(zpravy.size(), 1);
+    EXPECT_TRUE(zpravy[0].startsWith(QStringLiteral("Adresář 2 \"") + strom2.qroot() + QStringLiteral("\"")))
+        << zpravy[0].toStdString();
+    EXPECT_TRUE(zpravy[0].endsWith(QStringLiteral("Nic nebylo provedeno."))) << zpravy[0].toStdString();
+    EXPECT_EQ(vysledky().model(1)->rowCount(), 1);
+    EXPECT_FALSE(existuje(strom2.path("a.txt")));
+}
+
+// Root only: a tmpfs mounted over directory 2 after the comparison. The copy
+// would land on the new disk and the deletion on the other side would hit
+// files the lists do not describe: both are refused.
+TEST_F(Pojistky, ZakladPrekrytyPripojenimNicNeudela)
+{
+    TempTree strom1{{file("a.txt", 5, rano), file("stejny.txt", 5, rano)}};
+    TempTree strom2{{file("b.txt", 5, rano), file("stejny.txt", 5, poledne)}};
+    otevri();
+    porovnej(strom1, strom2);
+    Tmpfs m(strom2.root());
+    if (!m.pripojeno())
+        GTEST_SKIP() << m.proc();
+    zpravy.clear();
+    odpoved = Odpoved::Ano;
+    stiskni(1, 2);
+    ASSERT_EQ(zpravy.size(), 1);
+    EXPECT_TRUE(zpravy[0].contains(QStringLiteral("leží nyní na jiném svazku (tmpfs"))) << zpravy[0].toStdString();
+    EXPECT_FALSE(existuje(strom2.path("a.txt")));   // on the tmpfs
+    stiskni(4, 5);   // "kop.pův." on directory 2's newer stejny.txt: its file is hidden now
+    ASSERT_EQ(zpravy.size(), 3);   // the confirmation, then the guard
+    EXPECT_TRUE(zpravy[2].startsWith(QStringLiteral("Adresář 2 "))) << zpravy[2].toStdString();
+    m.odpoj();
+    EXPECT_TRUE(existuje(strom2.path("stejny.txt")));
+    EXPECT_FALSE(existuje(strom2.path("a.txt")));
+    EXPECT_EQ(vysledky().model(1)->rowCount(), 1);
+}
+
+// The mass-deletion question: permanent deletion of at least 10 files that are
+// at least half of the list; asked also with "potvrzodstr" off. "Ne" keeps all.
+struct HromadnyPripad {
+    const char* nazev;
+    int naSeznamu, vybranych;
+    bool kos, otazka;
+};
+
+class Hromadne : public Pojistky, public testing::WithParamInterface<HromadnyPripad> {};
+
+TEST_P(Hromadne, PtaSeOdDesetiAPoloviny)
+{
+    const auto& p = GetParam();
+    TempTree strom1;
+    std::vector<Entry> soubory;
+    for (int i = 0; i < p.naSeznamu; ++i)
+        soubory.push_back(file("f" + std::to_string(100 + i) + ".txt", 1, rano));
+    strom1.add(soubory);
+    TempTree strom2{{file("jiny.txt", 1, rano)}};
+    ASSERT_TRUE(IniZapisBool(cestaIni(), u"Nastaveni", u"potvrzodstr", false).ok());
+    ASSERT_TRUE(IniZapisBool(cestaIni(), u"Nastaveni", u"kos", p.kos).ok());
+    otevri();
+    porovnej(strom1, strom2);
+    ASSERT_EQ(vysledky().model(1)->rowCount(), p.naSeznamu);
+    odpovidej({Odpoved::Ne});
+    stiskni(1, 4, [&](const QString& n) { return n.mid(1).toInt() < 100 + p.vybranych; });
+    int zbyva = 0;
+    for (int i = 0; i < p.naSeznamu; ++i)
+        zbyva += existuje(strom1.path("f" + std::to_string(100 + i) + ".txt"));
+    if (p.otazka) {
+        ASSERT_EQ(zpravy.size(), 1);
+        EXPECT_EQ(zpravy[0], QStringLiteral("Natrvalo se odstraní %1 souborů z %2 uvedených na této straně.\r"
+                                            "Opravdu pokračovat?")
+                                 .arg(p.vybranych)
+                                 .arg(p.naSeznamu));
+        EXPECT_EQ(zbyva, p.naSeznamu);
+    } else {
+        EXPECT_TRUE(zpravy.isEmpty()) << zpravy.join('|').toStdString();
+        EXPECT_EQ(zbyva, p.naSeznamu - p.vybranych);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Pojistky, Hromadne,
+    testing::Values(HromadnyPripad{"DesetZDvaceti", 20, 10, false, true},
+                    HromadnyPripad{"DevetZOsmnacti", 18, 9, false, false},
+                    HromadnyPripad{"DesetZDvacetiJedna", 21, 10, false, false},
+                    HromadnyPripad{"DoKoseSeNepta", 20, 10, true, false}),
+    [](const auto& i) { return std::string(i.param.nazev); });
+
+// A copy whose source vanished since the comparison, ignored: the status line
+// says what was done and what not, the context menu shows the log, and the
+// saved log is the same text in UTF-8.
+TEST_F(Pojistky, KnihaChybVNabidceAUlozeni)
+{
+    TempTree strom1{{file("a.txt", 5, rano), file("žluťoučký.txt", 5, rano)}};
+    TempTree strom2{{file("jiny.txt", 1, rano)}};
+    otevri();
+    porovnej(strom1, strom2);
+    strom1.remove("žluťoučký.txt");
+    odpovidej({Odpoved::Ignoruj});
+    stiskni(1, 2);
+    ASSERT_EQ(zpravy.size(), 1);
+    EXPECT_TRUE(zpravy[0].contains(QStringLiteral("nelze zkopírovat")));
+    EXPECT_EQ(stavovyRadek(), QStringLiteral("Provedeno: 1 soubor, neprovedeno: 1."));
+
+    emit okno->PopupMenu1->aboutToShow();
+    QAction* zobraz = okno->findChild<QAction*>(QStringLiteral("MChyby"));
+    ASSERT_NE(zobraz, nullptr);
+    EXPECT_TRUE(zobraz->isEnabled());
+    QString text;
+    QTimer::singleShot(0, [&] {
+        auto* d = qobject_cast<OknoKnihyChyb*>(QApplication::activeModalWidget());
+        ASSERT_NE(d, nullptr);
+        text = d->text->toPlainText();
+        EXPECT_TRUE(d->text->isReadOnly());
+        d->BZavri->click();
+    });
+    zobraz->trigger();
+    EXPECT_TRUE(text.contains(QStringLiteral("Kopírování"))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("zdroj: ") + QString::fromStdString(strom1.path("žluťoučký.txt"))));
+    EXPECT_TRUE(text.contains(QStringLiteral("cíl:   ") + QString::fromStdString(strom2.path("žluťoučký.txt"))));
+    EXPECT_TRUE(text.contains(QStringLiteral("odpověď: Ignorovat")));
+
+    const KnihaChyb& kniha = okno->operace().pojistky().kniha();
+    const std::string soubor = strom2.path("chyby.txt");
+    ASSERT_TRUE(ulozKnihu(kniha, QString::fromStdString(soubor)));
+    EXPECT_EQ(QString::fromUtf8(cti(soubor)), text + (text.endsWith('\n') ? "" : "\n"));
+    zpravy.clear();
+    EXPECT_FALSE(ulozKnihu(kniha, QString::fromStdString(strom2.path("neni/chyby.txt"))));
+    ASSERT_EQ(zpravy.size(), 1);
+    EXPECT_TRUE(zpravy[0].startsWith(QStringLiteral("Záznam chyb nelze uložit do souboru")));
+
+    // An operation without failures empties the log.
+    odpovidej({});
+    stiskni(2, 2);
+    emit okno->PopupMenu1->aboutToShow();
+    EXPECT_FALSE(zobraz->isEnabled());
+}
+
+// Root only: a disk whose trash cannot be made (a file named .Trash-0 where
+// the directory would be, and no .Trash). Asked once for the disk, naming its
+// mount point; "Ne" keeps the files and logs them, "Ano" deletes them.
+class BezKose : public Pojistky, public testing::WithParamInterface<bool> {};
+
+TEST_P(BezKose, PtaSeJednouZaSvazek)
+{
+    const bool ano = GetParam();
+    TempTree strom1, strom2{{file("jiny.txt", 1, rano)}};
+    Tmpfs m(strom1.path("disk"));
+    if (!m.pripojeno())
+        GTEST_SKIP() << m.proc();
+    for (const char* j : {"x1.txt", "x2.txt", ".Trash-0"})
+        std::ofstream(strom1.path(std::string("disk/") + j)) << "data";
+    otevri();
+    porovnej(QString::fromStdString(strom1.path("disk")), strom2.qroot());
+    odpovidej({Odpoved::Ano, ano ? Odpoved::Ano : Odpoved::Ne});
+    stiskni(1, 4, [](const QString& n) { return n.startsWith('x'); });
+    ASSERT_EQ(zpravy.size(), 2) << zpravy.join('|').toStdString();
+    EXPECT_TRUE(zpravy[1].startsWith(QStringLiteral("Na svazku %1 (tmpfs) nelze použít koš")
+                                         .arg(QString::fromStdString(strom1.path("disk")))))
+        << zpravy[1].toStdString();
+    EXPECT_EQ(existuje(strom1.path("disk/x1.txt")), !ano);
+    EXPECT_EQ(existuje(strom1.path("disk/x2.txt")), !ano);
+    EXPECT_EQ(stavovyRadek(), ano ? QString() : QStringLiteral("Provedeno: 0 souborů, neprovedeno: 2."));
+    EXPECT_EQ(okno->operace().pojistky().kniha().zaznamy().size(), ano ? 0u : 2u);
+}
+
+INSTANTIATE_TEST_SUITE_P(Pojistky, BezKose, testing::Bool(),
+                         [](const auto& i) { return i.param ? "AnoSmaze" : "NePonecha"; });
+
+} // namespace
+} // namespace zrc::test
