@@ -99,11 +99,15 @@ void OvladacOperaci::ProvedOperaci(const Operace& operace, const std::vector<int
     volby.kniha = &pojistky_->novaKniha();
     const VysledekOperace v = beh.proved(z, volby);
     bezi_ = false;
-    if (const QString t = pojistky_->textPoOperaci(z.polozky.size(), v.vyrizene.size()); !t.isEmpty())
-        stavovyRadek(t);
     odeberVyrizene(operace, vybraneRadky, v.vyrizene);
     if (vysledky_.ZalozkaZobrazena(operace.seznam))
         vysledky_.seznam(operace.seznam)->setFocus();
+    if (const QString t = pojistky_->textPoOperaci(z.polozky.size(), v.vyrizene.size()); !t.isEmpty()) {
+        // The selection summary brought up to date first: the timer's next
+        // tick then finds nothing new and the counts stay until the selection changes.
+        vysledky_.Timer1Timer();
+        stavovyRadek(t);
+    }
     emit hotovo();
 }
 
