@@ -11,20 +11,6 @@
 namespace zrc {
 namespace {
 
-// Root reads every directory whatever its mode; the run then goes without
-// privileges (effective user "nobody") so that mode 000 means what it says.
-class BezPrav {
-public:
-    BezPrav() { zmeneno_ = ::geteuid() == 0 && ::seteuid(65534) == 0; }
-    ~BezPrav()
-    {
-        if (zmeneno_ && ::seteuid(0) != 0)
-            std::abort();
-    }
-private:
-    bool zmeneno_ = false;
-};
-
 // A directory that cannot be read is named with its reason; the walk goes on
 // and the lists hold what could be read.
 struct PripadNecitelneho {

@@ -8,7 +8,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <functional>
+#include <unistd.h>
 #include <string>
 #include <vector>
 
@@ -102,5 +104,20 @@ protected:
 };
 
 using Radky = std::vector<std::string>;
+
+// Root reads every directory whatever its mode; the run then goes without
+// privileges (effective user "nobody") so that mode 000 means what it says.
+class BezPrav {
+public:
+    BezPrav() { zmeneno_ = ::geteuid() == 0 && ::seteuid(65534) == 0; }
+    ~BezPrav()
+    {
+        if (zmeneno_ && ::seteuid(0) != 0)
+            std::abort();
+    }
+private:
+    bool zmeneno_ = false;
+};
+
 
 } // namespace zrc
