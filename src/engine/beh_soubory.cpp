@@ -1,5 +1,5 @@
-// The file stage of a pass: every file of every directory of the table, paired
-// with the file of the same name in the counterpart directory.
+// The file stage of a pass: the differences the walk found in every directory
+// of the pass's table, handed on in the table's order.
 
 #include "engine/beh.h"
 
@@ -18,8 +18,6 @@ int pozicePrubehu(int offset, std::size_t j, std::size_t pocet)
     return offset + static_cast<int>(cela);
 }
 
-const VypisAdresare prazdnyVypis;
-
 } // namespace
 
 void Beh::hlasPrubeh(int pozice)
@@ -30,55 +28,72 @@ void Beh::hlasPrubeh(int pozice)
     prijemce_.prubeh(pozice);
 }
 
-bool Beh::porovnejSoubory(int zdroj, const std::vector<PolozkaTabulky>& t)
+bool Beh::porovnejSoubory(int zdroj, const std::vector<std::uint32_t>& t)
 {
     const int offset = zdroj == 0 ? 0 : 50;
     prijemce_.stav(zdroj == 0
         ? QStringLiteral("vyhledávání a porovnávání jednotlivých souborů - ADRESÁŘ 1")
         : QStringLiteral("vyhledávání a porovnávání jednotlivých souborů - ADRESÁŘ 2"));
     hlasPrubeh(offset);
+    ZasobnikKandidatu& k = kandidati_[zdroj];
     for (std::size_t j = 0; j < t.size(); ++j) {
-        if (!porovnejAdresar(zdroj, t[j]))
+        // Candidates of directories the time filter removed are passed over.
+        while (k.aktualni() && k.aktualni()->uzel < t[j])
+            k.dalsi();
+        if (!predejRozdily(zdroj, strom_[t[j]]))
             return false;
         hlasPrubeh(pozicePrubehu(offset, j + 1, t.size()));
     }
+    k.vycisti();
     return true;
 }
 
-bool Beh::porovnejAdresar(int zdroj, const PolozkaTabulky& p)
+// The stop flag is read after every file that a pass reading the directory here
+// would have compared; a file that is no difference adds nothing between two
+// reads, so reading it after each difference and after the directory is the same.
+bool Beh::predejRozdily(int zdroj, const UzelStromu& u)
 {
-    const StromStrany& strom = stromy_[zdroj];
-    const VypisAdresare& a = strom.uzel(p.zdroj).vypis;
-    const auto souboryA = a.soubory();
-    if (souboryA.empty())
+    if (!u.maSoubory[zdroj])
         return true;
     if (omezovac_.ted())
-        prijemce_.stav(QStringLiteral("soubory v: ") + textCesty(zdroj, p.zdroj));
-    if (p.protejsek != zadnyUzel && stromy_[1 - zdroj].uzel(p.protejsek).stav == StavUzlu::Chyba)
+        prijemce_.stav(QStringLiteral("soubory v: ") + textCesty(zdroj, u));
+    const int jina = 1 - zdroj;
+    if (u.existuje[jina] && u.chyba[jina])
         return true;   // the other side could not be read: no file here is known to be new
-    const VypisAdresare& b =
-        p.protejsek == zadnyUzel ? prazdnyVypis : stromy_[1 - zdroj].uzel(p.protejsek).vypis;
-    const auto souboryB = b.soubory();
-    strom.relativniCesta(p.zdroj, rel_);
-    podadresar_ = rel_;
-    if (!podadresar_.empty())
-        podadresar_.push_back('/');
-    std::size_t k = 0;
-    for (const SouborVypisu& f : souboryA) {
-        const std::string_view jmeno = a.jmeno(f);
-        while (k < souboryB.size() && b.jmeno(souboryB[k]) < jmeno)
-            ++k;
-        const bool par = k < souboryB.size() && b.jmeno(souboryB[k]) == jmeno;
-        if (const auto trida = zarad(f, par ? &souboryB[k] : nullptr, jmeno, kontext_)) {
-            prijemce_.polozka(cisloSeznamu(*trida, zdroj + 1),
-                              {.podadresar = podadresar_, .jmeno = jmeno,
-                               .cas = f.cas, .velikost = f.velikost});
+    ZasobnikKandidatu& k = kandidati_[zdroj];
+    for (const Kandidat* c = k.aktualni(); c && c->uzel == u.index; c = k.aktualni()) {
+        if (prijmout(c->trida, c->jmeno(), c->cas, kontext_)) {
+            prijemce_.polozka(cisloSeznamu(c->trida, zdroj + 1),
+                              {.podadresar = podadresar(u), .jmeno = c->jmeno(),
+                               .cas = c->cas, .velikost = c->velikost});
             ++pocetPolozek_;
         }
+        k.dalsi();
         if (zastaveno())
             return false;
     }
-    return true;
+    return !zastaveno();
+}
+
+// Directories with differences come in breadth-first order; in a chain each
+// is the child of the one before, so its path grows by one name instead of
+// being rebuilt from the base (a chain 2 000 deep would cost O(depth²)).
+const std::string& Beh::podadresar(const UzelStromu& u)
+{
+    if (uzelPodadresare_ == &u)
+        return podadresar_;
+    if (uzelPodadresare_ && u.rodic == uzelPodadresare_) {
+        podadresar_.append(u.jmeno);
+    } else {
+        strom_.relativniCesta(u, podadresar_);
+        if (podadresar_.empty()) {
+            uzelPodadresare_ = &u;
+            return podadresar_;
+        }
+    }
+    podadresar_.push_back('/');
+    uzelPodadresare_ = &u;
+    return podadresar_;
 }
 
 } // namespace zrc

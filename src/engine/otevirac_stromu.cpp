@@ -8,40 +8,31 @@ OteviracStromu::OteviracStromu(std::size_t otevrenych) : otevrenych_(std::max<st
 {
 }
 
-platform::DirectoryHandle OteviracStromu::otevriClanek(const StromStrany& strom, std::size_t i,
-                                                       std::error_code& ec)
+bool OteviracStromu::jeOtevreny(const UzelStromu& u) const
 {
-    if (i == 0)   // the base directory as the user named it: links allowed
-        return platform::openDirectory(strom.zaklad().c_str(), platform::FollowLinks::Yes, ec);
-    jmeno_.assign(strom.jmeno(retez_[i]));
-    return platform::openSubdirectory(cesta_[i - 1].adresar.fd(), jmeno_.c_str(), ec);
+    const auto h = static_cast<std::size_t>(u.hloubka);
+    return h < cesta_.size() && cesta_[h].uzel == &u && cesta_[h].adresar.valid();
 }
 
-int OteviracStromu::otevri(const StromStrany& strom, std::uint32_t uzel, std::error_code& ec)
+int OteviracStromu::otevri(const StromStran& strom, int strana, const UzelStromu& uzel,
+                           std::error_code& ec)
 {
     retez_.clear();
-    for (std::uint32_t u = uzel; u != zadnyUzel; u = strom.uzel(u).rodic)
-        retez_.push_back(u);
-    std::reverse(retez_.begin(), retez_.end());
-    std::size_t spolecne = 0;
-    while (spolecne < cesta_.size() && spolecne < retez_.size()
-           && cesta_[spolecne].uzel == retez_[spolecne])
-        ++spolecne;
-    cesta_.resize(spolecne);
-    std::size_t od = cesta_.size();
-    while (od > 0 && !cesta_[od - 1].adresar.valid())
-        --od;
-    for (std::size_t i = od; i < retez_.size(); ++i) {
-        platform::DirectoryHandle h = otevriClanek(strom, i, ec);
-        if (!h.valid()) {
-            cesta_.resize(i);
+    const UzelStromu* predek = &uzel;
+    for (; predek && !jeOtevreny(*predek); predek = predek->rodic)
+        retez_.push_back(predek);
+    cesta_.resize(predek ? static_cast<std::size_t>(predek->hloubka) + 1 : 0);
+    for (auto it = retez_.rbegin(); it != retez_.rend(); ++it) {
+        const UzelStromu& u = **it;
+        platform::DirectoryHandle h = u.rodic
+            ? platform::openSubdirectory(cesta_.back().adresar.fd(), u.jmeno.data(), ec)
+            // the base directory as the user named it: links allowed
+            : platform::openDirectory(strom.zaklad(strana).c_str(), platform::FollowLinks::Yes, ec);
+        if (!h.valid())
             return -1;
-        }
-        if (i < cesta_.size())
-            cesta_[i].adresar = std::move(h);
-        else
-            cesta_.push_back({retez_[i], std::move(h)});
+        cesta_.push_back({&u, std::move(h)});
         // The base directory and the otevrenych - 1 deepest links stay open.
+        const std::size_t i = cesta_.size() - 1;
         if (i + 1 >= otevrenych_ && i + 1 - otevrenych_ >= 1)
             cesta_[i + 1 - otevrenych_].adresar = platform::DirectoryHandle();
     }

@@ -6,11 +6,14 @@
 // refused instead of followed out of the tree.
 //
 // The opener keeps the descriptors of the chain from the base directory down to
-// the directory opened last. Directories of one level are listed in
-// breadth-first order, so the next one is nearly always a sibling or a cousin
-// and costs one or two openat calls. The chain keeps at most a given number of
-// descriptors open (the base directory and the deepest ones); a closed link is
-// opened again from the nearest open one above it when a walk comes back to it.
+// the directory opened last. Directories are listed in breadth-first order, so
+// the next one is nearly always a sibling or a cousin: the opener climbs from
+// the target only as far as the nearest open ancestor (one or two steps) and
+// opens down from there, so neither finding nor opening a directory costs
+// anything in proportion to its depth (a chain of 2 000 directories is 2 000
+// openat calls, not two million steps). The chain keeps at most a given number
+// of descriptors open (the base directory and the deepest ones); a closed link
+// is opened again from the nearest open one above it when a walk comes back.
 
 #include "engine/strom_strany.h"
 #include "platform/listing.h"
@@ -28,20 +31,20 @@ public:
     // otevrenych: descriptors the chain may hold, at least 2.
     explicit OteviracStromu(std::size_t otevrenych = 16);
 
-    // The open descriptor of node uzel of strom, valid until the next call; -1
-    // with the reason in ec when it or a directory above it cannot be opened.
-    int otevri(const StromStrany& strom, std::uint32_t uzel, std::error_code& ec);
+    // The open descriptor of node uzel on side strana of strom, valid until the
+    // next call; -1 with the reason in ec when it or a directory above it cannot
+    // be opened. One opener serves one side.
+    int otevri(const StromStran& strom, int strana, const UzelStromu& uzel, std::error_code& ec);
 
 private:
     struct Clanek {
-        std::uint32_t uzel = 0;
+        const UzelStromu* uzel = nullptr;
         platform::DirectoryHandle adresar;
     };
-    platform::DirectoryHandle otevriClanek(const StromStrany& strom, std::size_t i, std::error_code& ec);
+    bool jeOtevreny(const UzelStromu& u) const;
 
-    std::vector<Clanek> cesta_;        // the base directory first
-    std::vector<std::uint32_t> retez_; // nodes from the base directory to the target
-    std::string jmeno_;                // NUL-terminated copy of one name
+    std::vector<Clanek> cesta_;                 // index = depth, the base directory first
+    std::vector<const UzelStromu*> retez_;      // the target up to below the open ancestor
     std::size_t otevrenych_;
 };
 

@@ -1,67 +1,65 @@
 #pragma once
-// The directories of one side that a run has met, as a tree of listings. Each
-// directory is listed at most once per run: the second pass and the other
-// side's pass reuse what the first one read.
+// The directories a run visits, as one tree for both sides: a node is a
+// relative path that is a real directory on side 1, on side 2 or on both, and
+// that at least one chosen pass walks. Nodes are made in breadth-first order,
+// children of a node in byte order of their names, so the nodes that a pass
+// walks, taken in node order, are exactly that pass's breadth-first table.
+//
+// Only what the passes need after the walk stays here (some 60 bytes and the
+// name per directory); the listings themselves live only while their pair of
+// directories is compared.
 
-#include "engine/nepristupne_adresare.h"
-#include "engine/vypis_adresare.h"
+#include "engine/cas.h"
 
 #include <cstdint>
+#include <deque>
+#include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace zrc {
 
-constexpr std::uint32_t zadnyUzel = UINT32_MAX;
-
-enum class StavUzlu : std::uint8_t { Nenacteny, Nacteny, Chyba };
-
 struct UzelStromu {
-    std::uint32_t rodic = zadnyUzel;
-    std::uint32_t poradi = 0;                 // index among the parent's subdirectories
-    std::uint32_t prvniPotomek = zadnyUzel;   // one child per subdirectory, contiguous
-    StavUzlu stav = StavUzlu::Nenacteny;
-    bool maCas = false;
-    BalenyCas cas = 0;                        // the directory's own time, when maCas
-    VypisAdresare vypis;
+    const UzelStromu* rodic = nullptr;   // null for the base directories
+    std::string_view jmeno;              // NUL-terminated in the tree's names
+    std::uint32_t index = 0;             // position in breadth-first order
+    int hloubka = 0;                     // 0 = the base directories
+    bool existuje[2] = {true, true};     // a real directory on side 1 / 2
+    bool prochazi[2] = {false, false};   // in the table of pass 1 / 2 (before the time filter)
+    bool predek[2] = {true, true};       // pass s: the other side has the ancestor at the depth-match level
+    bool chyba[2] = {false, false};      // side s could not be read whole
+    bool maSoubory[2] = {false, false};  // side s listed at least one file
+    bool maCas[2] = {false, false};
+    BalenyCas cas[2] = {0, 0};           // side s's own time, when maCas
 };
 
-class StromStrany {
+class StromStran {
 public:
-    static constexpr std::uint32_t koren = 0;
+    // The base directories as given (bytes), one trailing "/" removed.
+    StromStran(std::string zaklad1, std::string zaklad2);
 
-    // zaklad: the base directory as given (bytes), one trailing "/" removed.
-    explicit StromStrany(std::string zaklad);
+    const std::string& zaklad(int strana) const { return zaklad_[strana]; }
+    std::size_t size() const { return uzly_.size(); }
+    UzelStromu& operator[](std::size_t i) { return uzly_[i]; }
+    const UzelStromu& operator[](std::size_t i) const { return uzly_[i]; }
 
-    const std::string& zaklad() const { return zaklad_; }
-    const UzelStromu& uzel(std::uint32_t i) const { return uzly_[i]; }
-    UzelStromu& uzel(std::uint32_t i) { return uzly_[i]; }
+    // A new node below rodic. Nodes never move, so a pointer to one stays valid
+    // while others are added (the listing threads hold such pointers).
+    UzelStromu& pridej(const UzelStromu& rodic, std::string_view jmeno);
 
-    // The child for the parent's subdirectory of that name, or zadnyUzel (also
-    // while the parent is not listed).
-    std::uint32_t potomek(std::uint32_t rodic, std::string_view jmeno) const;
-    std::uint32_t potomek(std::uint32_t rodic, std::uint32_t poradi) const;
-    std::string_view jmeno(std::uint32_t i) const;
-
-    // "" for the base directory, else "a/b".
-    void relativniCesta(std::uint32_t i, std::string& cil) const;
-    // The base directory joined with the relative path (never "//").
-    std::string plnaCesta(std::uint32_t i) const;
-
-    // Stores a listing and creates the children of its subdirectories; a
-    // listing with an error is remembered with its node.
-    void vloz(std::uint32_t i, NactenyAdresar&& nacteny);
-    // The directories that could not be read, in the order they were stored.
-    std::vector<NepristupnyAdresar> nepristupne() const;
+    // "" for the base directories, else "a/b"; cil is overwritten.
+    void relativniCesta(const UzelStromu& u, std::string& cil) const;
+    // The base directory of the side joined with the relative path (never "//").
+    std::string plnaCesta(int strana, const UzelStromu& u) const;
 
 private:
-    struct ChybaUzlu {
-        std::uint32_t uzel;
-        std::error_code duvod;
-    };
-    std::string zaklad_;
-    std::vector<UzelStromu> uzly_;
-    std::vector<ChybaUzlu> chyby_;
+    std::string_view ulozJmeno(std::string_view jmeno);
+
+    std::string zaklad_[2];
+    std::deque<UzelStromu> uzly_;
+    std::vector<std::unique_ptr<char[]>> bloky_;   // names; a block never moves
+    std::size_t pouzito_ = 0, kapacita_ = 0;        // of the last block
 };
 
 } // namespace zrc

@@ -170,6 +170,22 @@ VypisAdresare VypisAdresare::sestav(std::vector<SouborVypisu>& soubory,
     return v;
 }
 
+std::size_t PracovniPametVypisu::velikostZaznamu() const
+{
+    return surovy.names.capacity() + surovy.entries.capacity() * sizeof(platform::RawEntry)
+        + soubory.capacity() * sizeof(SouborVypisu) + podadresare.capacity() * sizeof(PodadresarVypisu);
+}
+
+void PracovniPametVypisu::uvolniNadbytek()
+{
+    constexpr std::size_t mez = 512 * 1024;
+    if (velikostZaznamu() <= mez)
+        return;
+    surovy = {};
+    soubory = {};
+    podadresare = {};
+}
+
 NactenyAdresar nactiAdresar(int fd, PracovniPametVypisu& p)
 {
     NactenyAdresar vysledek;
@@ -184,6 +200,7 @@ NactenyAdresar nactiAdresar(int fd, PracovniPametVypisu& p)
     if (!vysledek.chyba)
         vysledek.chyba = zaznamy;
     vysledek.vypis = VypisAdresare::sestav(p.soubory, p.podadresare, p.surovy.names);
+    p.uvolniNadbytek();
     return vysledek;
 }
 

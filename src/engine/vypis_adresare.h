@@ -53,12 +53,19 @@ private:
 };
 
 // Scratch space of one listing thread, kept from one directory to the next.
+// After a directory that made it grow past 512 KB (a directory of 200 000 files
+// takes some 10 MB) it is given back, so that every thread keeps at most the
+// scratch of an ordinary directory, the getdents buffer and the time table
+// (about 0.3 MB in all) for the rest of the run.
 struct PracovniPametVypisu {
     platform::RawListing surovy;
     std::vector<char> buffer;
     std::vector<SouborVypisu> soubory;
     std::vector<PodadresarVypisu> podadresare;
     PrevodCasu prevod;
+
+    std::size_t velikostZaznamu() const;   // bytes held by the entry containers
+    void uvolniNadbytek();
 };
 
 struct NactenyAdresar {

@@ -2,9 +2,7 @@
 
 namespace zrc {
 
-namespace {
-
-std::optional<Trida> porovnejCasAVelikost(const SouborVypisu& a, const SouborVypisu* b)
+std::optional<Trida> tridaRozdilu(const SouborVypisu& a, const SouborVypisu* b)
 {
     if (!b)
         return Trida::Nove;
@@ -17,20 +15,21 @@ std::optional<Trida> porovnejCasAVelikost(const SouborVypisu& a, const SouborVyp
     return std::nullopt;
 }
 
-} // namespace
+bool prijmout(Trida t, std::string_view jmeno, BalenyCas cas, const KontextZarazeni& k)
+{
+    if (k.vynechaneTypy && k.vynechaneTypy->jeVynechanyTyp(jmeno))
+        return false;
+    bool casovyFiltr = k.volby.ChB_Filtr_1.load(std::memory_order_relaxed);
+    if (casovyFiltr && (t == Trida::Vetsi || t == Trida::Mensi))
+        casovyFiltr = !k.volby.ChBIgnorCasFiltr.load(std::memory_order_relaxed);
+    return !(casovyFiltr && !VyhovujeSoubor(cas, k.limity));
+}
 
 std::optional<Trida> zarad(const SouborVypisu& a, const SouborVypisu* b,
                            std::string_view jmeno, const KontextZarazeni& k)
 {
-    const std::optional<Trida> t = porovnejCasAVelikost(a, b);
-    if (!t)
-        return std::nullopt;
-    if (k.vynechaneTypy && k.vynechaneTypy->jeVynechanyTyp(jmeno))
-        return std::nullopt;
-    bool casovyFiltr = k.volby.ChB_Filtr_1.load(std::memory_order_relaxed);
-    if (casovyFiltr && (*t == Trida::Vetsi || *t == Trida::Mensi))
-        casovyFiltr = !k.volby.ChBIgnorCasFiltr.load(std::memory_order_relaxed);
-    if (casovyFiltr && !VyhovujeSoubor(a.cas, k.limity))
+    const std::optional<Trida> t = tridaRozdilu(a, b);
+    if (!t || !prijmout(*t, jmeno, a.cas, k))
         return std::nullopt;
     return t;
 }

@@ -22,6 +22,10 @@ struct KontextZarazeni {
 // refused by the file time filter. The file time filter is read here, per file.
 std::optional<Trida> zarad(const SouborVypisu& a, const SouborVypisu* b,
                            std::string_view jmeno, const KontextZarazeni& k);
+// The two halves of zarad: the page by time and size alone, and the excluded
+// types and the file time filter (read at this call) for a file on that page.
+std::optional<Trida> tridaRozdilu(const SouborVypisu& a, const SouborVypisu* b);
+bool prijmout(Trida t, std::string_view jmeno, BalenyCas cas, const KontextZarazeni& k);
 
 // Depth match of a directory at depth hloubka (1 = directly in the source
 // directory) with level urovenShody: level 0 keeps everything; otherwise the
