@@ -21,7 +21,7 @@ struct Definice {
     QCommandLineOption sizes{"time-filter-sizes", "Apply --files-since to the larger/smaller lists too."};
     QCommandLineOption exclude{"exclude", "Leave out files of these types (extensions, no dot).", "TYPE[,TYPE...]"};
     QCommandLineOption format{"format", "Output: text (default), tsv or json.", "text|tsv|json", "text"};
-    QCommandLineOption threads{"threads", "Listing threads, 1 to 256 (default: one per core).", "N"};
+    QCommandLineOption threads{"threads", "Listing threads, 1 to 256 (default: 4 per core, at least 8).", "N"};
 };
 
 std::optional<bool> anoNe(const QString& text)
