@@ -6,6 +6,7 @@
 #include "util/cesty.h"
 
 #include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QEventLoop>
 #include <QThread>
 
@@ -170,6 +171,16 @@ VysledekOperace BehOperaceVOkne::proved(const ZadaniOperace& z, VolbyOperace vol
     connect(vlakno.get(), &QThread::finished, &smycka, &QEventLoop::quit);
     vlakno->start();
     smycka.exec();
+    // The loop also ends when the application quits. The operation then ends
+    // as Cancel ends it, and this thread keeps answering the worker's calls
+    // (a question cannot open any more and counts as Cancel or No) until the
+    // worker has stopped: a bare wait() would leave a worker that asks
+    // waiting for this thread for ever.
+    if (!vlakno->isFinished()) {
+        zrusit_ = true;
+        while (!vlakno->wait(QDeadlineTimer(20)))
+            QCoreApplication::processEvents();
+    }
     vlakno->wait();
     QCoreApplication::sendPostedEvents(this);   // the last progress update
     // After Cancel the status line keeps the interrupted step's text.

@@ -74,17 +74,23 @@ void OvladacOperaci::ProvedOperaci(const Operace& operace, const std::vector<int
     UlozisteVysledku& u = vysledky_.uloziste();
     const auto& seznam = u.seznam(operace.seznam);
     pojistky_->setCestaIni(vysledky_.cestaIni());
-    // A chosen directory ("vybrané zkopíruj do ..") needs its chooser first.
-    if (seznam.empty() || operace.cil == Strana::Zvoleny || bezi_ ||
-        !potvrzeno(operace, vybraneRadky) || !pojistky_->zakladyPlati(operace)) {
-        if (seznam.empty())
+    const bool nicVybrano = seznam.empty() || vybraneRadky.empty();
+    if (nicVybrano || bezi_ || !potvrzeno(operace, vybraneRadky) || !pojistky_->zakladyPlati(operace)) {
+        if (nicVybrano)
             stavovyRadek(QString());
+        emit hotovo();
+        return;
+    }
+    // "vybrané zkopíruj do ..", "vybrané přesuň do ..": the target is chosen now.
+    const std::optional<QString> cil =
+        operace.cil == Strana::Zvoleny ? zvolCil(operace) : u.cestaAdr(int(operace.cil));
+    if (!cil) {
         emit hotovo();
         return;
     }
     ZadaniOperace z;
     z.zdroj = bajty(u.cestaAdr(int(operace.zdroj)));
-    z.cil = bajty(u.cestaAdr(int(operace.cil)));
+    z.cil = bajty(*cil);
     z.operace = operace;
     z.prorezavani = {.zapnuto = vysledky_.CBMazPodAdr->isChecked(),
                      .uroven = vysledky_.SEMazUroven->value()};
@@ -95,9 +101,11 @@ void OvladacOperaci::ProvedOperaci(const Operace& operace, const std::vector<int
     bezi_ = true;
     BehOperaceVOkne beh(vysledky_.PageControl1()->window(),
                         [this](const QString& s) { stavovyRadek(s); });
-    VolbyOperace volby;
+    VolbyOperace volby = volby_;
     volby.kniha = &pojistky_->novaKniha();
+    beh_ = &beh;
     const VysledekOperace v = beh.proved(z, volby);
+    beh_ = nullptr;
     bezi_ = false;
     odeberVyrizene(operace, vybraneRadky, v.vyrizene);
     if (vysledky_.ZalozkaZobrazena(operace.seznam))
@@ -109,6 +117,24 @@ void OvladacOperaci::ProvedOperaci(const Operace& operace, const std::vector<int
         stavovyRadek(t);
     }
     emit hotovo();
+}
+
+void OvladacOperaci::zrus()
+{
+    if (beh_)
+        beh_->zrus();
+}
+
+// The chooser opens on the other side's base directory; the chosen path is
+// checked (and created after asking) before anything else happens.
+std::optional<QString> OvladacOperaci::zvolCil(const Operace& o)
+{
+    const UlozisteVysledku& u = vysledky_.uloziste();
+    const std::optional<QString> zvoleny =
+        volbaCile_(vysledky_.PageControl1()->window(), titulekVolbyCile(o.kod), ProtejsiAdresar(u, o.seznam));
+    if (!zvoleny)
+        return std::nullopt;
+    return PripravCil(*zvoleny, VlastniAdresar(u, o.seznam));
 }
 
 // The handled items leave their list in one batch, their twins the partner

@@ -18,17 +18,25 @@
 //   (ResultListModel::odeberRadky, ResultListModel::odeberProtejsky for the
 //   twins), never one search per item.
 // - hotovo is emitted once per ProvedOperaci, also when nothing was done.
+// - Without selected rows nothing is asked or done: no confirmation, no
+//   directory chooser, no progress window.
+// - A command into a chosen directory (operace.cil == Strana::Zvoleny) opens
+//   the directory chooser on the other side's base first (volba_cile.h).
 //
 
+#include "engine/operace.h"
 #include "engine/prikazy.h"
+#include "ui/volba_cile.h"
 
 #include <QObject>
 #include <QString>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace zrc {
 
+class BehOperaceVOkne;
 class PojistkyOperace;
 class StrankyVysledku;
 
@@ -44,6 +52,15 @@ public:
     bool bezi() const { return bezi_; }
     // Trash setting, plan line, base guard, mass deletion, log (pojistky_operace.h).
     PojistkyOperace& pojistky() { return *pojistky_; }
+    // Ends the running operation as Cancel in its error box does (the main
+    // window is being closed); ProvedOperaci returns once the worker stopped.
+    void zrus();
+
+    // The directory chooser of the chosen-directory commands (tests answer
+    // it without a dialog).
+    void nastavVolbuCile(VolbaCile volba) { volbaCile_ = std::move(volba); }
+    // System calls and block sizes of the operations (tests slow them down).
+    void nastavVolby(const VolbyOperace& volby) { volby_ = volby; }
 
 signals:
     void hotovo();
@@ -51,12 +68,16 @@ signals:
 private:
     void stavovyRadek(const QString& text);
     bool potvrzeno(const Operace& o, const std::vector<int>& radky) const;
+    std::optional<QString> zvolCil(const Operace& o);
     void odeberVyrizene(const Operace& o, const std::vector<int>& radky,
                         const std::vector<std::size_t>& vyrizene);
 
     StrankyVysledku& vysledky_;
     std::unique_ptr<PojistkyOperace> pojistky_;
     bool bezi_ = false;
+    BehOperaceVOkne* beh_ = nullptr;
+    VolbaCile volbaCile_ = VyberAdresarDialogem;
+    VolbyOperace volby_;
 };
 
 } // namespace zrc

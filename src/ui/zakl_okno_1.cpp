@@ -171,6 +171,15 @@ bool TForm1::eventFilter(QObject* o, QEvent* e)
 // window placement. A failed write is reported; the window closes anyway.
 void TForm1::closeEvent(QCloseEvent* e)
 {
+    // A running file operation ends as Cancel ends it (the current file's
+    // temporary copy removed, the rest untouched); the window closes once the
+    // worker has stopped and the lists show what was done.
+    if (operace_->bezi()) {
+        zavritPoOperaci_ = true;
+        operace_->zrus();
+        e->ignore();
+        return;
+    }
     if (beh_->bezi())
         beh_->konecporov();
     if (ohlasZapis(IniZapisBool(CestaIni_, ini::Nastaveni, ini::MazPodAdr, stranky_->stavMazani().CBMazPodAdr)))

@@ -73,6 +73,14 @@ public:
     // Loads history entry n into the settings page and the action panel.
     void HistorieNacti(int n, bool bezAdresaru);
     void PopupMenu1Popup();
+    // "starší verzi odstraň": the other side's file of each selected item of
+    // the active list is deleted (not on "NOVÉ", where there is none).
+    void alt_prycClick();
+    // "vybrané zkopíruj do .." (kod 6) and "vybrané přesuň do .." (kod 3).
+    void MKPClick(int kod);
+    // "soubor - &informace" (Ctrl+I): the information dialog TForm5 for the
+    // focused item of the active list.
+    void infoClick();
     // The selection summary of the active list (every second on a result page).
     void Timer1Timer();
 
@@ -99,6 +107,7 @@ private:
     void vytvorPopupMenu1();
     void vytvorPopupMenu2();
     void propojOznaceni(QMenu* oznac, QMenu* odznac);
+    void propojPrikazy();
     void propojCasti();
     void propojBeh();
     void nactiStartovniNastaveni();
@@ -111,6 +120,7 @@ private:
     bool UkladatOkno = true;
     Skalovani skalovani_;
     bool vResize_ = false;
+    bool zavritPoOperaci_ = false;   // closed while a file operation ran
     StrankaNastaveni* nastaveniStranka_ = nullptr;
     StrankyVysledku* stranky_ = nullptr;
     OvladacOperaci* operace_ = nullptr;

@@ -7,6 +7,8 @@
 
 #include "settings/klice.h"
 #include "settings/seznamy.h"
+#include "ui/operace_souboru.h"
+#include "ui/soubor_info.h"
 #include "ui/stranky_vysledku.h"
 
 #include <QAction>
@@ -100,19 +102,16 @@ void TForm1::vytvorPopupMenu1()
     pryc->setStatusTip(QStringLiteral("odstraní vybrané soubory z nabídky"));
     connect(pryc, &QAction::triggered, this, [this] { stranky_->z_nab_prycClick(); });
     m->addSeparator();
-    pridej(m, {"alt_pryc", "starší verzi odstraň", {}});
+    pridej(m, {"alt_pryc", "starší verzi odstraň", {}})->setStatusTip(QStringLiteral("odstraní z disku starší verzi vybraných souborů"));
     m->addSeparator()->setObjectName(QStringLiteral("N3"));
     pridej(m, {"MKopiruj", "vybrané zkopíruj do ..", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F5)})->setData(6);
     pridej(m, {"MPresun", "vybrané přesuň do ..", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F6)})->setData(3);
     m->addSeparator();
-    pridej(m, {"info", "soubor - &informace", QKeySequence(Qt::CTRL | Qt::Key_I)});
+    pridej(m, {"info", "soubor - &informace", QKeySequence(Qt::CTRL | Qt::Key_I)})->setStatusTip(QStringLiteral("zobrazí informace o aktivním souboru"));
 
     propojOznaceni(oznac, odznac);
+    propojPrikazy();
     connect(PopupMenu1, &QMenu::aboutToShow, this, &TForm1::PopupMenu1Popup);
-    // The file operations and the information dialog are not part of the
-    // program yet: their entries are shown but cannot be chosen.
-    for (const char* jmeno : {"alt_pryc", "MKopiruj", "MPresun", "info"})
-        akce(QString::fromUtf8(jmeno))->setEnabled(false);
 
     for (int tag = 1; tag <= 8; ++tag) {
         SeznamVysledku* s = stranky_->seznam(tag);
@@ -168,10 +167,48 @@ void TForm1::PopupMenu1Popup()
     akce(QStringLiteral("N3"))->setVisible(!nove);
     const bool polozky = s->model()->rowCount() > 0;
     for (const char* jmeno : {"dleaktivnho1", "MOZNAC", "MOznVseVAdr", "dleaktivnho2", "MODZNAC", "MOdznVseVAdr",
-                              "z_nab_pryc", "DleVShodnyTyp", "DleVShodnyAdr", "DleVShodnyTypNe", "DleVShodnyAdrNe"})
+                              "z_nab_pryc", "DleVShodnyTyp", "DleVShodnyAdr", "DleVShodnyTypNe", "DleVShodnyAdrNe",
+                              "alt_pryc", "MKopiruj", "MPresun", "info"})
         akce(QString::fromUtf8(jmeno))->setEnabled(polozky);
-    for (const char* jmeno : {"alt_pryc", "MKopiruj", "MPresun", "info"})
-        akce(QString::fromUtf8(jmeno))->setEnabled(false);
+}
+
+// The list's own file commands: the other version, a chosen directory, the
+// information dialog.
+void TForm1::propojPrikazy()
+{
+    connect(akce(QStringLiteral("alt_pryc")), &QAction::triggered, this, &TForm1::alt_prycClick);
+    for (const char* jmeno : {"MKopiruj", "MPresun"}) {
+        QAction* a = akce(QString::fromUtf8(jmeno));
+        connect(a, &QAction::triggered, this, [this, a] { MKPClick(a->data().toInt()); });
+    }
+    connect(akce(QStringLiteral("info")), &QAction::triggered, this, &TForm1::infoClick);
+}
+
+void TForm1::alt_prycClick()
+{
+    SeznamVysledku* s = stranky_->AktivniSeznam();
+    // "NOVÉ" has no other version: a file of that name on the other side is
+    // one the comparison did not see, and it is not deleted unseen.
+    if (!s || s->tag() <= 2)
+        return;
+    operace_->ProvedOperaci(OdstraneniStarsiVerze(s->tag()), s->vybraneRadky());
+}
+
+void TForm1::MKPClick(int kod)
+{
+    SeznamVysledku* s = stranky_->AktivniSeznam();
+    if (!s)
+        return;
+    operace_->ProvedOperaci(OperaceDoAdresare(s->tag(), kod), s->vybraneRadky());
+}
+
+void TForm1::infoClick()
+{
+    SeznamVysledku* s = stranky_->AktivniSeznam();
+    if (!s || s->model()->rowCount() == 0 || !s->currentIndex().isValid())
+        return;
+    const ResultListModel* m = s->modelSeznamu();
+    ZobrazInfo(zadaniInfa(m->uloziste(), s->tag(), m->polozka(s->currentIndex().row())), *this);
 }
 
 void TForm1::vytvorPopupMenu2()

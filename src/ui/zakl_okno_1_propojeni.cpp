@@ -68,6 +68,14 @@ void TForm1::propojCasti()
         operace_->ProvedOperaci(o, s->vybraneRadky());
     });
     pridejKnihuDoNabidky(PopupMenu1, operace_->pojistky().kniha(), this);
+    // Closed during an operation: the close comes again once it has ended,
+    // from the event loop, after the command that ran it has returned.
+    connect(operace_, &OvladacOperaci::hotovo, this, [this] {
+        if (zavritPoOperaci_) {
+            zavritPoOperaci_ = false;
+            QTimer::singleShot(0, this, &QWidget::close);
+        }
+    });
 }
 
 void TForm1::propojBeh()
