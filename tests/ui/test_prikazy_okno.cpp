@@ -344,7 +344,8 @@ TEST_P(Potvrzovani, AnoProvedeNeNechaVse)
     odpoved = p.odpoved;
     vyberVse(p.seznam);
     klavesa(p.seznam, p.f, p.m);
-    EXPECT_EQ(zpravy, QStringList{QString::fromUtf8(p.otazka)});
+    ASSERT_EQ(zpravy.size(), 1) << zpravy.join('|').toStdString();
+    EXPECT_EQ(zpravy[0].section(QLatin1Char('\r'), 0, 0), QString::fromUtf8(p.otazka));   // then the plan line
     const std::string s(p.soubor);
     EXPECT_EQ(obsah((s[0] == '1' ? t1 : t2).path(s.substr(2))), p.ocekavano);
     EXPECT_EQ(pocet(p.seznam), p.odpoved == Odpoved::Ano ? 0 : 1);
