@@ -115,9 +115,11 @@ QString neniAdresar(const QString& cesta)
 
 QString vlastniZaklad(const QString& cesta, const QString& zaklad)
 {
+    // A path that reaches the base another way (a link) names the base too.
+    const QString jiny = cesta == zaklad ? QString() : QStringLiteral(" ") + zaklad;
     return QStringLiteral("Vybraný adresář\r") + cesta +
-           QStringLiteral("\rje adresář, ze kterého soubory pocházejí (") + zaklad +
-           QStringLiteral(").\rSoubor nelze zkopírovat ani přesunout sám na sebe, nic se neprovedlo.");
+           QStringLiteral("\rje adresář, ze kterého soubory pocházejí") + jiny +
+           QStringLiteral(".\rSoubor nelze zkopírovat ani přesunout sám na sebe, nic se neprovedlo.");
 }
 
 } // namespace zpravyCile
