@@ -45,6 +45,9 @@ Beh::Beh(const ParametryBehu& p, PrijemceBehu& prijemce, const ZiveVolby& volby,
       pameti_(static_cast<std::size_t>(vlaken_))
 {
     const std::size_t otevrenych = descriptoruNaOtevirac(2 * vlaken_);
+    // A quarter of the process's descriptors, at most 65 536 (some 256 bytes of
+    // kernel memory each).
+    limitDrzenych_ = std::min<std::size_t>(platform::raiseDescriptorLimit() / 4, 65536);
     for (int i = 0; i < 2 * vlaken_; ++i)
         oteviraci_.emplace_back(otevrenych);
 }

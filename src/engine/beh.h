@@ -79,7 +79,10 @@ private:
 
     // beh_prochazka.cpp: the walk of both trees.
     void projdi(int prvni);
-    void nactiPar(const UzelStromu& u, NactenyAdresar (&vypisy)[2], int vlakno);
+    void nactiPar(const UzelStromu& u, NactenyAdresar (&vypisy)[2],
+                  platform::DirectoryHandle (&adresare)[2], int vlakno);
+    void podrzAdresare(UzelStromu& u, platform::DirectoryHandle (&adresare)[2],
+                       const std::vector<NovyPodadresar>& deti);
     void zpracujPar(UzelStromu& u, NactenyAdresar (&vypisy)[2], int prvni,
                     std::vector<NovyPodadresar>& deti);
     void hlasPar(const UzelStromu& u, const NactenyAdresar (&vypisy)[2], int prvni);
@@ -110,6 +113,8 @@ private:
     std::vector<Chyba> chyby_[2];       // per side, in the order the pairs were read
     std::vector<PracovniPametVypisu> pameti_;   // one per listing thread
     std::vector<OteviracStromu> oteviraci_;     // two per listing thread: side 1, side 2
+    std::atomic<std::size_t> drzenych_{0};      // descriptors kept for subdirectories
+    std::size_t limitDrzenych_;
     Omezovac omezovac_;
     std::size_t precteno_ = 0;          // directories listed in this run, both sides
     int posledniPrubeh_ = 0;            // the run reports 0 before the passes

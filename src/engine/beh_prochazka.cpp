@@ -23,14 +23,18 @@ QString cisloAdresare(int strana)
 constexpr std::size_t predstihNaVlakno = 4;
 
 // The hand-over between the listing threads and the run's thread. Nodes are
-// added only by the run's thread and only under the lock; a listing thread
-// takes the next node that is not listed yet, within the lead.
+// added only by the run's thread and only under the lock. The run's thread
+// lists the node it needs next itself when nobody has taken it; the listing
+// threads take the nodes after it, within the lead. So a chain of directories
+// (one node at a time) runs on the run's thread alone, without a hand-over per
+// directory, and a thread is woken only when there is a node for it.
 class Fronta {
 public:
     Fronta(StromStran& strom, std::size_t predstih) : strom_(strom), sloty_(predstih) {}
 
     struct Slot {
         NactenyAdresar vypisy[2];
+        platform::DirectoryHandle adresar[2];   // open after listing, for the subdirectories
         bool hotovo = false;
     };
 
@@ -38,7 +42,9 @@ public:
     std::pair<const UzelStromu*, Slot*> vezmi()
     {
         std::unique_lock l(m_);
+        ++cekajicich_;
         prace_.wait(l, [&] { return konec_ || volny(); });
+        --cekajicich_;
         if (konec_)
             return {nullptr, nullptr};
         const std::size_t i = dalsi_++;
@@ -46,14 +52,16 @@ public:
     }
     void hotovo(Slot& s)
     {
+        bool cekaNaMe;
         {
             std::lock_guard l(m_);
             s.hotovo = true;
+            cekaNaMe = cekaNa_ == &s;
         }
-        hotovo_.notify_one();
+        if (cekaNaMe)
+            hotovo_.notify_one();
     }
-    // For the run's thread: node i with its listings; listed here when no
-    // listing thread has taken it yet.
+    // For the run's thread: node i (the first one not done) with its listings.
     template <class Nacti>
     Slot* cekej(std::size_t i, Nacti nacti)
     {
@@ -61,18 +69,23 @@ public:
         Slot& s = sloty_[i % sloty_.size()];
         if (dalsi_ == i) {
             ++dalsi_;
+            const std::size_t probudit = volnych();
             UzelStromu& u = strom_[i];
             l.unlock();
+            probud(probudit);
             nacti(u, s);
             return &s;
         }
+        cekaNa_ = &s;
         hotovo_.wait(l, [&] { return s.hotovo; });
+        cekaNa_ = nullptr;
         return &s;
     }
     // Node i is done: its children are added (their names copied out of the
     // listings) and its slot is free.
     void dokonceno(std::size_t i, Slot& s, const std::vector<NovyPodadresar>& deti)
     {
+        std::size_t probudit;
         {
             std::lock_guard l(m_);
             for (const NovyPodadresar& d : deti) {
@@ -85,8 +98,9 @@ public:
             s.vypisy[1] = {};
             s.hotovo = false;
             zpracovano_ = i + 1;
+            probudit = volnych();
         }
-        prace_.notify_all();
+        probud(probudit);
     }
     void ukonci()
     {
@@ -103,32 +117,87 @@ public:
     }
 
 private:
-    bool volny() const { return dalsi_ < strom_.size() && dalsi_ < zpracovano_ + sloty_.size(); }
+    // Nodes a listing thread may take: after the one the run's thread needs
+    // next, within the lead.
+    bool volny() const { return volnych() > 0; }
+    std::size_t volnych() const
+    {
+        if (dalsi_ <= zpracovano_)
+            return 0;
+        const std::size_t konec = std::min(strom_.size(), zpracovano_ + sloty_.size());
+        return konec > dalsi_ ? std::min(konec - dalsi_, static_cast<std::size_t>(cekajicich_)) : 0;
+    }
+    void probud(std::size_t kolik)
+    {
+        for (std::size_t k = 0; k < kolik; ++k)
+            prace_.notify_one();
+    }
 
     StromStran& strom_;
     std::vector<Slot> sloty_;
     std::mutex m_;
     std::condition_variable prace_, hotovo_;
     std::size_t dalsi_ = 0, zpracovano_ = 0;
+    int cekajicich_ = 0;
+    Slot* cekaNa_ = nullptr;
     bool konec_ = false;
 };
 
 } // namespace
 
 // The pair's directories on the sides where they exist; one that cannot be
-// opened counts as empty and remembers why.
-void Beh::nactiPar(const UzelStromu& u, NactenyAdresar (&vypisy)[2], int vlakno)
+// opened counts as empty and remembers why. A directory is opened from its
+// parent's descriptor when the parent kept it open (one openat per directory,
+// as a bare walk), else through the thread's chain of open ancestors.
+void Beh::nactiPar(const UzelStromu& u, NactenyAdresar (&vypisy)[2],
+                   platform::DirectoryHandle (&adresare)[2], int vlakno)
 {
     const auto v = static_cast<std::size_t>(vlakno);
     for (int strana = 0; strana < 2; ++strana) {
         if (!u.existuje[strana])
             continue;
         std::error_code ec;
-        const int fd = oteviraci_[2 * v + static_cast<std::size_t>(strana)].otevri(strom_, strana, u, ec);
+        int fd = -1;
+        UzelStromu* rodic = u.rodic;
+        if (!rodic) {
+            adresare[strana] = platform::openDirectory(strom_.zaklad(strana).c_str(),
+                                                       platform::FollowLinks::Yes, ec);
+            fd = adresare[strana].fd();
+        } else if (rodic->adresar[strana].valid()) {
+            adresare[strana] = platform::openSubdirectory(rodic->adresar[strana].fd(), u.jmeno.data(), ec);
+            fd = adresare[strana].fd();
+            if (rodic->zbyva[strana].fetch_sub(1, std::memory_order_acq_rel) == 1) {
+                rodic->adresar[strana] = platform::DirectoryHandle();
+                drzenych_.fetch_sub(1, std::memory_order_relaxed);
+            }
+        } else {
+            fd = oteviraci_[2 * v + static_cast<std::size_t>(strana)].otevri(strom_, strana, u, ec);
+        }
         if (fd < 0)
             vypisy[strana].chyba = ec;
         else
             vypisy[strana] = nactiAdresar(fd, pameti_[v]);
+    }
+}
+
+// A directory with subdirectories keeps its descriptor for them while the
+// budget allows; a level of the tree may hold tens of thousands of such
+// directories, so past the budget the chains of the threads take over.
+void Beh::podrzAdresare(UzelStromu& u, platform::DirectoryHandle (&adresare)[2],
+                        const std::vector<NovyPodadresar>& deti)
+{
+    for (int strana = 0; strana < 2; ++strana) {
+        std::uint32_t pocet = 0;
+        for (const NovyPodadresar& d : deti)
+            pocet += d.existuje[strana];
+        if (pocet == 0 || !adresare[strana].valid()
+            || drzenych_.load(std::memory_order_relaxed) >= limitDrzenych_) {
+            adresare[strana] = platform::DirectoryHandle();
+            continue;
+        }
+        drzenych_.fetch_add(1, std::memory_order_relaxed);
+        u.zbyva[strana].store(pocet, std::memory_order_relaxed);
+        u.adresar[strana] = std::move(adresare[strana]);
     }
 }
 
@@ -139,18 +208,19 @@ void Beh::projdi(int prvni)
     for (int v = 1; v < vlaken_; ++v)
         vlakna.emplace_back([this, &fronta, v] {
             for (auto [u, slot] = fronta.vezmi(); u; std::tie(u, slot) = fronta.vezmi()) {
-                nactiPar(*u, slot->vypisy, v);
+                nactiPar(*u, slot->vypisy, slot->adresar, v);
                 fronta.hotovo(*slot);
             }
         });
     std::vector<NovyPodadresar> deti;
     for (std::size_t i = 0; i < fronta.pocet(); ++i) {
         Fronta::Slot* s = fronta.cekej(i, [this](UzelStromu& u, Fronta::Slot& slot) {
-            nactiPar(u, slot.vypisy, 0);
+            nactiPar(u, slot.vypisy, slot.adresar, 0);
         });
         UzelStromu& u = strom_[i];
         deti.clear();
         zpracujPar(u, s->vypisy, prvni, deti);
+        podrzAdresare(u, s->adresar, deti);
         fronta.dokonceno(i, *s, deti);
     }
     fronta.ukonci();

@@ -30,7 +30,7 @@ std::string_view StromStran::ulozJmeno(std::string_view jmeno)
     return {cil, jmeno.size()};
 }
 
-UzelStromu& StromStran::pridej(const UzelStromu& rodic, std::string_view jmeno)
+UzelStromu& StromStran::pridej(UzelStromu& rodic, std::string_view jmeno)
 {
     UzelStromu& u = uzly_.emplace_back();
     u.rodic = &rodic;

@@ -10,7 +10,9 @@
 // directories is compared.
 
 #include "engine/cas.h"
+#include "platform/listing.h"
 
+#include <atomic>
 #include <cstdint>
 #include <deque>
 #include <memory>
@@ -21,7 +23,7 @@
 namespace zrc {
 
 struct UzelStromu {
-    const UzelStromu* rodic = nullptr;   // null for the base directories
+    UzelStromu* rodic = nullptr;         // null for the base directories
     std::string_view jmeno;              // NUL-terminated in the tree's names
     std::uint32_t index = 0;             // position in breadth-first order
     int hloubka = 0;                     // 0 = the base directories
@@ -32,6 +34,11 @@ struct UzelStromu {
     bool maSoubory[2] = {false, false};  // side s listed at least one file
     bool maCas[2] = {false, false};
     BalenyCas cas[2] = {0, 0};           // side s's own time, when maCas
+    // The open directory of side s, kept for its subdirectories while
+    // zbyva[s] of them are still to be opened; the thread that opens the last
+    // one closes it.
+    platform::DirectoryHandle adresar[2];
+    std::atomic<std::uint32_t> zbyva[2] = {0, 0};
 };
 
 class StromStran {
@@ -46,7 +53,7 @@ public:
 
     // A new node below rodic. Nodes never move, so a pointer to one stays valid
     // while others are added (the listing threads hold such pointers).
-    UzelStromu& pridej(const UzelStromu& rodic, std::string_view jmeno);
+    UzelStromu& pridej(UzelStromu& rodic, std::string_view jmeno);
 
     // "" for the base directories, else "a/b"; cil is overwritten.
     void relativniCesta(const UzelStromu& u, std::string& cil) const;
