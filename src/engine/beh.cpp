@@ -44,6 +44,8 @@ Beh::Beh(const ParametryBehu& p, PrijemceBehu& prijemce, const ZiveVolby& volby,
       strom_(zaklady.adresar1, zaklady.adresar2),
       pameti_(static_cast<std::size_t>(vlaken_))
 {
+    for (PracovniPametVypisu& m : pameti_)
+        m.docasne = p.docasne;
     const std::size_t otevrenych = descriptoruNaOtevirac(2 * vlaken_);
     // A quarter of the process's descriptors, at most 65 536 (some 256 bytes of
     // kernel memory each).

@@ -21,6 +21,8 @@
 
 namespace zrc {
 
+class SberDocasnych;
+
 // List numbers as the window's lists carry them: odd = directory 1, even = 2.
 enum class Trida { Nove = 0, Novejsi = 1, Vetsi = 2, Mensi = 3 };   // result page
 inline int cisloSeznamu(Trida t, int strana) { return 2 * static_cast<int>(t) + strana; }
@@ -98,6 +100,10 @@ struct VysledekBehu {
     // Directories that could not be read (their files are missing from the
     // lists), side 1 first; the run reports them, it does not stop for them.
     std::vector<NepristupnyAdresar> nepristupne;
+    // Leftover temporary files of interrupted copies met by the walk (full
+    // paths, sorted), when the caller gave ParametryBehu::docasne; never in
+    // the lists.
+    std::vector<std::string> docasne;
 };
 
 struct ParametryBehu {
@@ -107,6 +113,7 @@ struct ParametryBehu {
     const Hodiny* hodiny = nullptr;        // null: the system clock
     const std::atomic<bool>* stop = nullptr;
     int vlakna = 0;                        // listing threads; 0 = number of cores
+    SberDocasnych* docasne = nullptr;      // null: leftovers of copies are skipped unrecorded
 };
 
 // Runs one comparison. Blocking; the window calls it from a worker thread.

@@ -1,4 +1,5 @@
 #include "engine/vypis_adresare.h"
+#include "engine/docasne_soubory.h"
 #include "engine/operace.h"
 
 #include <algorithm>
@@ -79,8 +80,11 @@ std::error_code roztridZaznamy(int fd, PracovniPametVypisu& p)
         // no file of the tree: it never enters the lists.
         const char* jmeno = p.surovy.name(e);
         if (e.type != EntryType::Directory && jmeno[0] == '.' &&
-            jeDocasnySoubor({jmeno, e.length}))
+            jeDocasnySoubor({jmeno, e.length})) {
+            if (p.docasne)
+                p.docasne->pridej(fd, {jmeno, e.length});
             continue;
+        }
         const Zjisteni z = zjisti(fd, jmeno, e.type);
         if (z.chyba && !prvni)
             prvni = z.chyba;

@@ -19,6 +19,8 @@
 
 namespace zrc {
 
+class SberDocasnych;
+
 struct SouborVypisu {
     std::int64_t velikost = 0;
     BalenyCas cas = 0;
@@ -58,6 +60,7 @@ private:
 // scratch of an ordinary directory, the getdents buffer and the time table
 // (about 0.3 MB in all) for the rest of the run.
 struct PracovniPametVypisu {
+    SberDocasnych* docasne = nullptr;   // records the skipped leftovers of copies
     platform::RawListing surovy;
     std::vector<char> buffer;
     std::vector<SouborVypisu> soubory;

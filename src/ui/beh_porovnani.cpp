@@ -1,7 +1,9 @@
 #include "ui/beh_porovnani.h"
 
+#include "engine/docasne_soubory.h"
 #include "settings/klice.h"
 #include "settings/seznamy.h"
+#include "ui/docasne_okno.h"
 #include "ui/hlaseni.h"
 #include "ui/razeni_ini.h"
 #include "ui/stranky_vysledku.h"
@@ -156,8 +158,12 @@ void BehPorovnani::spust(const ZadaniBehu& zadani)
         p.hodiny = hodiny.get();
         p.stop = stop.get();
         p.vlakna = vlakna;
+        SberDocasnych docasne;
+        p.docasne = &docasne;
         PrijemceOkna prijemce(this, beh);
-        prijemce.konec(porovnej(p, prijemce));
+        VysledekBehu v = porovnej(p, prijemce);
+        v.docasne = docasne.cesty();
+        prijemce.konec(v);
     };
     QThread* vlakno = QThread::create(std::move(prace));
     vlakno->setObjectName(QStringLiteral("porovnani"));
@@ -251,6 +257,7 @@ void BehPorovnani::priKonci(std::uint64_t beh, const VysledekBehu& vysledek)
         break;
     case KonecBehu::Dokonceno:
         dokonciBeh(vysledek.nepristupne);
+        nabidniSmazaniDocasnych(vysledek.docasne);   // once, after everything else of the run
         break;
     }
     emit dokonceno(vysledek.konec);

@@ -1,0 +1,44 @@
+#pragma once
+// The temporary files of interrupted copies ("." + name + "." + six [a-z0-9]
+// + ".zrtmp", see operace.h) that a comparison met. The walk never lists them
+// as files; with a collector in ParametryBehu::docasne it records where they
+// are, so that the window can offer once after the run to delete them.
+//
+// Listing threads add to one collector at once; it takes a lock only when a
+// leftover is found, which a healthy tree never has.
+
+#include <cerrno>
+#include <mutex>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace zrc {
+
+class SberDocasnych {
+public:
+    // A leftover named jmeno in the open directory fd. Its path is read from
+    // /proc/self/fd; a directory whose path is unknown (beyond PATH_MAX) is
+    // passed over.
+    void pridej(int fd, std::string_view jmeno);
+    // Full paths, sorted, each once (a directory read by both passes reports
+    // its leftovers twice).
+    std::vector<std::string> cesty() const;
+
+private:
+    mutable std::mutex zamek_;
+    std::vector<std::string> cesty_;
+};
+
+struct NesmazanyDocasny {
+    std::string cesta;
+    int err = 0;
+};
+
+// Deletes the leftovers permanently: each only while it still is a regular
+// file of the temporary name pattern, through its directory opened without
+// following a symbolic link. Returns those that could not be deleted (one
+// already gone counts as deleted).
+std::vector<NesmazanyDocasny> smazDocasne(const std::vector<std::string>& cesty);
+
+} // namespace zrc
