@@ -84,7 +84,8 @@ void OvladacOperaci::ProvedOperaci(const Operace& operace, const std::vector<int
     // "vybrané zkopíruj do ..", "vybrané přesuň do ..": the target is chosen now.
     const std::optional<QString> cil =
         operace.cil == Strana::Zvoleny ? zvolCil(operace) : u.cestaAdr(int(operace.cil));
-    if (!cil) {
+    // The chooser may stay open a long time: the bases once more at the start.
+    if (!cil || (operace.cil == Strana::Zvoleny && !pojistky_->zakladyPlati(operace))) {
         emit hotovo();
         return;
     }
@@ -110,7 +111,9 @@ void OvladacOperaci::ProvedOperaci(const Operace& operace, const std::vector<int
     odeberVyrizene(operace, vybraneRadky, v.vyrizene);
     if (vysledky_.ZalozkaZobrazena(operace.seznam))
         vysledky_.seznam(operace.seznam)->setFocus();
-    if (const QString t = pojistky_->textPoOperaci(z.polozky.size(), v.vyrizene.size()); !t.isEmpty()) {
+    auto* okno = qobject_cast<QMainWindow*>(vysledky_.PageControl1()->window());
+    const QString preruseno = v.zruseno && okno ? okno->statusBar()->currentMessage() : QString();
+    if (const QString t = pojistky_->textPoOperaci(z.polozky.size(), v.vyrizene.size(), preruseno); !t.isEmpty()) {
         // The selection summary brought up to date first: the timer's next
         // tick then finds nothing new and the counts stay until the selection changes.
         vysledky_.Timer1Timer();

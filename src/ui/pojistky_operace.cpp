@@ -103,12 +103,13 @@ KnihaChyb& PojistkyOperace::novaKniha()
     return kniha_;
 }
 
-QString PojistkyOperace::textPoOperaci(std::size_t vybranych, std::size_t hotovo) const
+QString PojistkyOperace::textPoOperaci(std::size_t vybranych, std::size_t hotovo, const QString& preruseno) const
 {
     if (kniha_.prazdna())
         return {};
     // Items never reached after Cancel count as not done, as the failed ones.
-    return text(textVysledku(hotovo, vybranych > hotovo ? vybranych - hotovo : 0));
+    const QString pocty = text(textVysledku(hotovo, vybranych > hotovo ? vybranych - hotovo : 0));
+    return preruseno.isEmpty() ? pocty : preruseno + QStringLiteral(" — ") + pocty;
 }
 
 QString textBezKose(const std::string& zdroj, const ChybaSouboru& c)

@@ -53,8 +53,9 @@ public:
     KnihaChyb& novaKniha();
     const KnihaChyb& kniha() const { return kniha_; }
     // The status line after an operation of vybranych items of which hotovo
-    // were done; empty when the log is empty (the line stays as it was).
-    QString textPoOperaci(std::size_t vybranych, std::size_t hotovo) const;
+    // were done; empty when the log is empty (the line stays as it was). After
+    // Cancel the interrupted step's text (preruseno) stays in front.
+    QString textPoOperaci(std::size_t vybranych, std::size_t hotovo, const QString& preruseno = {}) const;
 
 private:
     QString cestaIni_;

@@ -318,6 +318,23 @@ TEST_F(Pojistky, KnihaChybVNabidceAUlozeni)
     EXPECT_FALSE(zobraz->isEnabled());
 }
 
+// "Zruš" at a failed copy: the status line keeps the interrupted step and adds
+// the counts; the files never reached count as not done.
+TEST_F(Pojistky, ZrusitNechaKrokAPridaPocty)
+{
+    TempTree strom1{{file("a.txt", 5, rano), file("b.txt", 5, rano), file("c.txt", 5, rano)}};
+    TempTree strom2{{file("jiny.txt", 1, rano)}};
+    otevri();
+    porovnej(strom1, strom2);
+    strom1.remove("b.txt");
+    odpovidej({Odpoved::Zrus});
+    stiskni(1, 2);
+    ASSERT_EQ(zpravy.size(), 1);
+    EXPECT_EQ(stavovyRadek(), QStringLiteral("Kopíruji: ") + QString::fromStdString(strom1.path("b.txt")) +
+                                  QStringLiteral(" — Provedeno: 1 soubor, neprovedeno: 2."));
+    EXPECT_FALSE(existuje(strom2.path("c.txt")));
+}
+
 // Root only: a disk whose trash cannot be made (a file named .Trash-0 where
 // the directory would be, and no .Trash). Asked once for the disk, naming its
 // mount point; "Ne" keeps the files and logs them, "Ano" deletes them.
