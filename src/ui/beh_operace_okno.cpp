@@ -94,7 +94,7 @@ public:
     {
         return naUi([&] {
             o_.zajistiOkno();
-            return zeptejSeBezKose(zdroj, c);
+            return o_.bezKose ? o_.bezKose(zdroj, c) : zeptejSeBezKose(zdroj, c);
         });
     }
     void vyrizeno(std::size_t) override {}

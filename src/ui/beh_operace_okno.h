@@ -36,6 +36,10 @@ public:
     // loop runs (as in a modal dialog) and the progress window is open.
     VysledekOperace proved(const ZadaniOperace& z, VolbyOperace volby = {});
 
+    // The question when no trash of a file system can be used; empty:
+    // zeptejSeBezKose (pojistky_operace.h). Called on the user-interface thread.
+    std::function<OdpovedKose(const std::string&, const ChybaSouboru&)> bezKose;
+
     // Cancel as Esc in the progress window does (closing the main window).
     void zrus() { zrusit_ = true; }
     // The progress window while the operation runs (tests, screenshots).

@@ -102,6 +102,7 @@ void OvladacOperaci::ProvedOperaci(const Operace& operace, const std::vector<int
     bezi_ = true;
     BehOperaceVOkne beh(vysledky_.PageControl1()->window(),
                         [this](const QString& s) { stavovyRadek(s); });
+    beh.bezKose = [this](const std::string& zdroj, const ChybaSouboru& c) { return pojistky_->bezKose(zdroj, c); };
     VolbyOperace volby = volby_;
     volby.kniha = &pojistky_->novaKniha();
     beh_ = &beh;

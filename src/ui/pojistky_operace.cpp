@@ -62,13 +62,26 @@ QString PojistkyOperace::otazka(const QString& prvniRadek, const Operace& o, con
     return prvniRadek + QStringLiteral("\r") + text(textPlanu(plan, kamSmazane(o, mazani())));
 }
 
-bool PojistkyOperace::hromadnePotvrzeno(const Operace& o, std::int64_t mazanych, std::int64_t naStrane) const
+bool PojistkyOperace::hromadnePotvrzeno(const Operace& o, std::int64_t mazanych, std::int64_t naStrane)
 {
-    if (o.kod != KodOperace::Odstraneni ||
+    rozsah_ = {.mazani = o.kod == KodOperace::Odstraneni, .mazanych = mazanych, .naStrane = naStrane};
+    if (!rozsah_.mazani ||
         !hromadneMazani({.mazanych = mazanych, .naStrane = naStrane, .natrvalo = mazani() == Mazani::Natrvalo}))
         return true;
-    return Hlaseni(text(textHromadnehoMazani(mazanych, naStrane)), DruhHlaseni::Varovani,
-                   Tlacitko::Ano | Tlacitko::Ne) == Odpoved::Ano;
+    rozsah_.potvrzeno = Hlaseni(text(textHromadnehoMazani(mazanych, naStrane)), DruhHlaseni::Varovani,
+                                Tlacitko::Ano | Tlacitko::Ne) == Odpoved::Ano;
+    return rozsah_.potvrzeno;
+}
+
+OdpovedKose PojistkyOperace::bezKose(const std::string& zdroj, const ChybaSouboru& c)
+{
+    const OdpovedKose o = zeptejSeBezKose(zdroj, c);
+    if (o != OdpovedKose::Ano || !rozsah_.mazani || rozsah_.potvrzeno ||
+        !hromadneMazani({.mazanych = rozsah_.mazanych, .naStrane = rozsah_.naStrane, .natrvalo = true}))
+        return o;
+    rozsah_.potvrzeno = Hlaseni(text(textHromadnehoMazani(rozsah_.mazanych, rozsah_.naStrane)),
+                                DruhHlaseni::Varovani, Tlacitko::Ano | Tlacitko::Ne) == Odpoved::Ano;
+    return rozsah_.potvrzeno ? OdpovedKose::Ano : OdpovedKose::Ne;
 }
 
 void PojistkyOperace::zaznamenejZaklady(const QString& adresar1, const QString& adresar2)

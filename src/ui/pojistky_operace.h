@@ -39,7 +39,13 @@ public:
     // Yes to the mass-deletion question, or no question due: a deletion (code
     // 2) that would remove at least 10 files and at least half of the list's
     // naStrane items permanently.
-    bool hromadnePotvrzeno(const Operace& o, std::int64_t mazanych, std::int64_t naStrane) const;
+    bool hromadnePotvrzeno(const Operace& o, std::int64_t mazanych, std::int64_t naStrane);
+
+    // No trash usable on a file system during a deletion: the question of
+    // zeptejSeBezKose, and after "Ano" the mass-deletion question as well
+    // (once per operation) when the files that may now go permanently are
+    // many. The last hromadnePotvrzeno call gave the counts.
+    OdpovedKose bezKose(const std::string& zdroj, const ChybaSouboru& c);
 
     // The bases of the finished comparison (CestaAdr1, CestaAdr2).
     void zaznamenejZaklady(const QString& adresar1, const QString& adresar2);
@@ -61,6 +67,11 @@ private:
     QString cestaIni_;
     std::array<std::optional<StrazZakladu>, 2> straz_;   // Adresář 1, Adresář 2
     KnihaChyb kniha_;
+    struct Rozsah {
+        bool mazani = false;
+        std::int64_t mazanych = 0, naStrane = 0;
+        bool potvrzeno = false;   // the mass question was answered "Ano" already
+    } rozsah_;
 };
 
 // The question asked when no trash of a file system can be used (once per

@@ -363,6 +363,31 @@ TEST_P(BezKose, PtaSeJednouZaSvazek)
     EXPECT_EQ(okno->operace().pojistky().kniha().zaznamy().size(), ano ? 0u : 2u);
 }
 
+// Root only: many files on a disk without a usable trash. After "Ano" to
+// deleting them permanently the mass-deletion question follows with the
+// counts; its "Ne" keeps every file.
+TEST_F(Pojistky, BezKoseHromadnePtaSeZnovu)
+{
+    TempTree strom1, strom2{{file("jiny.txt", 1, rano)}};
+    Tmpfs m(strom1.path("disk"));
+    if (!m.pripojeno())
+        GTEST_SKIP() << m.proc();
+    std::ofstream(strom1.path("disk/.Trash-0")) << "blokuje";
+    for (int i = 0; i < 12; ++i)
+        std::ofstream(strom1.path("disk/x" + std::to_string(i) + ".txt")) << i;
+    otevri();
+    porovnej(QString::fromStdString(strom1.path("disk")), strom2.qroot());
+    ASSERT_EQ(vysledky().model(1)->rowCount(), 13);
+    odpovidej({Odpoved::Ano, Odpoved::Ano, Odpoved::Ne});
+    stiskni(1, 4, [](const QString& n) { return n.startsWith('x'); });
+    ASSERT_EQ(zpravy.size(), 3) << zpravy.join('|').toStdString();
+    EXPECT_TRUE(zpravy[1].startsWith(QStringLiteral("Na svazku ")));
+    EXPECT_EQ(zpravy[2], QStringLiteral("Natrvalo se odstraní 12 souborů z 13 uvedených na této straně.\r"
+                                        "Opravdu pokračovat?"));
+    for (int i = 0; i < 12; ++i)
+        EXPECT_TRUE(existuje(strom1.path("disk/x" + std::to_string(i) + ".txt"))) << i;
+}
+
 INSTANTIATE_TEST_SUITE_P(Pojistky, BezKose, testing::Bool(),
                          [](const auto& i) { return i.param ? "AnoSmaze" : "NePonecha"; });
 
