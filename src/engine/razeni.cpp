@@ -47,7 +47,7 @@ std::vector<int> rankyKlicu(const std::vector<QCollatorSortKey>& klice, int& poc
 // among 200 000 rows.
 struct Skupiny {
     std::vector<int> radkyNaSkupinu;
-    std::vector<const Polozka*> vzory;   // one row of each group
+    std::vector<int> vzory;   // one row of each group
 };
 
 // Grouping by sorting suits columns of mostly distinct texts (names, sizes): it
@@ -55,17 +55,17 @@ struct Skupiny {
 // keys reads them mostly in sequence; with 200 000 names that rank step is
 // several times faster than after grouping in hash order.
 template <typename Klic, typename KlicFn>
-Skupiny seskupTridenim(const std::vector<Polozka>& seznam, KlicFn klicRadku)
+Skupiny seskupTridenim(std::size_t radku, KlicFn klicRadku)
 {
     std::vector<std::pair<Klic, int>> podleKlice;
-    podleKlice.reserve(seznam.size());
-    for (std::size_t i = 0; i < seznam.size(); ++i)
-        podleKlice.emplace_back(klicRadku(seznam[i]), int(i));
+    podleKlice.reserve(radku);
+    for (std::size_t i = 0; i < radku; ++i)
+        podleKlice.emplace_back(klicRadku(i), int(i));
     std::sort(podleKlice.begin(), podleKlice.end());
-    Skupiny g{std::vector<int>(seznam.size()), {}};
+    Skupiny g{std::vector<int>(radku), {}};
     for (std::size_t i = 0; i < podleKlice.size(); ++i) {
         if (i == 0 || podleKlice[i - 1].first != podleKlice[i].first)
-            g.vzory.push_back(&seznam[std::size_t(podleKlice[i].second)]);
+            g.vzory.push_back(podleKlice[i].second);
         g.radkyNaSkupinu[std::size_t(podleKlice[i].second)] = int(g.vzory.size()) - 1;
     }
     return g;
@@ -74,14 +74,14 @@ Skupiny seskupTridenim(const std::vector<Polozka>& seznam, KlicFn klicRadku)
 // Hashing suits columns of few distinct texts (types, directories): one lookup
 // per row and no sort of 200 000 mostly equal keys.
 template <typename Klic, typename KlicFn>
-Skupiny seskupHashem(const std::vector<Polozka>& seznam, KlicFn klicRadku)
+Skupiny seskupHashem(std::size_t radku, KlicFn klicRadku)
 {
     std::unordered_map<Klic, int> skupina;
-    Skupiny g{std::vector<int>(seznam.size()), {}};
-    for (std::size_t i = 0; i < seznam.size(); ++i) {
-        auto [it, nova] = skupina.try_emplace(klicRadku(seznam[i]), int(g.vzory.size()));
+    Skupiny g{std::vector<int>(radku), {}};
+    for (std::size_t i = 0; i < radku; ++i) {
+        auto [it, nova] = skupina.try_emplace(klicRadku(i), int(g.vzory.size()));
         if (nova)
-            g.vzory.push_back(&seznam[i]);
+            g.vzory.push_back(int(i));
         g.radkyNaSkupinu[i] = it->second;
     }
     return g;
@@ -94,8 +94,8 @@ std::vector<int> rankySkupin(Skupiny g, TextFn text, int& pocetRanku)
     const QCollator collator = collatorRazeni();
     std::vector<QCollatorSortKey> klice;
     klice.reserve(g.vzory.size());
-    for (const Polozka* p : g.vzory)
-        klice.push_back(collator.sortKey(text(*p)));
+    for (int radek : g.vzory)
+        klice.push_back(collator.sortKey(text(std::size_t(radek))));
     const std::vector<int> rank = rankyKlicu(klice, pocetRanku);
     for (int& r : g.radkyNaSkupinu)
         r = rank[std::size_t(r)];
@@ -105,50 +105,100 @@ std::vector<int> rankySkupin(Skupiny g, TextFn text, int& pocetRanku)
 // "datum" has one fixed format, in which text order is time order (the date
 // alone at midnight is a prefix of that day's other texts and sorts first), so
 // the packed time orders the rows without formatting a single text.
-std::vector<int> rankyCasu(const std::vector<Polozka>& seznam, int& pocetRanku)
+std::vector<int> rankyCasu(const std::vector<std::int64_t>& cisla, int& pocetRanku)
 {
-    std::vector<BalenyCas> casy;
-    casy.reserve(seznam.size());
-    for (const Polozka& p : seznam)
-        casy.push_back(p.cas);
+    std::vector<std::int64_t> casy = cisla;
     std::sort(casy.begin(), casy.end());
     casy.erase(std::unique(casy.begin(), casy.end()), casy.end());
     pocetRanku = int(casy.size());
-    std::vector<int> ranky(seznam.size());
-    for (std::size_t i = 0; i < seznam.size(); ++i)
-        ranky[i] = int(std::lower_bound(casy.begin(), casy.end(), seznam[i].cas) - casy.begin());
+    std::vector<int> ranky(cisla.size());
+    for (std::size_t i = 0; i < cisla.size(); ++i)
+        ranky[i] = int(std::lower_bound(casy.begin(), casy.end(), cisla[i]) - casy.begin());
     return ranky;
 }
 
-std::vector<int> rankyTextu(const UlozisteVysledku& u, const std::vector<Polozka>& seznam,
-                            Sloupec sloupec, int& pocetRanku)
+std::string_view bajtyRadku(const PodkladRazeni& p, std::size_t i)
 {
-    using Bajty = std::string_view;
-    const auto text = [&u, sloupec](const Polozka& p) { return textPolozky(u, p, sloupec); };
-    const auto velikost = [](const Polozka& p) { return p.velikost; };
-    const auto adresar = [](const Polozka& p) { return p.podadresar; };
-    switch (sloupec) {
+    const std::uint32_t od = i == 0 ? 0 : p.konce[i - 1];
+    return std::string_view(p.bajty).substr(od, p.konce[i] - od);
+}
+
+std::vector<int> rankyTextu(const PodkladRazeni& p, int& pocetRanku)
+{
+    const std::size_t n = p.radku();
+    const auto bajty = [&p](std::size_t i) { return bajtyRadku(p, i); };
+    // The texts as textPolozky shows them: the sort orders what the lists show.
+    const auto textBajtu = [&p](std::size_t i) { return textZobrazeni(bajtyRadku(p, i)); };
+    switch (p.sloupec) {
     case Sloupec::Nazev:
-        return rankySkupin(seskupTridenim<Bajty>(seznam, nazevPolozky), text, pocetRanku);
+        return rankySkupin(seskupTridenim<std::string_view>(n, bajty), textBajtu, pocetRanku);
     case Sloupec::Typ:
-        return rankySkupin(seskupHashem<Bajty>(seznam, typPolozky), text, pocetRanku);
+        return rankySkupin(seskupHashem<std::string_view>(n, bajty), textBajtu, pocetRanku);
     case Sloupec::Velikost:
-        return rankySkupin(seskupTridenim<std::int64_t>(seznam, velikost), text, pocetRanku);
+        return rankySkupin(seskupTridenim<std::int64_t>(n, [&p](std::size_t i) { return p.cisla[i]; }),
+                           [&p](std::size_t i) { return QString::number(p.cisla[i]); }, pocetRanku);
     case Sloupec::Podadr:
-        return rankySkupin(seskupHashem<std::uint32_t>(seznam, adresar), text, pocetRanku);
+        return rankySkupin(
+            seskupHashem<std::uint32_t>(n, [&p](std::size_t i) { return p.adresare[i]; }),
+            [&p](std::size_t i) { return textZobrazeni(p.textyAdresaru[p.adresare[i]]); }, pocetRanku);
     case Sloupec::Datum:
         break;
     }
-    return rankyCasu(seznam, pocetRanku);
+    return rankyCasu(p.cisla, pocetRanku);
 }
 
 } // namespace
 
-std::vector<int> poradiRazeni(const UlozisteVysledku& u, const std::vector<Polozka>& seznam,
-                              Sloupec sloupec, bool vzestupne)
+std::size_t PodkladRazeni::radku() const
+{
+    switch (sloupec) {
+    case Sloupec::Nazev:
+    case Sloupec::Typ: return konce.size();
+    case Sloupec::Podadr: return adresare.size();
+    case Sloupec::Datum:
+    case Sloupec::Velikost: break;
+    }
+    return cisla.size();
+}
+
+void pridejDoPodkladu(PodkladRazeni& p, const UlozisteVysledku& u, std::span<const Polozka> polozky)
+{
+    switch (p.sloupec) {
+    case Sloupec::Nazev:
+    case Sloupec::Typ:
+        for (const Polozka& x : polozky) {
+            p.bajty += p.sloupec == Sloupec::Nazev ? nazevPolozky(x) : typPolozky(x);
+            p.konce.push_back(std::uint32_t(p.bajty.size()));
+        }
+        break;
+    case Sloupec::Podadr:
+        for (const Polozka& x : polozky) {
+            p.adresare.push_back(x.podadresar);
+            // Directories are interned for good: their texts never change.
+            while (p.textyAdresaru.size() <= x.podadresar)
+                p.textyAdresaru.push_back(u.podadresar(std::uint32_t(p.textyAdresaru.size())));
+        }
+        break;
+    case Sloupec::Velikost:
+    case Sloupec::Datum:
+        for (const Polozka& x : polozky)
+            p.cisla.push_back(p.sloupec == Sloupec::Velikost ? x.velikost : std::int64_t(x.cas));
+        break;
+    }
+}
+
+PodkladRazeni podkladRazeni(const UlozisteVysledku& u, const std::vector<Polozka>& seznam, Sloupec sloupec)
+{
+    PodkladRazeni p;
+    p.sloupec = sloupec;
+    pridejDoPodkladu(p, u, seznam);
+    return p;
+}
+
+std::vector<int> poradiRazeni(const PodkladRazeni& podklad, bool vzestupne)
 {
     int pocetRanku = 0;
-    std::vector<int> ranky = rankyTextu(u, seznam, sloupec, pocetRanku);
+    std::vector<int> ranky = rankyTextu(podklad, pocetRanku);
     if (!vzestupne)
         for (int& r : ranky)
             r = pocetRanku - 1 - r;
@@ -157,10 +207,16 @@ std::vector<int> poradiRazeni(const UlozisteVysledku& u, const std::vector<Poloz
     for (int r : ranky)
         ++zacatky[r + 1];
     std::partial_sum(zacatky.begin(), zacatky.end(), zacatky.begin());
-    std::vector<int> poradi(seznam.size());
+    std::vector<int> poradi(ranky.size());
     for (std::size_t i = 0; i < ranky.size(); ++i)
         poradi[zacatky[ranky[i]]++] = int(i);
     return poradi;
+}
+
+std::vector<int> poradiRazeni(const UlozisteVysledku& u, const std::vector<Polozka>& seznam,
+                              Sloupec sloupec, bool vzestupne)
+{
+    return poradiRazeni(podkladRazeni(u, seznam, sloupec), vzestupne);
 }
 
 void seradSeznam(UlozisteVysledku& u, int cislo, Sloupec sloupec, bool vzestupne)

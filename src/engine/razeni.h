@@ -6,9 +6,33 @@
 
 #include "engine/vysledky.h"
 
+#include <cstdint>
+#include <span>
+#include <string>
 #include <vector>
 
 namespace zrc {
+
+// What the sort of one list by one column reads, copied out of the list: the
+// order can then be computed on another thread while the list itself stays
+// where the window can change it. About 16 bytes a row for a name.
+struct PodkladRazeni {
+    Sloupec sloupec = Sloupec::Nazev;
+    std::string bajty;                       // název or typ: the rows' own bytes, back to back
+    std::vector<std::uint32_t> konce;        // row i's bytes end at konce[i]
+    std::vector<std::int64_t> cisla;         // velikost, or the packed time for datum
+    std::vector<std::uint32_t> adresare;     // podadr: the directory index of each row
+    std::vector<std::string> textyAdresaru;  // podadr: the directories' own bytes by index
+
+    std::size_t radku() const;
+};
+
+// Copies the column of every row of the list (on the thread that owns the list).
+PodkladRazeni podkladRazeni(const UlozisteVysledku& u, const std::vector<Polozka>& seznam, Sloupec sloupec);
+// The same in steps: appends the column of the next rows to p (p.sloupec set).
+void pridejDoPodkladu(PodkladRazeni& p, const UlozisteVysledku& u, std::span<const Polozka> polozky);
+// The sort order of the copied column: the row indices in their new order.
+std::vector<int> poradiRazeni(const PodkladRazeni& podklad, bool vzestupne);
 
 // The sort order of one list by one column: the row indices in their new order.
 // Collation keys are computed once per distinct text (the "typ" and "podadr"

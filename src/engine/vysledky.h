@@ -63,6 +63,8 @@ private:
 // Displayed texts of an item (název, typ, datum, velikost, podadr): lower-cased
 // with MalaPismena, names that are not UTF-8 with replacement characters.
 QString textPolozky(const UlozisteVysledku& u, const Polozka& p, Sloupec s);
+// The displayed text of own bytes (a name, a type, a directory), as above.
+QString textZobrazeni(std::string_view bajty);
 
 // The name of an item split at its last ".", own bytes: "a.tar.gz" -> "a.tar"
 // and "gz"; "readme" -> "readme" and ""; ".profile" -> "" and "profile".

@@ -41,14 +41,19 @@ std::string_view typPolozky(const Polozka& p)
     return pripona.empty() ? pripona : pripona.substr(1);
 }
 
+QString textZobrazeni(std::string_view bajty)
+{
+    return MalaPismena(zUtf8(bajty));
+}
+
 QString textPolozky(const UlozisteVysledku& u, const Polozka& p, Sloupec s)
 {
     switch (s) {
-    case Sloupec::Nazev: return MalaPismena(zUtf8(nazevPolozky(p)));
-    case Sloupec::Typ: return MalaPismena(zUtf8(typPolozky(p)));
+    case Sloupec::Nazev: return textZobrazeni(nazevPolozky(p));
+    case Sloupec::Typ: return textZobrazeni(typPolozky(p));
     case Sloupec::Datum: return textDatumu(p.cas, u.formatCasu());
     case Sloupec::Velikost: return QString::number(p.velikost);
-    case Sloupec::Podadr: return MalaPismena(zUtf8(u.podadresar(p.podadresar)));
+    case Sloupec::Podadr: return textZobrazeni(u.podadresar(p.podadresar));
     }
     return {};
 }

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include <QEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
 
@@ -14,13 +15,17 @@ constexpr int sirkySloupcu[pocetSloupcu] = {80, 30, 45, 50, 100};   // design wi
 } // namespace
 
 SeznamVysledku::SeznamVysledku(ResultListModel* model, SdileneRazeni* razeni, QWidget* parent)
-    : QTreeView(parent), model_(model), razeni_(razeni)
+    : QTableView(parent), model_(model), razeni_(razeni)
 {
     setModel(model);
-    setRootIsDecorated(false);
-    setItemsExpandable(false);
-    setUniformRowHeights(true);   // 200 000 rows scroll without measuring each one
-    setAllColumnsShowFocus(true);
+    setShowGrid(false);
+    setWordWrap(false);
+    setTabKeyNavigation(false);   // Tab leaves the list, as in every other list
+    setCornerButtonEnabled(false);
+    verticalHeader()->hide();
+    // Fixed-height rows: 1 000 000 rows scroll and grow without measuring one.
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    nastavVyskuRadku();
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -29,10 +34,27 @@ SeznamVysledku::SeznamVysledku(ResultListModel* model, SdileneRazeni* razeni, QW
     header()->setStretchLastSection(false);
     header()->setSectionsClickable(true);
     header()->setSectionsMovable(false);
+    header()->setHighlightSections(false);
     for (int i = 0; i < pocetSloupcu; ++i)
         setColumnWidth(i, sirkySloupcu[i]);
     connect(header(), &QHeaderView::sectionClicked, this,
             [this](int sloupec) { ListView1ColumnClick(sloupec); });
+}
+
+// One line of the list's font and a small margin, the height a tree view gives
+// its uniform rows.
+void SeznamVysledku::nastavVyskuRadku()
+{
+    const int vyska = fontMetrics().height() + 4;
+    verticalHeader()->setMinimumSectionSize(vyska);
+    verticalHeader()->setDefaultSectionSize(vyska);
+}
+
+void SeznamVysledku::changeEvent(QEvent* event)
+{
+    QTableView::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        nastavVyskuRadku();
 }
 
 void SeznamVysledku::nastavSloupecRazeni(int sloupec)
@@ -136,7 +158,7 @@ void SeznamVysledku::keyPressEvent(QKeyEvent* event)
         event->accept();
         return;
     }
-    QTreeView::keyPressEvent(event);
+    QTableView::keyPressEvent(event);
 }
 
 void SeznamVysledku::keyboardSearch(const QString&)
@@ -146,13 +168,13 @@ void SeznamVysledku::keyboardSearch(const QString&)
 
 void SeznamVysledku::focusInEvent(QFocusEvent* event)
 {
-    QTreeView::focusInEvent(event);
+    QTableView::focusInEvent(event);
     emit vstup(this);
 }
 
 void SeznamVysledku::mouseMoveEvent(QMouseEvent* event)
 {
-    QTreeView::mouseMoveEvent(event);
+    QTableView::mouseMoveEvent(event);
     if (!hasFocus())
         setFocus(Qt::MouseFocusReason);
     emit mysNad(this);
