@@ -7,6 +7,7 @@
 #include "ui/vysledky_model.h"
 
 #include <QAbstractItemModelTester>
+#include <QCoreApplication>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -98,14 +99,17 @@ TEST_P(RazeniVlaknoTest, RowsArrivingDuringTheSortStayAfterTheSortedOnes)
     EXPECT_EQ(model.polozka(int(j.size()) + 1).jmeno, "0-pozdni");
 }
 
+std::string jmenoPripadu(const ::testing::TestParamInfo<Pripad>& info)
+{
+    static const char* const nazvy[] = {"nazev", "typ", "datum", "velikost", "podadr"};
+    return std::string(nazvy[int(info.param.sloupec)]) + (info.param.vzestupne ? "_vzestupne" : "_sestupne");
+}
+
 INSTANTIATE_TEST_SUITE_P(Sloupce, RazeniVlaknoTest,
     ::testing::Values(Pripad{Sloupec::Nazev, true}, Pripad{Sloupec::Nazev, false}, Pripad{Sloupec::Typ, true},
                       Pripad{Sloupec::Datum, false}, Pripad{Sloupec::Velikost, true},
                       Pripad{Sloupec::Podadr, false}),
-    [](const auto& info) {
-        const char* n[] = {"nazev", "typ", "datum", "velikost", "podadr"};
-        return std::string(n[int(info.param.sloupec)]) + (info.param.vzestupne ? "_vzestupne" : "_sestupne");
-    });
+    jmenoPripadu);
 
 } // namespace
 } // namespace zrc
