@@ -5,36 +5,17 @@
 
 namespace zrc {
 
-namespace {
-constexpr std::size_t velikostBloku = 64 * 1024;
-} // namespace
-
 StromStran::StromStran(std::string zaklad1, std::string zaklad2)
     : zaklad_{std::move(zaklad1), std::move(zaklad2)}
 {
     uzly_.emplace_back();
 }
 
-std::string_view StromStran::ulozJmeno(std::string_view jmeno)
-{
-    const std::size_t potreba = jmeno.size() + 1;
-    if (bloky_.empty() || pouzito_ + potreba > kapacita_) {
-        kapacita_ = std::max(velikostBloku, potreba);
-        bloky_.push_back(std::make_unique_for_overwrite<char[]>(kapacita_));
-        pouzito_ = 0;
-    }
-    char* cil = bloky_.back().get() + pouzito_;
-    pouzito_ += potreba;
-    std::memcpy(cil, jmeno.data(), jmeno.size());
-    cil[jmeno.size()] = '\0';
-    return {cil, jmeno.size()};
-}
-
 UzelStromu& StromStran::pridej(UzelStromu& rodic, std::string_view jmeno)
 {
     UzelStromu& u = uzly_.emplace_back();
     u.rodic = &rodic;
-    u.jmeno = ulozJmeno(jmeno);
+    u.jmeno = jmena_.uloz(jmeno);
     u.index = static_cast<std::uint32_t>(uzly_.size() - 1);
     u.hloubka = rodic.hloubka + 1;
     return u;

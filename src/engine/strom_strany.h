@@ -9,6 +9,7 @@
 // name per directory); the listings themselves live only while their pair of
 // directories is compared.
 
+#include "engine/arena_jmen.h"
 #include "engine/cas.h"
 #include "platform/listing.h"
 
@@ -61,12 +62,9 @@ public:
     std::string plnaCesta(int strana, const UzelStromu& u) const;
 
 private:
-    std::string_view ulozJmeno(std::string_view jmeno);
-
     std::string zaklad_[2];
     std::deque<UzelStromu> uzly_;
-    std::vector<std::unique_ptr<char[]>> bloky_;   // names; a block never moves
-    std::size_t pouzito_ = 0, kapacita_ = 0;        // of the last block
+    ArenaJmen jmena_;
 };
 
 } // namespace zrc

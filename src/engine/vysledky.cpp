@@ -23,12 +23,12 @@ std::uint32_t UlozisteVysledku::adresar(std::string_view podadresar)
     if (nalezeny != indexAdresaru_.end())
         return posledniAdresar_ = nalezeny->second;
     const auto index = std::uint32_t(podadresare_.size());
-    podadresare_.emplace_back(podadresar);
+    podadresare_.push_back(jmena_.uloz(podadresar));
     indexAdresaru_.emplace(podadresare_.back(), index);
     return posledniAdresar_ = index;
 }
 
-const std::string& UlozisteVysledku::podadresar(std::uint32_t index) const
+std::string_view UlozisteVysledku::podadresar(std::uint32_t index) const
 {
     return podadresare_.at(index);
 }
@@ -36,7 +36,7 @@ const std::string& UlozisteVysledku::podadresar(std::uint32_t index) const
 void UlozisteVysledku::pridej(int seznam, const NalezenySoubor& soubor)
 {
     Polozka p;
-    p.jmeno.assign(soubor.jmeno);
+    p.jmeno = jmena_.uloz(soubor.jmeno);
     p.podadresar = adresar(soubor.podadresar);
     p.cas = soubor.cas;
     p.velikost = soubor.velikost;
@@ -61,6 +61,8 @@ void UlozisteVysledku::vycisti()
     }
     indexAdresaru_.clear();
     podadresare_.clear();
+    podadresare_.shrink_to_fit();
+    jmena_.vycisti();
     posledniAdresar_ = UINT32_MAX;
 }
 

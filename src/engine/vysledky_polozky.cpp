@@ -61,8 +61,10 @@ QString textPolozky(const UlozisteVysledku& u, const Polozka& p, Sloupec s)
 std::string CestaPolozky(const UlozisteVysledku& u, const Polozka& p, bool sPodadresarem)
 {
     if (!sPodadresarem)
-        return p.jmeno;
-    return u.podadresar(p.podadresar) + p.jmeno;
+        return std::string(p.jmeno);
+    std::string cesta(u.podadresar(p.podadresar));
+    cesta.append(p.jmeno);
+    return cesta;
 }
 
 const QString& VlastniAdresar(const UlozisteVysledku& u, int seznam)
