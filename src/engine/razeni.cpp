@@ -176,7 +176,7 @@ void pridejDoPodkladu(PodkladRazeni& p, const UlozisteVysledku& u, std::span<con
             p.adresare.push_back(x.podadresar);
             // Directories are interned for good: their texts never change.
             while (p.textyAdresaru.size() <= x.podadresar)
-                p.textyAdresaru.push_back(u.podadresar(std::uint32_t(p.textyAdresaru.size())));
+                p.textyAdresaru.emplace_back(u.podadresar(std::uint32_t(p.textyAdresaru.size())));
         }
         break;
     case Sloupec::Velikost:
