@@ -12,10 +12,6 @@ namespace {
 
 enum class Zpusob { CopyFileRange, ReadWrite };
 
-// From this size the source gets sequential read-ahead advice; below it the
-// whole file fits in the default 128 KiB window and the call would be wasted.
-constexpr std::int64_t velkyZdroj = std::int64_t{1} << 20;
-
 // Copies byte ranges from one descriptor to another at the same offsets.
 class Prenos {
 public:
@@ -157,10 +153,6 @@ ChybaSouboru KopirujSoubor::data(int zdroj, int cil, const struct stat& st, Prub
     if (klonovano)
         return p.kopirovano(st.st_size, st.st_size) ? ChybaSouboru{}
                                                     : ChybaSouboru{Duvod::Zruseno, 0};
-    // A large source is read ahead in double windows, as cp does: 1 GiB from a
-    // cold cache comes in faster. Advice only; a failure changes nothing.
-    if (st.st_size >= velkyZdroj)
-        sys_.fadvise(zdroj, POSIX_FADV_SEQUENTIAL);
     Prenos prenos(sys_, volby_, buffer_, zdroj, cil, st.st_size, p);
     const bool ridky = static_cast<std::int64_t>(st.st_blocks) * 512 < st.st_size;
     return ridky ? prenos.poExtentech() : prenos.celySoubor();

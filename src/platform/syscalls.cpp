@@ -45,11 +45,6 @@ SysResult Syscalls::clone(int dstFd, int srcFd) {
 SysResult Syscalls::lseek(int fd, off_t offset, int whence) {
     return retry([&] { return ::lseek(fd, offset, whence); });
 }
-SysResult Syscalls::fadvise(int fd, int advice) {
-    // posix_fadvise returns the error number instead of setting errno.
-    const int e = ::posix_fadvise(fd, 0, 0, advice);
-    return e == 0 ? SysResult{} : SysResult::fail(e);
-}
 SysResult Syscalls::ftruncate(int fd, off_t length) {
     return retry([&] { return ::ftruncate(fd, length); });
 }

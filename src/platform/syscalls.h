@@ -29,7 +29,7 @@ struct SysResult {
 enum class Call : std::uint8_t {
     OpenAt, Close, Pread, Pwrite, CopyFileRange, Clone, Lseek, Ftruncate,
     Fstat, FstatAt, MkdirAt, RenameAt, LinkAt, UnlinkAt, FchmodAt, Fchmod,
-    Futimens, UtimensAt, Fsync, Fdatasync, Syncfs, Fstatvfs, Fadvise,
+    Futimens, UtimensAt, Fsync, Fdatasync, Syncfs, Fstatvfs,
     Count
 };
 
@@ -45,7 +45,6 @@ public:
                                     std::size_t n);
     virtual SysResult clone(int dstFd, int srcFd);   // ioctl FICLONE
     virtual SysResult lseek(int fd, off_t offset, int whence);
-    virtual SysResult fadvise(int fd, int advice);   // posix_fadvise of the whole file
     virtual SysResult ftruncate(int fd, off_t length);
     virtual SysResult fstat(int fd, struct stat& st);
     virtual SysResult fstatAt(int dirFd, const char* name, struct stat& st, int flags);

@@ -39,8 +39,10 @@ QPixmap obrazekSipky(Sipka s)
     return p;
 }
 
-// Below this many rows a sort takes under about 20 ms: not worth a thread.
-int prahVlaknaRazeni = 20000;
+// Below this many rows a sort takes a few milliseconds: not worth a thread. From
+// here on each sort returns to the event loop while its thread works, so the
+// final sort of the eight lists after a run is eight short blocks, not one long.
+int prahVlaknaRazeni = 4000;
 
 // The moved-from rows of a reordered list (1 000 000 of them: some 56 MB to
 // walk and give back) are destroyed by the thread pool, not the window's thread.
