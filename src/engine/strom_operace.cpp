@@ -11,20 +11,6 @@ namespace {
 constexpr std::size_t velikostCache = 64;
 constexpr int priznakyAdresare = O_RDONLY | O_DIRECTORY | O_CLOEXEC;
 
-// mkdir -p for the base itself, as typed (links followed).
-int vytvorCestu(platform::Syscalls& sys, const std::string& cesta)
-{
-    for (std::size_t i = 1; i <= cesta.size(); ++i) {
-        if (i != cesta.size() && cesta[i] != '/')
-            continue;
-        const std::string cast = cesta.substr(0, i);
-        const auto r = sys.mkdirAt(AT_FDCWD, cast.c_str(), 0777);
-        if (!r.ok() && r.err != EEXIST)
-            return r.err;
-    }
-    return 0;
-}
-
 } // namespace
 
 std::pair<std::string_view, std::string_view> rozdelCestu(std::string_view cesta)
@@ -48,7 +34,8 @@ SdilenyAdresar StromOperace::otevriZaklad(bool vytvorit, ChybaSouboru& chyba)
         return zakladFd_;
     auto r = sys_.openAt(AT_FDCWD, zaklad_.c_str(), priznakyAdresare);
     if (!r.ok() && r.err == ENOENT && vytvorit) {
-        if (const int e = vytvorCestu(sys_, zaklad_)) {
+        // The base as typed, with its missing parents (0777 less the umask, as mkdir -p).
+        if (const int e = platform::vytvorCestu(sys_, zaklad_, 0777)) {
             chyba = ChybaSouboru::systemu(e);
             return {};
         }

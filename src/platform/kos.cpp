@@ -13,20 +13,6 @@ constexpr int priznakyAdresare = O_RDONLY | O_DIRECTORY | O_CLOEXEC | O_NOFOLLOW
 // "x.10000.txt": a directory with that many equal names is not a trash to fill.
 constexpr int maxPokusu = 10000;
 
-// mkdir -p with 0700 for every missing component, as the freedesktop.org
-// base directory rules ask of $XDG_DATA_HOME; answers the errno or 0.
-int vytvorCestu(Syscalls& sys, const std::string& cesta)
-{
-    for (std::size_t i = 1; i <= cesta.size(); ++i) {
-        if (i != cesta.size() && cesta[i] != '/')
-            continue;
-        const auto r = sys.mkdirAt(AT_FDCWD, cesta.substr(0, i).c_str(), 0700);
-        if (!r.ok() && r.err != EEXIST)
-            return r.err;
-    }
-    return 0;
-}
-
 // A subdirectory of a trash: created 0700 when missing, a real directory
 // owned by the user (a symbolic link planted there is never followed).
 SysResult podadresar(Syscalls& sys, int rodic, const char* jmeno, long uid)
@@ -140,7 +126,9 @@ Kos::SdileneMisto Kos::domovske()
     domovZjisten_ = true;
     if (volby_.domov.empty())
         return nullptr;
-    vytvorCestu(sys_, volby_.domov);   // a failure shows in the open below
+    // 0700 for every missing component, as the freedesktop.org base directory
+    // rules ask of $XDG_DATA_HOME; a failure shows in the open below.
+    vytvorCestu(sys_, volby_.domov, 0700);
     domov_ = otevriMisto(AT_FDCWD, volby_.domov, {});
     struct stat st {};
     if (domov_->pouzitelny() && sys_.fstat(domov_->soubory.get(), st).ok()) {

@@ -115,6 +115,15 @@ mode_t processUmask() {
     return mask;
 }
 
+int vytvorCestu(Syscalls& sys, const std::string& cesta, mode_t mode) {
+    for (std::size_t i = 1; i <= cesta.size(); ++i) {
+        if (i != cesta.size() && cesta[i] != '/') continue;
+        const auto r = sys.mkdirAt(AT_FDCWD, cesta.substr(0, i).c_str(), mode);
+        if (!r.ok() && r.err != EEXIST) return r.err;
+    }
+    return 0;
+}
+
 Fd& Fd::operator=(Fd&& o) noexcept {
     if (this != &o) {
         reset();

@@ -11,6 +11,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <fcntl.h>
+#include <string>
 #include <sys/stat.h>
 #include <sys/statvfs.h>
 #include <sys/types.h>
@@ -69,6 +70,12 @@ Syscalls& realSyscalls();
 
 // The process's current umask, read without changing it.
 mode_t processUmask();
+
+// mkdir -p: creates every missing directory of cesta (absolute, or relative to
+// the working directory) with mode, links followed as mkdir(2) follows them.
+// Components that exist already are no error; 0, or the errno of the first
+// component that could not be created.
+int vytvorCestu(Syscalls& sys, const std::string& cesta, mode_t mode);
 
 // An owned file descriptor, closed through the interface that opened it.
 class Fd {
