@@ -1,11 +1,11 @@
 // zrcadlovac-cli as a user runs it: real trees, real process, exact output.
 
+#include "spusteni_cli.h"
 #include "support/temp_tree.h"
 
 #include <QJsonDocument>
 #include <QJsonArray>
 #include <QJsonObject>
-#include <QProcess>
 #include <gtest/gtest.h>
 
 namespace zrc {
@@ -14,33 +14,15 @@ namespace {
 using test::dir;
 using test::file;
 using test::localTime;
+using test::seznamyACesty;
 using test::TempTree;
-
-struct Vysledek {
-    int kod = -1;
-    std::string out, err;
-};
+using Vysledek = test::VysledekCli;
 
 class CliTest : public testing::Test {
 protected:
-    void SetUp() override
-    {
-        // Local time decides the packed times and the date column.
-        setenv("TZ", "Europe/Prague", 1);
-        tzset();
-    }
+    void SetUp() override { test::nastavPasmoCli(); }
 
-    Vysledek spust(QStringList argumenty) const
-    {
-        QProcess p;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("TZ", "Europe/Prague");
-        p.setProcessEnvironment(env);
-        p.start(QStringLiteral(ZRC_CLI_PATH), argumenty);
-        EXPECT_TRUE(p.waitForFinished(60000));
-        return {p.exitCode(), p.readAllStandardOutput().toStdString(),
-                p.readAllStandardError().toStdString()};
-    }
+    Vysledek spust(const QStringList& argumenty) const { return test::spustCli(argumenty); }
 
     void naplnStromy()
     {
@@ -79,20 +61,6 @@ struct PripadVoleb {
 };
 
 class CliVolby : public CliTest, public testing::WithParamInterface<PripadVoleb> {};
-
-std::string seznamyACesty(const std::string& tsv)
-{
-    // "N podadr+název" per line, enough to see which items a set of options keeps.
-    std::string r;
-    std::size_t pos = 0;
-    while (pos < tsv.size()) {
-        const std::size_t konec = tsv.find('\n', pos);
-        const QStringList sloupce = QString::fromStdString(tsv.substr(pos, konec - pos)).split('\t');
-        r += (sloupce[0] + " " + sloupce[5] + sloupce[1] + (sloupce[2].isEmpty() ? "" : "." + sloupce[2]) + "\n").toStdString();
-        pos = konec + 1;
-    }
-    return r;
-}
 
 TEST_P(CliVolby, VolbyMapujiNaNastaveni)
 {

@@ -1,9 +1,10 @@
 // zrcadlovac-cli given bad input or meeting trouble: every case ends with a
 // clear message and the exit status that says what happened.
 
+#include "spusteni_cli.h"
 #include "support/temp_tree.h"
 
-#include <QProcess>
+#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -45,23 +46,15 @@ struct PripadCli {
 
 void PrintTo(const PripadCli& p, std::ostream* os) { *os << p.nazev; }
 
-struct Vysledek {
-    int kod = -1;
-    std::string out, err;
-};
-
-Vysledek spust(const QStringList& argumenty, Jak jak)
+test::VysledekCli spust(const QStringList& argumenty, Jak jak)
 {
-    QProcess p;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("TZ", "Europe/Prague");
-    p.setProcessEnvironment(env);
     int roura[2] = {-1, -1};
     if (jak == Jak::DoZavreneRoury) {
         EXPECT_EQ(::pipe(roura), 0);
         ::close(roura[0]);
     }
-    p.setChildProcessModifier([jak, zapis = roura[1]] {
+    test::VolbyCli volby;
+    volby.vPotomkovi = [jak, zapis = roura[1]] {
         if (jak == Jak::BezPrav && (::setgid(65534) != 0 || ::setuid(65534) != 0))
             ::_exit(99);
         if (jak == Jak::DoDevFull) {
@@ -72,25 +65,22 @@ Vysledek spust(const QStringList& argumenty, Jak jak)
             ::signal(SIGPIPE, SIG_IGN);
             ::dup2(zapis, 1);
         }
-    });
-    if (jak == Jak::Shell)
-        p.start("/bin/sh", QStringList{"-c", argumenty.first(), QStringLiteral(ZRC_CLI_PATH)} + argumenty.mid(1));
-    else
-        p.start(QStringLiteral(ZRC_CLI_PATH), argumenty);
-    EXPECT_TRUE(p.waitForFinished(60000));
+    };
+    QStringList a = argumenty;
+    if (jak == Jak::Shell) {
+        // sh -c SCRIPT $0 $1 ...: the script names the program as "$0".
+        volby.program = QStringLiteral("/bin/sh");
+        a = QStringList{"-c", argumenty.first(), QStringLiteral(ZRC_CLI_PATH)} + argumenty.mid(1);
+    }
+    test::VysledekCli v = test::spustCli(a, volby);
     if (roura[1] >= 0)
         ::close(roura[1]);
-    return {p.exitCode(), p.readAllStandardOutput().toStdString(), p.readAllStandardError().toStdString()};
+    return v;
 }
 
 class CliChyby : public testing::TestWithParam<PripadCli> {
 protected:
-    void SetUp() override
-    {
-        // The trees' times are local times of the zone the program runs in.
-        setenv("TZ", "Europe/Prague", 1);
-        tzset();
-    }
+    void SetUp() override { test::nastavPasmoCli(); }
 };
 
 TEST_P(CliChyby, ZpravaAKod)
@@ -98,7 +88,7 @@ TEST_P(CliChyby, ZpravaAKod)
     const PripadCli& c = GetParam();
     Prostredi p;
     c.priprav(p);
-    const Vysledek v = spust(c.argumenty(p), c.jak);
+    const test::VysledekCli v = spust(c.argumenty(p), c.jak);
     EXPECT_EQ(v.kod, c.kod) << v.err;
     EXPECT_NE(v.out.find(c.vystupObsahuje), std::string::npos) << v.out;
     if (!c.vystupNeobsahuje.empty()) {

@@ -1,11 +1,11 @@
 // zrcadlovac-cli --ini PATH [--history N]: what the INI file of the window
 // program gives the command line, and that the command line wins over it.
 
+#include "spusteni_cli.h"
 #include "support/temp_tree.h"
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -14,12 +14,9 @@ namespace {
 
 using test::file;
 using test::localTime;
+using test::seznamyACesty;
 using test::TempTree;
-
-struct Beh {
-    int kod = -1;
-    QString out, err;
-};
+using Beh = test::VysledekCli;
 
 class CliIni : public testing::Test {
 protected:
@@ -38,28 +35,10 @@ protected:
         f.write(text);
     }
 
-    Beh spust(QStringList argumenty) const
+    Beh spust(const QStringList& argumenty) const
     {
-        QProcess p;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("LC_ALL", "C");   // the sort compares with the C library's collation
-        p.setProcessEnvironment(env);
-        argumenty.prepend("tsv");
-        argumenty.prepend("--format");
-        p.start(QStringLiteral(ZRC_CLI_PATH), argumenty);
-        EXPECT_TRUE(p.waitForFinished(60000));
-        return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
-    }
-
-    // "list subdirectory+name" per item, in printed order.
-    static QString polozky(const QString& tsv)
-    {
-        QString r;
-        for (const QString& radek : tsv.split('\n', Qt::SkipEmptyParts)) {
-            const QStringList s = radek.split('\t');
-            r += s[0] + ' ' + s[5] + s[1] + (s[2].isEmpty() ? QString() : '.' + s[2]) + '\n';
-        }
-        return r;
+        // The sort compares with the C library's collation.
+        return test::spustCli(QStringList{"--format", "tsv"} + argumenty, {.prostredi = {"LC_ALL=C"}});
     }
 
     TempTree a, b;
@@ -71,7 +50,7 @@ struct PripadIni {
     const char* nazev;
     QByteArray ini;
     QStringList volby;
-    QString ocekavane;
+    std::string ocekavane;
 };
 
 void PrintTo(const PripadIni& p, std::ostream* os) { *os << p.nazev; }
@@ -82,8 +61,8 @@ TEST_P(CliIniPripady, iniAVolbyPrikazoveRadky)
 {
     ini(GetParam().ini);
     const Beh v = spust(QStringList{"--ini", cesta} + GetParam().volby + QStringList{a.qroot(), b.qroot()});
-    EXPECT_EQ(v.kod, 1) << v.err.toStdString();
-    EXPECT_EQ(polozky(v.out), GetParam().ocekavane);
+    EXPECT_EQ(v.kod, 1) << v.err;
+    EXPECT_EQ(seznamyACesty(v.out), GetParam().ocekavane);
     QFile f(cesta);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     EXPECT_EQ(f.readAll(), GetParam().ini);   // the command line writes nothing
@@ -118,14 +97,14 @@ TEST_F(CliIni, historieDaVolbyIAdresare)
                        "[H2]\nzapsano=1\nadr1=%2\nadr2=%1\nCBOmez=1\nChB_adresar1=1\nChB_adresar2=1\n")
             .arg(a.qroot(), b.qroot()).toUtf8());
     Beh v = spust({"--ini", cesta, "--history", "1"});
-    EXPECT_EQ(polozky(v.out), "1 beta.bak\n1 alfa.txt\n1 gama.png\n1 jen1/uvnitr.txt\n") << v.err.toStdString();
+    EXPECT_EQ(seznamyACesty(v.out), "1 beta.bak\n1 alfa.txt\n1 gama.png\n1 jen1/uvnitr.txt\n") << v.err;
     v = spust({"--ini", cesta, "--history", "1", "--scope", "both", "--same-subdirs1", "yes"});
-    EXPECT_EQ(polozky(v.out), "1 beta.bak\n1 alfa.txt\n1 gama.png\n2 jen2.txt\n");
+    EXPECT_EQ(seznamyACesty(v.out), "1 beta.bak\n1 alfa.txt\n1 gama.png\n2 jen2.txt\n");
     // Directories given on the command line win over the entry's.
     v = spust({"--ini", cesta, "--history", "2", a.qroot(), b.qroot()});
-    EXPECT_EQ(polozky(v.out), "1 beta.bak\n1 alfa.txt\n1 gama.png\n2 jen2.txt\n");
+    EXPECT_EQ(seznamyACesty(v.out), "1 beta.bak\n1 alfa.txt\n1 gama.png\n2 jen2.txt\n");
     v = spust({"--ini", cesta, "--history", "2"});
-    EXPECT_EQ(polozky(v.out), "1 jen2.txt\n2 beta.bak\n2 alfa.txt\n2 gama.png\n");
+    EXPECT_EQ(seznamyACesty(v.out), "1 jen2.txt\n2 beta.bak\n2 alfa.txt\n2 gama.png\n");
 }
 
 TEST_F(CliIni, chybyHistorie)
@@ -136,7 +115,7 @@ TEST_F(CliIni, chybyHistorie)
     EXPECT_EQ(spust({"--ini", cesta, "--history", "x"}).kod, 2);
     const Beh v = spust({"--ini", cesta, "--history", "2"});
     EXPECT_EQ(v.kod, 2);
-    EXPECT_EQ(v.err, QStringLiteral("--history: %1 has no history entry 2\n").arg(cesta));
+    EXPECT_EQ(v.err, QStringLiteral("--history: %1 has no history entry 2\n").arg(cesta).toStdString());
     EXPECT_EQ(spust({"--ini", cesta}).kod, 2);   // no directories without --history
 }
 
