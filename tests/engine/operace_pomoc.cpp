@@ -2,7 +2,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -156,20 +155,6 @@ OdpovedCteni Skript::jenProCteni(const std::string& zdroj)
 {
     udalosti.push_back("jen-cteni " + posledni(zdroj));
     return vezmi(cteni, OdpovedCteni::Ne);
-}
-
-std::string obsah(const std::string& cesta)
-{
-    std::ifstream f(cesta, std::ios::binary);
-    std::ostringstream s;
-    s << f.rdbuf();
-    return s.str();
-}
-
-bool existuje(const std::string& cesta)
-{
-    struct stat st {};
-    return ::lstat(cesta.c_str(), &st) == 0;
 }
 
 void zapis(const std::string& cesta, const std::string& data)

@@ -4,6 +4,7 @@
 
 #include "engine/operace.h"
 #include "platform/syscalls.h"
+#include "support/soubory.h"
 #include "support/temp_tree.h"
 
 #include <gtest/gtest.h>
@@ -77,8 +78,6 @@ public:
     void vyrizeno(std::size_t i) override { udalosti.push_back("hotovo " + std::to_string(i)); }
 };
 
-std::string obsah(const std::string& cesta);            // "" when missing
-bool existuje(const std::string& cesta);
 void zapis(const std::string& cesta, const std::string& data);   // parents created
 std::string vzorek(std::size_t delka, char seminko);    // deterministic bytes
 // The names of temporary files anywhere below the directory.

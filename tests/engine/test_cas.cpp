@@ -1,4 +1,5 @@
 #include "engine/prevod_casu.h"
+#include "support/temp_tree.h"
 #include "test_cas_pasmo.h"
 
 #include <vector>
@@ -11,19 +12,20 @@ namespace {
 constexpr DlouhyFormatCasu S = DlouhyFormatCasu::HodinyMinutySekundy;
 
 using CasTest = VPasmu;
+using test::localTime;
 
 TEST_F(CasTest, ZUnixDavaKlasickeSlovoPro1980Az2043)
 {
-    EXPECT_EQ(balenyCasZUnix(unixCas(2026, 12, 6, 9, 5, 3)), klasicky(2026, 12, 6, 9, 5, 3));
-    EXPECT_EQ(balenyCasZUnix(unixCas(1980, 1, 1, 0, 0, 0)), klasicky(1980, 1, 1, 0, 0, 0));
-    EXPECT_EQ(balenyCasZUnix(unixCas(2043, 12, 31, 23, 59, 58)), klasicky(2043, 12, 31, 23, 59, 58));
+    EXPECT_EQ(balenyCasZUnix(localTime(2026, 12, 6, 9, 5, 3)), klasicky(2026, 12, 6, 9, 5, 3));
+    EXPECT_EQ(balenyCasZUnix(localTime(1980, 1, 1, 0, 0, 0)), klasicky(1980, 1, 1, 0, 0, 0));
+    EXPECT_EQ(balenyCasZUnix(localTime(2043, 12, 31, 23, 59, 58)), klasicky(2043, 12, 31, 23, 59, 58));
     // Summer time: the local wall clock is packed, not UTC.
-    EXPECT_EQ(balenyCasZUnix(unixCas(2026, 7, 1, 12, 0, 0)), klasicky(2026, 7, 1, 12, 0, 0));
+    EXPECT_EQ(balenyCasZUnix(localTime(2026, 7, 1, 12, 0, 0)), klasicky(2026, 7, 1, 12, 0, 0));
 }
 
 TEST_F(CasTest, DvousekundovyKrok)
 {
-    const std::time_t t = unixCas(2026, 12, 6, 9, 5, 2);
+    const std::time_t t = localTime(2026, 12, 6, 9, 5, 2);
     EXPECT_EQ(balenyCasZUnix(t), balenyCasZUnix(t + 1));
     EXPECT_LT(balenyCasZUnix(t + 1), balenyCasZUnix(t + 2));
     EXPECT_LT(balenyCasZUnix(t - 1), balenyCasZUnix(t));
@@ -31,11 +33,11 @@ TEST_F(CasTest, DvousekundovyKrok)
 
 TEST_F(CasTest, CasyMimoRozsahExistujiARadiSe)
 {
-    const BalenyCas r1979 = balenyCasZUnix(unixCas(1979, 12, 31, 23, 59, 58));
-    const BalenyCas r1980 = balenyCasZUnix(unixCas(1980, 1, 1, 0, 0, 0));
-    const BalenyCas r2043 = balenyCasZUnix(unixCas(2043, 12, 31, 23, 59, 58));
-    const BalenyCas r2050 = balenyCasZUnix(unixCas(2050, 6, 1, 8, 0, 0));
-    const BalenyCas r2120 = balenyCasZUnix(unixCas(2120, 1, 1, 0, 0, 0));
+    const BalenyCas r1979 = balenyCasZUnix(localTime(1979, 12, 31, 23, 59, 58));
+    const BalenyCas r1980 = balenyCasZUnix(localTime(1980, 1, 1, 0, 0, 0));
+    const BalenyCas r2043 = balenyCasZUnix(localTime(2043, 12, 31, 23, 59, 58));
+    const BalenyCas r2050 = balenyCasZUnix(localTime(2050, 6, 1, 8, 0, 0));
+    const BalenyCas r2120 = balenyCasZUnix(localTime(2120, 1, 1, 0, 0, 0));
     EXPECT_LT(r1979, 0);
     EXPECT_LT(r1979, r1980);
     EXPECT_LT(r1980, r2043);
@@ -79,7 +81,7 @@ TEST_F(CasTest, KrajniCasyRadiSeAMajiText)
     const std::int64_t rok1e9 = 31'556'952LL * 1'000'000'000LL;
     const std::vector<std::int64_t> casy = {
         min, min + 2, -rok1e9 * 3, -rok1e9 * 2 - 86400 * 3, -rok1e9 * 2, -rok1e9, -86400LL * 400, 0,
-        unixCas(2026, 12, 6, 9, 5, 2), rok1e9, rok1e9 * 2 - 86400, rok1e9 * 2 + 86400 * 3, rok1e9 * 3, max - 2, max};
+        localTime(2026, 12, 6, 9, 5, 2), rok1e9, rok1e9 * 2 - 86400, rok1e9 * 2 + 86400 * 3, rok1e9 * 3, max - 2, max};
     PrevodCasu prevod;
     for (std::size_t i = 0; i < casy.size(); ++i) {
         const BalenyCas b = prevod.baleny(casy[i]);

@@ -42,18 +42,4 @@ constexpr BalenyCas klasicky(int rok, int mesic, int den, int hod, int min, int 
          | (min << 5) | (sek / 2);
 }
 
-// POSIX time of local calendar fields in the fixture's zone.
-inline std::time_t unixCas(int rok, int mesic, int den, int hod, int min, int sek)
-{
-    std::tm m{};
-    m.tm_year = rok - 1900;
-    m.tm_mon = mesic - 1;
-    m.tm_mday = den;
-    m.tm_hour = hod;
-    m.tm_min = min;
-    m.tm_sec = sek;
-    m.tm_isdst = -1;
-    return std::mktime(&m);
-}
-
 } // namespace zrc

@@ -2,6 +2,7 @@
 // file written before the data moves, names trashed twice, an unusable trash.
 
 #include "platform/kos.h"
+#include "support/soubory.h"
 #include "support/temp_tree.h"
 #include "support/tmpfs.h"
 
@@ -11,7 +12,6 @@
 #include <cstdio>
 #include <fstream>
 #include <functional>
-#include <sstream>
 #include <unistd.h>
 
 namespace zrc::test {
@@ -19,20 +19,6 @@ namespace {
 
 using platform::Kos;
 using platform::StavKose;
-
-std::string obsah(const std::string& cesta)
-{
-    std::ifstream f(cesta, std::ios::binary);
-    std::stringstream s;
-    s << f.rdbuf();
-    return s.str();
-}
-
-bool existuje(const std::string& cesta)
-{
-    struct stat st {};
-    return ::lstat(cesta.c_str(), &st) == 0;
-}
 
 // The directory of a tree, open for the duration of a test.
 struct Adresar {

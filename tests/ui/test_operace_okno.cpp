@@ -2,6 +2,7 @@
 // real temporary trees, with the worker thread running the real engine.
 
 #include "platform/syscalls.h"
+#include "support/soubory.h"
 #include "support/temp_tree.h"
 #include "ui/beh_operace_okno.h"
 #include "ui/copy_info.h"
@@ -23,17 +24,12 @@
 namespace zrc {
 namespace {
 
+using test::existuje;
 using test::TempTree;
 
 void zapis(const std::string& cesta, const std::string& data)
 {
     std::ofstream(cesta, std::ios::binary) << data;
-}
-
-bool existuje(const std::string& cesta)
-{
-    struct stat st {};
-    return ::lstat(cesta.c_str(), &st) == 0;
 }
 
 // Slow writes, so that a person (a test) can look at the window meanwhile, and

@@ -6,6 +6,7 @@
 #include "test_okno_pomoc.h"
 
 #include "settings/ini_soubor.h"
+#include "support/soubory.h"
 #include "support/temp_tree.h"
 #include "support/tmpfs.h"
 #include "ui/beh_porovnani.h"
@@ -38,18 +39,6 @@ namespace fs = std::filesystem;
 
 const std::time_t rano = localTime(2021, 3, 4, 8, 0, 0);
 const std::time_t poledne = localTime(2021, 3, 4, 12, 0, 0);
-
-bool existuje(const std::string& cesta)
-{
-    struct stat st {};
-    return ::lstat(cesta.c_str(), &st) == 0;
-}
-
-std::string cti(const std::string& cesta)
-{
-    std::ifstream f(cesta, std::ios::binary);
-    return {std::istreambuf_iterator<char>(f), {}};
-}
 
 std::string domovskyKos()
 {
@@ -139,7 +128,7 @@ TEST_P(KamSmazat, OdstraneniSPlanemAKosem)
     EXPECT_EQ(vysledky().model(1)->rowCount(), 0);
     EXPECT_EQ(existuje(domovskyKos() + "/files/a.txt"), kos);
     if (kos) {
-        EXPECT_NE(cti(domovskyKos() + "/info/b.txt.trashinfo").find("Path=" + strom1.path("b.txt")),
+        EXPECT_NE(obsah(domovskyKos() + "/info/b.txt.trashinfo").find("Path=" + strom1.path("b.txt")),
                   std::string::npos);
     }
 }
@@ -305,7 +294,7 @@ TEST_F(Pojistky, KnihaChybVNabidceAUlozeni)
     const KnihaChyb& kniha = okno->operace().pojistky().kniha();
     const std::string soubor = strom2.path("chyby.txt");
     ASSERT_TRUE(ulozKnihu(kniha, QString::fromStdString(soubor)));
-    EXPECT_EQ(QString::fromUtf8(cti(soubor)), text + (text.endsWith('\n') ? "" : "\n"));
+    EXPECT_EQ(QString::fromUtf8(obsah(soubor)), text + (text.endsWith('\n') ? "" : "\n"));
     zpravy.clear();
     EXPECT_FALSE(ulozKnihu(kniha, QString::fromStdString(strom2.path("neni/chyby.txt"))));
     ASSERT_EQ(zpravy.size(), 1);
