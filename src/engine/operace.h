@@ -61,17 +61,19 @@ enum class Mazani : std::uint8_t {
     DoKose,     // "mazat do koše" (INI "Nastaveni"/"kos"): the desktop's trash
 };
 
+// Every member of ZadaniOperace and VolbyOperace has a default ({} where no
+// other value fits), so that a designated initialiser names only what it sets.
 struct ZadaniOperace {
-    std::string zdroj;               // source base directory (bytes)
-    std::string cil;                 // target base directory (bytes)
-    Operace operace;                 // the decoded command (list, code, steps)
-    Prorezavani prorezavani;
+    std::string zdroj{};             // source base directory (bytes)
+    std::string cil{};               // target base directory (bytes)
+    Operace operace{};               // the decoded command (list, code, steps)
+    Prorezavani prorezavani{};
     // DoKose: the files that code 2 deletes and the old versions that a copy
     // or a move replaces go to the trash; a moved source is not trashed (its
     // data lives on at the target). Pruning runs after a trashed file as after
     // a deleted one; the free-space check counts a replaced file as not freed.
     Mazani mazani = Mazani::Natrvalo;
-    std::vector<PolozkaOperace> polozky;   // the selected items, in list order
+    std::vector<PolozkaOperace> polozky{};   // the selected items, in list order
 };
 
 enum class OdpovedChyby : std::uint8_t { Zrusit, Znovu, Ignorovat };
@@ -116,7 +118,7 @@ struct VolbyOperace {
     std::int64_t davkaBajtu = std::int64_t{256} << 20;
     int davkaMs = 2000;
     std::int64_t samostatnySync = std::int64_t{64} << 20;   // fdatasync per file above this
-    std::string kosDomov;                          // the home trash; "": $XDG_DATA_HOME/Trash
+    std::string kosDomov{};                        // the home trash; "": $XDG_DATA_HOME/Trash
     KnihaChyb* kniha = nullptr;                    // receives every item left undone
 };
 

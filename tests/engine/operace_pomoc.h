@@ -26,8 +26,8 @@ struct Porucha {
     int od = 1;           // first failing call
     int pocet = 1;        // how many calls from there; -1: all
     int err = EIO;        // 0: run the action only
-    std::string jmeno;    // only calls with this name argument ("" = any)
-    std::function<void()> akce;
+    std::string jmeno{};  // only calls with this name argument ("" = any)
+    std::function<void()> akce{};
     int videno = 0;       // matching calls so far
 };
 
