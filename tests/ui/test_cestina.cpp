@@ -5,9 +5,11 @@
 #include <QApplication>
 #include <QCalendarWidget>
 #include <QFileDialog>
+#include <QFileIconProvider>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -46,6 +48,14 @@ TEST_F(Cestina, VolbaAdresareAKalendar)
     QCalendarWidget kalendar;
     EXPECT_EQ(kalendar.locale().language(), QLocale::Czech);
     EXPECT_EQ(kalendar.locale().dayName(1), QStringLiteral("pondělí"));
+}
+
+// The type column of the choosers: "Složka", not Qt 6's untranslated "Folder".
+TEST_F(Cestina, TypAdresareVeVolbe)
+{
+    ASSERT_TRUE(nalezeno_);
+    QTemporaryDir adresar;
+    EXPECT_EQ(QFileIconProvider().type(QFileInfo(adresar.path())), QStringLiteral("Složka"));
 }
 
 } // namespace
