@@ -8,6 +8,7 @@
 #include <QBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QStyle>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -212,6 +213,27 @@ TEST_F(StrankyTest, SelectedSizesAddUpBeyondTwoGigabytes)
     vyber(3, {0, 2});
     EXPECT_EQ(stranky->seznam(3)->VelikostVybranych(), 5'000'000'000);
     EXPECT_EQ(stranky->seznam(4)->VelikostVybranych(), 0);
+}
+
+// A size is never cut to "1572864...": the column grows to the widest size in
+// its list, also after the page resizes its columns to the window's width.
+TEST_F(StrankyTest, SizeColumnShowsTheLargestSizeWhole)
+{
+    napln(1, {"maly", "velky"}, {12, 1572864000});
+    auto* s = stranky->seznam(1);
+    const int vel = int(Sloupec::Velikost);
+    const int potreba = s->fontMetrics().horizontalAdvance(QStringLiteral("1572864000"));
+    const auto dostSiroky = [&] {
+        const QModelIndex i = s->model()->index(1, vel);
+        const QRect bunka = s->visualRect(i);
+        const int okraj = 2 * (s->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, s) + 1);
+        return bunka.width() - okraj >= potreba;
+    };
+    EXPECT_TRUE(dostSiroky()) << s->columnWidth(vel) << " < " << potreba;
+    for (int sirka : {300, 640, 1600}) {
+        stranky->PoleSloupcu(sirka);
+        EXPECT_TRUE(dostSiroky()) << sirka << ": " << s->columnWidth(vel) << " < " << potreba;
+    }
 }
 
 TEST_F(StrankyTest, ZalozkaZobrazenaNamesThePageOfTheTag)
