@@ -47,6 +47,9 @@ public:
     // Sum of the sizes of the selected items (64-bit: files may exceed 2 GiB).
     std::int64_t VelikostVybranych() const;
     std::vector<int> vybraneRadky() const;
+    // Sets a column's width; "velikost" never gets narrower than its widest
+    // size, so a number is never cut to "1572864...".
+    void nastavSirkuSloupce(int sloupec, int sirka);
 
     // The status-bar text while the mouse is over the list.
     QString hint() const { return statusTip(); }
@@ -65,9 +68,13 @@ protected:
 
 private:
     void nastavVyskuRadku();
+    void zmerVelikosti(int prvni, int posledni);
+    int sirkaVelikosti() const;
+    void rozsirVelikost();
 
     ResultListModel* model_;
     SdileneRazeni* razeni_;
+    std::int64_t nejvetsi_ = 0;   // the largest size the list has shown
     std::uint8_t sloupecRazeni_ = 0;
 };
 

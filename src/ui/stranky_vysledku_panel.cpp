@@ -152,7 +152,7 @@ void StrankyVysledku::PoleSloupcu(int sirkaStranky)
         if (h->count() == 0)
             continue;
         for (int i = 0; i < 5 && i < h->count(); ++i)
-            h->resizeSection(i, vahy[i] * a / 470);
+            seznam(tag)->nastavSirkuSloupce(i, vahy[i] * a / 470);
     }
 }
 
