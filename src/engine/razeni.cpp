@@ -12,7 +12,7 @@ namespace {
 
 QCollator collatorRazeni()
 {
-    // The user's locale, case-sensitive, digits as text ("1000" before "999").
+    // The user's locale, case-sensitive.
     // Under the C locale a language collation still beats code-point order:
     // "č" sorts next to "c", not after "z".
     QLocale jazyk;
@@ -102,18 +102,19 @@ std::vector<int> rankySkupin(Skupiny g, TextFn text, int& pocetRanku)
     return std::move(g.radkyNaSkupinu);
 }
 
-// "datum" has one fixed format, in which text order is time order (the date
-// alone at midnight is a prefix of that day's other texts and sorts first), so
-// the packed time orders the rows without formatting a single text.
-std::vector<int> rankyCasu(const std::vector<std::int64_t>& cisla, int& pocetRanku)
+// Sizes by their value. "datum" has one fixed format, in which text order is
+// time order (the date alone at midnight is a prefix of that day's other texts
+// and sorts first), so the packed time orders the rows without formatting a
+// single text.
+std::vector<int> rankyCisel(const std::vector<std::int64_t>& cisla, int& pocetRanku)
 {
-    std::vector<std::int64_t> casy = cisla;
-    std::sort(casy.begin(), casy.end());
-    casy.erase(std::unique(casy.begin(), casy.end()), casy.end());
-    pocetRanku = int(casy.size());
+    std::vector<std::int64_t> hodnoty = cisla;
+    std::sort(hodnoty.begin(), hodnoty.end());
+    hodnoty.erase(std::unique(hodnoty.begin(), hodnoty.end()), hodnoty.end());
+    pocetRanku = int(hodnoty.size());
     std::vector<int> ranky(cisla.size());
     for (std::size_t i = 0; i < cisla.size(); ++i)
-        ranky[i] = int(std::lower_bound(casy.begin(), casy.end(), cisla[i]) - casy.begin());
+        ranky[i] = int(std::lower_bound(hodnoty.begin(), hodnoty.end(), cisla[i]) - hodnoty.begin());
     return ranky;
 }
 
@@ -134,17 +135,15 @@ std::vector<int> rankyTextu(const PodkladRazeni& p, int& pocetRanku)
         return rankySkupin(seskupTridenim<std::string_view>(n, bajty), textBajtu, pocetRanku);
     case Sloupec::Typ:
         return rankySkupin(seskupHashem<std::string_view>(n, bajty), textBajtu, pocetRanku);
-    case Sloupec::Velikost:
-        return rankySkupin(seskupTridenim<std::int64_t>(n, [&p](std::size_t i) { return p.cisla[i]; }),
-                           [&p](std::size_t i) { return QString::number(p.cisla[i]); }, pocetRanku);
     case Sloupec::Podadr:
         return rankySkupin(
             seskupHashem<std::uint32_t>(n, [&p](std::size_t i) { return p.adresare[i]; }),
             [&p](std::size_t i) { return textZobrazeni(p.textyAdresaru[p.adresare[i]]); }, pocetRanku);
+    case Sloupec::Velikost:
     case Sloupec::Datum:
         break;
     }
-    return rankyCasu(p.cisla, pocetRanku);
+    return rankyCisel(p.cisla, pocetRanku);
 }
 
 } // namespace

@@ -86,8 +86,8 @@ INSTANTIATE_TEST_SUITE_P(Pripady, CliIniPripady, testing::Values(
               "1 beta.bak\n1 alfa.txt\n1 gama.png\n2 jen2.txt\n"},
     PripadIni{"razeniJmenoSestupne", serazeni(1, 0), {}, "1 gama.png\n1 beta.bak\n1 alfa.txt\n2 jen2.txt\n"},
     PripadIni{"razeniTypVzestupne", serazeni(2, 1), {}, "1 beta.bak\n1 gama.png\n1 alfa.txt\n2 jen2.txt\n"},
-    // Sizes compare as text: descending, "3" comes before "20" before "100".
-    PripadIni{"razeniVelikostJakoText", serazeni(4, 0), {}, "1 gama.png\n1 alfa.txt\n1 beta.bak\n2 jen2.txt\n"},
+    // Sizes compare as numbers: descending, 100 comes before 20 before 3.
+    PripadIni{"razeniVelikostJakoCislo", serazeni(4, 0), {}, "1 beta.bak\n1 alfa.txt\n1 gama.png\n2 jen2.txt\n"},
     PripadIni{"razeniNulaNechaPoradi", serazeni(0, 1), {}, "1 beta.bak\n1 alfa.txt\n1 gama.png\n2 jen2.txt\n"}),
     [](const testing::TestParamInfo<PripadIni>& i) { return std::string(i.param.nazev); });
 

@@ -115,13 +115,13 @@ TEST_F(BehTest, FillsTheListsShowsTheirPagesAndEndsIdle)
         EXPECT_EQ(stranky->seznam(tag)->SloupecRazeni(), 0) << tag;
 }
 
-TEST_F(BehTest, ConfiguredSortOrdersSizesAsText)
+TEST_F(BehTest, ConfiguredSortOrdersSizesByValue)
 {
     strom1.add({file("a", 999, starsi), file("b", 1000, starsi), file("c", 20, starsi)});
     ASSERT_TRUE(IniZapisCislo(ini, u"Serazeni", u"podle", 4));
     ASSERT_TRUE(IniZapisCislo(ini, u"Serazeni", u"typ", 1));
     EXPECT_EQ(probehni(zadani()), KonecBehu::Dokonceno);
-    EXPECT_EQ(sloupec(1, 3), (std::vector<QString>{"1000", "20", "999"}));
+    EXPECT_EQ(sloupec(1, 3), (std::vector<QString>{"20", "999", "1000"}));
     EXPECT_TRUE(stranky->razeni().RazeniVzestupne);
     EXPECT_EQ(stranky->model(1)->sipka(3), Sipka::Dolu);
 }

@@ -62,13 +62,13 @@ TEST_F(ModelTest, TextsAndAlignmentsOfTheFiveColumns)
     EXPECT_EQ(model.headerData(3, Qt::Horizontal).toString(), QStringLiteral("velikost"));
 }
 
-TEST_F(ModelTest, SizesSortAsTextInBothDirections)
+TEST_F(ModelTest, SizesSortAsNumbersInBothDirections)
 {
-    naplnVelikosti({999, 20, 1000, 100});
+    naplnVelikosti({999, 20, 1000, 100, 1572864000});
     model.sortuj(Sloupec::Velikost, true);
-    EXPECT_EQ(sloupec(model, 3), (std::vector<QString>{"100", "1000", "20", "999"}));
+    EXPECT_EQ(sloupec(model, 3), (std::vector<QString>{"20", "100", "999", "1000", "1572864000"}));
     model.sortuj(Sloupec::Velikost, false);
-    EXPECT_EQ(sloupec(model, 3), (std::vector<QString>{"999", "20", "1000", "100"}));
+    EXPECT_EQ(sloupec(model, 3), (std::vector<QString>{"1572864000", "1000", "999", "100", "20"}));
 }
 
 TEST_F(ModelTest, EqualTextsKeepTheirOrderAndSelectionFollowsTheRows)
