@@ -176,17 +176,27 @@ struct Okno {
     }
 };
 
-double casCli(const Volby& v)
+// A child process in the benchmark pair's directory, with the benchmark's
+// settings file and its standard output discarded.
+void pripravProces(QProcess& p, const Volby& v)
 {
-    QProcess p;
     p.setWorkingDirectory(v.dir);
     p.setStandardOutputFile(QProcess::nullDevice());
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("ZRCADLOVAC_INI"), v.ini);
     p.setProcessEnvironment(env);
+}
+
+// The command line's arguments for one comparison of the pair.
+const QStringList argumentyCli{"--format", "tsv", "--same-subdirs1", "no", "--same-subdirs2", "no", "A", "B"};
+
+double casCli(const Volby& v)
+{
+    QProcess p;
+    pripravProces(p, v);
     QElapsedTimer t;
     t.start();
-    p.start(v.cli, {"--format", "tsv", "--same-subdirs1", "no", "--same-subdirs2", "no", "A", "B"});
+    p.start(v.cli, argumentyCli);
     p.waitForFinished(-1);
     const double s = t.nsecsElapsed() / 1e9;
     if (p.exitStatus() != QProcess::NormalExit || p.exitCode() > 1)   // 1: some list holds an item
@@ -249,11 +259,20 @@ double porovnaniKol(const Volby& v)
     return mo;
 }
 
+// The benchmark's sort setting; a settings file it cannot write would time the
+// wrong thing, so that stops it.
+void zapisRazeni(const QString& ini, const char16_t* klic, int hodnota)
+{
+    const VysledekZapisu z = IniZapisCislo(ini, u"Serazeni", klic, hodnota);
+    if (!z)
+        qFatal("%s", qPrintable(z.chyba()));
+}
+
 void razeni(const Volby& v, double casPorovnani)
 {
     QTemporaryDir prazdny;
     Okno okno(v.ini);
-    IniZapisCislo(v.ini, u"Serazeni", u"podle", 0);   // the sort is timed here
+    zapisRazeni(v.ini, u"podle", 0);   // the sort is timed here
     okno.porovnej(v.dir + "/A", prazdny.path());
     SeznamVysledku* seznam = okno.stranky->seznam(1);
     okno.tabs.setCurrentIndex(1);
@@ -417,11 +436,7 @@ void odebraniDavkou(Okno& okno, int pocet)
 double spickaProcesu(const QString& program, const QStringList& argumenty, const Volby& v)
 {
     QProcess p;
-    p.setWorkingDirectory(v.dir);
-    p.setStandardOutputFile(QProcess::nullDevice());
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("ZRCADLOVAC_INI"), v.ini);
-    p.setProcessEnvironment(env);
+    pripravProces(p, v);
     p.start(QStringLiteral("/usr/bin/time"), QStringList{"-f", "ZRC_MAXRSS %M", program} + argumenty);
     p.waitForFinished(-1);
     for (const QByteArray& radek : p.readAllStandardError().split('\n'))
@@ -433,8 +448,7 @@ double spickaProcesu(const QString& program, const QStringList& argumenty, const
 void pametKol(const Volby& v)
 {
     const QString ja = QCoreApplication::applicationFilePath();
-    const double cli = spickaProcesu(v.cli, {"--format", "tsv", "--same-subdirs1", "no", "--same-subdirs2", "no",
-                                             "A", "B"}, v);
+    const double cli = spickaProcesu(v.cli, argumentyCli, v);
     const double okno = spickaProcesu(ja, {"--window-once", "--dir", v.dir}, v);
     std::printf("\npeak memory: cli %.1f MiB, window run %.1f MiB: %.2f x   target <= 2.00 x   %s\n", cli, okno,
                 okno / cli, okno <= 2 * cli ? "met" : "MISSED");
@@ -475,8 +489,8 @@ int main(int argc, char** argv)
     Volby v = nactiVolby(app);
     QTemporaryDir tmp;
     v.ini = tmp.filePath("zrcadlovac.ini");
-    IniZapisCislo(v.ini, u"Serazeni", u"podle", 1);
-    IniZapisCislo(v.ini, u"Serazeni", u"typ", 1);
+    zapisRazeni(v.ini, u"podle", 1);
+    zapisRazeni(v.ini, u"typ", 1);
     // Messages ("nothing found") are answered, never shown.
     NahradaHlaseni ticho([](const ZadostHlaseni&) { return Odpoved::OK; });
     if (v.synteticky > 0) {
