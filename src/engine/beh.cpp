@@ -41,17 +41,15 @@ Beh::Beh(const ParametryBehu& p, PrijemceBehu& prijemce, const ZiveVolby& volby,
       stop_(p.stop),
       omezeni_(p.nastaveni.CBOmez),
       vlaken_(p.vlakna > 0 ? p.vlakna : vychoziPocetVlaken()),
-      strom_(zaklady.adresar1, zaklady.adresar2),
-      pameti_(static_cast<std::size_t>(vlaken_))
+      strom_(zaklady.adresar1, zaklady.adresar2)
 {
-    for (PracovniPametVypisu& m : pameti_)
-        m.docasne = p.docasne;
     const std::size_t otevrenych = descriptoruNaOtevirac(2 * vlaken_);
     // A quarter of the process's descriptors, at most 65 536 (some 256 bytes of
     // kernel memory each).
     limitDrzenych_ = std::min<std::size_t>(platform::raiseDescriptorLimit() / 4, 65536);
-    for (int i = 0; i < 2 * vlaken_; ++i)
-        oteviraci_.emplace_back(otevrenych);
+    vlakna_.reserve(static_cast<std::size_t>(vlaken_));
+    for (int i = 0; i < vlaken_; ++i)
+        vlakna_.emplace_back(otevrenych).pamet.docasne = p.docasne;
 }
 
 // A directory read for the first pass (as its source or as the counterpart) is
@@ -115,13 +113,13 @@ std::vector<std::uint32_t> Beh::tabulka(int zdroj) const
 {
     const bool filtr = volby_.ChB_Filtr_2.load(std::memory_order_relaxed);
     std::vector<std::uint32_t> t;
-    for (std::size_t i = 0; i < strom_.size(); ++i) {
+    for (const std::uint32_t i : strom_.poradi()) {
         const UzelStromu& u = strom_[i];
         if (!u.prochazi[zdroj])
             continue;
         if (filtr && i > 0 && (!u.maCas[zdroj] || !VyhovujePodadresar(u.cas[zdroj], limity_)))
             continue;
-        t.push_back(static_cast<std::uint32_t>(i));
+        t.push_back(i);
     }
     return t;
 }

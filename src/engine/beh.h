@@ -5,14 +5,16 @@
 //
 // Both trees are walked once, in the structure stage of the first pass, as one
 // tree of pairs of directories (StromStran): each pair is listed on both sides
-// by the listing threads, compared from one merge of the two listings for both
-// passes at once, and its listings are dropped as soon as the next pairs are
-// known. What the passes still need is kept small: the tree of directories
-// (about 60 bytes each) and the differences found (ZasobnikKandidatu). Each
-// pass's file stage then hands its differences on in its table's order,
-// reading the file filters and "&Stop" at the same points as a pass that read
-// its directories there. Keeping every listing to the end instead cost
-// 59 bytes per file, 122 MiB at a million files per side.
+// and compared from one merge of the two listings for both passes at once, all
+// by the listing thread that took it, and its listings are dropped as soon as
+// its subdirectories are in the tree. The threads take pairs in any order; the
+// breadth-first order of the tables is laid over the tree once it is complete.
+// What the passes still need is kept small: the tree of directories (about
+// 100 bytes each) and the differences found (KandidatiAdresare). Each pass's
+// file stage then hands its differences on in its table's order, reading the
+// file filters and "&Stop" at the same points as a pass that read its
+// directories there. Keeping every listing to the end instead cost 59 bytes per
+// file, 122 MiB at a million files per side.
 
 #include "engine/beh_kandidati.h"
 #include "engine/otevirac_stromu.h"
@@ -59,6 +61,20 @@ struct NovyPodadresar {
 };
 
 class Beh {
+    struct Chyba {
+        const UzelStromu* uzel;
+        std::error_code duvod;
+    };
+    // What one listing thread keeps from one pair to the next.
+    struct PraceVlakna {
+        explicit PraceVlakna(std::size_t otevrenych) : oteviraci{OteviracStromu(otevrenych), OteviracStromu(otevrenych)} {}
+        PracovniPametVypisu pamet;
+        OteviracStromu oteviraci[2];       // side 1, side 2
+        SberKandidatu kandidati;
+        std::vector<NovyPodadresar> deti;
+        std::vector<Chyba> chyby[2];       // per side, in the order this thread read them
+    };
+
 public:
     Beh(const ParametryBehu& p, PrijemceBehu& prijemce, const ZiveVolby& volby,
         const Limity& limity, const ZakladyBehu& zaklady);
@@ -69,31 +85,27 @@ public:
     std::vector<NepristupnyAdresar> nepristupne() const;
 
 private:
-    struct Chyba {
-        const UzelStromu* uzel;
-        std::error_code duvod;
-    };
-
     bool pruchod(int zdroj);
     std::vector<std::uint32_t> tabulka(int zdroj) const;
 
     // beh_prochazka.cpp: the walk of both trees.
     void projdi(int prvni);
     void nactiPar(const UzelStromu& u, NactenyAdresar (&vypisy)[2],
-                  platform::DirectoryHandle (&adresare)[2], int vlakno);
+                  platform::DirectoryHandle (&adresare)[2], PraceVlakna& p);
     void podrzAdresare(UzelStromu& u, platform::DirectoryHandle (&adresare)[2],
                        const std::vector<NovyPodadresar>& deti);
-    void zpracujPar(UzelStromu& u, NactenyAdresar (&vypisy)[2], int prvni,
-                    std::vector<NovyPodadresar>& deti);
+    void zpracujPar(UzelStromu& u, const NactenyAdresar (&vypisy)[2], PraceVlakna& p);
     void hlasPar(const UzelStromu& u, const NactenyAdresar (&vypisy)[2], int prvni);
-    void najdiRozdily(const UzelStromu& u, const VypisAdresare* const (&v)[2]);
+    void hlasPrectene(int prvni);
+    void najdiRozdily(UzelStromu& u, const VypisAdresare* const (&v)[2], SberKandidatu& s);
     void pridejPodadresare(UzelStromu& u, const VypisAdresare* const (&v)[2],
                            std::vector<NovyPodadresar>& deti);
+    void seradChyby();
     bool ponechat(int zdroj, const UzelStromu& rodic, bool protejsekExistuje) const;
 
     // beh_soubory.cpp: the file stage.
     bool porovnejSoubory(int zdroj, const std::vector<std::uint32_t>& t);
-    bool predejRozdily(int zdroj, const UzelStromu& u);
+    bool predejRozdily(int zdroj, UzelStromu& u);
     const std::string& podadresar(const UzelStromu& u);
     void hlasPrubeh(int pozice);
     QString textCesty(int strana, const UzelStromu& u, std::string_view jmeno = {}) const;
@@ -109,14 +121,12 @@ private:
     StromStran strom_;
     bool prosel_ = false;               // the trees have been walked
     bool zacalPruchod_[2] = {false, false};
-    ZasobnikKandidatu kandidati_[2];    // per pass
-    std::vector<Chyba> chyby_[2];       // per side, in the order the pairs were read
-    std::vector<PracovniPametVypisu> pameti_;   // one per listing thread
-    std::vector<OteviracStromu> oteviraci_;     // two per listing thread: side 1, side 2
+    std::vector<Chyba> chyby_[2];       // per side, in breadth-first order
+    std::vector<PraceVlakna> vlakna_;   // one per listing thread, the run's thread first
     std::atomic<std::size_t> drzenych_{0};      // descriptors kept for subdirectories
     std::size_t limitDrzenych_;
     Omezovac omezovac_;
-    std::size_t precteno_ = 0;          // directories listed in this run, both sides
+    std::atomic<std::size_t> precteno_{0};   // directories listed in this run, both sides
     int posledniPrubeh_ = 0;            // the run reports 0 before the passes
     const UzelStromu* uzelPodadresare_ = nullptr;
     std::string podadresar_;            // of uzelPodadresare_, "" or "a/b/"

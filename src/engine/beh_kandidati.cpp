@@ -1,13 +1,17 @@
 #include "engine/beh_kandidati.h"
 
-#include <algorithm>
 #include <cstring>
 
 namespace zrc {
 
 namespace {
 
-constexpr std::size_t velikostBloku = 256 * 1024;
+// The block starts with the length of its records, padded to their alignment.
+constexpr std::size_t hlavicka = alignof(Kandidat);
+static_assert(hlavicka >= sizeof(std::uint32_t));
+
+// Scratch that grew past this for one large directory is given back after it.
+constexpr std::size_t mezScratche = 512 * 1024;
 
 constexpr std::size_t zarovnej(std::size_t n)
 {
@@ -21,50 +25,52 @@ std::size_t delkaZaznamu(std::size_t delkaJmena)
 
 } // namespace
 
-void ZasobnikKandidatu::pridej(std::uint32_t uzel, Trida trida, std::string_view jmeno,
-                               BalenyCas cas, std::int64_t velikost)
+KandidatiAdresare::Iterator& KandidatiAdresare::Iterator::operator++()
 {
-    const std::size_t delka = delkaZaznamu(jmeno.size());
-    if (bloky_.empty() || bloky_.back().pouzito + delka > velikostBloku)
-        bloky_.push_back({std::make_unique_for_overwrite<std::byte[]>(std::max(velikostBloku, delka)), 0});
-    Blok& b = bloky_.back();
-    std::byte* misto = b.data.get() + b.pouzito;
-    auto* k = new (misto) Kandidat{.velikost = velikost, .cas = cas, .uzel = uzel,
-                                   .delka = static_cast<std::uint16_t>(jmeno.size()), .trida = trida};
-    std::memcpy(k + 1, jmeno.data(), jmeno.size());
-    b.pouzito += delka;
+    p_ += delkaZaznamu((**this).delka);
+    return *this;
 }
 
-void ZasobnikKandidatu::preskocPrazdne()
+KandidatiAdresare::Iterator KandidatiAdresare::begin() const
 {
-    while (blokCteni_ < bloky_.size() && poziceCteni_ >= bloky_[blokCteni_].pouzito) {
-        bloky_[blokCteni_].data.reset();
-        ++blokCteni_;
-        poziceCteni_ = 0;
-    }
+    return Iterator(blok_ ? blok_.get() + hlavicka : nullptr);
 }
 
-const Kandidat* ZasobnikKandidatu::aktualni() const
+KandidatiAdresare::Iterator KandidatiAdresare::end() const
 {
-    if (blokCteni_ >= bloky_.size() || poziceCteni_ >= bloky_[blokCteni_].pouzito)
-        return nullptr;
-    return reinterpret_cast<const Kandidat*>(bloky_[blokCteni_].data.get() + poziceCteni_);
+    if (!blok_)
+        return Iterator(nullptr);
+    std::uint32_t delka;
+    std::memcpy(&delka, blok_.get(), sizeof delka);
+    return Iterator(blok_.get() + hlavicka + delka);
 }
 
-void ZasobnikKandidatu::dalsi()
+void SberKandidatu::pridej(int pruchod, Trida trida, std::string_view jmeno, BalenyCas cas,
+                           std::int64_t velikost)
 {
-    const Kandidat* k = aktualni();
-    if (!k)
-        return;
-    poziceCteni_ += delkaZaznamu(k->delka);
-    preskocPrazdne();
+    std::vector<std::byte>& d = data_[pruchod];
+    const std::size_t zacatek = d.size();
+    d.resize(zacatek + delkaZaznamu(jmeno.size()));
+    const Kandidat k{.velikost = velikost, .cas = cas,
+                     .delka = static_cast<std::uint16_t>(jmeno.size()), .trida = trida};
+    std::memcpy(d.data() + zacatek, &k, sizeof k);
+    std::memcpy(d.data() + zacatek + sizeof k, jmeno.data(), jmeno.size());
 }
 
-void ZasobnikKandidatu::vycisti()
+KandidatiAdresare SberKandidatu::vezmi(int pruchod)
 {
-    bloky_.clear();
-    bloky_.shrink_to_fit();
-    blokCteni_ = poziceCteni_ = 0;
+    std::vector<std::byte>& d = data_[pruchod];
+    KandidatiAdresare k;
+    if (d.empty())
+        return k;
+    k.blok_ = std::make_unique_for_overwrite<std::byte[]>(hlavicka + d.size());
+    const auto delka = static_cast<std::uint32_t>(d.size());
+    std::memcpy(k.blok_.get(), &delka, sizeof delka);
+    std::memcpy(k.blok_.get() + hlavicka, d.data(), d.size());
+    d.clear();
+    if (d.capacity() > mezScratche)
+        d.shrink_to_fit();
+    return k;
 }
 
 } // namespace zrc

@@ -35,23 +35,21 @@ bool Beh::porovnejSoubory(int zdroj, const std::vector<std::uint32_t>& t)
         ? QStringLiteral("vyhledávání a porovnávání jednotlivých souborů - ADRESÁŘ 1")
         : QStringLiteral("vyhledávání a porovnávání jednotlivých souborů - ADRESÁŘ 2"));
     hlasPrubeh(offset);
-    ZasobnikKandidatu& k = kandidati_[zdroj];
     for (std::size_t j = 0; j < t.size(); ++j) {
-        // Candidates of directories the time filter removed are passed over.
-        while (k.aktualni() && k.aktualni()->uzel < t[j])
-            k.dalsi();
         if (!predejRozdily(zdroj, strom_[t[j]]))
             return false;
         hlasPrubeh(pozicePrubehu(offset, j + 1, t.size()));
     }
-    k.vycisti();
+    // Those of directories the time filter removed are no longer needed either.
+    for (std::size_t i = 0; i < strom_.size(); ++i)
+        strom_[i].kandidati[zdroj].uvolni();
     return true;
 }
 
 // The stop flag is read after every file that a pass reading the directory here
 // would have compared; a file that is no difference adds nothing between two
 // reads, so reading it after each difference and after the directory is the same.
-bool Beh::predejRozdily(int zdroj, const UzelStromu& u)
+bool Beh::predejRozdily(int zdroj, UzelStromu& u)
 {
     if (!u.maSoubory[zdroj])
         return true;
@@ -60,18 +58,17 @@ bool Beh::predejRozdily(int zdroj, const UzelStromu& u)
     const int jina = 1 - zdroj;
     if (u.existuje[jina] && u.chyba[jina])
         return true;   // the other side could not be read: no file here is known to be new
-    ZasobnikKandidatu& k = kandidati_[zdroj];
-    for (const Kandidat* c = k.aktualni(); c && c->uzel == u.index; c = k.aktualni()) {
-        if (prijmout(c->trida, c->jmeno(), c->cas, kontext_)) {
-            prijemce_.polozka(cisloSeznamu(c->trida, zdroj + 1),
-                              {.podadresar = podadresar(u), .jmeno = c->jmeno(),
-                               .cas = c->cas, .velikost = c->velikost});
+    for (const Kandidat& c : u.kandidati[zdroj]) {
+        if (prijmout(c.trida, c.jmeno(), c.cas, kontext_)) {
+            prijemce_.polozka(cisloSeznamu(c.trida, zdroj + 1),
+                              {.podadresar = podadresar(u), .jmeno = c.jmeno(),
+                               .cas = c.cas, .velikost = c.velikost});
             ++pocetPolozek_;
         }
-        k.dalsi();
         if (zastaveno())
             return false;
     }
+    u.kandidati[zdroj].uvolni();
     return !zastaveno();
 }
 

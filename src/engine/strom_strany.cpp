@@ -16,9 +16,24 @@ UzelStromu& StromStran::pridej(UzelStromu& rodic, std::string_view jmeno)
     UzelStromu& u = uzly_.emplace_back();
     u.rodic = &rodic;
     u.jmeno = jmena_.uloz(jmeno);
-    u.index = static_cast<std::uint32_t>(uzly_.size() - 1);
+    const auto index = static_cast<std::uint32_t>(uzly_.size() - 1);
+    if (rodic.pocetDeti++ == 0)
+        rodic.prvniDite = index;
     u.hloubka = rodic.hloubka + 1;
     return u;
+}
+
+void StromStran::seradDoSirky()
+{
+    poradi_.clear();
+    poradi_.reserve(uzly_.size());
+    poradi_.push_back(0);
+    for (std::size_t k = 0; k < poradi_.size(); ++k) {
+        UzelStromu& u = uzly_[poradi_[k]];
+        u.index = static_cast<std::uint32_t>(k);
+        for (std::uint32_t d = 0; d < u.pocetDeti; ++d)
+            poradi_.push_back(u.prvniDite + d);
+    }
 }
 
 // Names are gathered leaf first and joined root first: one pass up, one copy.

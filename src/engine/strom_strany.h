@@ -1,15 +1,18 @@
 #pragma once
 // The directories a run visits, as one tree for both sides: a node is a
 // relative path that is a real directory on side 1, on side 2 or on both, and
-// that at least one chosen pass walks. Nodes are made in breadth-first order,
-// children of a node in byte order of their names, so the nodes that a pass
-// walks, taken in node order, are exactly that pass's breadth-first table.
+// that at least one chosen pass walks. The listing threads add the children of
+// a node together, in byte order of their names, in whatever order they finish
+// the nodes; once the walk is over, the breadth-first order is laid over them,
+// and the nodes that a pass walks, taken in that order, are exactly that
+// pass's breadth-first table.
 //
 // Only what the passes need after the walk stays here (some 60 bytes and the
 // name per directory); the listings themselves live only while their pair of
 // directories is compared.
 
 #include "engine/arena_jmen.h"
+#include "engine/beh_kandidati.h"
 #include "engine/cas.h"
 #include "platform/listing.h"
 
@@ -26,7 +29,9 @@ namespace zrc {
 struct UzelStromu {
     UzelStromu* rodic = nullptr;         // null for the base directories
     std::string_view jmeno;              // NUL-terminated in the tree's names
-    std::uint32_t index = 0;             // position in breadth-first order
+    std::uint32_t index = 0;             // position in breadth-first order, once laid
+    std::uint32_t prvniDite = 0;         // the children are nodes prvniDite ..
+    std::uint32_t pocetDeti = 0;         // .. prvniDite + pocetDeti - 1
     int hloubka = 0;                     // 0 = the base directories
     bool existuje[2] = {true, true};     // a real directory on side 1 / 2
     bool prochazi[2] = {false, false};   // in the table of pass 1 / 2 (before the time filter)
@@ -40,6 +45,7 @@ struct UzelStromu {
     // one closes it.
     platform::DirectoryHandle adresar[2];
     std::atomic<std::uint32_t> zbyva[2] = {0, 0};
+    KandidatiAdresare kandidati[2];      // the differences pass p found here
 };
 
 class StromStran {
@@ -49,12 +55,19 @@ public:
 
     const std::string& zaklad(int strana) const { return zaklad_[strana]; }
     std::size_t size() const { return uzly_.size(); }
+    // Node i in the order the nodes were made; the base directories are node 0.
     UzelStromu& operator[](std::size_t i) { return uzly_[i]; }
     const UzelStromu& operator[](std::size_t i) const { return uzly_[i]; }
 
-    // A new node below rodic. Nodes never move, so a pointer to one stays valid
-    // while others are added (the listing threads hold such pointers).
+    // A new node below rodic; a node's children must be added one after
+    // another. Nodes never move, so a pointer to one stays valid while others
+    // are added (the listing threads hold such pointers).
     UzelStromu& pridej(UzelStromu& rodic, std::string_view jmeno);
+
+    // Lays the breadth-first order over the finished tree: poradi()[k] is the
+    // node at position k, and every node's index is its position.
+    void seradDoSirky();
+    const std::vector<std::uint32_t>& poradi() const { return poradi_; }
 
     // "" for the base directories, else "a/b"; cil is overwritten.
     void relativniCesta(const UzelStromu& u, std::string& cil) const;
@@ -64,6 +77,7 @@ public:
 private:
     std::string zaklad_[2];
     std::deque<UzelStromu> uzly_;
+    std::vector<std::uint32_t> poradi_;
     ArenaJmen jmena_;
 };
 
