@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <cerrno>
+#include <algorithm>
 #include <array>
 #include <string>
 
@@ -46,32 +47,65 @@ QString text(const UlozisteVysledku& u, const Polozka& p, Sloupec s)
 
 // Tabs, line breaks and backslashes inside a name would break the lines and
 // columns of TSV; they are written as \t, \n, \r and \\.
-std::string bezRidicich(const QString& s)
+void pridejBezRidicich(std::string& cil, std::string_view utf8)
 {
-    const QByteArray utf8 = s.toUtf8();
-    std::string vysledek;
-    vysledek.reserve(std::size_t(utf8.size()));
-    for (const char c : utf8) {
-        switch (c) {
-        case '\t': vysledek += "\\t"; break;
-        case '\n': vysledek += "\\n"; break;
-        case '\r': vysledek += "\\r"; break;
-        case '\\': vysledek += "\\\\"; break;
-        default: vysledek.push_back(c);
+    for (;;) {
+        const std::size_t i = utf8.find_first_of("\t\n\r\\");
+        cil.append(utf8.substr(0, i));
+        if (i == std::string_view::npos)
+            return;
+        switch (utf8[i]) {
+        case '\t': cil += "\\t"; break;
+        case '\n': cil += "\\n"; break;
+        case '\r': cil += "\\r"; break;
+        default: cil += "\\\\"; break;
         }
+        utf8.remove_prefix(i + 1);
     }
-    return vysledek;
+}
+
+// A name column as the lists show it (in small letters). Names are nearly
+// always ASCII without control characters, and then the bytes are lowered as
+// they are copied: a chain of 2 000 directories prints 2 000 paths of up to
+// 4 KB, and the way through UTF-16 and back took more time than listing it.
+void pridejJmeno(std::string& cil, std::string_view bajty)
+{
+    unsigned vse = 0, zvlastni = 0;
+    for (const char c : bajty) {
+        const auto b = static_cast<unsigned char>(c);
+        vse |= b;
+        zvlastni |= static_cast<unsigned>(b < 0x20) | static_cast<unsigned>(b == '\\');
+    }
+    if ((vse & 0x80) || zvlastni) {
+        pridejBezRidicich(cil, std::string_view(textZobrazeni(bajty).toUtf8()));
+        return;
+    }
+    const std::size_t zacatek = cil.size();
+    cil.resize(zacatek + bajty.size());
+    std::ranges::transform(bajty, cil.begin() + std::ptrdiff_t(zacatek), [](char c) {
+        return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+    });
 }
 
 void tsv(Vystup& o, const UlozisteVysledku& u)
 {
+    std::string radek;
     for (int s = 1; s <= UlozisteVysledku::pocetSeznamu; ++s) {
         const std::string cislo = std::to_string(s);
         for (const Polozka& p : u.seznam(s)) {
-            o << cislo;
-            for (int k = 0; k < pocetSloupcu; ++k)
-                o << '\t' << bezRidicich(text(u, p, Sloupec(k)));
-            o << '\n';
+            radek = cislo;
+            radek += '\t';
+            pridejJmeno(radek, nazevPolozky(p));
+            radek += '\t';
+            pridejJmeno(radek, typPolozky(p));
+            radek += '\t';
+            pridejBezRidicich(radek, std::string_view(text(u, p, Sloupec::Datum).toUtf8()));
+            radek += '\t';
+            radek += std::to_string(p.velikost);
+            radek += '\t';
+            pridejJmeno(radek, u.podadresar(p.podadresar));
+            radek += '\n';
+            o << radek;
         }
     }
 }
