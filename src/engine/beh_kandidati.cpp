@@ -1,26 +1,67 @@
 #include "engine/beh_kandidati.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace zrc {
 
+class BlokKandidatu {
+public:
+    explicit BlokKandidatu(std::size_t velikost)
+        : data_(std::make_unique_for_overwrite<std::byte[]>(velikost)), velikost_(velikost) {}
+
+    std::size_t volno() const { return data_ ? velikost_ - pouzito_ : 0; }
+    std::byte* vezmi(std::size_t n)
+    {
+        std::byte* p = data_.get() + pouzito_;
+        pouzito_ += n;
+        ++zivych_;
+        return p;
+    }
+    void uvolni()
+    {
+        if (--zivych_ == 0)
+            data_.reset();
+    }
+
+private:
+    std::unique_ptr<std::byte[]> data_;
+    std::size_t velikost_, pouzito_ = 0;
+    std::uint32_t zivych_ = 0;
+};
+
 namespace {
 
-// The block starts with the length of its records, padded to their alignment.
-constexpr std::size_t hlavicka = alignof(Kandidat);
-static_assert(hlavicka >= sizeof(std::uint32_t));
+// Above glibc's mmap threshold (128 KB at first, and never raised past the
+// size of a block once one is freed), so a block read through goes back to
+// the system at once.
+constexpr std::size_t velikostBloku = 256 * 1024;
 
 // Scratch that grew past this for one large directory is given back after it.
 constexpr std::size_t mezScratche = 512 * 1024;
+
+struct Hlavicka {
+    BlokKandidatu* blok;
+    std::uint32_t delka;   // of the records that follow
+};
 
 constexpr std::size_t zarovnej(std::size_t n)
 {
     return (n + alignof(Kandidat) - 1) & ~(alignof(Kandidat) - 1);
 }
 
+constexpr std::size_t delkaHlavicky = zarovnej(sizeof(Hlavicka));
+
 std::size_t delkaZaznamu(std::size_t delkaJmena)
 {
     return zarovnej(sizeof(Kandidat) + delkaJmena);
+}
+
+Hlavicka hlavicka(const std::byte* kus)
+{
+    Hlavicka h;
+    std::memcpy(&h, kus, sizeof h);
+    return h;
 }
 
 } // namespace
@@ -33,17 +74,25 @@ KandidatiAdresare::Iterator& KandidatiAdresare::Iterator::operator++()
 
 KandidatiAdresare::Iterator KandidatiAdresare::begin() const
 {
-    return Iterator(blok_ ? blok_.get() + hlavicka : nullptr);
+    return Iterator(kus_ ? kus_ + delkaHlavicky : nullptr);
 }
 
 KandidatiAdresare::Iterator KandidatiAdresare::end() const
 {
-    if (!blok_)
-        return Iterator(nullptr);
-    std::uint32_t delka;
-    std::memcpy(&delka, blok_.get(), sizeof delka);
-    return Iterator(blok_.get() + hlavicka + delka);
+    return Iterator(kus_ ? kus_ + delkaHlavicky + hlavicka(kus_).delka : nullptr);
 }
+
+void KandidatiAdresare::uvolni()
+{
+    if (!kus_)
+        return;
+    hlavicka(kus_).blok->uvolni();
+    kus_ = nullptr;
+}
+
+SberKandidatu::SberKandidatu() = default;
+SberKandidatu::~SberKandidatu() = default;
+SberKandidatu::SberKandidatu(SberKandidatu&&) noexcept = default;
 
 void SberKandidatu::pridej(int pruchod, Trida trida, std::string_view jmeno, BalenyCas cas,
                            std::int64_t velikost)
@@ -63,14 +112,24 @@ KandidatiAdresare SberKandidatu::vezmi(int pruchod)
     KandidatiAdresare k;
     if (d.empty())
         return k;
-    k.blok_ = std::make_unique_for_overwrite<std::byte[]>(hlavicka + d.size());
-    const auto delka = static_cast<std::uint32_t>(d.size());
-    std::memcpy(k.blok_.get(), &delka, sizeof delka);
-    std::memcpy(k.blok_.get() + hlavicka, d.data(), d.size());
+    const std::size_t potreba = delkaHlavicky + d.size();
+    BlokKandidatu*& blok = aktualni_[pruchod];
+    if (!blok || blok->volno() < potreba)
+        blok = bloky_.emplace_back(std::make_unique<BlokKandidatu>(std::max(velikostBloku, potreba))).get();
+    k.kus_ = blok->vezmi(potreba);
+    const Hlavicka h{.blok = blok, .delka = static_cast<std::uint32_t>(d.size())};
+    std::memcpy(k.kus_, &h, sizeof h);
+    std::memcpy(k.kus_ + delkaHlavicky, d.data(), d.size());
     d.clear();
     if (d.capacity() > mezScratche)
         d.shrink_to_fit();
     return k;
+}
+
+void SberKandidatu::uvolniPracovni()
+{
+    data_[0] = {};
+    data_[1] = {};
 }
 
 } // namespace zrc

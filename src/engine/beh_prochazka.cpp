@@ -176,6 +176,17 @@ void Beh::projdi(int prvni)
         t.join();
     strom_.seradDoSirky();
     seradChyby();
+    // The walk is done once per run: its scratch (some 0.3 MB per thread, the
+    // getdents buffer and the time table above all) and the descriptors of the
+    // threads' chains are not needed by the file stages.
+    const std::size_t otevrenych = descriptoruNaOtevirac(2 * vlaken_);
+    for (PraceVlakna& p : vlakna_) {
+        p.pamet = {};
+        p.oteviraci[0] = OteviracStromu(otevrenych);
+        p.oteviraci[1] = OteviracStromu(otevrenych);
+        p.kandidati.uvolniPracovni();
+        p.deti = {};
+    }
 }
 
 // The unreadable directories in the order a walk in breadth-first order meets them.
