@@ -14,6 +14,7 @@ public:
     explicit PrijemceCli(UlozisteVysledku& vysledky);
 
     void polozka(int seznam, const NalezenySoubor& soubor) override;
+    void predpoklad(int seznam, std::size_t nejvyse) override;
     void stav(const QString& text) override;
     void prubeh(int pozice) override;
     // Clears the progress line, if one was shown.

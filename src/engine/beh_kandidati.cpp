@@ -97,6 +97,7 @@ SberKandidatu::SberKandidatu(SberKandidatu&&) noexcept = default;
 void SberKandidatu::pridej(int pruchod, Trida trida, std::string_view jmeno, BalenyCas cas,
                            std::int64_t velikost)
 {
+    ++pocty_[pruchod][static_cast<int>(trida)];
     std::vector<std::byte>& d = data_[pruchod];
     const std::size_t zacatek = d.size();
     d.resize(zacatek + delkaZaznamu(jmeno.size()));

@@ -76,11 +76,14 @@ public:
     KandidatiAdresare vezmi(int pruchod);
     // The walk is over: the gathering scratch goes, the blocks stay.
     void uvolniPracovni();
+    // Candidates of the pass for the page so far.
+    std::size_t pocet(int pruchod, Trida trida) const { return pocty_[pruchod][static_cast<int>(trida)]; }
 
 private:
     std::vector<std::byte> data_[2];
     std::vector<std::unique_ptr<BlokKandidatu>> bloky_;
     BlokKandidatu* aktualni_[2] = {nullptr, nullptr};
+    std::size_t pocty_[2][4] = {};
 };
 
 } // namespace zrc

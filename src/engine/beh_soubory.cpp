@@ -35,6 +35,12 @@ bool Beh::porovnejSoubory(int zdroj, const std::vector<std::uint32_t>& t)
         ? QStringLiteral("vyhledávání a porovnávání jednotlivých souborů - ADRESÁŘ 1")
         : QStringLiteral("vyhledávání a porovnávání jednotlivých souborů - ADRESÁŘ 2"));
     hlasPrubeh(offset);
+    for (const Trida trida : {Trida::Nove, Trida::Novejsi, Trida::Vetsi, Trida::Mensi}) {
+        std::size_t pocet = 0;
+        for (const PraceVlakna& p : vlakna_)
+            pocet += p.kandidati.pocet(zdroj, trida);
+        prijemce_.predpoklad(cisloSeznamu(trida, zdroj + 1), pocet);
+    }
     for (std::size_t j = 0; j < t.size(); ++j) {
         if (!predejRozdily(zdroj, strom_[t[j]]))
             return false;
@@ -62,7 +68,7 @@ bool Beh::predejRozdily(int zdroj, UzelStromu& u)
         if (prijmout(c.trida, c.jmeno(), c.cas, kontext_)) {
             prijemce_.polozka(cisloSeznamu(c.trida, zdroj + 1),
                               {.podadresar = podadresar(u), .jmeno = c.jmeno(),
-                               .cas = c.cas, .velikost = c.velikost});
+                               .cas = c.cas, .velikost = c.velikost, .cisloAdresare = u.index});
             ++pocetPolozek_;
         }
         if (zastaveno())

@@ -74,6 +74,9 @@ struct NalezenySoubor {
     std::string_view jmeno;        // file name, own bytes
     BalenyCas cas = 0;
     std::int64_t velikost = 0;
+    // The run's own number of the directory, the same for every item of one
+    // podadresar and different for every other, when the run gives one.
+    std::uint32_t cisloAdresare = UINT32_MAX;
 };
 
 // The receiver of a run's output. Called on the run's thread. Items arrive in
@@ -86,6 +89,10 @@ public:
     // the recently used lists here.
     virtual void overeno(const QString& cestaAdr1, const QString& cestaAdr2) { (void)cestaAdr1; (void)cestaAdr2; }
     virtual void polozka(int seznam, const NalezenySoubor& soubor) = 0;
+    // At most nejvyse items come to list seznam from the pass whose file stage
+    // starts now (the file filters may leave out some), so that a store can
+    // make room for them at once instead of growing by doubling.
+    virtual void predpoklad(int seznam, std::size_t nejvyse) { (void)seznam; (void)nejvyse; }
     virtual void stav(const QString& text) { (void)text; }
     virtual void prubeh(int pozice) { (void)pozice; }   // 0..100
 };

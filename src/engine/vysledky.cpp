@@ -1,5 +1,7 @@
 #include "engine/vysledky.h"
 
+#include <algorithm>
+
 namespace zrc {
 
 void UlozisteVysledku::nastavZaklad(const QString& cestaAdr1, const QString& cestaAdr2)
@@ -13,8 +15,18 @@ const QString& UlozisteVysledku::cestaAdr(int strana) const
     return cestaAdr_[strana == 2 ? 1 : 0];
 }
 
-std::uint32_t UlozisteVysledku::adresar(std::string_view podadresar)
+std::uint32_t UlozisteVysledku::adresar(std::string_view podadresar, std::uint32_t cislo)
 {
+    if (cislo != UINT32_MAX) {
+        if (cislo >= podleCisla_.size())
+            podleCisla_.resize(std::max<std::size_t>(cislo + 1, 2 * podleCisla_.size()), UINT32_MAX);
+        std::uint32_t& index = podleCisla_[cislo];
+        if (index == UINT32_MAX) {
+            index = std::uint32_t(podadresare_.size());
+            podadresare_.push_back(jmena_.uloz(podadresar));
+        }
+        return index;
+    }
     // Items arrive directory by directory, so the last directory almost always
     // matches and the hash lookup runs about once per directory.
     if (posledniAdresar_ != UINT32_MAX && podadresare_[posledniAdresar_] == podadresar)
@@ -37,10 +49,16 @@ void UlozisteVysledku::pridej(int seznam, const NalezenySoubor& soubor)
 {
     Polozka p;
     p.jmeno = jmena_.uloz(soubor.jmeno);
-    p.podadresar = adresar(soubor.podadresar);
+    p.podadresar = adresar(soubor.podadresar, soubor.cisloAdresare);
     p.cas = soubor.cas;
     p.velikost = soubor.velikost;
     this->seznam(seznam).push_back(std::move(p));
+}
+
+void UlozisteVysledku::pripravMisto(int seznam, std::size_t pocet)
+{
+    std::vector<Polozka>& s = this->seznam(seznam);
+    s.reserve(s.size() + pocet);
 }
 
 std::vector<Polozka>& UlozisteVysledku::seznam(int cislo)
@@ -60,6 +78,8 @@ void UlozisteVysledku::vycisti()
         s.shrink_to_fit();
     }
     indexAdresaru_.clear();
+    podleCisla_.clear();
+    podleCisla_.shrink_to_fit();
     podadresare_.clear();
     podadresare_.shrink_to_fit();
     jmena_.vycisti();

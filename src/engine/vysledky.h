@@ -43,8 +43,10 @@ public:
     const QString& cestaAdr(int strana) const;   // 1 or 2
 
     // Interns a relative directory ("" or "a/b/"); consecutive calls with the
-    // same directory cost one comparison.
-    std::uint32_t adresar(std::string_view podadresar);
+    // same directory cost one comparison. With the run's number of the
+    // directory (NalezenySoubor::cisloAdresare, given for all items of a run
+    // or for none) it is found by that number, without a hash of its path.
+    std::uint32_t adresar(std::string_view podadresar, std::uint32_t cislo = UINT32_MAX);
     std::string_view podadresar(std::uint32_t index) const;
 
     // The long time format of the "datum" texts (seconds until the window
@@ -55,6 +57,8 @@ public:
     // Items are made here only: their names are views into this store, valid
     // until vycisti().
     void pridej(int seznam, const NalezenySoubor& soubor);
+    // Room for pocet more items in list seznam.
+    void pripravMisto(int seznam, std::size_t pocet);
     std::vector<Polozka>& seznam(int cislo);             // 1..8
     const std::vector<Polozka>& seznam(int cislo) const;
     void vycisti();
@@ -64,6 +68,9 @@ private:
     ArenaJmen jmena_;                           // names and directories
     std::vector<std::string_view> podadresare_; // views into jmena_
     std::unordered_map<std::string_view, std::uint32_t> indexAdresaru_;
+    // By the run's number: at a million files per side 4 bytes per directory
+    // of the run against 1.8 MB for the hash of 48 000 paths.
+    std::vector<std::uint32_t> podleCisla_;
     std::uint32_t posledniAdresar_ = UINT32_MAX;
     QString cestaAdr_[2];
     DlouhyFormatCasu formatCasu_ = DlouhyFormatCasu::HodinyMinutySekundy;
