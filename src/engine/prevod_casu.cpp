@@ -98,6 +98,20 @@ BalenyCas zabalCas(std::int64_t rok, int mesic, int den, int hodina, int minuta,
         + sekunda / 2;
 }
 
+namespace {
+
+BalenyCas balenyDatum(std::int64_t dny)
+{
+    std::int64_t rok = 0;
+    int mesic = 0, den = 0;
+    datumZeDne(dny, rok, mesic, den);
+    return zabalCas(rok, mesic, den, 0, 0, 0);
+}
+
+} // namespace
+
+// A UTC day with one offset spans two local days at most, the first starting
+// where the day's first second falls; their packed dates are kept with it.
 BalenyCas PrevodCasu::baleny(std::int64_t unixCas)
 {
     if (mimoRozsahPakovani(unixCas))
@@ -108,15 +122,17 @@ BalenyCas PrevodCasu::baleny(std::int64_t unixCas)
         d.den = denUtc;
         d.posun = posunUtc(denUtc * sekundDne);
         d.smiseny = posunUtc(denUtc * sekundDne + sekundDne - 1) != d.posun;
+        d.prvniMistni = deleniDolu(denUtc * sekundDne + d.posun, sekundDne);
+        d.datum[0] = balenyDatum(d.prvniMistni);
+        d.datum[1] = balenyDatum(d.prvniMistni + 1);
     }
     const std::int64_t mistni = unixCas + (d.smiseny ? posunUtc(unixCas) : d.posun);
     const std::int64_t dny = deleniDolu(mistni, sekundDne);
     const std::int64_t sekundy = mistni - dny * sekundDne;
-    std::int64_t rok = 0;
-    int mesic = 0, den = 0;
-    datumZeDne(dny, rok, mesic, den);
-    return zabalCas(rok, mesic, den, static_cast<int>(sekundy / 3600),
-                    static_cast<int>(sekundy / 60 % 60), static_cast<int>(sekundy % 60));
+    const std::int64_t i = dny - d.prvniMistni;
+    const BalenyCas datum = i == 0 || i == 1 ? d.datum[i] : balenyDatum(dny);
+    return datum + zabalCas(1980, 0, 0, static_cast<int>(sekundy / 3600),
+                            static_cast<int>(sekundy / 60 % 60), static_cast<int>(sekundy % 60));
 }
 
 } // namespace zrc
