@@ -7,9 +7,8 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QPointer>
-#include <QThreadPool>
 #include <algorithm>
-#include <memory>
+#include <functional>
 #include <thread>
 
 namespace zrc {
@@ -43,15 +42,29 @@ QPixmap obrazekSipky(Sipka s)
 // here on each sort returns to the event loop while its thread works, so the
 // final sort of the eight lists after a run is eight short blocks, not one long.
 int prahVlaknaRazeni = 4000;
+// The steps in which a long list's column is copied and its rows gathered.
+constexpr std::size_t krokRazeni = 100000;
 
-// The moved-from rows of a reordered list (1 000 000 of them: some 56 MB to
-// walk and give back) are destroyed by the thread pool, not the window's thread.
-void uvolniMimoVlakno(std::vector<Polozka>&& stare)
+// Appends the rows of seznam in the order of poradi. The rows are read in
+// random order: fetching a few ahead keeps several cache misses under way at
+// once (1 000 000 rows: about a third of the time).
+void pridejVPoradi(std::vector<Polozka>& cil, const std::vector<Polozka>& seznam, std::span<const int> poradi)
 {
-    if (stare.size() < std::size_t(prahVlaknaRazeni))
-        return;
-    auto kus = std::make_shared<std::vector<Polozka>>(std::move(stare));
-    QThreadPool::globalInstance()->start([kus]() mutable { kus.reset(); });
+    constexpr std::size_t predem = 16;
+    for (std::size_t i = 0; i < poradi.size(); ++i) {
+        if (i + predem < poradi.size())
+            __builtin_prefetch(&seznam[std::size_t(poradi[i + predem])]);
+        cil.push_back(seznam[std::size_t(poradi[i])]);
+    }
+}
+
+// novyRadek[r]: where old row r goes.
+std::vector<int> inverze(const std::vector<int>& poradi)
+{
+    std::vector<int> novyRadek(poradi.size());
+    for (std::size_t i = 0; i < poradi.size(); ++i)
+        novyRadek[std::size_t(poradi[i])] = int(i);
+    return novyRadek;
 }
 
 const QPixmap& sipkaPixmap(Sipka s)
@@ -214,81 +227,89 @@ void ResultListModel::sortuj(Sloupec sloupec, bool vzestupne)
     const auto& seznam = uloziste_.seznam(cislo_);
     if (seznam.size() < 2)
         return;
+    Preskupeni p;
     if (int(seznam.size()) < prahVlaknaRazeni) {
-        preskup(poradiRazeni(uloziste_, seznam, sloupec, vzestupne));
+        p.poradi = poradiRazeni(uloziste_, seznam, sloupec, vzestupne);
+        p.novyRadek = inverze(p.poradi);
+        p.radky.reserve(seznam.size());
+        pridejVPoradi(p.radky, seznam, p.poradi);
+        preskup(std::move(p));
         return;
     }
-    std::uint64_t zmena = 0;
+    const std::uint64_t zmena = zmena_;
     QPointer<ResultListModel> ja(this);
-    const std::vector<int> poradi = poradiMimoVlakno(sloupec, vzestupne, zmena);
+    const auto plati = [&] { return ja && zmena == zmena_; };
     // Gone with its window, or rows removed meanwhile: the order no longer fits.
-    if (ja && zmena == zmena_)
-        preskup(poradi);
+    if (!poradiMimoVlakno(p, sloupec, vzestupne, plati) || !seberRadky(p, plati))
+        return;
+    preskup(std::move(p));
 }
 
 // The order of the current rows, computed on another thread from a copy of the
 // column while this thread runs its event loop without user input: it repaints,
 // takes batches of a running comparison and answers its timers. The copy itself
 // is taken in steps of 100 000 rows (a few milliseconds each) with the event
-// loop between them; a removal meanwhile ends the sort.
-std::vector<int> ResultListModel::poradiMimoVlakno(Sloupec sloupec, bool vzestupne, std::uint64_t& zmena)
+// loop between them; a removal meanwhile ends the sort (false).
+bool ResultListModel::poradiMimoVlakno(Preskupeni& p, Sloupec sloupec, bool vzestupne,
+                                       const std::function<bool()>& plati)
 {
-    constexpr std::size_t krok = 100000;
-    zmena = zmena_;
     const std::size_t radku = uloziste_.seznam(cislo_).size();
     PodkladRazeni podklad;
     podklad.sloupec = sloupec;
-    QPointer<ResultListModel> ja(this);
-    for (std::size_t od = 0; od < radku; od += krok) {
+    for (std::size_t od = 0; od < radku; od += krokRazeni) {
         if (od > 0)
             QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-        if (!ja || zmena != zmena_)
-            return {};
+        if (!plati())
+            return false;
         const std::span<const Polozka> seznam(uloziste_.seznam(cislo_));
-        pridejDoPodkladu(podklad, uloziste_, seznam.subspan(od, std::min(krok, radku - od)));
+        pridejDoPodkladu(podklad, uloziste_, seznam.subspan(od, std::min(krokRazeni, radku - od)));
     }
-    std::vector<int> poradi;
     QEventLoop smycka;
     std::thread vlakno([&] {
-        poradi = poradiRazeni(podklad, vzestupne);
+        p.poradi = poradiRazeni(podklad, vzestupne);
+        p.novyRadek = inverze(p.poradi);
         podklad = PodkladRazeni{};   // its memory is given back here, not on the window's thread
         QMetaObject::invokeMethod(&smycka, &QEventLoop::quit, Qt::QueuedConnection);
     });
     smycka.exec(QEventLoop::ExcludeUserInputEvents);
     vlakno.join();
-    return poradi;
+    return plati();
 }
 
-// Puts the first poradi.size() rows in the given order; rows after them (added
-// while the order was computed) keep their places.
-void ResultListModel::preskup(const std::vector<int>& poradi)
+// The rows in their new order, gathered in steps of 100 000 with the event
+// loop between them: at 1 000 000 rows the whole gather kept the window's
+// thread 30-130 ms. The list itself is untouched until preskup(); rows that
+// arrive meanwhile are appended to it, a removal ends the sort (false).
+bool ResultListModel::seberRadky(Preskupeni& p, const std::function<bool()>& plati)
+{
+    p.radky.reserve(uloziste_.seznam(cislo_).size());
+    for (std::size_t od = 0; od < p.poradi.size(); od += krokRazeni) {
+        if (od > 0)
+            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        if (!plati())
+            return false;
+        const std::span<const int> dalsi(p.poradi.data() + od, std::min(krokRazeni, p.poradi.size() - od));
+        pridejVPoradi(p.radky, uloziste_.seznam(cislo_), dalsi);
+    }
+    return true;
+}
+
+// Puts the gathered rows in place of the first p.radky.size() rows; rows after
+// them (added while the order was computed) keep their places.
+void ResultListModel::preskup(Preskupeni p)
 {
     auto& seznam = uloziste_.seznam(cislo_);
     ++zmena_;   // a sort still waiting for its order (a nested one) must not apply it now
     emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
-    std::vector<Polozka> nove;
-    nove.reserve(seznam.size());
-    std::vector<int> novyRadek(seznam.size());
-    // The rows are gathered in random order: fetching a few ahead keeps several
-    // cache misses under way at once (1 000 000 rows: about a third of the time).
-    constexpr std::size_t predem = 16;
-    for (std::size_t i = 0; i < poradi.size(); ++i) {
-        if (i + predem < poradi.size())
-            __builtin_prefetch(&seznam[std::size_t(poradi[i + predem])]);
-        nove.push_back(std::move(seznam[std::size_t(poradi[i])]));
-        novyRadek[std::size_t(poradi[i])] = int(i);
-    }
-    for (std::size_t i = poradi.size(); i < seznam.size(); ++i) {
-        nove.push_back(std::move(seznam[i]));
-        novyRadek[i] = int(i);
-    }
-    seznam.swap(nove);
-    uvolniMimoVlakno(std::move(nove));
+    p.radky.insert(p.radky.end(), seznam.begin() + std::ptrdiff_t(p.radky.size()), seznam.end());
+    seznam.swap(p.radky);
     const QModelIndexList stare = persistentIndexList();
     QModelIndexList nova;
     nova.reserve(stare.size());
-    for (const QModelIndex& i : stare)
-        nova.push_back(index(novyRadek[std::size_t(i.row())], i.column()));
+    for (const QModelIndex& i : stare) {
+        const auto r = std::size_t(i.row());
+        nova.push_back(index(r < p.novyRadek.size() ? p.novyRadek[r] : i.row(), i.column()));
+    }
     changePersistentIndexList(stare, nova);
     emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
 }

@@ -7,6 +7,7 @@
 #include "engine/vysledky.h"
 
 #include <QAbstractTableModel>
+#include <functional>
 #include <span>
 #include <vector>
 
@@ -48,8 +49,9 @@ public:
     // case-sensitive; items with equal texts keep their relative order.
     // From prahVlakna() rows on, the order is computed on a thread of its own
     // while the window's thread goes on repainting (user input waits): sorting
-    // 1 000 000 names takes over a second, the copy in and the reorder out some
-    // tens of milliseconds. Rows that arrive meanwhile stay after the sorted ones,
+    // 1 000 000 names takes over a second; the copy of the column in and the
+    // rows gathered in their new order are taken in steps of 100 000 rows,
+    // with the event loop between them. Rows that arrive meanwhile stay after the sorted ones,
     // as they would after a sort done at once; a removal meanwhile drops the order.
     void sortuj(Sloupec sloupec, bool vzestupne);
     static int prahVlakna();
@@ -66,8 +68,15 @@ public:
     void ukonciVymazani();
 
 private:
-    std::vector<int> poradiMimoVlakno(Sloupec sloupec, bool vzestupne, std::uint64_t& zmena);
-    void preskup(const std::vector<int>& poradi);
+    // A sort's result: the list's rows in their new order and where each went.
+    struct Preskupeni {
+        std::vector<int> poradi;      // new row i holds old row poradi[i]
+        std::vector<int> novyRadek;   // old row r goes to novyRadek[r]
+        std::vector<Polozka> radky;   // the sorted rows
+    };
+    bool poradiMimoVlakno(Preskupeni& p, Sloupec sloupec, bool vzestupne, const std::function<bool()>& plati);
+    bool seberRadky(Preskupeni& p, const std::function<bool()>& plati);
+    void preskup(Preskupeni p);
     void odeberRozsahy(const std::vector<int>& radky);
     void odeberPresReset(const std::vector<int>& radky);
 
