@@ -51,6 +51,9 @@ public:
     // size, so a number is never cut to "1572864...".
     void nastavSirkuSloupce(int sloupec, int sirka);
 
+    // Ctrl+A and "vyber vše": every row, also after a selection of many ranges.
+    void selectAll() override;
+
     // The status-bar text while the mouse is over the list.
     QString hint() const { return statusTip(); }
     void nastavHint(const QString& text) { setStatusTip(text); }

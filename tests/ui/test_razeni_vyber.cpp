@@ -1,0 +1,98 @@
+// A header click on a list long enough to be sorted on its own thread: the
+// marked items stay marked, the focused item keeps the focus, and Ctrl+A then
+// marks every item.
+
+#include "ui/hlaseni.h"
+#include "ui/stranky_vysledku.h"
+
+#include <QBoxLayout>
+#include <QLabel>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <set>
+
+namespace zrc {
+namespace {
+
+constexpr int pocetPolozek = 6000;   // above the thread's threshold of 4000 rows
+
+class RazeniVyberTest : public ::testing::TestWithParam<Sloupec> {
+protected:
+    QTabWidget tabs;
+    std::unique_ptr<StrankyVysledku> stranky;
+    QTemporaryDir adresar;
+    std::vector<std::string> jmena, podadresare;
+    SeznamVysledku* seznam = nullptr;
+
+    void SetUp() override
+    {
+        tabs.addTab(new QLabel, QStringLiteral("Nastavení"));
+        tabs.addTab(new QWidget, QStringLiteral("NOVÉ"));
+        stranky = std::make_unique<StrankyVysledku>(&tabs);
+        seznam = stranky->seznam(1);
+        (new QHBoxLayout(tabs.widget(1)))->addWidget(seznam);
+        stranky->setCestaIni(adresar.filePath("zrcadlovac.ini"));
+        tabs.resize(640, 400);
+        tabs.show();
+        tabs.setCurrentIndex(1);
+        // Names, sizes and directories each in another order than the rows.
+        const char* typy[] = {"txt", "pdf", "jpg"};
+        for (int i = 0; i < pocetPolozek; ++i) {
+            jmena.push_back("soubor " + std::to_string(i * 7919 % pocetPolozek) + "." + typy[i % 3]);
+            podadresare.push_back("d" + std::to_string(i * 31 % 97) + "/");
+        }
+        std::vector<NalezenySoubor> s;
+        for (int i = 0; i < pocetPolozek; ++i)
+            s.push_back({podadresare[std::size_t(i)], jmena[std::size_t(i)], BalenyCas(i % 50), (i * 37) % 1000});
+        stranky->model(1)->pridej(s);
+    }
+
+    std::set<QString> vybraneNazvy() const
+    {
+        std::set<QString> v;
+        for (int r : seznam->vybraneRadky())
+            v.insert(seznam->model()->index(r, 0).data().toString() + "." + seznam->model()->index(r, 1).data().toString());
+        return v;
+    }
+
+    void klikniNaZahlavi(int sloupec)
+    {
+        const QRect sekce(seznam->header()->sectionViewportPosition(sloupec), 0, seznam->header()->sectionSize(sloupec),
+                          seznam->header()->height());
+        QTest::mouseClick(seznam->header()->viewport(), Qt::LeftButton, {}, sekce.center());
+    }
+};
+
+TEST_P(RazeniVyberTest, MarkedItemsAndTheFocusedOneSurviveTheSort)
+{
+    stranky->OznacDleSloupce(true, seznam, Sloupec::Typ, QStringLiteral("txt"));
+    const std::set<QString> oznacene = vybraneNazvy();
+    ASSERT_EQ(oznacene.size(), std::size_t(pocetPolozek / 3));
+    const QModelIndex fokus = seznam->model()->index(4321, 0);
+    seznam->selectionModel()->setCurrentIndex(fokus, QItemSelectionModel::NoUpdate);
+    const QString fokusovany = fokus.data().toString();
+
+    klikniNaZahlavi(int(GetParam()));
+
+    EXPECT_EQ(vybraneNazvy(), oznacene);
+    ASSERT_TRUE(seznam->currentIndex().isValid());
+    EXPECT_EQ(seznam->currentIndex().data().toString(), fokusovany);
+    EXPECT_NE(seznam->currentIndex().row(), 4321) << "the list was not reordered";
+
+    QTest::keyClick(seznam, Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(seznam->vybraneRadky().size(), std::size_t(pocetPolozek));
+}
+
+std::string nazevSloupce(const ::testing::TestParamInfo<Sloupec>& i)
+{
+    static const char* const nazvy[] = {"nazev", "typ", "datum", "velikost", "podadr"};
+    return nazvy[int(i.param)];
+}
+
+INSTANTIATE_TEST_SUITE_P(Sloupce, RazeniVyberTest,
+                         ::testing::Values(Sloupec::Nazev, Sloupec::Velikost, Sloupec::Podadr), nazevSloupce);
+
+} // namespace
+} // namespace zrc
