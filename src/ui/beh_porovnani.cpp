@@ -67,6 +67,7 @@ struct DavkaPolozek {
     struct Zaznam {
         int seznam;
         std::uint32_t podadrOd, podadrDelka, jmenoOd, jmenoDelka;
+        std::uint32_t cisloAdresare;
         BalenyCas cas;
         std::int64_t velikost;
     };
@@ -87,12 +88,13 @@ struct DavkaPolozek {
         const auto jmenoOd = std::uint32_t(text.size());
         text.append(s.jmeno);
         zaznamy.push_back({seznam, podadrOd, std::uint32_t(s.podadresar.size()), jmenoOd,
-                           std::uint32_t(s.jmeno.size()), s.cas, s.velikost});
+                           std::uint32_t(s.jmeno.size()), s.cisloAdresare, s.cas, s.velikost});
     }
     NalezenySoubor soubor(const Zaznam& z) const
     {
         const std::string_view t(text);
-        return {t.substr(z.podadrOd, z.podadrDelka), t.substr(z.jmenoOd, z.jmenoDelka), z.cas, z.velikost};
+        return {t.substr(z.podadrOd, z.podadrDelka), t.substr(z.jmenoOd, z.jmenoDelka), z.cas, z.velikost,
+                z.cisloAdresare};
     }
 };
 
@@ -116,6 +118,10 @@ public:
             odesliDavku();
         else
             odesliPoIntervalu();
+    }
+    void predpoklad(int seznam, std::size_t nejvyse) override
+    {
+        posli([seznam, nejvyse](BehPorovnani* c, std::uint64_t b) { c->priPredpokladu(b, seznam, nejvyse); });
     }
     void stav(const QString& text) override
     {
@@ -283,6 +289,14 @@ void BehPorovnani::priDavce(std::uint64_t beh, const DavkaPolozek& davka)
                 soubory.push_back(davka.soubor(z));
         stranky_.model(tag)->pridej(soubory);
     }
+}
+
+// The lists take room for a pass's items at once: grown by doubling they held
+// up to twice their items, three times while one was copied.
+void BehPorovnani::priPredpokladu(std::uint64_t beh, int seznam, std::size_t nejvyse)
+{
+    if (beh == aktualniBeh_ && beh == seznamyBehu_)
+        stranky_.uloziste().pripravMisto(seznam, nejvyse);
 }
 
 void BehPorovnani::priStavu(std::uint64_t beh, const QString& text)

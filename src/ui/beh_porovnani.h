@@ -70,6 +70,7 @@ private:
     void spust(const ZadaniBehu& zadani);
     void priOvereni(std::uint64_t beh, const QString& adr1, const QString& adr2);
     void priDavce(std::uint64_t beh, const DavkaPolozek& davka);
+    void priPredpokladu(std::uint64_t beh, int seznam, std::size_t nejvyse);
     void priStavu(std::uint64_t beh, const QString& text);
     void priPrubehu(std::uint64_t beh, int pozice);
     void priKonci(std::uint64_t beh, const VysledekBehu& vysledek);
