@@ -30,7 +30,7 @@ std::string spoj(const std::string& zaklad, std::string_view rel)
 } // namespace
 
 BehOperace::BehOperace(const ZadaniOperace& z, RozhraniOperace& r, const VolbyOperace& volby)
-    : z_(z), r_(r), volby_(volby), sys_(systemova(volby)),
+    : z_(z), otazky_(r), r_(otazky_), volby_(volby), sys_(systemova(volby)),
       prepis_(prepisOperace(z.operace)), zdroj_(sys_, z.zdroj), cil_(sys_, z.cil),
       kopie_(sys_, volby_), davka_(sys_, volby_),
       kos_(platform::VolbyKose{.sys = &sys_, .domov = volby.kosDomov})
@@ -70,6 +70,8 @@ VysledekOperace BehOperace::proved()
     }
     if (!zruseno)
         zruseno = !dokonciDavku();
+    otazky_.predcteni(nullptr);
+    predcteni_.reset();
     davka_.zahod();   // after Cancel: the batch's temporary files go, the targets stay
     nastavCasyVytvorenych();
     std::sort(vyrizene_.begin(), vyrizene_.end());
@@ -123,10 +125,10 @@ std::optional<Konec> BehOperace::poChybe(std::size_t i, const ChybaSouboru& chyb
 // start, Ignore counts its size as done and leaves it in the list, Cancel ends.
 Konec BehOperace::kopirovani(std::size_t i, const Cesty& c)
 {
-    for (;;) {
+    for (bool prvni = true;; prvni = false) {
         r_.krok(Krok::Kopirovani, c.zdroj);
         Konec konec = Konec::Hotovo;
-        const auto chyba = pokusKopie(i, c, konec);
+        const auto chyba = pokusKopie(i, c, prvni, konec);
         if (!chyba)
             return konec;
         if (const auto po = poChybe(i, chyba, Krok::Kopirovani, c.zdroj))
@@ -134,7 +136,7 @@ Konec BehOperace::kopirovani(std::size_t i, const Cesty& c)
     }
 }
 
-ChybaSouboru BehOperace::pokusKopie(std::size_t i, const Cesty& c, Konec& konec)
+ChybaSouboru BehOperace::pokusKopie(std::size_t i, const Cesty& c, bool prvni, Konec& konec)
 {
     ChybaSouboru chyba;
     const auto zdrojAdr = zdroj_.otevri(c.podadr, false, chyba);
@@ -154,24 +156,42 @@ ChybaSouboru BehOperace::pokusKopie(std::size_t i, const Cesty& c, Konec& konec)
             return {};
         }
     }
+    return zkopiruj(i, c, zdrojAdr, cilAdr, prvni, konec);
+}
+
+// The copy proper: from the read-ahead's data or from the opened source.
+ChybaSouboru BehOperace::zkopiruj(std::size_t i, const Cesty& c, const SdilenyAdresar& zdrojAdr,
+                                  const SdilenyAdresar& cilAdr, bool prvni, Konec& konec)
+{
+    PrectenyZdroj precteny;
+    const bool zPameti = predcteno(i, prvni, precteny);
     ZdrojKopie zdroj;
     const std::string jmeno(c.jmeno);
-    if (auto e = otevriZdroj(sys_, zdrojAdr->get(), jmeno.c_str(), zdroj))
-        return e;
+    if (!zPameti)
+        if (auto e = otevriZdroj(sys_, zdrojAdr->get(), jmeno.c_str(), zdroj))
+            return e;
+    const struct stat& st = zPameti ? precteny.st : zdroj.st;
     StavCile stav;
-    if (auto e = zkontrolujCil(sys_, cilAdr->get(), jmeno.c_str(), zdroj.st, prepis_, stav))
-        return e;
+    // A "NOVÉ" item in memory skips the look at the target: the rename with
+    // RENAME_NOREPLACE refuses an existing one just as surely, and the copy
+    // wasted on that rare refusal is one small write.
+    if (!(zPameti && prepis_ == Prepis::JenNovy))
+        if (auto e = zkontrolujCil(sys_, cilAdr->get(), jmeno.c_str(), st, prepis_, stav))
+            return e;
     // Only a replaced target or a source to delete needs the data on disk first.
     const bool odlozit = z_.operace.odstraneni || stav.existuje;
-    const bool samostatne = odlozit && zdroj.st.st_size > volby_.samostatnySync;
-    OdlozenaKopie k{.index = i, .docasny = {}, .velikost = zdroj.st.st_size, .smazatZdroj = z_.operace.odstraneni,
-                    .zdrojAdresar = zdrojAdr, .zdrojJmeno = jmeno, .zdrojSt = zdroj.st};
+    const bool samostatne = odlozit && st.st_size > volby_.samostatnySync;
+    OdlozenaKopie k{.index = i, .docasny = {}, .velikost = st.st_size, .smazatZdroj = z_.operace.odstraneni,
+                    .zdrojAdresar = zdrojAdr, .zdrojJmeno = jmeno, .zdrojSt = st};
     posledniBajty_ = souborHotovo_ = 0;
-    souborCelkem_ = zdroj.st.st_size;
+    souborCelkem_ = st.st_size;
     r_.prubeh({0, souborCelkem_, hotovo_, celkem_});
-    if (auto e = kopie_(zdroj, cilAdr, c.jmeno, samostatne, *this, k.docasny))
+    if (auto e = zPameti ? kopie_.zPameti(precteny, cilAdr, c.jmeno, *this, k.docasny)
+                         : kopie_(zdroj, cilAdr, c.jmeno, samostatne, *this, k.docasny))
         return e;
     zdroj.fd.reset();
+    if (!zPameti)
+        spustPredcteni(i, st.st_dev);
     if (!odlozit) {
         if (auto e = umisti(sys_, k.docasny, prepis_)) {
             odstranDocasny(sys_, k.docasny);

@@ -5,11 +5,14 @@
 #include "engine/kniha_chyb.h"
 #include "engine/kopie_souboru.h"
 #include "engine/operace.h"
+#include "engine/otazky_operace.h"
+#include "engine/predcteni_zdroju.h"
 #include "engine/strom_operace.h"
 #include "platform/kos.h"
 
 #include <chrono>
 #include <map>
+#include <memory>
 #include <optional>
 
 namespace zrc {
@@ -36,7 +39,13 @@ private:
     Konec kopirovani(std::size_t i, const Cesty& c);
     std::optional<Konec> poChybe(std::size_t i, const ChybaSouboru& chyba, Krok krok,
                                  const std::string& zdroj);
-    ChybaSouboru pokusKopie(std::size_t i, const Cesty& c, Konec& konec);
+    ChybaSouboru pokusKopie(std::size_t i, const Cesty& c, bool prvni, Konec& konec);
+    ChybaSouboru zkopiruj(std::size_t i, const Cesty& c, const SdilenyAdresar& zdrojAdr,
+                          const SdilenyAdresar& cilAdr, bool prvni, Konec& konec);
+
+    // The read-ahead (beh_operace_predcteni.cpp).
+    bool predcteno(std::size_t i, bool prvni, PrectenyZdroj& z);
+    void spustPredcteni(std::size_t i, dev_t zdroj);
     ChybaSouboru presunPrejmenovanim(std::size_t i, const Cesty& c, const SdilenyAdresar& zdroj,
                                      const SdilenyAdresar& cil, bool& hotovo);
     Konec dokonciKopii(std::size_t i, OdlozenaKopie k, bool samostatne);
@@ -66,7 +75,8 @@ private:
     void nastavCasyVytvorenych();
 
     const ZadaniOperace& z_;
-    RozhraniOperace& r_;
+    OtazkyOperace otazky_;
+    RozhraniOperace& r_;   // otazky_
     const VolbyOperace& volby_;
     platform::Syscalls& sys_;
     Prepis prepis_;
@@ -83,6 +93,10 @@ private:
     std::map<dev_t, OdpovedKose> bezKose_;   // answers per file system
     std::size_t doKose_ = 0;
     std::vector<std::size_t> ulozene_;      // items whose old version is in the trash already
+    // Started once the first file was copied byte by byte (no reflink): on a
+    // file system that reflinks, reading ahead would only cost.
+    std::unique_ptr<PredcteniZdroju> predcteni_;
+    bool predcteniZkuseno_ = false;
 };
 
 } // namespace zrc

@@ -128,17 +128,46 @@ ChybaSouboru Prenos::poExtentech()
 
 } // namespace
 
+// In chunks of the read/write buffer's size, as the other ways copy: progress
+// and Cancel after each.
+ChybaSouboru KopirujSoubor::zapisPamet(int cil, const std::vector<char>& data, PrubehKopie& p)
+{
+    const auto celkem = static_cast<std::int64_t>(data.size());
+    const std::size_t blok = std::max<std::size_t>(volby_.blokCteni, 1);
+    std::size_t zapsano = 0;
+    while (zapsano < data.size()) {
+        const std::size_t konec = std::min(data.size(), zapsano + blok);
+        while (zapsano < konec) {
+            const auto w = sys_.pwrite(cil, data.data() + zapsano, konec - zapsano,
+                                       static_cast<off_t>(zapsano));
+            if (!w.ok())
+                return ChybaSouboru::systemu(w.err);
+            if (w.value == 0)
+                return ChybaSouboru::systemu(EIO);
+            zapsano += static_cast<std::size_t>(w.value);
+        }
+        if (!p.kopirovano(static_cast<std::int64_t>(zapsano), celkem))
+            return {Duvod::Zruseno, 0};
+    }
+    return {};
+}
+
+bool KopirujSoubor::bezKlonu(dev_t zdroj) const
+{
+    return std::find(bezKlonu_.begin(), bezKlonu_.end(), zdroj) != bezKlonu_.end();
+}
+
 ChybaSouboru KopirujSoubor::klon(int zdroj, int cil, const struct stat& st, bool& hotovo)
 {
     hotovo = false;
-    if (std::find(bezKlonu_.begin(), bezKlonu_.end(), st.st_dev) != bezKlonu_.end())
+    if (bezKlonu(st.st_dev))
         return {};
     const auto k = sys_.clone(cil, zdroj);
     if (k.ok()) {
         hotovo = true;
         return {};
     }
-    if (k.err == EOPNOTSUPP)
+    if (k.err == EOPNOTSUPP || k.err == EXDEV)
         bezKlonu_.push_back(st.st_dev);
     return nepodporovano(k.err) ? ChybaSouboru{} : ChybaSouboru::systemu(k.err);
 }

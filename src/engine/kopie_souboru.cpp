@@ -24,12 +24,13 @@ std::string nahodne()
     return s;
 }
 
-bool stejnyCas(const timespec& a, const timespec& b)
-{
-    return a.tv_sec == b.tv_sec && a.tv_nsec == b.tv_nsec;
-}
-
 } // namespace
+
+bool stejnyZdroj(const struct stat& pred, const struct stat& po)
+{
+    return po.st_size == pred.st_size && po.st_ino == pred.st_ino && po.st_dev == pred.st_dev &&
+           po.st_mtim.tv_sec == pred.st_mtim.tv_sec && po.st_mtim.tv_nsec == pred.st_mtim.tv_nsec;
+}
 
 std::string jmenoDocasneho(std::string_view jmeno, std::string_view nah)
 {
@@ -130,7 +131,30 @@ ChybaSouboru KopirujSoubor::operator()(const ZdrojKopie& z, const SdilenyAdresar
         return c;
     auto c = data(z.fd.get(), fd.get(), z.st, prubeh);
     if (!c)
-        c = dokonci(z.fd.get(), fd.get(), z.st, sync);
+        c = overZdroj(z.fd.get(), z.st);
+    if (!c)
+        c = metadata(fd.get(), z.st, sync);
+    return uzavri(std::move(t), fd, c, vysledek);
+}
+
+ChybaSouboru KopirujSoubor::zPameti(const PrectenyZdroj& z, const SdilenyAdresar& cil,
+                                    std::string_view jmeno, PrubehKopie& prubeh,
+                                    DocasnySoubor& vysledek)
+{
+    DocasnySoubor t{cil, {}, std::string(jmeno)};
+    platform::Fd fd;
+    if (auto c = vytvorDocasny(cil->get(), jmeno, t, fd))
+        return c;
+    auto c = zapisPamet(fd.get(), z.data, prubeh);
+    if (!c)
+        c = metadata(fd.get(), z.st, false);
+    return uzavri(std::move(t), fd, c, vysledek);
+}
+
+// Closes the complete temporary file, or removes it after a failure.
+ChybaSouboru KopirujSoubor::uzavri(DocasnySoubor t, platform::Fd& fd, ChybaSouboru c,
+                                   DocasnySoubor& vysledek)
+{
     if (!c) {
         // close reports the write errors of some file systems (NFS, FUSE).
         if (const auto r = sys_.close(fd.release()); !r.ok())
@@ -145,15 +169,17 @@ ChybaSouboru KopirujSoubor::operator()(const ZdrojKopie& z, const SdilenyAdresar
     return {};
 }
 
-ChybaSouboru KopirujSoubor::dokonci(int zdroj, int cil, const struct stat& st, bool sync)
+ChybaSouboru KopirujSoubor::overZdroj(int zdroj, const struct stat& st)
 {
     struct stat po {};
     const auto s = sys_.fstat(zdroj, po);
     if (!s.ok())
         return ChybaSouboru::systemu(s.err);
-    if (po.st_size != st.st_size || po.st_ino != st.st_ino || po.st_dev != st.st_dev ||
-        !stejnyCas(po.st_mtim, st.st_mtim))
-        return {Duvod::ZdrojSeZmenil, 0};
+    return stejnyZdroj(st, po) ? ChybaSouboru{} : ChybaSouboru{Duvod::ZdrojSeZmenil, 0};
+}
+
+ChybaSouboru KopirujSoubor::metadata(int cil, const struct stat& st, bool sync)
+{
     const timespec casy[2] = {st.st_atim, st.st_mtim};
     if (const auto r = sys_.futimens(cil, casy); !r.ok())
         return ChybaSouboru::systemu(r.err);

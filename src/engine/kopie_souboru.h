@@ -28,6 +28,13 @@ struct ZdrojKopie {
     struct stat st {};
 };
 
+// A source read whole ahead of its copy (predcteni_zdroju.h); st is its
+// status before and after the read (equal).
+struct PrectenyZdroj {
+    std::vector<char> data;
+    struct stat st {};
+};
+
 // A complete temporary file waiting to be renamed over its target.
 struct DocasnySoubor {
     SdilenyAdresar adresar;
@@ -41,6 +48,9 @@ public:
     virtual ~PrubehKopie() = default;
     virtual bool kopirovano(std::int64_t hotovo, std::int64_t celkem) = 0;
 };
+
+// The source is still the file that was opened: same inode, size and mtime (ns).
+bool stejnyZdroj(const struct stat& pred, const struct stat& po);
 
 // Opens the source for reading; the last component may be a symbolic link to
 // a regular file (a listed file is copied by what it points to).
@@ -65,21 +75,36 @@ public:
     // with sync the data is flushed (fdatasync) too. On failure nothing is left.
     ChybaSouboru operator()(const ZdrojKopie& z, const SdilenyAdresar& cil, std::string_view jmeno,
                             bool sync, PrubehKopie& prubeh, DocasnySoubor& vysledek);
+    // The same from a source read whole ahead (predcteni_zdroju.h): the data
+    // is written, the times and the mode are the read source's.
+    ChybaSouboru zPameti(const PrectenyZdroj& z, const SdilenyAdresar& cil, std::string_view jmeno,
+                         PrubehKopie& prubeh, DocasnySoubor& vysledek);
+
+    // Files of this file system are copied byte by byte: FICLONE from it was
+    // refused. Until the first try it is unknown, and a read-ahead copy would
+    // lose a reflink.
+    bool bezKlonu(dev_t zdroj) const;
 
 private:
     ChybaSouboru vytvorDocasny(int adresar, std::string_view jmeno, DocasnySoubor& t, platform::Fd& fd);
     ChybaSouboru data(int zdroj, int cil, const struct stat& st, PrubehKopie& p);
-    ChybaSouboru dokonci(int zdroj, int cil, const struct stat& st, bool sync);
+    ChybaSouboru overZdroj(int zdroj, const struct stat& st);
+    ChybaSouboru metadata(int cil, const struct stat& st, bool sync);
+    ChybaSouboru uzavri(DocasnySoubor t, platform::Fd& fd, ChybaSouboru c, DocasnySoubor& vysledek);
+    ChybaSouboru zapisPamet(int cil, const std::vector<char>& data, PrubehKopie& p);
     ChybaSouboru klon(int zdroj, int cil, const struct stat& st, bool& hotovo);
 
     platform::Syscalls& sys_;
     const VolbyOperace& volby_;
     std::vector<char> buffer_;
     mode_t umask_;   // read once per operation: reading it costs an open of /proc
-    // File systems (of the source, hence of the target too) that answered
-    // FICLONE with EOPNOTSUPP: the kernel checks "same file system" (EXDEV)
-    // before "can reflink", so the answer holds for every later file there and
-    // the failing ioctl is not repeated 10 000 times for 10 000 small files.
+    // Source file systems that answered FICLONE with EOPNOTSUPP or EXDEV, so
+    // that the failing ioctl is not repeated 10 000 times for 10 000 small
+    // files. The kernel checks "same file system" (EXDEV) before "can reflink"
+    // (EOPNOTSUPP), so EOPNOTSUPP holds for every later file there. EXDEV
+    // holds for the target's file system; one operation's target tree rarely
+    // spans file systems, and a reflink missed there costs time and space,
+    // never data.
     std::vector<dev_t> bezKlonu_;
 };
 

@@ -118,6 +118,13 @@ struct VolbyOperace {
     std::int64_t davkaBajtu = std::int64_t{256} << 20;
     int davkaMs = 2000;
     std::int64_t samostatnySync = std::int64_t{64} << 20;   // fdatasync per file above this
+    // Read-ahead of small sources on a second thread (predcteni_zdroju.h): at
+    // most predcteniSouboru files and predcteniBajtu bytes ahead, files of at
+    // most predcteniMax bytes; 0 files: none. 256 files of 2-6 KiB keep the
+    // writer busy for ~50 ms; 8 MiB bounds the memory with 32 files of 256 KiB.
+    std::size_t predcteniSouboru = 256;
+    std::int64_t predcteniBajtu = std::int64_t{8} << 20;
+    std::int64_t predcteniMax = std::int64_t{256} << 10;
     std::string kosDomov{};                        // the home trash; "": $XDG_DATA_HOME/Trash
     KnihaChyb* kniha = nullptr;                    // receives every item left undone
 };

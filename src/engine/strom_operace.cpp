@@ -28,6 +28,12 @@ StromOperace::StromOperace(platform::Syscalls& sys, std::string zaklad)
         zaklad_.pop_back();
 }
 
+StromOperace::StromOperace(platform::Syscalls& sys, std::string zaklad, SdilenyAdresar zakladFd)
+    : StromOperace(sys, std::move(zaklad))
+{
+    zakladFd_ = std::move(zakladFd);
+}
+
 SdilenyAdresar StromOperace::otevriZaklad(bool vytvorit, ChybaSouboru& chyba)
 {
     if (zakladFd_)

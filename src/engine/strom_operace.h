@@ -23,6 +23,9 @@ using SdilenyAdresar = std::shared_ptr<platform::Fd>;
 class StromOperace {
 public:
     StromOperace(platform::Syscalls& sys, std::string zaklad);
+    // The same tree for another thread: the base descriptor shared (so both
+    // see the same directory even if its path changes), the cache its own.
+    StromOperace(platform::Syscalls& sys, std::string zaklad, SdilenyAdresar zakladFd);
 
     // Opens the directory podadr ("" or "a/b") below the base; with vytvorit,
     // missing directories (the base too) are created with 0777 less the umask

@@ -10,8 +10,15 @@ namespace zrc::test {
 namespace fs = std::filesystem;
 using platform::SysResult;
 
+void ChyboveVolani::zaznamenej(std::string udalost)
+{
+    std::lock_guard lk(m_);
+    zaznam.push_back(std::move(udalost));
+}
+
 int ChyboveVolani::zkus(Call druh, const char* jmeno)
 {
+    std::lock_guard lk(m_);
     for (auto& p : poruchy) {
         if (p.druh != druh || (!p.jmeno.empty() && (!jmeno || p.jmeno != jmeno)))
             continue;
@@ -32,20 +39,45 @@ void ChyboveVolani::jenCteniZapis()
     poruchy.push_back({.druh = Call::CopyFileRange, .pocet = -1, .err = EOPNOTSUPP});
 }
 
+std::string ChyboveVolani::jmenoFd(int fd)
+{
+    std::lock_guard lk(m_);
+    const auto it = jmenaFd_.find(fd);
+    return it == jmenaFd_.end() ? std::string() : it->second;
+}
+
 SysResult ChyboveVolani::openAt(int d, const char* n, int f, mode_t m)
 {
     if (int e = zkus(Call::OpenAt, n)) return SysResult::fail(e);
-    return Syscalls::openAt(d, n, f, m);
+    const auto r = Syscalls::openAt(d, n, f, m);
+    if (r.ok()) {
+        std::lock_guard lk(m_);
+        jmenaFd_[static_cast<int>(r.value)] = n;
+    }
+    return r;
+}
+SysResult ChyboveVolani::close(int fd)
+{
+    {
+        std::lock_guard lk(m_);
+        jmenaFd_.erase(fd);
+    }
+    return Syscalls::close(fd);
+}
+SysResult ChyboveVolani::fstat(int fd, struct stat& st)
+{
+    if (int e = zkus(Call::Fstat, jmenoFd(fd).c_str())) return SysResult::fail(e);
+    return Syscalls::fstat(fd, st);
 }
 SysResult ChyboveVolani::pread(int fd, void* b, std::size_t n, off_t o)
 {
-    if (int e = zkus(Call::Pread)) return SysResult::fail(e);
+    if (int e = zkus(Call::Pread, jmenoFd(fd).c_str())) return SysResult::fail(e);
     return Syscalls::pread(fd, b, n, o);
 }
 SysResult ChyboveVolani::pwrite(int fd, const void* b, std::size_t n, off_t o)
 {
     if (zpozdeniZapisuUs) ::usleep(zpozdeniZapisuUs);
-    if (int e = zkus(Call::Pwrite)) return SysResult::fail(e);
+    if (int e = zkus(Call::Pwrite, jmenoFd(fd).c_str())) return SysResult::fail(e);
     return Syscalls::pwrite(fd, b, n, o);
 }
 SysResult ChyboveVolani::copyFileRange(int i, off_t* io, int o, off_t* oo, std::size_t n)
@@ -65,7 +97,7 @@ SysResult ChyboveVolani::fstatAt(int d, const char* n, struct stat& st, int f)
 }
 SysResult ChyboveVolani::renameAt(int od, const char* on, int nd, const char* nn, unsigned f)
 {
-    zaznam.push_back(std::string("rename ") + on + ">" + nn);
+    zaznamenej(std::string("rename ") + on + ">" + nn);
     if (int e = zkus(Call::RenameAt, nn)) return SysResult::fail(e);
     return Syscalls::renameAt(od, on, nd, nn, f);
 }
@@ -76,7 +108,7 @@ SysResult ChyboveVolani::linkAt(int od, const char* on, int nd, const char* nn)
 }
 SysResult ChyboveVolani::unlinkAt(int d, const char* n, int f)
 {
-    zaznam.push_back(std::string("unlink ") + n);
+    zaznamenej(std::string("unlink ") + n);
     if (int e = zkus(Call::UnlinkAt, n)) return SysResult::fail(e);
     return Syscalls::unlinkAt(d, n, f);
 }
@@ -92,19 +124,19 @@ SysResult ChyboveVolani::futimens(int fd, const struct timespec t[2])
 }
 SysResult ChyboveVolani::fsync(int fd)
 {
-    zaznam.push_back("fsync");
+    zaznamenej("fsync");
     if (int e = zkus(Call::Fsync)) return SysResult::fail(e);
     return Syscalls::fsync(fd);
 }
 SysResult ChyboveVolani::syncfs(int fd)
 {
-    zaznam.push_back("syncfs");
+    zaznamenej("syncfs");
     if (int e = zkus(Call::Syncfs)) return SysResult::fail(e);
     return Syscalls::syncfs(fd);
 }
 SysResult ChyboveVolani::fdatasync(int fd)
 {
-    zaznam.push_back("fdatasync");
+    zaznamenej("fdatasync");
     if (int e = zkus(Call::Fdatasync)) return SysResult::fail(e);
     return Syscalls::fdatasync(fd);
 }

@@ -12,6 +12,8 @@
 #include <array>
 #include <deque>
 #include <functional>
+#include <map>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -20,7 +22,8 @@ namespace zrc::test {
 using platform::Call;
 
 // The N-th call of a kind (counted from 1, optionally only calls naming a
-// given file) runs an action and/or fails with err.
+// given file; a read, a write or an fstat names the file its descriptor was
+// opened by) runs an action and/or fails with err.
 struct Porucha {
     Call druh = Call::Pwrite;
     int od = 1;           // first failing call
@@ -38,6 +41,8 @@ public:
     int zpozdeniZapisuUs = 0;          // slows pwrite (the SIGKILL test)
 
     platform::SysResult openAt(int d, const char* n, int f, mode_t m) override;
+    platform::SysResult close(int fd) override;
+    platform::SysResult fstat(int fd, struct stat& st) override;
     platform::SysResult pread(int fd, void* b, std::size_t n, off_t o) override;
     platform::SysResult pwrite(int fd, const void* b, std::size_t n, off_t o) override;
     platform::SysResult copyFileRange(int i, off_t* io, int o, off_t* oo, std::size_t n) override;
@@ -57,6 +62,12 @@ public:
 
 private:
     int zkus(Call druh, const char* jmeno = nullptr);
+    void zaznamenej(std::string udalost);
+
+    std::string jmenoFd(int fd);
+
+    std::mutex m_;   // the read-ahead calls from a thread of its own
+    std::map<int, std::string> jmenaFd_;
 };
 
 // Answers the questions from queues (an empty queue answers Ignorovat, Ne or

@@ -83,7 +83,9 @@ TEST_P(OdpovediKopie, PoradiAVysledek)
     sys.poruchy.push_back({.druh = Call::OpenAt, .jmeno = "b.txt"});   // EIO once
     Skript s;
     s.kopie = {p.odpoved};
-    const auto v = ProvedOperaci(t.zadani(1), s, {.sys = &sys});
+    // No read-ahead: the failing open must be the copy's own, not one that the
+    // read-ahead meets and leaves to the copy.
+    const auto v = ProvedOperaci(t.zadani(1), s, {.sys = &sys, .predcteniSouboru = 0});
     Udalosti bezHotovo;
     for (const auto& u : s.udalosti)
         bezHotovo.push_back(u);
