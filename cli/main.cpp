@@ -7,6 +7,7 @@
 #include "volby.h"
 #include "vystup.h"
 
+#include "platform/pamet.h"
 #include "util/bajty_cesty.h"
 
 #include <QCoreApplication>
@@ -48,6 +49,7 @@ int chybaVystupu(int chyba)
 
 int main(int argc, char* argv[])
 {
+    zrc::vracejVelkeBloky();
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("zrcadlovac-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(ZRC_CLI_VERSION));

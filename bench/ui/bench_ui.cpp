@@ -20,6 +20,7 @@
 //    program's run on the pair, each in a process of its own.
 //    Target: the window at most 2 x the command line.
 
+#include "platform/pamet.h"
 #include "settings/ini_soubor.h"
 #include "ui/beh_porovnani.h"
 #include "ui/hlaseni.h"
@@ -509,6 +510,7 @@ int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    vracejVelkeBloky();   // as the window program does
     QApplication app(argc, argv);
     Volby v = nactiVolby(app);
     QTemporaryDir tmp;

@@ -11,10 +11,13 @@
 //   - the growth of the process's resident memory and of the C library's heap
 //     (in use, free but kept) over the state before the threads started,
 //   - the same after malloc_trim(0), which gives the free pages back.
-// Target: at most 1 MB per thread after the large directory.
+// Target: at most 1 MB per thread after the large directory. The allocator is
+// set up as the programs set it (vracejVelkeBloky); ZRC_C_DEFAULT=1 keeps the
+// C library's defaults for comparison.
 
 #include "engine/vypis_adresare.h"
 #include "platform/listing.h"
+#include "platform/pamet.h"
 
 #include <barrier>
 #include <cstdio>
@@ -115,6 +118,8 @@ void nacti(const std::string& cesta, PracovniPametVypisu& p)
 
 int main(int argc, char** argv)
 {
+    if (std::getenv("ZRC_C_DEFAULT") == nullptr)
+        vracejVelkeBloky();   // as both programs do; ZRC_C_DEFAULT=1: the C library's own setting
     const Volby v = nactiVolby(argc, argv);
     const bool svuj = std::getenv("ZRC_KEEP") == nullptr && v.adresar.rfind("/dev/shm/zrc-vypis-", 0) == 0;
     std::printf("building %d files in %s/velky ...\n", v.souboru, v.adresar.c_str());

@@ -1,6 +1,7 @@
 // The window program: one instance per INI file; a later start hands its
 // command line to the running one.
 #include "app/spusteni.h"
+#include "platform/pamet.h"
 #include "settings/cesta_ini.h"
 #include "ui/cestina.h"
 #include "ui/ikona_programu.h"
@@ -9,6 +10,7 @@
 
 int main(int argc, char** argv)
 {
+    zrc::vracejVelkeBloky();
     QApplication app(argc, argv);
     zrc::NastavCestinu(app);
     // The application title the running instance is known by.
