@@ -129,8 +129,9 @@ KandidatiAdresare SberKandidatu::vezmi(int pruchod)
 
 void SberKandidatu::uvolniPracovni()
 {
-    data_[0] = {};
-    data_[1] = {};
+    // "= {}" would assign an empty list and keep the capacity.
+    data_[0] = std::vector<std::byte>();
+    data_[1] = std::vector<std::byte>();
 }
 
 } // namespace zrc

@@ -202,7 +202,7 @@ void Beh::projdi(int prvni)
         p.oteviraci[0] = OteviracStromu(otevrenych);
         p.oteviraci[1] = OteviracStromu(otevrenych);
         p.kandidati.uvolniPracovni();
-        p.deti = {};
+        p.deti = std::vector<NovyPodadresar>();   // "= {}" would keep the capacity
     }
 }
 
@@ -213,7 +213,7 @@ void Beh::seradChyby()
         std::vector<Chyba>& c = chyby_[strana];
         for (PraceVlakna& p : vlakna_) {
             c.insert(c.end(), p.chyby[strana].begin(), p.chyby[strana].end());
-            p.chyby[strana] = {};
+            p.chyby[strana] = std::vector<Chyba>();
         }
         std::ranges::sort(c, {}, [](const Chyba& x) { return x.uzel->index; });
     }
