@@ -97,7 +97,7 @@ private:
     void zpracujPar(UzelStromu& u, const NactenyAdresar (&vypisy)[2], PraceVlakna& p);
     void hlasPar(const UzelStromu& u, const NactenyAdresar (&vypisy)[2], int prvni);
     void hlasPrectene(int prvni);
-    void najdiRozdily(UzelStromu& u, const VypisAdresare* const (&v)[2], SberKandidatu& s);
+    void najdiRozdily(UzelStromu& u, const VypisAdresare* const (&v)[2], PraceVlakna& p);
     void pridejPodadresare(UzelStromu& u, const VypisAdresare* const (&v)[2],
                            std::vector<NovyPodadresar>& deti);
     void seradChyby();

@@ -239,7 +239,7 @@ void Beh::zpracujPar(UzelStromu& u, const NactenyAdresar (&vypisy)[2], PraceVlak
         u.maSoubory[strana] = !n.vypis.soubory().empty();
     }
     const VypisAdresare* v[2] = {&vypisy[0].vypis, &vypisy[1].vypis};
-    najdiRozdily(u, v, p.kandidati);
+    najdiRozdily(u, v, p);
     pridejPodadresare(u, v, p.deti);
 }
 
@@ -271,7 +271,7 @@ void Beh::hlasPar(const UzelStromu& u, const NactenyAdresar (&vypisy)[2], int pr
 // One merge of the two sorted file lists classifies the files of both passes.
 // A pass skips the pair when the other side could not be read whole: no file
 // of it is then known to be new.
-void Beh::najdiRozdily(UzelStromu& u, const VypisAdresare* const (&v)[2], SberKandidatu& s)
+void Beh::najdiRozdily(UzelStromu& u, const VypisAdresare* const (&v)[2], PraceVlakna& p)
 {
     const bool pruchod[2] = {u.prochazi[0] && !(u.existuje[1] && u.chyba[1]),
                              u.prochazi[1] && !(u.existuje[0] && u.chyba[0])};
@@ -282,8 +282,8 @@ void Beh::najdiRozdily(UzelStromu& u, const VypisAdresare* const (&v)[2], SberKa
     auto pridej = [&](int zdroj, const SouborVypisu& f, const SouborVypisu* protejsek, std::string_view jmeno) {
         if (!pruchod[zdroj])
             return;
-        if (const auto t = tridaRozdilu(f, protejsek))
-            s.pridej(zdroj, *t, jmeno, f.cas, f.velikost);
+        if (const auto r = tridaRozdilu(f, protejsek, p.pamet.prevod))
+            p.kandidati.pridej(zdroj, r->trida, jmeno, r->cas, f.velikost);
     };
     std::size_t i = 0, j = 0;
     while (i < a.size() || j < b.size()) {
@@ -302,8 +302,8 @@ void Beh::najdiRozdily(UzelStromu& u, const VypisAdresare* const (&v)[2], SberKa
             ++j;
         }
     }
-    for (int p = 0; p < 2; ++p)
-        u.kandidati[p] = s.vezmi(p);
+    for (int pruchod = 0; pruchod < 2; ++pruchod)
+        u.kandidati[pruchod] = p.kandidati.vezmi(pruchod);
 }
 
 // The same-subdirectory and depth-match options are read for every directory found.

@@ -90,7 +90,7 @@ std::error_code roztridZaznamy(int fd, PracovniPametVypisu& p)
             prvni = z.chyba;
         if (z.druh == Druh::Soubor)
             p.soubory.push_back({.velikost = z.info.size,
-                                 .cas = p.prevod.baleny(z.info.mtime),
+                                 .sekundy = z.info.mtime,
                                  .jmeno = e.name,
                                  .delka = e.length});
         else if (z.druh == Druh::Adresar)

@@ -23,7 +23,7 @@ class SberDocasnych;
 
 struct SouborVypisu {
     std::int64_t velikost = 0;
-    BalenyCas cas = 0;
+    std::int64_t sekundy = 0;  // the time as read; packed only where it matters
     std::uint32_t jmeno = 0;   // offset of the name in the block's names
     std::uint32_t delka = 0;
 };

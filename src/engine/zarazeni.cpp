@@ -2,16 +2,30 @@
 
 namespace zrc {
 
-std::optional<Trida> tridaRozdilu(const SouborVypisu& a, const SouborVypisu* b)
+namespace {
+
+Trida podleVelikosti(const SouborVypisu& a, const SouborVypisu& b)
+{
+    return a.velikost > b.velikost ? Trida::Vetsi : Trida::Mensi;
+}
+
+} // namespace
+
+std::optional<Rozdil> tridaRozdilu(const SouborVypisu& a, const SouborVypisu* b, PrevodCasu& prevod)
 {
     if (!b)
-        return Trida::Nove;
-    if (a.cas > b->cas)
-        return Trida::Novejsi;
-    if (a.cas == b->cas && a.velikost > b->velikost)
-        return Trida::Vetsi;
-    if (a.cas == b->cas && a.velikost < b->velikost)
-        return Trida::Mensi;
+        return Rozdil{Trida::Nove, prevod.baleny(a.sekundy)};
+    if (a.sekundy == b->sekundy) {
+        if (a.velikost == b->velikost)
+            return std::nullopt;
+        return Rozdil{podleVelikosti(a, *b), prevod.baleny(a.sekundy)};
+    }
+    const BalenyCas ca = prevod.baleny(a.sekundy);
+    const BalenyCas cb = prevod.baleny(b->sekundy);
+    if (ca > cb)
+        return Rozdil{Trida::Novejsi, ca};
+    if (ca == cb && a.velikost != b->velikost)
+        return Rozdil{podleVelikosti(a, *b), ca};
     return std::nullopt;
 }
 
@@ -25,13 +39,13 @@ bool prijmout(Trida t, std::string_view jmeno, BalenyCas cas, const KontextZaraz
     return !(casovyFiltr && !VyhovujeSoubor(cas, k.limity));
 }
 
-std::optional<Trida> zarad(const SouborVypisu& a, const SouborVypisu* b,
-                           std::string_view jmeno, const KontextZarazeni& k)
+std::optional<Rozdil> zarad(const SouborVypisu& a, const SouborVypisu* b,
+                            std::string_view jmeno, const KontextZarazeni& k, PrevodCasu& prevod)
 {
-    const std::optional<Trida> t = tridaRozdilu(a, b);
-    if (!t || !prijmout(*t, jmeno, a.cas, k))
+    const std::optional<Rozdil> r = tridaRozdilu(a, b, prevod);
+    if (!r || !prijmout(r->trida, jmeno, r->cas, k))
         return std::nullopt;
-    return t;
+    return r;
 }
 
 bool ShodaUrovne(int hloubka, int urovenShody, bool protejsekExistuje, bool predekExistuje)

@@ -17,14 +17,23 @@ struct KontextZarazeni {
     VynechaneTypy* vynechaneTypy = nullptr;   // null: nothing excluded
 };
 
+// The page a source file lands on, with its packed time.
+struct Rozdil {
+    Trida trida;
+    BalenyCas cas;
+};
+
 // The list page of source file a against its counterpart b (null: no file of
 // that name on the other side), or nothing: older, equal, an excluded type or
 // refused by the file time filter. The file time filter is read here, per file.
-std::optional<Trida> zarad(const SouborVypisu& a, const SouborVypisu* b,
-                           std::string_view jmeno, const KontextZarazeni& k);
+std::optional<Rozdil> zarad(const SouborVypisu& a, const SouborVypisu* b,
+                            std::string_view jmeno, const KontextZarazeni& k, PrevodCasu& prevod);
 // The two halves of zarad: the page by time and size alone, and the excluded
 // types and the file time filter (read at this call) for a file on that page.
-std::optional<Trida> tridaRozdilu(const SouborVypisu& a, const SouborVypisu* b);
+// Times compare packed (local, to two seconds), but are packed only when the
+// seconds differ: files in step have the same seconds, and most files of two
+// trees compared are in step.
+std::optional<Rozdil> tridaRozdilu(const SouborVypisu& a, const SouborVypisu* b, PrevodCasu& prevod);
 bool prijmout(Trida t, std::string_view jmeno, BalenyCas cas, const KontextZarazeni& k);
 
 // Depth match of a directory at depth hloubka (1 = directly in the source

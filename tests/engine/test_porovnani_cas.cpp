@@ -2,6 +2,7 @@
 // second, across summer-time changes and in zones with half-hour offsets.
 
 #include "engine/prevod_casu.h"
+#include "engine/zarazeni.h"
 #include "test_cas_pasmo.h"
 
 namespace zrc {
@@ -30,6 +31,64 @@ TEST_P(PrevodCasuTest, ShodaSKnihovnou)
 INSTANTIATE_TEST_SUITE_P(Pasma, PrevodCasuTest,
                          testing::Values("Europe/Prague", "UTC", "America/St_Johns",
                                          "Australia/Lord_Howe", "Asia/Kathmandu"));
+
+} // namespace
+} // namespace zrc
+
+namespace zrc {
+namespace {
+
+// A file against its counterpart compares by packed local time (to two
+// seconds), although times are packed only where the seconds differ.
+struct PripadRozdilu {
+    const char* nazev;
+    std::int64_t sekundyA, velikostA, sekundyB, velikostB;
+    std::optional<Trida> trida;
+};
+
+class RozdilTest : public VPasmu, public testing::WithParamInterface<PripadRozdilu> {};
+
+TEST_P(RozdilTest, PodleBalenehoCasu)
+{
+    setenv("TZ", "Europe/Prague", 1);
+    tzset();
+    const PripadRozdilu& p = GetParam();
+    PrevodCasu prevod;
+    const SouborVypisu a{.velikost = p.velikostA, .sekundy = p.sekundyA};
+    const SouborVypisu b{.velikost = p.velikostB, .sekundy = p.sekundyB};
+    const std::optional<Rozdil> r = tridaRozdilu(a, &b, prevod);
+    ASSERT_EQ(r.has_value(), p.trida.has_value());
+    if (r) {
+        EXPECT_EQ(r->trida, *p.trida);
+        EXPECT_EQ(r->cas, balenyCasZUnix(std::time_t(p.sekundyA)));
+    }
+}
+
+constexpr std::int64_t sudy = 1775000000;    // an even second
+constexpr std::int64_t zmena = 1792890000;  // 2026-10-25 01:00 UTC: 03:00 CEST becomes 02:00 CET
+
+INSTANTIATE_TEST_SUITE_P(Pripady, RozdilTest, testing::Values(
+    PripadRozdilu{"stejne", sudy, 10, sudy, 10, std::nullopt},
+    PripadRozdilu{"stejnyCasVetsi", sudy, 11, sudy, 10, Trida::Vetsi},
+    PripadRozdilu{"stejnyCasMensi", sudy, 9, sudy, 10, Trida::Mensi},
+    PripadRozdilu{"sekundaVeStejnychDvou", sudy + 1, 11, sudy, 10, Trida::Vetsi},
+    PripadRozdilu{"sekundaVeStejnychDvouStejne", sudy + 1, 10, sudy, 10, std::nullopt},
+    PripadRozdilu{"novejsi", sudy + 2, 5, sudy, 10, Trida::Novejsi},
+    PripadRozdilu{"starsi", sudy - 2, 50, sudy, 10, std::nullopt},
+    // 02:30 CEST and, an hour later, 02:30 CET pack the same.
+    PripadRozdilu{"opakovanaHodina", zmena - 1800, 11, zmena + 1800, 10, Trida::Vetsi},
+    PripadRozdilu{"opakovanaHodinaObracene", zmena + 1800, 10, zmena - 1800, 10, std::nullopt}),
+    [](const auto& info) { return std::string(info.param.nazev); });
+
+TEST_F(VPasmu, BezProtejskuJeNovy)
+{
+    PrevodCasu prevod;
+    const SouborVypisu a{.velikost = 1, .sekundy = 1775000001};
+    const std::optional<Rozdil> r = tridaRozdilu(a, nullptr, prevod);
+    ASSERT_TRUE(r);
+    EXPECT_EQ(r->trida, Trida::Nove);
+    EXPECT_EQ(r->cas, balenyCasZUnix(std::time_t(1775000001)));
+}
 
 } // namespace
 } // namespace zrc

@@ -119,15 +119,16 @@ private:
                 for (const SouborVypisu& g : b->soubory())
                     if (b->jmeno(g) == a.jmeno(f))
                         par = &g;
-            if (const auto trida = zarad(f, par, a.jmeno(f), kontext_))
-                radky.push_back(std::to_string(cisloSeznamu(*trida, zdroj + 1)) + " "
+            if (const auto r = zarad(f, par, a.jmeno(f), kontext_, prevod_))
+                radky.push_back(std::to_string(cisloSeznamu(r->trida, zdroj + 1)) + " "
                                 + (rel.empty() ? "" : rel + "/") + std::string(a.jmeno(f)) + " "
-                                + std::to_string(f.cas) + " " + std::to_string(f.velikost));
+                                + std::to_string(r->cas) + " " + std::to_string(f.velikost));
         }
     }
 
     const NastaveniPorovnani& n_;
     const Limity& limity_;
+    PrevodCasu prevod_;
     ZiveVolby volby_;
     KontextZarazeni kontext_;
     std::string zaklad_[2];
