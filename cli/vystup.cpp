@@ -1,6 +1,7 @@
 #include "vystup.h"
 
 #include "engine/nepristupne_adresare.h"
+#include "util/retezce.h"
 
 #include <QFile>
 #include <cerrno>
@@ -67,27 +68,74 @@ void pridejBezRidicich(std::string& cil, std::string_view utf8)
     }
 }
 
-// A name column as the lists show it (in small letters). Names are nearly
-// always ASCII without control characters, and then the bytes are lowered as
-// they are copied: a chain of 2 000 directories prints 2 000 paths of up to
-// 4 KB, and the way through UTF-16 and back took more time than listing it.
+// The length of the UTF-8 sequence at the start of s, 0 when it is not valid
+// (overlong, a surrogate, beyond U+10FFFF, cut off).
+std::size_t delkaUtf8(std::string_view s)
+{
+    const auto b = [&](std::size_t i) { return static_cast<unsigned char>(s[i]); };
+    const auto pokracuje = [&](std::size_t i, unsigned od = 0x80, unsigned po = 0xBF) {
+        return i < s.size() && b(i) >= od && b(i) <= po;
+    };
+    const unsigned c = b(0);
+    if (c >= 0xC2 && c <= 0xDF)
+        return pokracuje(1) ? 2 : 0;
+    if (c >= 0xE0 && c <= 0xEF) {
+        const bool prvni = c == 0xE0 ? pokracuje(1, 0xA0) : c == 0xED ? pokracuje(1, 0x80, 0x9F) : pokracuje(1);
+        return prvni && pokracuje(2) ? 3 : 0;
+    }
+    if (c >= 0xF0 && c <= 0xF4) {
+        const bool prvni = c == 0xF0 ? pokracuje(1, 0x90) : c == 0xF4 ? pokracuje(1, 0x80, 0x8F) : pokracuje(1);
+        return prvni && pokracuje(2) && pokracuje(3) ? 4 : 0;
+    }
+    return 0;
+}
+
+// Lowers valid UTF-8 without control characters straight from its bytes: the
+// letters that have a small form lie below U+0800 (two bytes), longer
+// sequences stay as they are. False, with cil as it was, for anything else,
+// which goes through UTF-16 and gets its replacement characters there.
+bool pridejMaleUtf8(std::string& cil, std::string_view bajty)
+{
+    const std::size_t zacatek = cil.size();
+    if (bajty.starts_with("\xEF\xBB\xBF"))
+        return false;
+    for (std::size_t i = 0; i < bajty.size();) {
+        const auto b = static_cast<unsigned char>(bajty[i]);
+        if (b < 0x80) {
+            if (b < 0x20 || b == '\\') {
+                cil.resize(zacatek);
+                return false;
+            }
+            cil.push_back(b >= 'A' && b <= 'Z' ? static_cast<char>(b - 'A' + 'a') : static_cast<char>(b));
+            ++i;
+            continue;
+        }
+        const std::size_t delka = delkaUtf8(bajty.substr(i));
+        if (delka == 0) {
+            cil.resize(zacatek);
+            return false;
+        }
+        if (delka == 2) {
+            const auto znak = static_cast<char16_t>(((b & 0x1F) << 6) | (static_cast<unsigned char>(bajty[i + 1]) & 0x3F));
+            const char16_t maly = MalyZnak(QChar(znak)).unicode();
+            cil.push_back(static_cast<char>(0xC0 | (maly >> 6)));
+            cil.push_back(static_cast<char>(0x80 | (maly & 0x3F)));
+        } else {
+            cil.append(bajty.substr(i, delka));
+        }
+        i += delka;
+    }
+    return true;
+}
+
+// A name column as the lists show it (in small letters). A chain of 2 000
+// directories prints 2 000 paths of up to 4 KB, and the way through UTF-16 and
+// back took more time than listing the chain; names are lowered from their
+// bytes when they are plain UTF-8, which they nearly always are.
 void pridejJmeno(std::string& cil, std::string_view bajty)
 {
-    unsigned vse = 0, zvlastni = 0;
-    for (const char c : bajty) {
-        const auto b = static_cast<unsigned char>(c);
-        vse |= b;
-        zvlastni |= static_cast<unsigned>(b < 0x20) | static_cast<unsigned>(b == '\\');
-    }
-    if ((vse & 0x80) || zvlastni) {
+    if (!pridejMaleUtf8(cil, bajty))
         pridejBezRidicich(cil, std::string_view(textZobrazeni(bajty).toUtf8()));
-        return;
-    }
-    const std::size_t zacatek = cil.size();
-    cil.resize(zacatek + bajty.size());
-    std::ranges::transform(bajty, cil.begin() + std::ptrdiff_t(zacatek), [](char c) {
-        return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-    });
 }
 
 void tsv(Vystup& o, const UlozisteVysledku& u)

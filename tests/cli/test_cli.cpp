@@ -60,12 +60,16 @@ TEST_F(CliTest, TsvJmenaMalymiPismenyAEscapovana)
 {
     const std::time_t t = localTime(2026, 12, 6, 9, 5, 2);
     a.add({file("Tab\tJmeno.TXT", 1, t), file("Back\\Slash", 2, t), file("ŽLUŤ KŮŇ.Txt", 3, t),
-           file("Raw\xff.txt", 4, t), file("Dir A\\X/ÚL/Soubor", 5, t)});
+           file("Raw\xff.txt", 4, t), file("Dir A\\X/ÚL/Soubor", 5, t), file("Cena €.TXT", 6, t),
+           file("Smajlík 😀", 7, t), file("Přes\xc3(.txt", 8, t)});
     b.add({dir("Dir A\\X/ÚL")});
     const Vysledek v = spust({"--format", "tsv", "--same-subdirs1", "no", a.qroot(), b.qroot()});
     EXPECT_EQ(v.out,
               "1\tback\\\\slash\t\t2026.12.06 09:05:02\t2\t\n"
+              "1\tcena €\ttxt\t2026.12.06 09:05:02\t6\t\n"
+              "1\tpřes\uFFFD(\ttxt\t2026.12.06 09:05:02\t8\t\n"
               "1\traw\uFFFD\ttxt\t2026.12.06 09:05:02\t4\t\n"
+              "1\tsmajlík 😀\t\t2026.12.06 09:05:02\t7\t\n"
               "1\ttab\\tjmeno\ttxt\t2026.12.06 09:05:02\t1\t\n"
               "1\tžluť kůň\ttxt\t2026.12.06 09:05:02\t3\t\n"
               "1\tsoubor\t\t2026.12.06 09:05:02\t5\tdir a\\\\x/úl/\n");
