@@ -60,10 +60,11 @@ private:
     };
 
     void behej();
-    bool maPrejit() const;   // the window is full or nothing is left: wait
+    bool maPrejit() const;   // paused, full or nothing is left: wait
     void precti(Zaznam& z);
     void odeberPred(std::size_t i);
-    void zahod();   // under m_
+    void zahod();      // under m_
+    void uvolneno();   // under m_
 
     platform::Syscalls& sys_;
     StromOperace strom_;   // used by the read-ahead thread only
@@ -80,6 +81,7 @@ private:
     std::size_t zive_ = 0;               // the operation asks for no item before this
     std::uint64_t generace_ = 0;         // a new one makes the read under way stale
     bool pauza_ = false;
+    bool plno_ = false;                  // wait until half of the window is taken
     bool konec_ = false;
     std::thread vlakno_;
 };
