@@ -196,11 +196,10 @@ void Beh::projdi(int prvni)
     // The walk is done once per run: its scratch (some 0.3 MB per thread, the
     // getdents buffer and the time table above all) and the descriptors of the
     // threads' chains are not needed by the file stages.
-    const std::size_t otevrenych = descriptoruNaOtevirac(2 * vlaken_);
     for (PraceVlakna& p : vlakna_) {
         p.pamet = {};
-        p.oteviraci[0] = OteviracStromu(otevrenych);
-        p.oteviraci[1] = OteviracStromu(otevrenych);
+        p.oteviraci[0].zavri();
+        p.oteviraci[1].zavri();
         p.kandidati.uvolniPracovni();
         p.deti = std::vector<NovyPodadresar>();   // "= {}" would keep the capacity
     }

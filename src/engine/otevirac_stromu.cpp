@@ -49,4 +49,10 @@ std::size_t descriptoruNaOtevirac(int otviracu)
     return std::clamp<std::size_t>(podil, 2, 64);
 }
 
+void OteviracStromu::zavri()
+{
+    cesta_ = std::vector<Clanek>();
+    retez_ = std::vector<const UzelStromu*>();
+}
+
 } // namespace zrc

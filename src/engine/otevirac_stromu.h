@@ -35,6 +35,8 @@ public:
     // next call; -1 with the reason in ec when it or a directory above it cannot
     // be opened. One opener serves one side.
     int otevri(const StromStran& strom, int strana, const UzelStromu& uzel, std::error_code& ec);
+    // Closes the chain's descriptors and gives back its memory.
+    void zavri();
 
 private:
     struct Clanek {
