@@ -186,8 +186,12 @@ ChybaSouboru BehOperace::zkopiruj(std::size_t i, const Cesty& c, const SdilenyAd
     posledniBajty_ = souborHotovo_ = 0;
     souborCelkem_ = st.st_size;
     r_.prubeh({0, souborCelkem_, hotovo_, celkem_});
-    if (auto e = zPameti ? kopie_.zPameti(precteny, cilAdr, c.jmeno, *this, k.docasny)
-                         : kopie_(zdroj, cilAdr, c.jmeno, samostatne, *this, k.docasny))
+    // A target that must be absent and is placed at once gets a file without
+    // name, linked to it when complete.
+    const auto druh = !odlozit && prepis_ == Prepis::JenNovy ? DruhDocasneho::BezJmena
+                                                             : DruhDocasneho::Pojmenovany;
+    if (auto e = zPameti ? kopie_.zPameti(precteny, cilAdr, c.jmeno, druh, *this, k.docasny)
+                         : kopie_(zdroj, cilAdr, c.jmeno, samostatne, druh, *this, k.docasny))
         return e;
     zdroj.fd.reset();
     if (!zPameti)

@@ -62,7 +62,7 @@ std::vector<OdlozenaKopie> DavkaZapisu::vezmi()
 
 void DavkaZapisu::zahod()
 {
-    for (const auto& k : polozky_)
+    for (auto& k : polozky_)
         odstranDocasny(sys_, k.docasny);
     vezmi();
 }

@@ -13,6 +13,36 @@ constexpr std::size_t delkaNahodne = 6;
 constexpr std::size_t maxJmeno = 255;   // NAME_MAX of every Linux file system
 constexpr int pokusyJmena = 16;          // EEXIST on six random characters: practically never
 
+// O_TMPFILE is not there: a file system without it (EOPNOTSUPP), a kernel
+// before 3.11 (EISDIR: the flag includes O_DIRECTORY), or EINVAL.
+bool tmpfileOdmitnut(int err)
+{
+    return err == EOPNOTSUPP || err == EISDIR || err == EINVAL;
+}
+
+std::string cestaFd(int fd)
+{
+    return "/proc/self/fd/" + std::to_string(fd);
+}
+
+// Links the complete file without name to its target name; EEXIST where a
+// file appeared there, as RENAME_NOREPLACE refuses it.
+ChybaSouboru prilinkuj(platform::Syscalls& sys, DocasnySoubor& t)
+{
+    const int d = t.adresar->get();
+    const auto r = sys.linkAt(AT_FDCWD, cestaFd(t.bezJmena.get()).c_str(), d, t.cil.c_str(),
+                              AT_SYMLINK_FOLLOW);
+    if (!r.ok())
+        return r.err == EEXIST ? ChybaSouboru{Duvod::CilExistuje, 0} : ChybaSouboru::systemu(r.err);
+    // close reports the write errors of some file systems (NFS, FUSE): the
+    // file just linked where nothing was goes again, the copy failed.
+    if (const auto z = sys.close(t.bezJmena.release()); !z.ok()) {
+        sys.unlinkAt(d, t.cil.c_str(), 0);
+        return ChybaSouboru::systemu(z.err);
+    }
+    return {};
+}
+
 std::string nahodne()
 {
     static constexpr char znaky[] = "abcdefghijklmnopqrstuvwxyz0123456789";
@@ -104,13 +134,13 @@ KopirujSoubor::KopirujSoubor(platform::Syscalls& sys, const VolbyOperace& volby)
 {
 }
 
-ChybaSouboru KopirujSoubor::vytvorDocasny(int adresar, std::string_view jmeno, DocasnySoubor& t,
-                                          platform::Fd& fd)
+ChybaSouboru KopirujSoubor::vytvorDocasny(int adresar, std::string_view jmeno, mode_t mod,
+                                          DocasnySoubor& t, platform::Fd& fd)
 {
     constexpr int priznaky = O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC;
     for (int pokus = 0; pokus < pokusyJmena; ++pokus) {
         t.jmeno = jmenoDocasneho(jmeno, nahodne());
-        const auto r = sys_.openAt(adresar, t.jmeno.c_str(), priznaky, 0600);
+        const auto r = sys_.openAt(adresar, t.jmeno.c_str(), priznaky, mod);
         if (r.ok()) {
             fd = platform::Fd(sys_, static_cast<int>(r.value));
             return {};
@@ -121,40 +151,107 @@ ChybaSouboru KopirujSoubor::vytvorDocasny(int adresar, std::string_view jmeno, D
     return ChybaSouboru::systemu(EEXIST);
 }
 
-ChybaSouboru KopirujSoubor::operator()(const ZdrojKopie& z, const SdilenyAdresar& cil,
-                                       std::string_view jmeno, bool sync, PrubehKopie& prubeh,
-                                       DocasnySoubor& vysledek)
+// A file without name in the target directory. False where O_TMPFILE or
+// /proc is refused (the named temporary file is made instead) and on an
+// error of the directory (in chyba).
+bool KopirujSoubor::bezJmena(int adresar, mode_t mod, platform::Fd& fd, ChybaSouboru& chyba)
 {
-    DocasnySoubor t{cil, {}, std::string(jmeno)};
+    if (tmpfile_ == Stav::Odmitnuto)
+        return false;
+    const auto r = sys_.openAt(adresar, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, mod);
+    if (!r.ok()) {
+        if (tmpfileOdmitnut(r.err))
+            tmpfile_ = Stav::Odmitnuto;
+        else
+            chyba = ChybaSouboru::systemu(r.err);
+        return false;
+    }
+    platform::Fd f(sys_, static_cast<int>(r.value));
+    if (tmpfile_ == Stav::Nezkouseno) {
+        // The link goes through /proc/self/fd (linkat with AT_EMPTY_PATH
+        // needs CAP_DAC_READ_SEARCH): without /proc, no file without name.
+        struct stat st {};
+        const bool proc = sys_.fstatAt(AT_FDCWD, cestaFd(f.get()).c_str(), st, 0).ok();
+        tmpfile_ = proc ? Stav::Funguje : Stav::Odmitnuto;
+        if (!proc)
+            return false;
+    }
+    fd = std::move(f);
+    return true;
+}
+
+bool KopirujSoubor::modPriVytvoreni(const SdilenyAdresar& adresar)
+{
+    if (adresar != aclAdresar_) {
+        const auto r = sys_.fgetxattr(adresar->get(), "system.posix_acl_default");
+        bezAcl_ = !r.ok() && (r.err == ENODATA || r.err == EOPNOTSUPP);
+        aclAdresar_ = adresar;
+    }
+    return bezAcl_;
+}
+
+// The temporary file, with the wanted mode from its creation where the
+// directory lets the umask decide (modHotov), else 0600 until fchmod.
+ChybaSouboru KopirujSoubor::vytvor(const SdilenyAdresar& cil, std::string_view jmeno,
+                                   const struct stat& st, DruhDocasneho druh, DocasnySoubor& t,
+                                   platform::Fd& fd, bool& modHotov)
+{
+    modHotov = modPriVytvoreni(cil);
+    const mode_t mod = modHotov ? cilovyMod(st) : 0600;
+    if (druh == DruhDocasneho::BezJmena) {
+        ChybaSouboru chyba;
+        if (bezJmena(cil->get(), mod, fd, chyba)) {
+            t.jmeno.clear();
+            return {};
+        }
+        if (chyba)
+            return chyba;
+    }
+    return vytvorDocasny(cil->get(), jmeno, mod, t, fd);
+}
+
+ChybaSouboru KopirujSoubor::operator()(const ZdrojKopie& z, const SdilenyAdresar& cil,
+                                       std::string_view jmeno, bool sync, DruhDocasneho druh,
+                                       PrubehKopie& prubeh, DocasnySoubor& vysledek)
+{
+    DocasnySoubor t{cil, {}, std::string(jmeno), {}};
     platform::Fd fd;
-    if (auto c = vytvorDocasny(cil->get(), jmeno, t, fd))
+    bool modHotov = false;
+    if (auto c = vytvor(cil, jmeno, z.st, druh, t, fd, modHotov))
         return c;
     auto c = data(z.fd.get(), fd.get(), z.st, prubeh);
     if (!c)
         c = overZdroj(z.fd.get(), z.st);
     if (!c)
-        c = metadata(fd.get(), z.st, sync);
+        c = metadata(fd.get(), z.st, sync, modHotov);
     return uzavri(std::move(t), fd, c, vysledek);
 }
 
 ChybaSouboru KopirujSoubor::zPameti(const PrectenyZdroj& z, const SdilenyAdresar& cil,
-                                    std::string_view jmeno, PrubehKopie& prubeh,
-                                    DocasnySoubor& vysledek)
+                                    std::string_view jmeno, DruhDocasneho druh,
+                                    PrubehKopie& prubeh, DocasnySoubor& vysledek)
 {
-    DocasnySoubor t{cil, {}, std::string(jmeno)};
+    DocasnySoubor t{cil, {}, std::string(jmeno), {}};
     platform::Fd fd;
-    if (auto c = vytvorDocasny(cil->get(), jmeno, t, fd))
+    bool modHotov = false;
+    if (auto c = vytvor(cil, jmeno, z.st, druh, t, fd, modHotov))
         return c;
     auto c = zapisPamet(fd.get(), z.data, prubeh);
     if (!c)
-        c = metadata(fd.get(), z.st, false);
+        c = metadata(fd.get(), z.st, false, modHotov);
     return uzavri(std::move(t), fd, c, vysledek);
 }
 
-// Closes the complete temporary file, or removes it after a failure.
+// Closes the complete temporary file, or removes it after a failure. A file
+// without name stays open: closing it would free it.
 ChybaSouboru KopirujSoubor::uzavri(DocasnySoubor t, platform::Fd& fd, ChybaSouboru c,
                                    DocasnySoubor& vysledek)
 {
+    if (!c && t.jmeno.empty()) {
+        t.bezJmena = std::move(fd);
+        vysledek = std::move(t);
+        return {};
+    }
     if (!c) {
         // close reports the write errors of some file systems (NFS, FUSE).
         if (const auto r = sys_.close(fd.release()); !r.ok())
@@ -178,22 +275,24 @@ ChybaSouboru KopirujSoubor::overZdroj(int zdroj, const struct stat& st)
     return stejnyZdroj(st, po) ? ChybaSouboru{} : ChybaSouboru{Duvod::ZdrojSeZmenil, 0};
 }
 
-ChybaSouboru KopirujSoubor::metadata(int cil, const struct stat& st, bool sync)
+ChybaSouboru KopirujSoubor::metadata(int cil, const struct stat& st, bool sync, bool modHotov)
 {
     const timespec casy[2] = {st.st_atim, st.st_mtim};
     if (const auto r = sys_.futimens(cil, casy); !r.ok())
         return ChybaSouboru::systemu(r.err);
-    const mode_t mod = st.st_mode & 0777 & ~umask_;
-    if (const auto r = sys_.fchmod(cil, mod); !r.ok())
-        return ChybaSouboru::systemu(r.err);
+    if (!modHotov)
+        if (const auto r = sys_.fchmod(cil, cilovyMod(st)); !r.ok())
+            return ChybaSouboru::systemu(r.err);
     if (sync)
         if (const auto r = sys_.fdatasync(cil); !r.ok())
             return ChybaSouboru::systemu(r.err);
     return {};
 }
 
-ChybaSouboru umisti(platform::Syscalls& sys, const DocasnySoubor& t, Prepis prepis)
+ChybaSouboru umisti(platform::Syscalls& sys, DocasnySoubor& t, Prepis prepis)
 {
+    if (t.bezJmena.valid())
+        return prilinkuj(sys, t);
     const int d = t.adresar->get();
     if (prepis == Prepis::Nahradit) {
         const auto r = sys.renameAt(d, t.jmeno.c_str(), d, t.cil.c_str(), 0);
@@ -212,8 +311,9 @@ ChybaSouboru umisti(platform::Syscalls& sys, const DocasnySoubor& t, Prepis prep
     return r.err == EEXIST ? ChybaSouboru{Duvod::CilExistuje, 0} : ChybaSouboru::systemu(r.err);
 }
 
-void odstranDocasny(platform::Syscalls& sys, const DocasnySoubor& t)
+void odstranDocasny(platform::Syscalls& sys, DocasnySoubor& t)
 {
+    t.bezJmena.reset();
     if (t.adresar && !t.jmeno.empty())
         sys.unlinkAt(t.adresar->get(), t.jmeno.c_str(), 0);
 }

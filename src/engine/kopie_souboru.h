@@ -1,11 +1,12 @@
 #pragma once
 // One file copy (KopirujSoubor): source -> temporary file beside the target ->
-// rename over the target.
+// rename over the target (or, for a target that must be absent, a file
+// without name -> link to the target name).
 //
 // The target path itself is never opened for writing, truncated or unlinked: a
 // failed, cancelled or interrupted copy (a full disk, EIO, a source that changes
-// under it, kill -9) leaves the old target byte for byte and, except after
-// kill -9, no temporary file. The data goes by the kernel's fastest way that
+// under it, kill -9) leaves the old target byte for byte and, except for a
+// named temporary file after kill -9, no temporary file. The data goes by the kernel's fastest way that
 // works: FICLONE (a reflink, 2-12 ms per GiB on btrfs/xfs), copy_file_range
 // (1.4x read/write on ext4), read/write; a sparse source is copied extent by
 // extent, because copy_file_range on ext4 fills the holes.
@@ -35,12 +36,23 @@ struct PrectenyZdroj {
     struct stat st {};
 };
 
-// A complete temporary file waiting to be renamed over its target.
+// A complete temporary file waiting to be renamed over its target, or, made
+// with O_TMPFILE, to be linked to it: then it has no name and stays open until
+// placed (closing it without a link frees it, even after kill -9).
 struct DocasnySoubor {
     SdilenyAdresar adresar;
-    std::string jmeno;      // ".x.txt.k3j9qa.zrtmp"
+    std::string jmeno;      // ".x.txt.k3j9qa.zrtmp"; empty for a file without name
     std::string cil;        // "x.txt"
+    platform::Fd bezJmena;  // the open file without name
 };
+
+// How the temporary file of a copy is made. BezJmena suits only a target that
+// must be absent and is placed at once (no durability batch): the file is
+// linked to the target name, which fails with EEXIST where a file appeared,
+// as RENAME_NOREPLACE does. No temporary name ever enters the directory: one
+// directory lookup and one entry insert and remove fewer per file. Where the
+// file system or /proc refuses it, the named temporary file is made instead.
+enum class DruhDocasneho : std::uint8_t { Pojmenovany, BezJmena };
 
 // Per-chunk progress of the current file; false cancels the copy.
 class PrubehKopie {
@@ -74,11 +86,12 @@ public:
     // with the source's times (ns) and mode (less the umask, never set-id);
     // with sync the data is flushed (fdatasync) too. On failure nothing is left.
     ChybaSouboru operator()(const ZdrojKopie& z, const SdilenyAdresar& cil, std::string_view jmeno,
-                            bool sync, PrubehKopie& prubeh, DocasnySoubor& vysledek);
+                            bool sync, DruhDocasneho druh, PrubehKopie& prubeh,
+                            DocasnySoubor& vysledek);
     // The same from a source read whole ahead (predcteni_zdroju.h): the data
     // is written, the times and the mode are the read source's.
     ChybaSouboru zPameti(const PrectenyZdroj& z, const SdilenyAdresar& cil, std::string_view jmeno,
-                         PrubehKopie& prubeh, DocasnySoubor& vysledek);
+                         DruhDocasneho druh, PrubehKopie& prubeh, DocasnySoubor& vysledek);
 
     // Files of this file system are copied byte by byte: FICLONE from it was
     // refused. Until the first try it is unknown, and a read-ahead copy would
@@ -86,10 +99,17 @@ public:
     bool bezKlonu(dev_t zdroj) const;
 
 private:
-    ChybaSouboru vytvorDocasny(int adresar, std::string_view jmeno, DocasnySoubor& t, platform::Fd& fd);
+    enum class Stav : std::uint8_t { Nezkouseno, Funguje, Odmitnuto };
+    ChybaSouboru vytvorDocasny(int adresar, std::string_view jmeno, mode_t mod, DocasnySoubor& t,
+                               platform::Fd& fd);
+    bool bezJmena(int adresar, mode_t mod, platform::Fd& fd, ChybaSouboru& chyba);
+    bool modPriVytvoreni(const SdilenyAdresar& adresar);
+    ChybaSouboru vytvor(const SdilenyAdresar& cil, std::string_view jmeno, const struct stat& st,
+                        DruhDocasneho druh, DocasnySoubor& t, platform::Fd& fd, bool& modHotov);
     ChybaSouboru data(int zdroj, int cil, const struct stat& st, PrubehKopie& p);
     ChybaSouboru overZdroj(int zdroj, const struct stat& st);
-    ChybaSouboru metadata(int cil, const struct stat& st, bool sync);
+    ChybaSouboru metadata(int cil, const struct stat& st, bool sync, bool modHotov);
+    mode_t cilovyMod(const struct stat& st) const { return st.st_mode & 0777 & ~umask_; }
     ChybaSouboru uzavri(DocasnySoubor t, platform::Fd& fd, ChybaSouboru c, DocasnySoubor& vysledek);
     ChybaSouboru zapisPamet(int cil, const std::vector<char>& data, PrubehKopie& p);
     ChybaSouboru klon(int zdroj, int cil, const struct stat& st, bool& hotovo);
@@ -106,12 +126,27 @@ private:
     // spans file systems, and a reflink missed there costs time and space,
     // never data.
     std::vector<dev_t> bezKlonu_;
+    // O_TMPFILE with a link through /proc/self/fd: tried on the first file
+    // that may use it, then kept or given up for the whole operation (a
+    // target tree rarely spans file systems; a refusal there costs speed only).
+    Stav tmpfile_ = Stav::Nezkouseno;
+    // The last target directory, and whether it has no default ACL: then a
+    // file created with the wanted mode (the source's less the umask) has it,
+    // and fchmod is left out (~5 % of a small file's time). A default ACL
+    // gives new files its own permissions instead of the umask's, possibly
+    // fewer than asked for, so there the file is made 0600 and fchmod sets the
+    // mode as before. Sorted lists visit one directory after another, so one
+    // entry suffices.
+    SdilenyAdresar aclAdresar_;
+    bool bezAcl_ = false;
 };
 
 // Renames the temporary file over its target (RENAME_NOREPLACE for Prepis::JenNovy,
-// or link + unlink where the file system lacks it). The temporary file stays on failure.
-ChybaSouboru umisti(platform::Syscalls& sys, const DocasnySoubor& t, Prepis prepis);
-void odstranDocasny(platform::Syscalls& sys, const DocasnySoubor& t);
+// or link + unlink where the file system lacks it), or links the file without
+// name to it. The temporary file stays on failure.
+ChybaSouboru umisti(platform::Syscalls& sys, DocasnySoubor& t, Prepis prepis);
+// Removes the temporary file: unlinks the named one, closes the one without name.
+void odstranDocasny(platform::Syscalls& sys, DocasnySoubor& t);
 
 // "." + name + "." + six [a-z0-9] + ".zrtmp", the name cut at a UTF-8 boundary
 // so that the whole stays within 255 bytes.

@@ -4,6 +4,7 @@
 #include <linux/fs.h>
 #include <cstdio>
 #include <sys/ioctl.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 namespace zrc::platform {
@@ -61,8 +62,9 @@ SysResult Syscalls::renameAt(int oldDir, const char* oldName, int newDir, const 
                              unsigned flags) {
     return retry([&] { return ::renameat2(oldDir, oldName, newDir, newName, flags); });
 }
-SysResult Syscalls::linkAt(int oldDir, const char* oldName, int newDir, const char* newName) {
-    return retry([&] { return ::linkat(oldDir, oldName, newDir, newName, 0); });
+SysResult Syscalls::linkAt(int oldDir, const char* oldName, int newDir, const char* newName,
+                           int flags) {
+    return retry([&] { return ::linkat(oldDir, oldName, newDir, newName, flags); });
 }
 SysResult Syscalls::unlinkAt(int dirFd, const char* name, int flags) {
     return retry([&] { return ::unlinkat(dirFd, name, flags); });
@@ -90,6 +92,9 @@ SysResult Syscalls::syncfs(int fd) {
 }
 SysResult Syscalls::fstatvfs(int fd, struct statvfs& st) {
     return retry([&] { return ::fstatvfs(fd, &st); });
+}
+SysResult Syscalls::fgetxattr(int fd, const char* name) {
+    return retry([&] { return ::fgetxattr(fd, name, nullptr, 0); });
 }
 
 Syscalls& realSyscalls() {

@@ -30,7 +30,7 @@ struct SysResult {
 enum class Call : std::uint8_t {
     OpenAt, Close, Pread, Pwrite, CopyFileRange, Clone, Lseek, Ftruncate,
     Fstat, FstatAt, MkdirAt, RenameAt, LinkAt, UnlinkAt, FchmodAt, Fchmod,
-    Futimens, UtimensAt, Fsync, Fdatasync, Syncfs, Fstatvfs,
+    Futimens, UtimensAt, Fsync, Fdatasync, Syncfs, Fstatvfs, Fgetxattr,
     Count
 };
 
@@ -53,7 +53,10 @@ public:
     // renameat2; flags 0 or RENAME_NOREPLACE.
     virtual SysResult renameAt(int oldDir, const char* oldName, int newDir, const char* newName,
                                unsigned flags);
-    virtual SysResult linkAt(int oldDir, const char* oldName, int newDir, const char* newName);
+    // linkat; flags 0 or AT_SYMLINK_FOLLOW (a file opened with O_TMPFILE is
+    // linked through its /proc/self/fd entry).
+    virtual SysResult linkAt(int oldDir, const char* oldName, int newDir, const char* newName,
+                             int flags = 0);
     virtual SysResult unlinkAt(int dirFd, const char* name, int flags);
     virtual SysResult fchmodAt(int dirFd, const char* name, mode_t mode);   // never follows
     virtual SysResult fchmod(int fd, mode_t mode);
@@ -63,6 +66,8 @@ public:
     virtual SysResult fdatasync(int fd);
     virtual SysResult syncfs(int fd);
     virtual SysResult fstatvfs(int fd, struct statvfs& st);
+    // fgetxattr with no buffer: the attribute's size, or ENODATA when absent.
+    virtual SysResult fgetxattr(int fd, const char* name);
 };
 
 // The process's real system calls.

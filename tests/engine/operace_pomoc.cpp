@@ -101,10 +101,11 @@ SysResult ChyboveVolani::renameAt(int od, const char* on, int nd, const char* nn
     if (int e = zkus(Call::RenameAt, nn)) return SysResult::fail(e);
     return Syscalls::renameAt(od, on, nd, nn, f);
 }
-SysResult ChyboveVolani::linkAt(int od, const char* on, int nd, const char* nn)
+SysResult ChyboveVolani::linkAt(int od, const char* on, int nd, const char* nn, int f)
 {
+    zaznamenej(std::string("link ") + (f ? "" : on) + ">" + nn);
     if (int e = zkus(Call::LinkAt, nn)) return SysResult::fail(e);
-    return Syscalls::linkAt(od, on, nd, nn);
+    return Syscalls::linkAt(od, on, nd, nn, f);
 }
 SysResult ChyboveVolani::unlinkAt(int d, const char* n, int f)
 {

@@ -49,7 +49,7 @@ public:
     platform::SysResult clone(int d, int s) override;
     platform::SysResult fstatAt(int d, const char* n, struct stat& st, int f) override;
     platform::SysResult renameAt(int od, const char* on, int nd, const char* nn, unsigned f) override;
-    platform::SysResult linkAt(int od, const char* on, int nd, const char* nn) override;
+    platform::SysResult linkAt(int od, const char* on, int nd, const char* nn, int f) override;
     platform::SysResult unlinkAt(int d, const char* n, int f) override;
     platform::SysResult fchmodAt(int d, const char* n, mode_t m) override;
     platform::SysResult futimens(int fd, const struct timespec t[2]) override;

@@ -3,7 +3,9 @@
 
 #include "operace_pomoc.h"
 
+#include <algorithm>
 #include <sys/stat.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 namespace zrc::test {
@@ -161,10 +163,30 @@ TEST(Operace, ChybejiciAdresareVzniknouSCasemZdroje)
     EXPECT_EQ(st.st_mtim.tv_nsec, 123456789);
 }
 
-// Metadata of a copy: mtime to the nanosecond, mode less the umask, set-id dropped.
+// Metadata of a copy: mtime to the nanosecond, mode less the umask, set-id
+// dropped; to a file without name (list 1) and to a named temporary file
+// (list 3), and into a directory whose default ACL overrides the umask.
 struct ModPripad {
     mode_t zdroj, umask, cil;
+    int seznam = 1;
+    bool acl = false;
 };
+
+// A default ACL on the directory that gives new files no access for the group
+// and the others, whatever mode their creation asks for; false where the file
+// system has no ACLs.
+bool vychoziAcl(const std::string& adresar)
+{
+    struct Polozka {
+        std::uint16_t tag, perm;
+        std::uint32_t id;
+    };
+    struct {
+        std::uint32_t verze = 2;
+        Polozka p[3] = {{0x01, 7, ~0u}, {0x04, 0, ~0u}, {0x20, 0, ~0u}};
+    } acl;
+    return ::setxattr(adresar.c_str(), "system.posix_acl_default", &acl, sizeof acl, 0) == 0;
+}
 
 class Metadata : public testing::TestWithParam<ModPripad> {};
 
@@ -176,9 +198,12 @@ TEST_P(Metadata, CasAMod)
     ASSERT_EQ(::chmod(zdroj.path("x").c_str(), p.zdroj), 0);
     const timespec casy[2] = {{1600000000, 5}, {1600000000, 987654321}};
     ASSERT_EQ(::utimensat(AT_FDCWD, zdroj.path("x").c_str(), casy, 0), 0);
+    if (p.acl && !vychoziAcl(cil.root()))
+        GTEST_SKIP() << "no ACLs here";
     const mode_t puvodni = ::umask(p.umask);
     Skript s;
-    ProvedOperaci({.zdroj = zdroj.root(), .cil = cil.root(), .polozky = {{"x", 4}}}, s);
+    ProvedOperaci({.zdroj = zdroj.root(), .cil = cil.root(), .operace = OperaceKodu(p.seznam, 1),
+                   .polozky = {{"x", 4}}}, s);
     ::umask(puvodni);
     struct stat st {};
     ASSERT_EQ(::stat(cil.path("x").c_str(), &st), 0);
@@ -190,7 +215,12 @@ TEST_P(Metadata, CasAMod)
 INSTANTIATE_TEST_SUITE_P(Operace, Metadata,
                          testing::Values(ModPripad{0644, 022, 0644}, ModPripad{0777, 022, 0755},
                                          ModPripad{0666, 077, 0600},
-                                         ModPripad{06755, 022, 0755}));
+                                         ModPripad{06755, 022, 0755},
+                                         ModPripad{0444, 022, 0444},
+                                         ModPripad{0666, 077, 0600, 3},
+                                         ModPripad{06755, 022, 0755, 3},
+                                         ModPripad{0644, 022, 0644, 1, true},
+                                         ModPripad{0644, 022, 0644, 3, true}));
 
 TEST(Operace, RidkySouborZustaneRidky)
 {
@@ -304,27 +334,58 @@ INSTANTIATE_TEST_SUITE_P(
                     CilPripad{1, Prepis::Nahradit, 0444,
                               "cílový soubor je jen pro čtení"}));
 
-// The target appears between the check and the rename: RENAME_NOREPLACE
-// refuses it, and on a file system without it the hard-link fallback does.
-TEST(Operace, NovyCilVzniklTesnePredPrejmenovanim)
+// Placing a target that must be absent. The file without name is linked, and
+// the link refuses a target that appeared since the check, as RENAME_NOREPLACE
+// does where O_TMPFILE is refused, and the hard-link fallback where that is
+// refused too; a failed link leaves nothing behind.
+struct UmisteniPripad {
+    const char* nazev;
+    std::vector<Porucha> poruchy;
+    bool cilVznikne;             // the target appears between the check and the placing
+    const char* zaznam;          // the placing call, as ChyboveVolani records it
+    std::string chyba;
+};
+
+class UmisteniNoveho : public testing::TestWithParam<UmisteniPripad> {};
+
+TEST_P(UmisteniNoveho, NicNeprepiseANicNezbude)
 {
-    for (bool bezNoreplace : {false, true}) {
-        TempTree zdroj, cil;
-        zapis(zdroj.path("x"), "novy");
-        ChyboveVolani sys;
-        sys.poruchy.push_back({.druh = Call::FstatAt, .err = 0, .jmeno = "x",
+    const auto& p = GetParam();
+    TempTree zdroj, cil;
+    zapis(zdroj.path("x"), "novy");
+    ChyboveVolani sys;
+    sys.poruchy = p.poruchy;
+    if (p.cilVznikne)   // after the check of the target, before the placing
+        sys.poruchy.push_back({.druh = Call::Futimens, .err = 0,
                                .akce = [&] { zapis(cil.path("x"), "mezitim"); }});
-        if (bezNoreplace)
-            sys.poruchy.push_back({.druh = Call::RenameAt, .pocet = -1, .err = EINVAL});
-        Skript s;
-        const auto v = ProvedOperaci({.zdroj = zdroj.root(), .cil = cil.root(),
-                                      .operace = OperaceKodu(1, 1), .polozky = {{"x", 4}}},
-                                     s, {.sys = &sys});
-        EXPECT_TRUE(v.vyrizene.empty());
-        EXPECT_EQ(obsah(cil.path("x")), "mezitim");
-        EXPECT_TRUE(docasne(cil.root()).empty());
-    }
+    Skript s;
+    const auto v = ProvedOperaci({.zdroj = zdroj.root(), .cil = cil.root(),
+                                  .operace = OperaceKodu(1, 1), .polozky = {{"x", 4}}},
+                                 s, {.sys = &sys});
+    EXPECT_TRUE(v.vyrizene.empty());
+    EXPECT_EQ(obsah(cil.path("x")), p.cilVznikne ? "mezitim" : "");
+    EXPECT_TRUE(docasne(cil.root()).empty());
+    ASSERT_EQ(s.udalosti.size(), 2u);
+    EXPECT_EQ(s.udalosti[1], "chyba-kopie x: " + p.chyba);
+    EXPECT_NE(std::find_if(sys.zaznam.begin(), sys.zaznam.end(),
+                           [&](const std::string& z) { return z.starts_with(p.zaznam); }),
+              sys.zaznam.end()) << p.zaznam;
 }
+
+const std::vector<Porucha> bezTmpfile{{.druh = Call::OpenAt, .pocet = -1, .err = EOPNOTSUPP,
+                                       .jmeno = "."}};
+
+INSTANTIATE_TEST_SUITE_P(
+    Operace, UmisteniNoveho,
+    testing::Values(
+        UmisteniPripad{"bezJmena", {}, true, "link >x", vzniklCil},
+        UmisteniPripad{"noreplace", bezTmpfile, true, "rename .x.", vzniklCil},
+        UmisteniPripad{"hardlink", {bezTmpfile[0], {.druh = Call::RenameAt, .pocet = -1,
+                                                    .err = EINVAL}},
+                       true, "link .x.", vzniklCil},
+        UmisteniPripad{"plnyAdresar", {{.druh = Call::LinkAt, .err = ENOSPC, .jmeno = "x"}},
+                       false, "link >x", "na disku není místo"}),
+    [](const auto& i) { return std::string(i.param.nazev); });
 
 TEST(Operace, NedostatekMista)
 {
