@@ -41,6 +41,7 @@
 #include <QEventLoop>
 #include <QLabel>
 #include <QProcess>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <algorithm>
@@ -304,6 +305,7 @@ void razeni(const Volby& v, double casPorovnani)
 void odebraniDavkou(Okno& okno, int pocet);
 void razeniSVyberem(SeznamVysledku* seznam, const char* vyber);
 void oznaceniDavkou(Okno& okno, SeznamVysledku* seznam);
+void sOznacenymi(Okno& okno, SeznamVysledku* seznam);
 
 // Made-up items: names a permutation of 0..N-1 (7919 is prime, so i * 7919 mod N
 // visits every number once when N is not a multiple of it), 1 000 directories.
@@ -402,10 +404,45 @@ void oznaceniDavkou(Okno& okno, SeznamVysledku* seznam)
     QCoreApplication::processEvents();
     std::printf("  marking by the mask \"adresář 1*\": %zu items in all, %.3f s\n", seznam->vybraneRadky().size(),
                 t.nsecsElapsed() / 1e9);
+    sOznacenymi(okno, seznam);
     razeniSVyberem(seznam, "the marked items");
+    t.start();
     seznam->selectAll();
+    QCoreApplication::processEvents();
+    std::printf("  Ctrl+A after them: %.3f s\n", t.nsecsElapsed() / 1e9);
     razeniSVyberem(seznam, "every item");
+    t.start();
     seznam->clearSelection();
+    QCoreApplication::processEvents();
+    std::printf("  unmarking every item: %.3f s\n", t.nsecsElapsed() / 1e9);
+}
+
+// What a person does with a list of scattered marks: scrolls it a page at a
+// time (each repaint asks every painted cell whether its row is marked),
+// reads the status line (count and size of the marks, every second),
+// Ctrl-clicks a row, and selects everything.
+void sOznacenymi(Okno& okno, SeznamVysledku* seznam)
+{
+    QScrollBar* posuvnik = seznam->verticalScrollBar();
+    double nejdelsi = 0;
+    for (int i = 0; i < 10; ++i) {
+        QElapsedTimer t;
+        t.start();
+        posuvnik->setValue(posuvnik->value() + posuvnik->pageStep());
+        seznam->viewport()->repaint();
+        nejdelsi = std::max(nejdelsi, t.nsecsElapsed() / 1e9);
+    }
+    std::printf("  repaint after scrolling a page with them marked: longest of 10 %.4f s\n", nejdelsi);
+    QElapsedTimer t;
+    t.start();
+    okno.stranky->Timer1Timer();
+    std::printf("  status line with them marked: %.4f s\n", t.nsecsElapsed() / 1e9);
+    const QModelIndex radek = seznam->model()->index(seznam->model()->rowCount() / 3, 0);
+    t.start();
+    seznam->selectionModel()->select(radek, QItemSelectionModel::Toggle | QItemSelectionModel::Rows);
+    seznam->selectionModel()->select(radek, QItemSelectionModel::Toggle | QItemSelectionModel::Rows);
+    QCoreApplication::processEvents();
+    std::printf("  Ctrl-click twice with them marked: %.4f s\n", t.nsecsElapsed() / 1e9);
 }
 
 // A sort keeps the selection and the current row on their items: the

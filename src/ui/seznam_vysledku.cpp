@@ -4,21 +4,53 @@
 
 #include <algorithm>
 
+#include <QApplication>
 #include <QEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QStyle>
+#include <QStyledItemDelegate>
 
 namespace zrc {
 
 namespace {
 constexpr int sirkySloupcu[pocetSloupcu] = {80, 30, 45, 50, 100};   // design widths
+
+// Paints a marked row as the table view paints a selected one: the view asks
+// the base selection model, which holds nothing (see VyberRadku), so the row's
+// panel and the cell are drawn here with the selected state.
+class DelegatOznaceni : public QStyledItemDelegate {
+public:
+    DelegatOznaceni(const VyberRadku* vyber, QObject* parent) : QStyledItemDelegate(parent), vyber_(vyber) {}
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        if (!vyber_->oznacen(index.row())) {
+            QStyledItemDelegate::paint(painter, option, index);
+            return;
+        }
+        QStyleOptionViewItem o = option;
+        o.state |= QStyle::State_Selected;
+        QStyle* styl = o.widget ? o.widget->style() : QApplication::style();
+        styl->drawPrimitive(QStyle::PE_PanelItemViewRow, &o, painter, o.widget);
+        QStyledItemDelegate::paint(painter, o, index);
+    }
+
+private:
+    const VyberRadku* vyber_;
+};
+
 } // namespace
 
 SeznamVysledku::SeznamVysledku(ResultListModel* model, SdileneRazeni* razeni, QWidget* parent)
-    : QTableView(parent), model_(model), razeni_(razeni)
+    : QTableView(parent), model_(model), vyber_(new VyberRadku(model, this)), razeni_(razeni)
 {
     setModel(model);
+    QItemSelectionModel* vychozi = selectionModel();
+    setSelectionModel(vyber_);
+    delete vychozi;
+    setItemDelegate(new DelegatOznaceni(vyber_, this));
     setShowGrid(false);
     setWordWrap(false);
     setTabKeyNavigation(false);   // Tab leaves the list, as in every other list
@@ -168,32 +200,86 @@ void SeznamVysledku::z_nab_prycClick()
 
 std::vector<int> SeznamVysledku::vybraneRadky() const
 {
-    std::vector<char> vybran(std::size_t(model_->rowCount()), 0);
-    for (const QItemSelectionRange& r : selectionModel()->selection())
-        for (int radek = r.top(); radek <= r.bottom(); ++radek)
-            vybran[std::size_t(radek)] = 1;
-    std::vector<int> radky;
-    for (std::size_t i = 0; i < vybran.size(); ++i)
-        if (vybran[i])
-            radky.push_back(int(i));
-    return radky;
+    return vyber_->radky();
 }
 
-// Qt replaces a selection by diffing the old and the new one range by range:
-// after marking every sixth row by type (166 000 ranges in 1 000 000 rows)
-// selecting all took minutes. Into an empty selection it takes no diff.
+QModelIndexList SeznamVysledku::selectedIndexes() const
+{
+    QModelIndexList v;
+    for (int radek : vyber_->radky())
+        for (int sloupec = 0; sloupec < pocetSloupcu; ++sloupec)
+            v.push_back(model_->index(radek, sloupec));
+    return v;
+}
+
+// Clear, then every row: the same two steps as when Qt's ranges held the
+// selection (into an empty selection Qt took no diff of 166 000 ranges).
 void SeznamVysledku::selectAll()
 {
-    selectionModel()->clearSelection();
+    vyber_->clearSelection();
     QTableView::selectAll();
 }
 
 std::int64_t SeznamVysledku::VelikostVybranych() const
 {
     std::int64_t soucet = 0;
-    for (int radek : vybraneRadky())
-        soucet += model_->polozka(radek).velikost;
+    for (int radek = 0; radek < model_->rowCount(); ++radek)
+        if (vyber_->oznacen(radek))
+            soucet += model_->polozka(radek).velikost;
     return soucet;
+}
+
+// Qt's choices for a mouse press and release ask the base selection model
+// whether the row is selected, and it holds nothing: the choices that depend
+// on it are made here with the row's mark.
+QItemSelectionModel::SelectionFlags SeznamVysledku::selectionCommand(const QModelIndex& index,
+                                                                     const QEvent* event) const
+{
+    QItemSelectionModel::SelectionFlags prikaz = QTableView::selectionCommand(index, event);
+    if (!event || selectionMode() != ExtendedSelection)
+        return prikaz;
+    const auto typ = event->type();
+    if (typ != QEvent::MouseButtonPress && typ != QEvent::MouseButtonRelease && typ != QEvent::MouseMove)
+        return prikaz;
+    const auto* mys = static_cast<const QMouseEvent*>(event);
+    const bool shift = mys->modifiers() & Qt::ShiftModifier;
+    const bool ctrl = mys->modifiers() & Qt::ControlModifier;
+    const bool vpravo = mys->button() & Qt::RightButton;
+    const bool oznacen = index.isValid() && vyber_->oznacen(index.row());
+    if (typ == QEvent::MouseButtonPress) {
+        // A plain press on a marked row changes nothing yet: the release decides
+        // (a drag of the marked rows could start).
+        if (oznacen && !shift && !ctrl)
+            return QItemSelectionModel::NoUpdate;
+        // Ctrl-press: unmark a marked row, mark another one.
+        if (prikaz & QItemSelectionModel::Toggle) {
+            tazeniCtrl_ = oznacen ? QItemSelectionModel::Deselect : QItemSelectionModel::Select;
+            return (prikaz & ~QItemSelectionModel::Toggle) | tazeniCtrl_;
+        }
+        return prikaz;
+    }
+    if (typ == QEvent::MouseButtonRelease) {
+        // The release after a plain press on a marked row selects that row alone.
+        if (oznacen && index == stisknuty_ && state() != DragSelectingState && !shift && !ctrl && !vpravo)
+            return QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows;
+        return prikaz;
+    }
+    if (tazeniCtrl_ != QItemSelectionModel::NoUpdate && (prikaz & QItemSelectionModel::Toggle))
+        return (prikaz & ~QItemSelectionModel::Toggle) | tazeniCtrl_;
+    return prikaz;
+}
+
+void SeznamVysledku::mousePressEvent(QMouseEvent* event)
+{
+    stisknuty_ = indexAt(event->position().toPoint());
+    tazeniCtrl_ = QItemSelectionModel::NoUpdate;
+    QTableView::mousePressEvent(event);
+}
+
+void SeznamVysledku::mouseReleaseEvent(QMouseEvent* event)
+{
+    QTableView::mouseReleaseEvent(event);
+    tazeniCtrl_ = QItemSelectionModel::NoUpdate;
 }
 
 void SeznamVysledku::keyPressEvent(QKeyEvent* event)

@@ -4,6 +4,7 @@
 // the first letter of the name, removal of the selected items from the offer and
 // the size total of the selection.
 
+#include "ui/vyber_radku.h"
 #include "ui/vysledky_model.h"
 
 #include <QHeaderView>
@@ -35,6 +36,8 @@ public:
     int tag() const { return model_->cislo(); }
     QHeaderView* header() const { return horizontalHeader(); }
     ResultListModel* modelSeznamu() const { return model_; }
+    // The marked rows: ask here, not the base class's queries (see VyberRadku).
+    VyberRadku* vyber() const { return vyber_; }
 
     int SloupecRazeni() const { return sloupecRazeni_; }
     void nastavSloupecRazeni(int sloupec);
@@ -53,6 +56,8 @@ public:
 
     // Ctrl+A and "vyber vše": every row, also after a selection of many ranges.
     void selectAll() override;
+    // Hides Qt's clearSelection(), which would ask the base selection model.
+    void clearSelection() { vyber_->clearSelection(); }
 
     // The status-bar text while the mouse is over the list.
     QString hint() const { return statusTip(); }
@@ -68,6 +73,11 @@ protected:
     void focusInEvent(QFocusEvent* event) override;
     void changeEvent(QEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
+                                                         const QEvent* event = nullptr) const override;
+    QModelIndexList selectedIndexes() const override;
 
 private:
     void nastavVyskuRadku();
@@ -76,7 +86,12 @@ private:
     void rozsirVelikost();
 
     ResultListModel* model_;
+    VyberRadku* vyber_;
     SdileneRazeni* razeni_;
+    QPersistentModelIndex stisknuty_;   // the row under the last mouse press
+    // What a Ctrl-press did to its row (Select or Deselect); a drag with Ctrl
+    // held does the same to the rows it passes.
+    mutable QItemSelectionModel::SelectionFlags tazeniCtrl_ = QItemSelectionModel::NoUpdate;
     std::int64_t nejvetsi_ = 0;   // the largest size the list has shown
     std::uint8_t sloupecRazeni_ = 0;
 };

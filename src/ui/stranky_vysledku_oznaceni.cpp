@@ -9,44 +9,30 @@
 #include "settings/klice.h"
 #include "settings/seznamy.h"
 
-#include <QItemSelection>
 #include <QPushButton>
 
 namespace zrc {
 
 namespace {
 
-// The list's new selection as the fewest ranges, set in one step. Adding
-// ranges to a selection that already holds tens of thousands of them makes Qt
-// merge each one into it (seconds for 200 000 rows); computing the union here
-// and replacing the selection costs one pass over the rows.
+// The list's new selection set in one step, as Qt's selection model got it
+// before the marks were bytes: cleared, then the marked rows selected as the
+// layer of one command (a Shift-click next replaces that layer, as it did).
 void oznacRadky(SeznamVysledku* seznam, const std::vector<int>& radky, bool vybrat)
 {
     if (radky.empty())
         return;
-    QAbstractItemModel* m = seznam->model();
-    std::vector<char> vybran(std::size_t(m->rowCount()), 0);
-    for (int r : seznam->vybraneRadky())
+    VyberRadku* v = seznam->vyber();
+    std::vector<char> vybran(std::size_t(seznam->model()->rowCount()), 0);
+    for (int r : v->radky())
         vybran[std::size_t(r)] = 1;
     for (int r : radky)
         vybran[std::size_t(r)] = vybrat;
-    const int posledniSloupec = m->columnCount() - 1;
-    QItemSelection vyber;
-    for (std::size_t i = 0; i < vybran.size();) {
-        if (!vybran[i]) {
-            ++i;
-            continue;
-        }
-        std::size_t j = i;
-        while (j + 1 < vybran.size() && vybran[j + 1])
-            ++j;
-        vyber.append(QItemSelectionRange(m->index(int(i), 0), m->index(int(j), posledniSloupec)));
-        i = j + 1;
-    }
-    // Clearing first, then selecting into the empty selection: the model never
-    // has to diff two selections of many ranges.
-    seznam->selectionModel()->clearSelection();
-    seznam->selectionModel()->select(vyber, QItemSelectionModel::Select);
+    std::vector<int> nove;
+    for (std::size_t i = 0; i < vybran.size(); ++i)
+        if (vybran[i])
+            nove.push_back(int(i));
+    v->vyberRadky(nove, QItemSelectionModel::ClearAndSelect);
 }
 
 } // namespace

@@ -311,6 +311,7 @@ void ResultListModel::preskup(Preskupeni p)
         nova.push_back(index(r < p.novyRadek.size() ? p.novyRadek[r] : i.row(), i.column()));
     }
     changePersistentIndexList(stare, nova);
+    emit preskupeno(p.novyRadek);
     emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
 }
 

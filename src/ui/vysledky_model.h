@@ -67,6 +67,12 @@ public:
     void zacniVymazani();
     void ukonciVymazani();
 
+signals:
+    // A sort has put old row r to row novyRadek[r]; rows past its end kept
+    // their places. Emitted after the rows moved and before layoutChanged, for
+    // the list's selection, which moves its marks without persistent indexes.
+    void preskupeno(const std::vector<int>& novyRadek);
+
 private:
     // A sort's result: the list's rows in their new order and where each went.
     struct Preskupeni {

@@ -10,6 +10,7 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 #include <set>
 
@@ -83,6 +84,44 @@ TEST_P(RazeniVyberTest, MarkedItemsAndTheFocusedOneSurviveTheSort)
 
     QTest::keyClick(seznam, Qt::Key_A, Qt::ControlModifier);
     EXPECT_EQ(seznam->vybraneRadky().size(), std::size_t(pocetPolozek));
+}
+
+// Items that arrive while the order is computed on its thread stay after the
+// sorted ones, unmarked; the marked items keep their marks through the sort
+// and the insertion, and so does the focused item.
+TEST_P(RazeniVyberTest, ItemsArrivingDuringTheSortLeaveTheMarksInPlace)
+{
+    stranky->OznacDleSloupce(true, seznam, Sloupec::Typ, QStringLiteral("txt"));
+    seznam->selectionModel()->select(seznam->model()->index(18, 0),
+                                     QItemSelectionModel::Deselect | QItemSelectionModel::Rows);
+    const std::set<QString> oznacene = vybraneNazvy();
+    ASSERT_EQ(oznacene.size(), std::size_t(pocetPolozek / 3 - 1));
+    seznam->selectionModel()->setCurrentIndex(seznam->model()->index(1234, 0), QItemSelectionModel::NoUpdate);
+    const QString fokusovany = seznam->currentIndex().data().toString();
+    static std::vector<std::string> nove;
+    nove.clear();
+    nove.reserve(40);
+    QTimer::singleShot(0, [this] {
+        std::vector<NalezenySoubor> s;
+        for (int i = 0; i < 40; ++i) {
+            nove.push_back("nova " + std::to_string(i) + ".txt");
+            s.push_back({"", nove.back(), BalenyCas(1), 1});
+        }
+        stranky->model(1)->pridej(s);
+    });
+
+    bool serazeno = false, behemRazeni = false;
+    QObject::connect(stranky->model(1), &ResultListModel::preskupeno, [&] { serazeno = true; });
+    QObject::connect(stranky->model(1), &QAbstractItemModel::rowsInserted, [&] { behemRazeni = !serazeno; });
+
+    klikniNaZahlavi(int(GetParam()));
+
+    ASSERT_TRUE(behemRazeni) << "the items did not arrive during the sort";
+    ASSERT_EQ(seznam->model()->rowCount(), pocetPolozek + 40);
+    EXPECT_EQ(seznam->model()->index(pocetPolozek, 0).data().toString(), QStringLiteral("nova 0"));
+    EXPECT_EQ(vybraneNazvy(), oznacene);
+    EXPECT_EQ(seznam->currentIndex().data().toString(), fokusovany);
+    EXPECT_EQ(seznam->vyber()->pocet(), int(oznacene.size()));
 }
 
 std::string nazevSloupce(const ::testing::TestParamInfo<Sloupec>& i)

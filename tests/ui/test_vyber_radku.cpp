@@ -1,0 +1,210 @@
+// A result list keeps its marks itself (a byte per row), not in Qt's ranges:
+// the same clicks, keys, sorts, insertions and removals on a list and on a
+// plain table view with Qt's own selection model over an equal list leave the
+// same items marked and the same item focused, and a marked row is painted as
+// Qt paints a selected one.
+
+#include "ui/hlaseni.h"
+#include "ui/stranky_vysledku.h"
+
+#include <QBoxLayout>
+#include <QLabel>
+#include <QStyledItemDelegate>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <set>
+
+namespace zrc {
+namespace {
+
+// One step done to both views: a click (with modifiers), a key, a sort by
+// name in the other direction, Ctrl+A, three appended items, a removed row.
+struct Krok {
+    enum Druh { Klik, Klavesa, Razeni, Vse, Pridani, Odebrani } druh;
+    int radek = 0;   // the row, or the key
+    Qt::KeyboardModifiers mod = {};
+};
+
+struct Postup {
+    const char* nazev;
+    std::vector<Krok> kroky;
+};
+
+void PrintTo(const Postup& p, std::ostream* os) { *os << p.nazev; }
+
+Krok klik(int radek, Qt::KeyboardModifiers mod = {}) { return {Krok::Klik, radek, mod}; }
+Krok klavesa(Qt::Key k, Qt::KeyboardModifiers mod = {}) { return {Krok::Klavesa, int(k), mod}; }
+const Krok razeni{Krok::Razeni};
+const Krok vse{Krok::Vse};
+const Krok pridani{Krok::Pridani};
+Krok odebrani(int radek) { return {Krok::Odebrani, radek}; }
+
+constexpr auto ctrl = Qt::ControlModifier;
+constexpr auto shift = Qt::ShiftModifier;
+
+class VyberRadkuTest : public ::testing::TestWithParam<Postup> {
+protected:
+    QTabWidget tabs;
+    std::unique_ptr<StrankyVysledku> stranky;
+    QTemporaryDir adresar;
+    QTableView vzor;   // Qt's selection model over list 2
+    SeznamVysledku* seznam = nullptr;
+    std::vector<std::string> jmena;
+    bool vzestupne = false;
+
+    void SetUp() override
+    {
+        tabs.addTab(new QLabel, QStringLiteral("Nastavení"));
+        tabs.addTab(new QWidget, QStringLiteral("NOVÉ"));
+        stranky = std::make_unique<StrankyVysledku>(&tabs);
+        seznam = stranky->seznam(1);
+        (new QHBoxLayout(tabs.widget(1)))->addWidget(seznam);
+        stranky->setCestaIni(adresar.filePath("zrcadlovac.ini"));
+        tabs.resize(400, 500);
+        tabs.show();
+        tabs.setCurrentIndex(1);
+        vzor.setModel(stranky->model(2));
+        vzor.setSelectionBehavior(QAbstractItemView::SelectRows);
+        vzor.setSelectionMode(QAbstractItemView::ExtendedSelection);
+        vzor.resize(400, 500);
+        vzor.show();
+        jmena.reserve(100);   // names are views into these strings
+        pridej(12);
+    }
+
+    void pridej(int pocet)
+    {
+        std::vector<NalezenySoubor> s;
+        for (int i = 0; i < pocet; ++i) {
+            const int n = int(jmena.size());
+            jmena.push_back("p" + std::to_string(10 + (n * 7) % 23) + "_" + std::to_string(n));
+            s.push_back({"", jmena.back(), 0, 1});
+        }
+        stranky->model(1)->pridej(s);
+        stranky->model(2)->pridej(s);
+    }
+
+    void proved(QAbstractItemView* v, const Krok& k)
+    {
+        switch (k.druh) {
+        case Krok::Klik:
+            QTest::mouseClick(v->viewport(), Qt::LeftButton, k.mod,
+                              v->visualRect(v->model()->index(k.radek, 0)).center());
+            break;
+        case Krok::Klavesa:
+            QTest::keyClick(v, Qt::Key(k.radek), k.mod);
+            break;
+        case Krok::Vse:
+            QTest::keyClick(v, Qt::Key_A, ctrl);
+            break;
+        default:
+            break;
+        }
+    }
+
+    void proved(const Krok& k)
+    {
+        if (k.druh == Krok::Razeni) {
+            vzestupne = !vzestupne;
+            stranky->model(1)->sortuj(Sloupec::Nazev, vzestupne);
+            stranky->model(2)->sortuj(Sloupec::Nazev, vzestupne);
+        } else if (k.druh == Krok::Pridani) {
+            pridej(3);
+        } else if (k.druh == Krok::Odebrani) {
+            stranky->model(1)->odeberRadky({k.radek});
+            stranky->model(2)->odeberRadky({k.radek});
+        } else {
+            proved(seznam, k);
+            proved(&vzor, k);
+        }
+    }
+
+    // The names of the rows, sorted and joined.
+    static std::string nazvy(const QAbstractItemModel* m, const std::vector<int>& radky)
+    {
+        std::set<QString> v;
+        for (int r : radky)
+            v.insert(m->index(r, 0).data().toString());
+        std::string s;
+        for (const QString& n : v)
+            s += n.toStdString() + " ";
+        return s;
+    }
+
+    std::string oznacene() const { return nazvy(seznam->model(), seznam->vybraneRadky()); }
+
+    std::string oznaceneVzoru() const
+    {
+        std::vector<int> radky;
+        for (const QModelIndex& i : vzor.selectionModel()->selectedRows())
+            radky.push_back(i.row());
+        return nazvy(vzor.model(), radky);
+    }
+};
+
+TEST_P(VyberRadkuTest, MarksAndFocusFollowQtsRules)
+{
+    int krok = 0;
+    for (const Krok& k : GetParam().kroky) {
+        proved(k);
+        ++krok;
+        ASSERT_EQ(oznacene(), oznaceneVzoru()) << "after step " << krok;
+        ASSERT_EQ(seznam->currentIndex().data().toString(), vzor.currentIndex().data().toString())
+            << "after step " << krok;
+        ASSERT_EQ(seznam->vyber()->pocet(), int(seznam->vybraneRadky().size()));
+    }
+    EXPECT_FALSE(oznacene().empty()) << "the steps should end with something marked";
+}
+
+std::string nazevPostupu(const ::testing::TestParamInfo<Postup>& i) { return i.param.nazev; }
+
+INSTANTIATE_TEST_SUITE_P(
+    Postupy, VyberRadkuTest,
+    ::testing::Values(
+        Postup{"klik", {klik(3), klik(5)}},
+        Postup{"ctrl_pridava_a_ubira", {klik(1), klik(4, ctrl), klik(6, ctrl), klik(4, ctrl)}},
+        Postup{"shift_rozsah_se_nahrazuje", {klik(2), klik(7, shift), klik(4, shift)}},
+        Postup{"ctrl_pak_shift", {klik(1), klik(5, ctrl), klik(8, shift), klik(6, shift)}},
+        Postup{"shift_pak_ctrl_na_oznaceny", {klik(2), klik(6, shift), klik(4, ctrl), klik(9, ctrl | shift)}},
+        Postup{"klik_na_oznaceny_vybere_jen_ten", {klik(1), klik(4, shift), klik(2)}},
+        Postup{"klavesy", {klik(2), klavesa(Qt::Key_Down, shift), klavesa(Qt::Key_Down, shift),
+                           klavesa(Qt::Key_Down, ctrl), klavesa(Qt::Key_Down, ctrl), klavesa(Qt::Key_Space, ctrl),
+                           klavesa(Qt::Key_Up, ctrl), klavesa(Qt::Key_Space, ctrl), klavesa(Qt::Key_Space)}},
+        Postup{"vse_a_ctrl", {vse, klik(3, ctrl), klik(4, ctrl), klik(4, ctrl)}},
+        Postup{"razeni_nese_oba_vrstvy", {klik(1), klik(3, ctrl), klik(8, shift), razeni, klik(6, ctrl)}},
+        Postup{"shift_po_razeni", {klik(1), klik(3, ctrl), klik(8, shift), razeni, klik(2, shift)}},
+        Postup{"pridani_a_odebrani", {klik(1), klik(3, shift), pridani, klik(6, ctrl), odebrani(2),
+                                      klik(13, shift), odebrani(0), razeni, klik(9, ctrl)}}),
+    nazevPostupu);
+
+// The list paints a marked row exactly as a table view paints a row selected
+// in Qt's selection model.
+TEST_F(VyberRadkuTest, MarkedRowsLookLikeQtsSelectedRows)
+{
+    seznam->setFocus();
+    proved(seznam, klik(2));
+    proved(seznam, klik(5, ctrl));
+    proved(seznam, klik(6, ctrl));
+    const QImage nase = seznam->viewport()->grab().toImage();
+
+    const QModelIndex aktualni = seznam->currentIndex();
+    seznam->setItemDelegate(new QStyledItemDelegate(seznam));
+    auto* qt = new QItemSelectionModel(seznam->model(), seznam);
+    seznam->setSelectionModel(qt);
+    for (int r : {2, 5, 6})
+        qt->select(seznam->model()->index(r, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    qt->setCurrentIndex(aktualni, QItemSelectionModel::NoUpdate);
+    const QImage qtovo = seznam->viewport()->grab().toImage();
+
+    ASSERT_EQ(nase.size(), qtovo.size());
+    EXPECT_TRUE(nase == qtovo) << "a marked row looks other than a selected one";
+    // And the marks are there at all: the marked row's pixels differ from an unmarked one's.
+    const QRect r2 = seznam->visualRect(seznam->model()->index(2, 0));
+    const QRect r3 = seznam->visualRect(seznam->model()->index(3, 0));
+    EXPECT_NE(nase.copy(r2.adjusted(0, 2, 0, -2)).pixel(1, 1), nase.copy(r3.adjusted(0, 2, 0, -2)).pixel(1, 1));
+}
+
+} // namespace
+} // namespace zrc
