@@ -18,8 +18,9 @@
 //    batches every 100 ms as a run does, and reports the longest block of the
 //    window's thread (a heartbeat timer) while they arrive, during a sort per
 //    column and a scroll to the end, then times marking by type and by a
-//    directory mask and a sort with those items selected and with every item
-//    selected. Target: no block over 100 ms at 1 000 000.
+//    directory mask; with those items marked a repaint after scrolling a page,
+//    the status line, a Ctrl-click and a sort; Ctrl+A and a sort with every
+//    item selected. Target: no block over 100 ms at 1 000 000.
 // 4. --memory: peak memory (VmHWM) of the command line and of the window
 //    program's run on the pair, each in a process of its own.
 //    Target: the window at most 2 x the command line.
