@@ -7,8 +7,10 @@
 #include "ui/hlaseni.h"
 #include "ui/stranky_vysledku.h"
 
+#include <QApplication>
 #include <QBoxLayout>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QStyledItemDelegate>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -19,12 +21,14 @@
 namespace zrc {
 namespace {
 
-// One step done to both views: a click (with modifiers), a key, a sort by
-// name in the other direction, Ctrl+A, three appended items, a removed row.
+// One step done to both views: a click (with modifiers; row -1 is the empty
+// space below the rows), a drag from row to row kam, a key, a sort by name in
+// the other direction, Ctrl+A, three appended items, a removed row.
 struct Krok {
-    enum Druh { Klik, Klavesa, Razeni, Vse, Pridani, Odebrani } druh;
+    enum Druh { Klik, Tah, Klavesa, Razeni, Vse, Pridani, Odebrani } druh;
     int radek = 0;   // the row, or the key
     Qt::KeyboardModifiers mod = {};
+    int kam = 0;
 };
 
 struct Postup {
@@ -35,6 +39,7 @@ struct Postup {
 void PrintTo(const Postup& p, std::ostream* os) { *os << p.nazev; }
 
 Krok klik(int radek, Qt::KeyboardModifiers mod = {}) { return {Krok::Klik, radek, mod}; }
+Krok tah(int od, int kam, Qt::KeyboardModifiers mod = {}) { return {Krok::Tah, od, mod, kam}; }
 Krok klavesa(Qt::Key k, Qt::KeyboardModifiers mod = {}) { return {Krok::Klavesa, int(k), mod}; }
 const Krok razeni{Krok::Razeni};
 const Krok vse{Krok::Vse};
@@ -86,13 +91,32 @@ protected:
         stranky->model(2)->pridej(s);
     }
 
+    static QPoint bod(QAbstractItemView* v, int radek)
+    {
+        if (radek < 0)
+            return {10, v->viewport()->height() - 5};
+        return v->visualRect(v->model()->index(radek, 0)).center();
+    }
+
     void proved(QAbstractItemView* v, const Krok& k)
     {
         switch (k.druh) {
         case Krok::Klik:
-            QTest::mouseClick(v->viewport(), Qt::LeftButton, k.mod,
-                              v->visualRect(v->model()->index(k.radek, 0)).center());
+            QTest::mouseClick(v->viewport(), Qt::LeftButton, k.mod, bod(v, k.radek));
             break;
+        case Krok::Tah: {
+            const int krok = k.kam >= k.radek ? 1 : -1;
+            QTest::mousePress(v->viewport(), Qt::LeftButton, k.mod, bod(v, k.radek));
+            for (int r = k.radek + krok; r != k.kam + krok; r += krok) {
+                // QTest's moves carry no modifiers: Ctrl stays held here.
+                const QPoint p = bod(v, r);
+                QMouseEvent tah(QEvent::MouseMove, p, v->viewport()->mapToGlobal(p), Qt::NoButton,
+                                Qt::LeftButton, k.mod);
+                QApplication::sendEvent(v->viewport(), &tah);
+            }
+            QTest::mouseRelease(v->viewport(), Qt::LeftButton, k.mod, bod(v, k.kam));
+            break;
+        }
         case Krok::Klavesa:
             QTest::keyClick(v, Qt::Key(k.radek), k.mod);
             break;
@@ -164,6 +188,9 @@ INSTANTIATE_TEST_SUITE_P(
     Postupy, VyberRadkuTest,
     ::testing::Values(
         Postup{"klik", {klik(3), klik(5)}},
+        Postup{"klik_do_prazdna", {klik(2), klik(5, shift), klik(-1), klik(4, ctrl)}},
+        Postup{"tah", {klik(1), tah(3, 6), tah(8, 7)}},
+        Postup{"tah_s_ctrl", {klik(1), klik(4, shift), tah(3, 6, ctrl), tah(8, 10, ctrl)}},
         Postup{"ctrl_pridava_a_ubira", {klik(1), klik(4, ctrl), klik(6, ctrl), klik(4, ctrl)}},
         Postup{"shift_rozsah_se_nahrazuje", {klik(2), klik(7, shift), klik(4, shift)}},
         Postup{"ctrl_pak_shift", {klik(1), klik(5, ctrl), klik(8, shift), klik(6, shift)}},
