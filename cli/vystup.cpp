@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <algorithm>
 #include <array>
+#include <cstring>
 #include <string>
 
 namespace zrc::cli {
@@ -53,19 +54,23 @@ QString text(const UlozisteVysledku& u, const Polozka& p, Sloupec s)
 // columns of TSV; they are written as \t, \n, \r and \\.
 void pridejBezRidicich(std::string& cil, std::string_view utf8)
 {
-    for (;;) {
-        const std::size_t i = utf8.find_first_of("\t\n\r\\");
-        cil.append(utf8.substr(0, i));
-        if (i == std::string_view::npos)
-            return;
+    // A plain loop: find_first_of searched the four characters with a memchr
+    // call for every byte of the text.
+    std::size_t od = 0;
+    for (std::size_t i = 0; i < utf8.size(); ++i) {
+        const char* nahrada = nullptr;
         switch (utf8[i]) {
-        case '\t': cil += "\\t"; break;
-        case '\n': cil += "\\n"; break;
-        case '\r': cil += "\\r"; break;
-        default: cil += "\\\\"; break;
+        case '\t': nahrada = "\\t"; break;
+        case '\n': nahrada = "\\n"; break;
+        case '\r': nahrada = "\\r"; break;
+        case '\\': nahrada = "\\\\"; break;
+        default: continue;
         }
-        utf8.remove_prefix(i + 1);
+        cil.append(utf8.substr(od, i - od));
+        cil.append(nahrada);
+        od = i + 1;
     }
+    cil.append(utf8.substr(od));
 }
 
 // The length of the UTF-8 sequence at the start of s, 0 when it is not valid
@@ -96,9 +101,14 @@ std::size_t delkaUtf8(std::string_view s)
 // which goes through UTF-16 and gets its replacement characters there.
 bool pridejMaleUtf8(std::string& cil, std::string_view bajty)
 {
-    const std::size_t zacatek = cil.size();
     if (bajty.starts_with("\xEF\xBB\xBF"))
         return false;
+    // Lowering keeps every character's length in bytes, so the name is written
+    // into room taken at once (byte by byte appends were 6 % of the command
+    // line's own time at a million files).
+    const std::size_t zacatek = cil.size();
+    cil.resize(zacatek + bajty.size());
+    char* out = cil.data() + zacatek;
     for (std::size_t i = 0; i < bajty.size();) {
         const auto b = static_cast<unsigned char>(bajty[i]);
         if (b < 0x80) {
@@ -106,11 +116,12 @@ bool pridejMaleUtf8(std::string& cil, std::string_view bajty)
                 cil.resize(zacatek);
                 return false;
             }
-            cil.push_back(b >= 'A' && b <= 'Z' ? static_cast<char>(b - 'A' + 'a') : static_cast<char>(b));
-            ++i;
+            out[i++] = b >= 'A' && b <= 'Z' ? static_cast<char>(b - 'A' + 'a') : static_cast<char>(b);
             continue;
         }
-        const std::size_t delka = delkaUtf8(bajty.substr(i));
+        const bool dvaBajty = b >= 0xC2 && b <= 0xDF && i + 1 < bajty.size()
+            && (static_cast<unsigned char>(bajty[i + 1]) & 0xC0) == 0x80;
+        const std::size_t delka = dvaBajty ? 2 : delkaUtf8(bajty.substr(i));
         if (delka == 0) {
             cil.resize(zacatek);
             return false;
@@ -118,10 +129,10 @@ bool pridejMaleUtf8(std::string& cil, std::string_view bajty)
         if (delka == 2) {
             const auto znak = static_cast<char16_t>(((b & 0x1F) << 6) | (static_cast<unsigned char>(bajty[i + 1]) & 0x3F));
             const char16_t maly = MalyZnak(QChar(znak)).unicode();
-            cil.push_back(static_cast<char>(0xC0 | (maly >> 6)));
-            cil.push_back(static_cast<char>(0x80 | (maly & 0x3F)));
+            out[i] = static_cast<char>(0xC0 | (maly >> 6));
+            out[i + 1] = static_cast<char>(0x80 | (maly & 0x3F));
         } else {
-            cil.append(bajty.substr(i, delka));
+            std::memcpy(out + i, bajty.data() + i, delka);
         }
         i += delka;
     }
@@ -141,20 +152,30 @@ void pridejJmeno(std::string& cil, std::string_view bajty)
 void tsv(Vystup& o, const UlozisteVysledku& u)
 {
     std::string radek;
+    // Items of one directory follow each other; its path, the longest column,
+    // is lowered once for all of them.
+    std::string podadresar;
+    std::uint32_t cisloPodadresare = UINT32_MAX;
     for (int s = 1; s <= UlozisteVysledku::pocetSeznamu; ++s) {
         const std::string cislo = std::to_string(s);
         for (const Polozka& p : u.seznam(s)) {
+            if (p.podadresar != cisloPodadresare) {
+                podadresar.clear();
+                pridejJmeno(podadresar, u.podadresar(p.podadresar));
+                cisloPodadresare = p.podadresar;
+            }
             radek = cislo;
             radek += '\t';
             pridejJmeno(radek, nazevPolozky(p));
             radek += '\t';
             pridejJmeno(radek, typPolozky(p));
             radek += '\t';
-            pridejBezRidicich(radek, std::string_view(text(u, p, Sloupec::Datum).toUtf8()));
+            char datum[40];   // digits and separators: nothing to escape
+            radek.append(datum, zapisDatum(datum, p.cas, u.formatCasu()));
             radek += '\t';
             radek += std::to_string(p.velikost);
             radek += '\t';
-            pridejJmeno(radek, u.podadresar(p.podadresar));
+            radek += podadresar;
             radek += '\n';
             o << radek;
         }

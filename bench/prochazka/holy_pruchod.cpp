@@ -5,7 +5,14 @@
 // Walks every DIR with N threads (default: as zrcadlovac-cli, 4 per core and at
 // least 8): each directory opened once relative to its parent, listed with
 // getdents64, every file examined with one fstatat; nothing is kept, sorted or
-// compared. Prints the counts of directories and files.
+// compared. Prints the counts of directories and files; ends with 1 when a
+// directory could not be opened or listed, so that a yardstick which skipped
+// part of the tree is never taken for a fast one.
+//
+// The directories waiting to be walked are taken last in, first out: each keeps
+// its parent open, and taken breadth first a level of a tree of a million files
+// (17 000 directories) ran past the limit of 20 000 descriptors, which left a
+// tenth of the tree out.
 
 #include "platform/listing.h"
 
@@ -51,8 +58,8 @@ public:
         if (fronta_.empty())
             return false;
         --cekajici_;
-        a = std::move(fronta_.front());
-        fronta_.pop_front();
+        a = std::move(fronta_.back());
+        fronta_.pop_back();
         return true;
     }
     void nastavVlakna(int n) { vlaken_ = n; }
@@ -65,7 +72,7 @@ private:
     int vlaken_ = 1;
 };
 
-std::atomic<long> adresaru{0}, souboru{0};
+std::atomic<long> adresaru{0}, souboru{0}, chyb{0};
 
 void projdi(Fronta& f)
 {
@@ -78,12 +85,16 @@ void projdi(Fronta& f)
             a.rodic ? openSubdirectory(a.rodic->fd(), a.jmeno.c_str(), ec)
                     : openDirectory(a.jmeno.c_str(), FollowLinks::Yes, ec));
         a.rodic.reset();
-        if (!h->valid())
+        if (!h->valid()) {
+            ++chyb;
             continue;
+        }
         ++adresaru;
         statOpen(h->fd(), ec);
-        if (readDirectory(h->fd(), vypis, buffer))
+        if (readDirectory(h->fd(), vypis, buffer)) {
+            ++chyb;
             continue;
+        }
         for (const RawEntry& e : vypis.entries) {
             if (e.type == EntryType::Directory) {
                 f.pridej({h, vypis.name(e)});
@@ -120,5 +131,9 @@ int main(int argc, char* argv[])
     for (auto& t : vlakna)
         t.join();
     std::printf("%ld directories, %ld files\n", adresaru.load(), souboru.load());
+    if (chyb > 0) {
+        std::fprintf(stderr, "holy_pruchod: %ld directories could not be opened or listed\n", chyb.load());
+        return 1;
+    }
     return 0;
 }

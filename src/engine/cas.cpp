@@ -166,9 +166,15 @@ char* zapisCislo(char* kam, char* konec, std::int64_t v, int sirka)
 
 QString textDatumu(BalenyCas b, DlouhyFormatCasu format)
 {
-    const Slozky s = rozbal(b);
     char text[40];
-    char* const konec = text + sizeof text;
+    const char* k = zapisDatum(text, b, format);
+    return QString::fromLatin1(text, k - text);
+}
+
+char* zapisDatum(char* text, BalenyCas b, DlouhyFormatCasu format)
+{
+    const Slozky s = rozbal(b);
+    char* const konec = text + 40;
     char* k = zapisCislo(text, konec, s.rok, 4);
     *k++ = '.';
     k = zapisCislo(k, konec, s.mesic, 2);
@@ -184,7 +190,7 @@ QString textDatumu(BalenyCas b, DlouhyFormatCasu format)
             k = zapisCislo(k, konec, s.sekunda, 2);
         }
     }
-    return QString::fromLatin1(text, k - text);
+    return k;
 }
 
 } // namespace zrc

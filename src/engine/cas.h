@@ -42,5 +42,7 @@ enum class DlouhyFormatCasu { HodinyMinutySekundy, HodinyMinuty };
 // The "datum" column text of a packed time: yyyy.mm.dd hh:nn:ss (or hh:nn under
 // the short format), the date alone at exactly 00:00:00.
 QString textDatumu(BalenyCas b, DlouhyFormatCasu format);
+// The same text written into kam (Latin-1, at most 40 bytes); returns its end.
+char* zapisDatum(char* kam, BalenyCas b, DlouhyFormatCasu format);
 
 } // namespace zrc

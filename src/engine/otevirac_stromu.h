@@ -11,15 +11,18 @@
 // the target only as far as the nearest open ancestor (one or two steps) and
 // opens down from there, so neither finding nor opening a directory costs
 // anything in proportion to its depth (a chain of 2 000 directories is 2 000
-// openat calls, not two million steps). The chain keeps at most a given number
-// of descriptors open (the base directory and the deepest ones); a closed link
-// is opened again from the nearest open one above it when a walk comes back.
+// openat calls, not two million steps). A directory two or more levels below
+// the nearest open ancestor is opened from it in one openat2 call that refuses
+// links in every component. The chain keeps at most a given number of
+// descriptors open (the base directory and the deepest ones); a closed link is
+// opened again from the nearest open one above it when a walk comes back.
 
 #include "engine/strom_strany.h"
 #include "platform/listing.h"
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <system_error>
 #include <vector>
@@ -44,9 +47,12 @@ private:
         platform::DirectoryHandle adresar;
     };
     bool jeOtevreny(const UzelStromu& u) const;
+    std::optional<int> otevriNaprimo(const UzelStromu& uzel, std::error_code& ec);
+    void omezOtevrene();
 
     std::vector<Clanek> cesta_;                 // index = depth, the base directory first
     std::vector<const UzelStromu*> retez_;      // the target up to below the open ancestor
+    std::string relativni_;                     // retez_ as a path, for one openat2
     std::size_t otevrenych_;
 };
 

@@ -110,29 +110,81 @@ BalenyCas balenyDatum(std::int64_t dny)
 
 } // namespace
 
-// A UTC day with one offset spans two local days at most, the first starting
-// where the day's first second falls; their packed dates are kept with it.
+constexpr int dnuBloku = 256;
+
+// The offset at each day's last second is sampled every 8 days and bisected
+// down to the day where the samples differ: some 40 library conversions a
+// block instead of 256. A change and its return within 8 days are not seen (the
+// shortest in the zone database, a summer time suspended for Ramadan, lasts
+// about a month).
+void PrevodCasu::naplnBlok(Blok& b, std::int64_t cislo) const
+{
+    b = Blok{};
+    b.cislo = cislo;
+    const std::int64_t zacatek = cislo * dnuBloku * sekundDne;
+    b.posun = static_cast<std::int32_t>(posunUtc(zacatek));
+    const auto konecDne = [zacatek](int d) { return posunUtc(zacatek + (d + 1) * sekundDne - 1); };
+    // Days in (od, do_] whose last second's offset differs from the day before's.
+    const auto najdi = [&](auto& self, int od, long posunOd, int do_, long posunDo) -> void {
+        if (b.pomaly)
+            return;
+        if (do_ - od == 1) {
+            if (b.zmen == b.zmeny.size()) {
+                b.pomaly = true;
+                return;
+            }
+            const bool smiseny = posunUtc(zacatek + do_ * sekundDne) != posunDo;
+            b.zmeny[b.zmen++] = Zmena{static_cast<std::uint8_t>(do_), smiseny,
+                                      static_cast<std::int32_t>(posunDo)};
+            return;
+        }
+        const int stred = od + (do_ - od) / 2;
+        const long posunStred = konecDne(stred);
+        if (posunStred != posunOd)
+            self(self, od, posunOd, stred, posunStred);
+        if (posunStred != posunDo)
+            self(self, stred, posunStred, do_, posunDo);
+    };
+    constexpr int krok = 8;
+    int den = -1;
+    long posun = b.posun;
+    for (int d = krok - 1; d < dnuBloku; d += krok) {
+        const long dalsi = konecDne(d);
+        if (dalsi != posun)
+            najdi(najdi, den, posun, d, dalsi);
+        den = d;
+        posun = dalsi;
+    }
+}
+
+long PrevodCasu::posunDne(const Blok& b, int den, std::int64_t unixCas) const
+{
+    if (b.pomaly)
+        return posunUtc(unixCas);
+    long posun = b.posun;
+    for (std::uint8_t i = 0; i < b.zmen && b.zmeny[i].den <= den; ++i) {
+        if (b.zmeny[i].den == den && b.zmeny[i].smiseny)
+            return posunUtc(unixCas);
+        posun = b.zmeny[i].posun;
+    }
+    return posun;
+}
+
 BalenyCas PrevodCasu::baleny(std::int64_t unixCas)
 {
     if (mimoRozsahPakovani(unixCas))
         return balenyMimoRozsah(unixCas);
     const std::int64_t denUtc = deleniDolu(unixCas, sekundDne);
-    Den& d = dny_[static_cast<std::size_t>(denUtc) % dny_.size()];
-    if (d.den != denUtc) {
-        d.den = denUtc;
-        d.posun = posunUtc(denUtc * sekundDne);
-        d.smiseny = posunUtc(denUtc * sekundDne + sekundDne - 1) != d.posun;
-        d.prvniMistni = deleniDolu(denUtc * sekundDne + d.posun, sekundDne);
-        d.datum[0] = balenyDatum(d.prvniMistni);
-        d.datum[1] = balenyDatum(d.prvniMistni + 1);
-    }
-    const std::int64_t mistni = unixCas + (d.smiseny ? posunUtc(unixCas) : d.posun);
+    const std::int64_t cislo = deleniDolu(denUtc, dnuBloku);
+    Blok& b = bloky_[static_cast<std::size_t>(cislo) % bloky_.size()];
+    if (b.cislo != cislo)
+        naplnBlok(b, cislo);
+    const long posun = posunDne(b, static_cast<int>(denUtc - cislo * dnuBloku), unixCas);
+    const std::int64_t mistni = unixCas + posun;
     const std::int64_t dny = deleniDolu(mistni, sekundDne);
     const std::int64_t sekundy = mistni - dny * sekundDne;
-    const std::int64_t i = dny - d.prvniMistni;
-    const BalenyCas datum = i == 0 || i == 1 ? d.datum[i] : balenyDatum(dny);
-    return datum + zabalCas(1980, 0, 0, static_cast<int>(sekundy / 3600),
-                            static_cast<int>(sekundy / 60 % 60), static_cast<int>(sekundy % 60));
+    return balenyDatum(dny) + zabalCas(1980, 0, 0, static_cast<int>(sekundy / 3600),
+                                       static_cast<int>(sekundy / 60 % 60), static_cast<int>(sekundy % 60));
 }
 
 } // namespace zrc

@@ -3,6 +3,7 @@
 #include "engine/operace.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
 
 namespace zrc {
@@ -99,11 +100,31 @@ std::error_code roztridZaznamy(int fd, PracovniPametVypisu& p)
     return prvni;
 }
 
-template <class T>
-void seradPodleJmena(std::vector<T>& v, std::string_view jmena)
+std::uint64_t predponaJmena(std::string_view jmeno)
 {
-    std::sort(v.begin(), v.end(), [jmena](const T& a, const T& b) {
-        return jmena.substr(a.jmeno, a.delka) < jmena.substr(b.jmeno, b.delka);
+    static_assert(std::endian::native == std::endian::little);
+    // The first byte is to weigh most; a short name is padded with zero
+    // bytes, below every byte a name may hold.
+    std::uint64_t k = 0;
+    std::memcpy(&k, jmeno.data(), std::min<std::size_t>(jmeno.size(), 8));
+    return __builtin_bswap64(k);
+}
+
+// Sorts by the names' bytes through their 8-byte prefixes; only equal prefixes
+// compare the names themselves. Comparing every pair's names (a memcmp call
+// each) and moving the 24-byte entries was a fifth of the walk's own time.
+template <class T>
+void seradPodleJmena(const std::vector<T>& v, std::string_view jmena, std::vector<KlicJmena>& klice)
+{
+    klice.resize(v.size());
+    for (std::size_t i = 0; i < v.size(); ++i)
+        klice[i] = {predponaJmena(jmena.substr(v[i].jmeno, v[i].delka)), static_cast<std::uint32_t>(i)};
+    std::sort(klice.begin(), klice.end(), [&](const KlicJmena& a, const KlicJmena& b) {
+        if (a.predpona != b.predpona)
+            return a.predpona < b.predpona;
+        const T& x = v[a.index];
+        const T& y = v[b.index];
+        return jmena.substr(x.jmeno, x.delka) < jmena.substr(y.jmeno, y.delka);
     });
 }
 
@@ -134,15 +155,13 @@ int VypisAdresare::najdiPodadresar(std::string_view jmeno) const
     return static_cast<int>(it - p.begin());
 }
 
-VypisAdresare VypisAdresare::sestav(std::vector<SouborVypisu>& soubory,
-                                    std::vector<PodadresarVypisu>& podadresare,
-                                    std::string_view jmena)
+VypisAdresare VypisAdresare::sestav(const std::vector<SouborVypisu>& soubory,
+                                    const std::vector<PodadresarVypisu>& podadresare,
+                                    std::string_view jmena, std::vector<KlicJmena>& klice)
 {
     VypisAdresare v;
     if (soubory.empty() && podadresare.empty())
         return v;
-    seradPodleJmena(soubory, jmena);
-    seradPodleJmena(podadresare, jmena);
     std::size_t delkaJmen = 0;
     for (const auto& s : soubory)
         delkaJmen += s.delka;
@@ -156,28 +175,27 @@ VypisAdresare VypisAdresare::sestav(std::vector<SouborVypisu>& soubory,
     char* jmenaBloku = reinterpret_cast<char*>(v.blok_.get() + hlavicka);
     v.jmena_ = jmenaBloku;
     std::uint32_t pozice = 0;
-    auto presunJmeno = [&](auto& zaznam) {
-        std::memcpy(jmenaBloku + pozice, jmena.data() + zaznam.jmeno, zaznam.delka);
-        zaznam.jmeno = pozice;
-        pozice += zaznam.delka;
+    // Each entry lands in its sorted place with its name behind the others.
+    auto prenes = [&](const auto& zdroj, auto* cil) {
+        seradPodleJmena(zdroj, jmena, klice);
+        for (std::size_t i = 0; i < klice.size(); ++i) {
+            cil[i] = zdroj[klice[i].index];
+            std::memcpy(jmenaBloku + pozice, jmena.data() + cil[i].jmeno, cil[i].delka);
+            cil[i].jmeno = pozice;
+            pozice += cil[i].delka;
+        }
     };
     auto* cilSoubory = reinterpret_cast<SouborVypisu*>(v.blok_.get());
-    for (std::size_t i = 0; i < soubory.size(); ++i) {
-        cilSoubory[i] = soubory[i];
-        presunJmeno(cilSoubory[i]);
-    }
-    auto* cilAdresare = reinterpret_cast<PodadresarVypisu*>(cilSoubory + soubory.size());
-    for (std::size_t i = 0; i < podadresare.size(); ++i) {
-        cilAdresare[i] = podadresare[i];
-        presunJmeno(cilAdresare[i]);
-    }
+    prenes(soubory, cilSoubory);
+    prenes(podadresare, reinterpret_cast<PodadresarVypisu*>(cilSoubory + soubory.size()));
     return v;
 }
 
 std::size_t PracovniPametVypisu::velikostZaznamu() const
 {
     return surovy.names.capacity() + surovy.entries.capacity() * sizeof(platform::RawEntry)
-        + soubory.capacity() * sizeof(SouborVypisu) + podadresare.capacity() * sizeof(PodadresarVypisu);
+        + soubory.capacity() * sizeof(SouborVypisu) + podadresare.capacity() * sizeof(PodadresarVypisu)
+        + klice.capacity() * sizeof(KlicJmena);
 }
 
 void PracovniPametVypisu::uvolniNadbytek()
@@ -192,6 +210,7 @@ void PracovniPametVypisu::uvolniNadbytek()
     std::vector<platform::RawEntry>().swap(surovy.entries);
     std::vector<SouborVypisu>().swap(soubory);
     std::vector<PodadresarVypisu>().swap(podadresare);
+    std::vector<KlicJmena>().swap(klice);
 }
 
 NactenyAdresar nactiAdresar(int fd, PracovniPametVypisu& p)
@@ -207,7 +226,7 @@ NactenyAdresar nactiAdresar(int fd, PracovniPametVypisu& p)
     const std::error_code zaznamy = roztridZaznamy(fd, p);
     if (!vysledek.chyba)
         vysledek.chyba = zaznamy;
-    vysledek.vypis = VypisAdresare::sestav(p.soubory, p.podadresare, p.surovy.names);
+    vysledek.vypis = VypisAdresare::sestav(p.soubory, p.podadresare, p.surovy.names, p.klice);
     p.uvolniNadbytek();
     return vysledek;
 }

@@ -33,6 +33,13 @@ struct PodadresarVypisu {
     std::uint32_t delka = 0;
 };
 
+// The sort key of an entry: the first 8 bytes of its name as a number (most
+// names differ in them), and where the entry stands in the unsorted listing.
+struct KlicJmena {
+    std::uint64_t predpona = 0;
+    std::uint32_t index = 0;
+};
+
 class VypisAdresare {
 public:
     std::span<const SouborVypisu> soubory() const;
@@ -42,10 +49,11 @@ public:
     // Index of the subdirectory of that name, or -1.
     int najdiPodadresar(std::string_view jmeno) const;
 
-    // Takes the entries (names given as offsets into jmena) and sorts them.
-    static VypisAdresare sestav(std::vector<SouborVypisu>& soubory,
-                                std::vector<PodadresarVypisu>& podadresare,
-                                std::string_view jmena);
+    // Takes the entries (names given as offsets into jmena) in the order of
+    // their names; klice is scratch space.
+    static VypisAdresare sestav(const std::vector<SouborVypisu>& soubory,
+                                const std::vector<PodadresarVypisu>& podadresare,
+                                std::string_view jmena, std::vector<KlicJmena>& klice);
 
 private:
     std::unique_ptr<std::byte[]> blok_;
@@ -56,7 +64,7 @@ private:
 
 // Scratch space of one listing thread, kept from one directory to the next.
 // After a directory that made it grow past 512 KB (a directory of 200 000 files
-// takes some 10 MB) it is given back, so that every thread keeps at most the
+// takes some 14 MB) it is given back, so that every thread keeps at most the
 // scratch of an ordinary directory, the getdents buffer and the time table
 // (about 0.3 MB in all) for the rest of the run.
 struct PracovniPametVypisu {
@@ -65,6 +73,7 @@ struct PracovniPametVypisu {
     std::vector<char> buffer;
     std::vector<SouborVypisu> soubory;
     std::vector<PodadresarVypisu> podadresare;
+    std::vector<KlicJmena> klice;
     PrevodCasu prevod;
 
     std::size_t velikostZaznamu() const;   // bytes held by the entry containers

@@ -1,9 +1,12 @@
 #include "platform/listing.h"
 
+#include <atomic>
 #include <cerrno>
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
+#include <linux/openat2.h>
+#include <sys/syscall.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -106,6 +109,34 @@ DirectoryHandle openSubdirectory(int dirFd, const char* name, std::error_code& e
     const int fd = ::openat(dirFd, name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
     ec = fd < 0 ? lastError() : std::error_code();
     return DirectoryHandle(fd);
+}
+
+DirectoryHandle openBeneath(int dirFd, const char* relativePath, std::error_code& ec)
+{
+    // Refused once, refused for good: a seccomp filter or an old kernel answers
+    // every call alike, so the probe is not repeated per directory.
+    static std::atomic<bool> nabizi{true};
+    if (!nabizi.load(std::memory_order_relaxed)) {
+        ec = std::make_error_code(std::errc::function_not_supported);
+        return DirectoryHandle();
+    }
+    open_how how{};
+    how.flags = O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC;
+    how.resolve = RESOLVE_NO_SYMLINKS | RESOLVE_NO_MAGICLINKS | RESOLVE_BENEATH;
+    const int fd = static_cast<int>(::syscall(SYS_openat2, dirFd, relativePath, &how, sizeof how));
+    if (fd >= 0) {
+        ec.clear();
+        return DirectoryHandle(fd);
+    }
+    const int e = errno;
+    // EPERM: a sandbox's filter; E2BIG: a kernel that does not know open_how's size.
+    if (e == ENOSYS || e == EPERM || e == E2BIG) {
+        nabizi.store(false, std::memory_order_relaxed);
+        ec = std::make_error_code(std::errc::function_not_supported);
+    } else {
+        ec = lastError();
+    }
+    return DirectoryHandle();
 }
 
 void RawListing::clear()

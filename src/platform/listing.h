@@ -52,6 +52,12 @@ DirectoryHandle openDirectory(const char* path, FollowLinks follow, std::error_c
 // link: the path the kernel resolves is one component long, so neither the depth
 // of the tree nor a link swapped into an upper directory can lead elsewhere.
 DirectoryHandle openSubdirectory(int dirFd, const char* name, std::error_code& ec);
+// Opens a directory several levels below an open one in one call (openat2 with
+// RESOLVE_NO_SYMLINKS | RESOLVE_BENEATH): a link in any component, or a path that
+// would leave dirFd, is refused (ELOOP, EXDEV) as a walk component by component
+// would refuse it. ENOSYS when the kernel (before 5.6) or a sandbox does not
+// offer the call; the caller then goes component by component.
+DirectoryHandle openBeneath(int dirFd, const char* relativePath, std::error_code& ec);
 
 // The entries of one directory: names NUL-terminated in one arena.
 struct RawEntry {

@@ -5,6 +5,8 @@
 #include "engine/zarazeni.h"
 #include "test_cas_pasmo.h"
 
+#include <random>
+
 namespace zrc {
 namespace {
 
@@ -26,11 +28,20 @@ TEST_P(PrevodCasuTest, ShodaSKnihovnou)
     over(1775000000, 366LL * 86400, 3607);
     for (std::int64_t t : {-86400LL * 400, 0LL, 157766400LL, 2524608000LL, 4102444800LL})
         over(t, 1, 1);
+    // Times of a real tree in no order, 1900-2100: the cache's blocks are filled,
+    // evicted and filled again.
+    std::mt19937_64 nahoda(20261207);
+    std::uniform_int_distribution<std::int64_t> rozsah(-2208988800LL, 4102444800LL);
+    for (int i = 0; i < 20000; ++i)
+        over(rozsah(nahoda), 1, 1);
 }
 
 INSTANTIATE_TEST_SUITE_P(Pasma, PrevodCasuTest,
                          testing::Values("Europe/Prague", "UTC", "America/St_Johns",
-                                         "Australia/Lord_Howe", "Asia/Kathmandu"));
+                                         "Australia/Lord_Howe", "Asia/Kathmandu",
+                                         // a day left out (2011-12-30) and a summer time
+                                         // suspended for a month every year
+                                         "Pacific/Apia", "Africa/Casablanca"));
 
 } // namespace
 } // namespace zrc
