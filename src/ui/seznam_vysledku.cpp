@@ -47,7 +47,7 @@ SeznamVysledku::SeznamVysledku(ResultListModel* model, SdileneRazeni* razeni, QW
     : QTableView(parent), model_(model), vyber_(new VyberRadku(model, this)), razeni_(razeni)
 {
     setModel(model);
-    QItemSelectionModel* vychozi = selectionModel();
+    QItemSelectionModel* vychozi = QTableView::selectionModel();
     setSelectionModel(vyber_);
     delete vychozi;
     setItemDelegate(new DelegatOznaceni(vyber_, this));

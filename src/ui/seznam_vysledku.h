@@ -36,8 +36,11 @@ public:
     int tag() const { return model_->cislo(); }
     QHeaderView* header() const { return horizontalHeader(); }
     ResultListModel* modelSeznamu() const { return model_; }
-    // The marked rows: ask here, not the base class's queries (see VyberRadku).
+    // The marked rows. selectionModel() returns the same object, so that its
+    // queries (isSelected, selectedRows, clearSelection ...) are answered from
+    // the marks and not by Qt's base class, which holds none (see VyberRadku).
     VyberRadku* vyber() const { return vyber_; }
+    VyberRadku* selectionModel() const { return vyber_; }
 
     int SloupecRazeni() const { return sloupecRazeni_; }
     void nastavSloupecRazeni(int sloupec);

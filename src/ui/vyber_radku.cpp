@@ -69,6 +69,32 @@ std::vector<int> VyberRadku::radky() const
     return v;
 }
 
+QModelIndexList VyberRadku::selectedRows(int sloupec) const
+{
+    QModelIndexList v;
+    for (int r : radky())
+        v.push_back(model()->index(r, sloupec));
+    return v;
+}
+
+QItemSelection VyberRadku::selection() const
+{
+    QItemSelection v;
+    const int posledniSloupec = model()->columnCount() - 1;
+    for (int r = 0; r < radku();) {
+        if (!stav_[std::size_t(r)]) {
+            ++r;
+            continue;
+        }
+        int po = r;
+        while (po + 1 < radku() && stav_[std::size_t(po + 1)])
+            ++po;
+        v.append(QItemSelectionRange(model()->index(r, 0), model()->index(po, posledniSloupec)));
+        r = po + 1;
+    }
+    return v;
+}
+
 void VyberRadku::vyberRadky(std::span<const int> radky, SelectionFlags prikaz)
 {
     Useky useky;

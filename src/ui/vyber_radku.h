@@ -16,9 +16,11 @@
 // a range selects the rows it spans.
 //
 // The base class holds no selection, so its non-virtual queries (isSelected,
-// selection, selectedRows, hasSelection, and clearSelection() called through a
-// QItemSelectionModel pointer) see nothing selected; the list and its
-// delegate ask oznacen(), pocet() and radky() instead.
+// selection, selectedRows, hasSelection, clearSelection) see nothing when
+// called through a QItemSelectionModel pointer. This class hides them with
+// answers from the marks, and the list's selectionModel() returns it; the
+// places where Qt's view asks the base class (painting, mouse presses) are
+// answered by the list and its delegate.
 
 #include <QItemSelectionModel>
 #include <cstdint>
@@ -45,6 +47,20 @@ public:
     // select() for rows given as ascending row numbers, without building the
     // ranges (150 000 ranges are 300 000 persistent indexes).
     void vyberRadky(std::span<const int> radky, SelectionFlags prikaz);
+
+    // Qt's queries, answered from the marks (a row is marked as a whole).
+    bool isSelected(const QModelIndex& index) const
+    {
+        return index.isValid() && index.model() == model() && oznacen(index.row());
+    }
+    bool isRowSelected(int radek, const QModelIndex& rodic = {}) const { return !rodic.isValid() && oznacen(radek); }
+    bool rowIntersectsSelection(int radek, const QModelIndex& rodic = {}) const
+    {
+        return isRowSelected(radek, rodic);
+    }
+    bool hasSelection() const { return pocet_ > 0; }
+    QModelIndexList selectedRows(int sloupec = 0) const;
+    QItemSelection selection() const;   // a range per run of marked rows
 
     using QItemSelectionModel::select;
     void select(const QItemSelection& vyber, SelectionFlags prikaz) override;

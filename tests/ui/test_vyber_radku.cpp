@@ -157,15 +157,17 @@ protected:
         return s;
     }
 
+    static std::vector<int> radkyZ(const QModelIndexList& indexy)
+    {
+        std::vector<int> v;
+        for (const QModelIndex& i : indexy)
+            v.push_back(i.row());
+        return v;
+    }
+
     std::string oznacene() const { return nazvy(seznam->model(), seznam->vybraneRadky()); }
 
-    std::string oznaceneVzoru() const
-    {
-        std::vector<int> radky;
-        for (const QModelIndex& i : vzor.selectionModel()->selectedRows())
-            radky.push_back(i.row());
-        return nazvy(vzor.model(), radky);
-    }
+    std::string oznaceneVzoru() const { return nazvy(vzor.model(), radkyZ(vzor.selectionModel()->selectedRows())); }
 };
 
 TEST_P(VyberRadkuTest, MarksAndFocusFollowQtsRules)
@@ -178,6 +180,10 @@ TEST_P(VyberRadkuTest, MarksAndFocusFollowQtsRules)
         ASSERT_EQ(seznam->currentIndex().data().toString(), vzor.currentIndex().data().toString())
             << "after step " << krok;
         ASSERT_EQ(seznam->vyber()->pocet(), int(seznam->vybraneRadky().size()));
+        // Qt's queries on the list's selection model answer from the marks.
+        ASSERT_EQ(nazvy(seznam->model(), radkyZ(seznam->selectionModel()->selectedRows())), oznacene());
+        ASSERT_EQ(radkyZ(seznam->selectionModel()->selection().indexes()).size(),
+                  std::size_t(pocetSloupcu) * seznam->vybraneRadky().size());
     }
     EXPECT_FALSE(oznacene().empty()) << "the steps should end with something marked";
 }
