@@ -29,6 +29,7 @@ struct Krok {
     int radek = 0;   // the row, or the key
     Qt::KeyboardModifiers mod = {};
     int kam = 0;
+    Qt::MouseButton tlacitko = Qt::LeftButton;
 };
 
 struct Postup {
@@ -39,6 +40,7 @@ struct Postup {
 void PrintTo(const Postup& p, std::ostream* os) { *os << p.nazev; }
 
 Krok klik(int radek, Qt::KeyboardModifiers mod = {}) { return {Krok::Klik, radek, mod}; }
+Krok pravy(int radek, Qt::KeyboardModifiers mod = {}) { return {Krok::Klik, radek, mod, 0, Qt::RightButton}; }
 Krok tah(int od, int kam, Qt::KeyboardModifiers mod = {}) { return {Krok::Tah, od, mod, kam}; }
 Krok klavesa(Qt::Key k, Qt::KeyboardModifiers mod = {}) { return {Krok::Klavesa, int(k), mod}; }
 const Krok razeni{Krok::Razeni};
@@ -102,7 +104,7 @@ protected:
     {
         switch (k.druh) {
         case Krok::Klik:
-            QTest::mouseClick(v->viewport(), Qt::LeftButton, k.mod, bod(v, k.radek));
+            QTest::mouseClick(v->viewport(), k.tlacitko, k.mod, bod(v, k.radek));
             break;
         case Krok::Tah: {
             const int krok = k.kam >= k.radek ? 1 : -1;
@@ -194,6 +196,7 @@ INSTANTIATE_TEST_SUITE_P(
     Postupy, VyberRadkuTest,
     ::testing::Values(
         Postup{"klik", {klik(3), klik(5)}},
+        Postup{"pravym", {klik(2), klik(5, shift), pravy(4), pravy(8), pravy(2, ctrl), klik(3, ctrl), pravy(3)}},
         Postup{"klik_do_prazdna", {klik(2), klik(5, shift), klik(-1), klik(4, ctrl)}},
         Postup{"tah", {klik(1), tah(3, 6), tah(8, 7)}},
         Postup{"tah_s_ctrl", {klik(1), klik(4, shift), tah(3, 6, ctrl), tah(8, 10, ctrl)}},
