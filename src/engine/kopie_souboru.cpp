@@ -30,8 +30,10 @@ std::string cestaFd(int fd)
 ChybaSouboru prilinkuj(platform::Syscalls& sys, DocasnySoubor& t)
 {
     const int d = t.adresar->get();
-    const auto r = sys.linkAt(AT_FDCWD, cestaFd(t.bezJmena.get()).c_str(), d, t.cil.c_str(),
-                              AT_SYMLINK_FOLLOW);
+    const auto r = t.link == Link::Deskriptor
+                       ? sys.linkAt(t.bezJmena.get(), "", d, t.cil.c_str(), AT_EMPTY_PATH)
+                       : sys.linkAt(AT_FDCWD, cestaFd(t.bezJmena.get()).c_str(), d,
+                                    t.cil.c_str(), AT_SYMLINK_FOLLOW);
     if (!r.ok())
         return r.err == EEXIST ? ChybaSouboru{Duvod::CilExistuje, 0} : ChybaSouboru::systemu(r.err);
     // close reports the write errors of some file systems (NFS, FUSE): the
@@ -151,9 +153,9 @@ ChybaSouboru KopirujSoubor::vytvorDocasny(int adresar, std::string_view jmeno, m
     return ChybaSouboru::systemu(EEXIST);
 }
 
-// A file without name in the target directory. False where O_TMPFILE or
-// /proc is refused (the named temporary file is made instead) and on an
-// error of the directory (in chyba).
+// A file without name in the target directory. False where O_TMPFILE or both
+// ways of linking it are refused (the named temporary file is made instead)
+// and on an error of the directory (in chyba).
 bool KopirujSoubor::bezJmena(int adresar, mode_t mod, platform::Fd& fd, ChybaSouboru& chyba)
 {
     if (tmpfile_ == Stav::Odmitnuto)
@@ -167,17 +169,24 @@ bool KopirujSoubor::bezJmena(int adresar, mode_t mod, platform::Fd& fd, ChybaSou
         return false;
     }
     platform::Fd f(sys_, static_cast<int>(r.value));
-    if (tmpfile_ == Stav::Nezkouseno) {
-        // The link goes through /proc/self/fd (linkat with AT_EMPTY_PATH
-        // needs CAP_DAC_READ_SEARCH): without /proc, no file without name.
-        struct stat st {};
-        const bool proc = sys_.fstatAt(AT_FDCWD, cestaFd(f.get()).c_str(), st, 0).ok();
-        tmpfile_ = proc ? Stav::Funguje : Stav::Odmitnuto;
-        if (!proc)
-            return false;
-    }
+    if (tmpfile_ == Stav::Nezkouseno)
+        tmpfile_ = zpusobLinku(f.get(), adresar);
+    if (tmpfile_ == Stav::Odmitnuto)
+        return false;
     fd = std::move(f);
     return true;
+}
+
+// Which link the kernel allows, asked by linking the file to ".": the old name
+// is resolved first (ENOENT where the way is not allowed), and the new name
+// "." always exists (EEXIST). Nothing is created.
+KopirujSoubor::Stav KopirujSoubor::zpusobLinku(int soubor, int adresar)
+{
+    if (sys_.linkAt(soubor, "", adresar, ".", AT_EMPTY_PATH).err == EEXIST)
+        return Stav::Deskriptor;
+    if (sys_.linkAt(AT_FDCWD, cestaFd(soubor).c_str(), adresar, ".", AT_SYMLINK_FOLLOW).err == EEXIST)
+        return Stav::Proc;
+    return Stav::Odmitnuto;
 }
 
 bool KopirujSoubor::modPriVytvoreni(const SdilenyAdresar& adresar)
@@ -202,6 +211,7 @@ ChybaSouboru KopirujSoubor::vytvor(const SdilenyAdresar& cil, std::string_view j
         ChybaSouboru chyba;
         if (bezJmena(cil->get(), mod, fd, chyba)) {
             t.jmeno.clear();
+            t.link = tmpfile_ == Stav::Deskriptor ? Link::Deskriptor : Link::Proc;
             return {};
         }
         if (chyba)

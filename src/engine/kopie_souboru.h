@@ -36,6 +36,12 @@ struct PrectenyZdroj {
     struct stat st {};
 };
 
+// How a file without name gets its name: linkat of the descriptor itself
+// (AT_EMPTY_PATH: Linux 6.10 allows it to the process that opened the file,
+// older kernels only with CAP_DAC_READ_SEARCH), or of its /proc/self/fd entry,
+// whose path walk costs about 7 % of a small file's time.
+enum class Link : std::uint8_t { Deskriptor, Proc };
+
 // A complete temporary file waiting to be renamed over its target, or, made
 // with O_TMPFILE, to be linked to it: then it has no name and stays open until
 // placed (closing it without a link frees it, even after kill -9).
@@ -44,6 +50,7 @@ struct DocasnySoubor {
     std::string jmeno;      // ".x.txt.k3j9qa.zrtmp"; empty for a file without name
     std::string cil;        // "x.txt"
     platform::Fd bezJmena;  // the open file without name
+    Link link{};            // how it is linked to its name
 };
 
 // How the temporary file of a copy is made. BezJmena suits only a target that
@@ -51,7 +58,8 @@ struct DocasnySoubor {
 // linked to the target name, which fails with EEXIST where a file appeared,
 // as RENAME_NOREPLACE does. No temporary name ever enters the directory: one
 // directory lookup and one entry insert and remove fewer per file. Where the
-// file system or /proc refuses it, the named temporary file is made instead.
+// file system refuses O_TMPFILE, or the kernel both ways of linking, the named
+// temporary file is made instead.
 enum class DruhDocasneho : std::uint8_t { Pojmenovany, BezJmena };
 
 // Per-chunk progress of the current file; false cancels the copy.
@@ -99,10 +107,11 @@ public:
     bool bezKlonu(dev_t zdroj) const;
 
 private:
-    enum class Stav : std::uint8_t { Nezkouseno, Funguje, Odmitnuto };
+    enum class Stav : std::uint8_t { Nezkouseno, Deskriptor, Proc, Odmitnuto };
     ChybaSouboru vytvorDocasny(int adresar, std::string_view jmeno, mode_t mod, DocasnySoubor& t,
                                platform::Fd& fd);
     bool bezJmena(int adresar, mode_t mod, platform::Fd& fd, ChybaSouboru& chyba);
+    Stav zpusobLinku(int soubor, int adresar);
     bool modPriVytvoreni(const SdilenyAdresar& adresar);
     ChybaSouboru vytvor(const SdilenyAdresar& cil, std::string_view jmeno, const struct stat& st,
                         DruhDocasneho druh, DocasnySoubor& t, platform::Fd& fd, bool& modHotov);
@@ -126,9 +135,9 @@ private:
     // spans file systems, and a reflink missed there costs time and space,
     // never data.
     std::vector<dev_t> bezKlonu_;
-    // O_TMPFILE with a link through /proc/self/fd: tried on the first file
-    // that may use it, then kept or given up for the whole operation (a
-    // target tree rarely spans file systems; a refusal there costs speed only).
+    // O_TMPFILE and the way to link it: tried on the first file that may use
+    // it, then kept or given up for the whole operation (a target tree rarely
+    // spans file systems; a refusal there costs speed only).
     Stav tmpfile_ = Stav::Nezkouseno;
     // The last target directory, and whether it has no default ACL: then a
     // file created with the wanted mode (the source's less the umask) has it,

@@ -103,7 +103,7 @@ SysResult ChyboveVolani::renameAt(int od, const char* on, int nd, const char* nn
 }
 SysResult ChyboveVolani::linkAt(int od, const char* on, int nd, const char* nn, int f)
 {
-    zaznamenej(std::string("link ") + (f ? "" : on) + ">" + nn);
+    zaznamenej(std::string("link ") + (f == AT_EMPTY_PATH ? "fd" : on) + ">" + nn);
     if (int e = zkus(Call::LinkAt, nn)) return SysResult::fail(e);
     return Syscalls::linkAt(od, on, nd, nn, f);
 }

@@ -334,10 +334,11 @@ INSTANTIATE_TEST_SUITE_P(
                     CilPripad{1, Prepis::Nahradit, 0444,
                               "cílový soubor je jen pro čtení"}));
 
-// Placing a target that must be absent. The file without name is linked, and
-// the link refuses a target that appeared since the check, as RENAME_NOREPLACE
-// does where O_TMPFILE is refused, and the hard-link fallback where that is
-// refused too; a failed link leaves nothing behind.
+// Placing a target that must be absent. The file without name is linked (by
+// its descriptor, or by its /proc entry where that is refused), and the link
+// refuses a target that appeared since the check, as RENAME_NOREPLACE does
+// where O_TMPFILE or both links are refused, and the hard-link fallback where
+// that is refused too; a failed link leaves nothing behind.
 struct UmisteniPripad {
     const char* nazev;
     std::vector<Porucha> poruchy;
@@ -378,13 +379,18 @@ const std::vector<Porucha> bezTmpfile{{.druh = Call::OpenAt, .pocet = -1, .err =
 INSTANTIATE_TEST_SUITE_P(
     Operace, UmisteniNoveho,
     testing::Values(
-        UmisteniPripad{"bezJmena", {}, true, "link >x", vzniklCil},
+        UmisteniPripad{"bezJmena", {}, true, "link fd>x", vzniklCil},
+        UmisteniPripad{"pres_proc", {{.druh = Call::LinkAt, .err = ENOENT, .jmeno = "."}},
+                       true, "link /proc/self/fd/", vzniklCil},
+        UmisteniPripad{"bezLinku", {{.druh = Call::LinkAt, .pocet = 2, .err = ENOENT,
+                                     .jmeno = "."}},
+                       true, "rename .x.", vzniklCil},
         UmisteniPripad{"noreplace", bezTmpfile, true, "rename .x.", vzniklCil},
         UmisteniPripad{"hardlink", {bezTmpfile[0], {.druh = Call::RenameAt, .pocet = -1,
                                                     .err = EINVAL}},
                        true, "link .x.", vzniklCil},
         UmisteniPripad{"plnyAdresar", {{.druh = Call::LinkAt, .err = ENOSPC, .jmeno = "x"}},
-                       false, "link >x", "na disku není místo"}),
+                       false, "link fd>x", "na disku není místo"}),
     [](const auto& i) { return std::string(i.param.nazev); });
 
 TEST(Operace, NedostatekMista)
