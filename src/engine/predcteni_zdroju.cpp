@@ -4,6 +4,14 @@
 
 namespace zrc {
 
+namespace {
+
+// Sources opened ahead of the one being read: eight small reads in flight
+// keep a disk's queue busy; each holds a descriptor until it is read.
+constexpr std::size_t hloubkaOtevreni = 8;
+
+} // namespace
+
 PredcteniZdroju::PredcteniZdroju(platform::Syscalls& sys, SdilenyAdresar zaklad,
                                  std::string zakladCesta,
                                  const std::vector<PolozkaOperace>& polozky,
@@ -57,7 +65,7 @@ void PredcteniZdroju::behej()
             const std::uint64_t generace = generace_;
             vLetu_ = z.index;
             lk.unlock();
-            precti(z);
+            precti(z, generace);
             lk.lock();
             vLetu_ = SIZE_MAX;
             zmena_.notify_all();
@@ -70,22 +78,62 @@ void PredcteniZdroju::behej()
     }
 }
 
-// Opens and reads as the copy itself would (otevriZdroj), then checks that the
-// file did not change under the read (size, mtime, inode), as the copy does.
-void PredcteniZdroju::precti(Zaznam& z)
+// Opens as the copy itself would (otevriZdroj); only a file that may be read
+// ahead (small, not sparse).
+bool PredcteniZdroju::otevri(std::size_t i, ZdrojKopie& z)
 {
-    const auto [podadr, jmeno] = rozdelCestu(polozky_[z.index].cesta);
+    const auto [podadr, jmeno] = rozdelCestu(polozky_[i].cesta);
     ChybaSouboru chyba;
     const auto adresar = strom_.otevri(podadr, false, chyba);
     if (!adresar)
-        return;
+        return false;
+    if (otevriZdroj(sys_, adresar->get(), std::string(jmeno).c_str(), z))
+        return false;
+    // A sparse source keeps its holes only on the usual path (extent by extent).
+    const struct stat& st = z.st;
+    return st.st_size <= maxVelikost_ && static_cast<std::int64_t>(st.st_blocks) * 512 >= st.st_size;
+}
+
+bool PredcteniZdroju::vezmiOtevreny(std::size_t i, std::uint64_t generace, ZdrojKopie& z)
+{
+    while (!otevrene_.empty() &&
+           (otevrene_.front().index < i || otevrene_.front().generace != generace))
+        otevrene_.pop_front();
+    if (otevrene_.empty() || otevrene_.front().index != i)
+        return false;
+    z = std::move(otevrene_.front().zdroj);
+    otevrene_.pop_front();
+    return true;
+}
+
+// Opens the small sources from item od on, up to hloubkaOtevreni of them, and
+// asks the disk for their data. A file that fails here is opened again when
+// its turn comes, and fails there in order.
+void PredcteniZdroju::otevriDopredu(std::size_t od, std::uint64_t generace)
+{
+    std::size_t j = otevrene_.empty() ? od : std::max(od, otevrene_.back().index + 1);
+    const std::size_t konec = std::min(polozky_.size(), od + hloubkaOtevreni);
+    for (; j < konec; ++j) {
+        if (polozky_[j].velikost > maxVelikost_)
+            continue;
+        Otevreny o{j, generace, {}};
+        if (!otevri(j, o.zdroj))
+            continue;
+        sys_.fadvise(o.zdroj.fd.get(), 0, o.zdroj.st.st_size, POSIX_FADV_WILLNEED);
+        otevrene_.push_back(std::move(o));
+    }
+}
+
+// Reads as the copy itself would, then checks that the file did not change
+// under the read (size, mtime, inode), as the copy does.
+void PredcteniZdroju::precti(Zaznam& z, std::uint64_t generace)
+{
     ZdrojKopie zdroj;
-    if (otevriZdroj(sys_, adresar->get(), std::string(jmeno).c_str(), zdroj))
+    const bool otevren = vezmiOtevreny(z.index, generace, zdroj) || otevri(z.index, zdroj);
+    otevriDopredu(z.index + 1, generace);
+    if (!otevren)
         return;
     const struct stat& st = zdroj.st;
-    // A sparse source keeps its holes only on the usual path (extent by extent).
-    if (st.st_size > maxVelikost_ || static_cast<std::int64_t>(st.st_blocks) * 512 < st.st_size)
-        return;
     std::vector<char> data(static_cast<std::size_t>(st.st_size));
     for (std::size_t precteno = 0; precteno < data.size();) {
         const auto r = sys_.pread(zdroj.fd.get(), data.data() + precteno, data.size() - precteno,

@@ -14,6 +14,12 @@
 // base it opens directories as the operation does (O_NOFOLLOW, from the same
 // base descriptor), and the sources with the same flags.
 //
+// The next few sources are opened before the current one is read, and the
+// disk is asked for their data at once (POSIX_FADV_WILLNEED): their reads are
+// in flight together instead of one after another. Files opened before a
+// question are never read after it: the question's answer may come after they
+// were replaced.
+//
 // The operation takes the items in order. When it asks for an item that the
 // read-ahead has not reached yet, the read-ahead skips it (the operation reads
 // it itself), so a slow disk keeps both threads reading instead of one waiting
@@ -59,15 +65,26 @@ private:
         PrectenyZdroj zdroj;
     };
 
+    // A source opened ahead, its data asked of the disk.
+    struct Otevreny {
+        std::size_t index = 0;
+        std::uint64_t generace = 0;
+        ZdrojKopie zdroj;
+    };
+
     void behej();
     bool maPrejit() const;   // paused, full or nothing is left: wait
-    void precti(Zaznam& z);
+    void precti(Zaznam& z, std::uint64_t generace);
+    bool otevri(std::size_t i, ZdrojKopie& z);
+    bool vezmiOtevreny(std::size_t i, std::uint64_t generace, ZdrojKopie& z);
+    void otevriDopredu(std::size_t od, std::uint64_t generace);
     void odeberPred(std::size_t i);
     void zahod();      // under m_
     void uvolneno();   // under m_
 
     platform::Syscalls& sys_;
     StromOperace strom_;   // used by the read-ahead thread only
+    std::deque<Otevreny> otevrene_;   // the read-ahead thread's only, ascending
     const std::vector<PolozkaOperace>& polozky_;
     const std::size_t maxSouboru_;
     const std::int64_t maxBajtu_, maxVelikost_;

@@ -93,6 +93,12 @@ SysResult Syscalls::syncfs(int fd) {
 SysResult Syscalls::fstatvfs(int fd, struct statvfs& st) {
     return retry([&] { return ::fstatvfs(fd, &st); });
 }
+SysResult Syscalls::fadvise(int fd, off_t offset, off_t length, int advice) {
+    for (;;) {
+        const int e = ::posix_fadvise(fd, offset, length, advice);
+        if (e != EINTR) return e == 0 ? SysResult{} : SysResult::fail(e);
+    }
+}
 SysResult Syscalls::fgetxattr(int fd, const char* name) {
     return retry([&] { return ::fgetxattr(fd, name, nullptr, 0); });
 }

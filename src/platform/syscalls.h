@@ -30,7 +30,7 @@ struct SysResult {
 enum class Call : std::uint8_t {
     OpenAt, Close, Pread, Pwrite, CopyFileRange, Clone, Lseek, Ftruncate,
     Fstat, FstatAt, MkdirAt, RenameAt, LinkAt, UnlinkAt, FchmodAt, Fchmod,
-    Futimens, UtimensAt, Fsync, Fdatasync, Syncfs, Fstatvfs, Fgetxattr,
+    Futimens, UtimensAt, Fsync, Fdatasync, Syncfs, Fstatvfs, Fgetxattr, Fadvise,
     Count
 };
 
@@ -68,6 +68,8 @@ public:
     virtual SysResult fstatvfs(int fd, struct statvfs& st);
     // fgetxattr with no buffer: the attribute's size, or ENODATA when absent.
     virtual SysResult fgetxattr(int fd, const char* name);
+    // posix_fadvise (it returns its error instead of setting errno).
+    virtual SysResult fadvise(int fd, off_t offset, off_t length, int advice);
 };
 
 // The process's real system calls.
