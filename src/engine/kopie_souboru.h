@@ -6,10 +6,11 @@
 // The target path itself is never opened for writing, truncated or unlinked: a
 // failed, cancelled or interrupted copy (a full disk, EIO, a source that changes
 // under it, kill -9) leaves the old target byte for byte and, except for a
-// named temporary file after kill -9, no temporary file. The data goes by the kernel's fastest way that
-// works: FICLONE (a reflink, 2-12 ms per GiB on btrfs/xfs), copy_file_range
-// (1.4x read/write on ext4), read/write; a sparse source is copied extent by
-// extent, because copy_file_range on ext4 fills the holes.
+// named temporary file after kill -9, no temporary file. The data goes by the
+// kernel's fastest way that works: FICLONE (a reflink, 2-12 ms per GiB on
+// btrfs/xfs), copy_file_range (1.4x read/write on ext4), read/write; a sparse
+// source is copied extent by extent, because copy_file_range on ext4 fills the
+// holes.
 
 #include "engine/chyba_souboru.h"
 #include "engine/operace.h"
