@@ -173,8 +173,9 @@ TEST(NikdyNeztratit, KopieZabitaSigkill)
             EXPECT_TRUE(c == vzorek(64 * 1024, char('A' + i)) || c == stara)
                 << "round " << kolo << " file " << i;
         }
-        if (nove)
+        if (nove) {
             EXPECT_TRUE(docasne(cil.root()).empty()) << "round " << kolo;
+        }
     }
 }
 
