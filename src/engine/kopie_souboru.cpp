@@ -220,36 +220,40 @@ ChybaSouboru KopirujSoubor::vytvor(const SdilenyAdresar& cil, std::string_view j
     return vytvorDocasny(cil->get(), jmeno, mod, t, fd);
 }
 
-ChybaSouboru KopirujSoubor::operator()(const ZdrojKopie& z, const SdilenyAdresar& cil,
-                                       std::string_view jmeno, bool sync, DruhDocasneho druh,
-                                       PrubehKopie& prubeh, DocasnySoubor& vysledek)
+// Every copy: the temporary file made, filled by naplnit (which checks its
+// source too), given its times and mode, then kept or removed.
+template <class Naplneni>
+ChybaSouboru KopirujSoubor::proved(const SdilenyAdresar& cil, std::string_view jmeno,
+                                   const struct stat& st, DruhDocasneho druh, bool sync,
+                                   DocasnySoubor& vysledek, Naplneni naplnit)
 {
     DocasnySoubor t{cil, {}, std::string(jmeno), {}};
     platform::Fd fd;
     bool modHotov = false;
-    if (auto c = vytvor(cil, jmeno, z.st, druh, t, fd, modHotov))
+    if (auto c = vytvor(cil, jmeno, st, druh, t, fd, modHotov))
         return c;
-    auto c = data(z.fd.get(), fd.get(), z.st, prubeh);
+    ChybaSouboru c = naplnit(fd.get());
     if (!c)
-        c = overZdroj(z.fd.get(), z.st);
-    if (!c)
-        c = metadata(fd.get(), z.st, sync, modHotov);
+        c = metadata(fd.get(), st, sync, modHotov);
     return uzavri(std::move(t), fd, c, vysledek);
+}
+
+ChybaSouboru KopirujSoubor::operator()(const ZdrojKopie& z, const SdilenyAdresar& cil,
+                                       std::string_view jmeno, bool sync, DruhDocasneho druh,
+                                       PrubehKopie& prubeh, DocasnySoubor& vysledek)
+{
+    return proved(cil, jmeno, z.st, druh, sync, vysledek, [&](int fd) {
+        ChybaSouboru c = data(z.fd.get(), fd, z.st, prubeh);
+        return c ? c : overZdroj(z.fd.get(), z.st);
+    });
 }
 
 ChybaSouboru KopirujSoubor::zPameti(const PrectenyZdroj& z, const SdilenyAdresar& cil,
                                     std::string_view jmeno, DruhDocasneho druh,
                                     PrubehKopie& prubeh, DocasnySoubor& vysledek)
 {
-    DocasnySoubor t{cil, {}, std::string(jmeno), {}};
-    platform::Fd fd;
-    bool modHotov = false;
-    if (auto c = vytvor(cil, jmeno, z.st, druh, t, fd, modHotov))
-        return c;
-    auto c = zapisPamet(fd.get(), z.data, prubeh);
-    if (!c)
-        c = metadata(fd.get(), z.st, false, modHotov);
-    return uzavri(std::move(t), fd, c, vysledek);
+    return proved(cil, jmeno, z.st, druh, false, vysledek,
+                  [&](int fd) { return zapisPamet(fd, z.data, prubeh); });
 }
 
 // Closes the complete temporary file, or removes it after a failure. A file

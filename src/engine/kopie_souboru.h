@@ -121,6 +121,9 @@ private:
     ChybaSouboru metadata(int cil, const struct stat& st, bool sync, bool modHotov);
     mode_t cilovyMod(const struct stat& st) const { return st.st_mode & 0777 & ~umask_; }
     ChybaSouboru uzavri(DocasnySoubor t, platform::Fd& fd, ChybaSouboru c, DocasnySoubor& vysledek);
+    template <class Naplneni>
+    ChybaSouboru proved(const SdilenyAdresar& cil, std::string_view jmeno, const struct stat& st,
+                        DruhDocasneho druh, bool sync, DocasnySoubor& vysledek, Naplneni naplnit);
     ChybaSouboru zapisPamet(int cil, const std::vector<char>& data, PrubehKopie& p);
     ChybaSouboru klon(int zdroj, int cil, const struct stat& st, bool& hotovo);
 

@@ -3,6 +3,7 @@
 // marks every item.
 
 #include "ui/hlaseni.h"
+#include "seznam_na_karte.h"
 #include "ui/stranky_vysledku.h"
 
 #include <QBoxLayout>
@@ -19,25 +20,13 @@ namespace {
 
 constexpr int pocetPolozek = 6000;   // above the thread's threshold of 4000 rows
 
-class RazeniVyberTest : public ::testing::TestWithParam<Sloupec> {
+class RazeniVyberTest : public ::testing::TestWithParam<Sloupec>, protected test::SeznamNaKarte {
 protected:
-    QTabWidget tabs;
-    std::unique_ptr<StrankyVysledku> stranky;
-    QTemporaryDir adresar;
     std::vector<std::string> jmena, podadresare;
-    SeznamVysledku* seznam = nullptr;
 
     void SetUp() override
     {
-        tabs.addTab(new QLabel, QStringLiteral("Nastavení"));
-        tabs.addTab(new QWidget, QStringLiteral("NOVÉ"));
-        stranky = std::make_unique<StrankyVysledku>(&tabs);
-        seznam = stranky->seznam(1);
-        (new QHBoxLayout(tabs.widget(1)))->addWidget(seznam);
-        stranky->setCestaIni(adresar.filePath("zrcadlovac.ini"));
-        tabs.resize(640, 400);
-        tabs.show();
-        tabs.setCurrentIndex(1);
+        zobrazSeznam(640, 400);
         // Names, sizes and directories each in another order than the rows.
         const char* typy[] = {"txt", "pdf", "jpg"};
         for (int i = 0; i < pocetPolozek; ++i) {

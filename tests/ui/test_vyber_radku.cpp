@@ -5,6 +5,7 @@
 // Qt paints a selected one.
 
 #include "ui/hlaseni.h"
+#include "seznam_na_karte.h"
 #include "ui/stranky_vysledku.h"
 
 #include <QApplication>
@@ -51,27 +52,15 @@ Krok odebrani(int radek) { return {Krok::Odebrani, radek}; }
 constexpr auto ctrl = Qt::ControlModifier;
 constexpr auto shift = Qt::ShiftModifier;
 
-class VyberRadkuTest : public ::testing::TestWithParam<Postup> {
+class VyberRadkuTest : public ::testing::TestWithParam<Postup>, protected test::SeznamNaKarte {
 protected:
-    QTabWidget tabs;
-    std::unique_ptr<StrankyVysledku> stranky;
-    QTemporaryDir adresar;
     QTableView vzor;   // Qt's selection model over list 2
-    SeznamVysledku* seznam = nullptr;
     std::vector<std::string> jmena;
     bool vzestupne = false;
 
     void SetUp() override
     {
-        tabs.addTab(new QLabel, QStringLiteral("Nastavení"));
-        tabs.addTab(new QWidget, QStringLiteral("NOVÉ"));
-        stranky = std::make_unique<StrankyVysledku>(&tabs);
-        seznam = stranky->seznam(1);
-        (new QHBoxLayout(tabs.widget(1)))->addWidget(seznam);
-        stranky->setCestaIni(adresar.filePath("zrcadlovac.ini"));
-        tabs.resize(400, 500);
-        tabs.show();
-        tabs.setCurrentIndex(1);
+        zobrazSeznam(400, 500);
         vzor.setModel(stranky->model(2));
         vzor.setSelectionBehavior(QAbstractItemView::SelectRows);
         vzor.setSelectionMode(QAbstractItemView::ExtendedSelection);
