@@ -7,7 +7,7 @@
 // move moves, delete deletes in SRC. Errors are answered with Ignore and
 // counted; the exit status is 1 when any item was not handled.
 
-#include "engine/operace.h"
+#include "operace/operace.h"
 
 #include <cstdio>
 #include <cstring>

@@ -1,12 +1,8 @@
 #include "engine/docasne_soubory.h"
 
-#include "engine/operace.h"
 #include "platform/pripojeni.h"
 
 #include <algorithm>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace zrc {
 
@@ -31,41 +27,18 @@ std::vector<std::string> SberDocasnych::cesty() const
     return v;
 }
 
-namespace {
-
-int smazJeden(const std::string& cesta)
+bool jeDocasnySoubor(std::string_view j)
 {
-    const auto lomitko = cesta.rfind('/');
-    if (lomitko == std::string::npos)
-        return EINVAL;
-    const std::string jmeno = cesta.substr(lomitko + 1);
-    if (!jeDocasnySoubor(jmeno))
-        return EINVAL;
-    const std::string adresar = lomitko == 0 ? "/" : cesta.substr(0, lomitko);
-    const int fd = ::open(adresar.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
-    if (fd < 0)
-        return errno == ENOENT ? 0 : errno;
-    struct stat st {};
-    int err = 0;
-    if (::fstatat(fd, jmeno.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0)
-        err = errno == ENOENT ? 0 : errno;
-    else if (!S_ISREG(st.st_mode))
-        err = EISDIR;   // no longer the file the comparison met
-    else if (::unlinkat(fd, jmeno.c_str(), 0) != 0)
-        err = errno == ENOENT ? 0 : errno;
-    ::close(fd);
-    return err;
-}
-
-} // namespace
-
-std::vector<NesmazanyDocasny> smazDocasne(const std::vector<std::string>& cesty)
-{
-    std::vector<NesmazanyDocasny> chyby;
-    for (const std::string& c : cesty)
-        if (const int err = smazJeden(c))
-            chyby.push_back({c, err});
-    return chyby;
+    const std::size_t ocas = 1 + delkaNahodneCasti + priponaDocasneho.size();
+    if (j.size() < 2 + ocas || j[0] != '.' || !j.ends_with(priponaDocasneho))
+        return false;
+    const std::size_t tecka = j.size() - ocas;
+    if (j[tecka] != '.')
+        return false;
+    for (char c : j.substr(tecka + 1, delkaNahodneCasti))
+        if (!((c >= 'a' && c <= 'z') || (c >= '0' && c <= '9')))
+            return false;
+    return true;
 }
 
 } // namespace zrc

@@ -1,6 +1,6 @@
 #pragma once
 // The temporary files of interrupted copies ("." + name + "." + six [a-z0-9]
-// + ".zrtmp", see operace.h) that a comparison met. The walk never lists them
+// + ".zrtmp") that a comparison met. The walk never lists them
 // as files; with a collector in ParametryBehu::docasne it records where they
 // are, so that the window can offer once after the run to delete them.
 //
@@ -14,6 +14,13 @@
 #include <vector>
 
 namespace zrc {
+
+// The names of the temporary files of a copy: "." + name + "." + six [a-z0-9]
+// + ".zrtmp". The copy makes them (kopie_souboru.h); a comparison never lists
+// them as ordinary files.
+inline constexpr std::string_view priponaDocasneho = ".zrtmp";
+inline constexpr std::size_t delkaNahodneCasti = 6;
+bool jeDocasnySoubor(std::string_view jmeno);
 
 class SberDocasnych {
 public:
@@ -29,16 +36,5 @@ private:
     mutable std::mutex zamek_;
     std::vector<std::string> cesty_;
 };
-
-struct NesmazanyDocasny {
-    std::string cesta;
-    int err = 0;
-};
-
-// Deletes the leftovers permanently: each only while it still is a regular
-// file of the temporary name pattern, through its directory opened without
-// following a symbolic link. Returns those that could not be deleted (one
-// already gone counts as deleted).
-std::vector<NesmazanyDocasny> smazDocasne(const std::vector<std::string>& cesty);
 
 } // namespace zrc

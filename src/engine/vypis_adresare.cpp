@@ -1,6 +1,5 @@
 #include "engine/vypis_adresare.h"
 #include "engine/docasne_soubory.h"
-#include "engine/operace.h"
 
 #include <algorithm>
 #include <bit>

@@ -9,7 +9,7 @@
 // window shows the latest state, so a run of 10 000 small files cannot flood
 // the event queue.
 
-#include "engine/operace.h"
+#include "operace/operace.h"
 
 #include <QObject>
 #include <QString>

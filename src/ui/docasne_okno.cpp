@@ -1,7 +1,8 @@
 #include "ui/docasne_okno.h"
 
-#include "engine/chyba_souboru.h"
+#include "operace/chyba_souboru.h"
 #include "engine/docasne_soubory.h"
+#include "operace/mazani_docasnych.h"
 #include "ui/hlaseni.h"
 
 namespace zrc {

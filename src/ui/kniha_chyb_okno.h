@@ -4,7 +4,7 @@
 // text, "uložit .." to write it as UTF-8 text, "zavřít". The dialog shows the
 // log it was given and must not outlive it.
 
-#include "engine/kniha_chyb.h"
+#include "operace/kniha_chyb.h"
 
 #include <QDialog>
 

@@ -1,6 +1,6 @@
 #include "ui/operace_souboru.h"
 
-#include "engine/operace.h"
+#include "operace/operace.h"
 #include "settings/ini_soubor.h"
 #include "settings/klice.h"
 #include "ui/beh_operace_okno.h"

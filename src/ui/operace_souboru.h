@@ -24,8 +24,8 @@
 //   the directory chooser on the other side's base first (volba_cile.h).
 //
 
-#include "engine/operace.h"
-#include "engine/prikazy.h"
+#include "operace/operace.h"
+#include "operace/prikazy.h"
 #include "ui/volba_cile.h"
 
 #include <QObject>

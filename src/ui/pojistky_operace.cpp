@@ -1,6 +1,6 @@
 #include "ui/pojistky_operace.h"
 
-#include "engine/hromadne_mazani.h"
+#include "operace/hromadne_mazani.h"
 #include "platform/pripojeni.h"
 #include "settings/ini_soubor.h"
 #include "settings/klice.h"

@@ -15,10 +15,10 @@
 // OvladacOperaci owns one instance; every method runs on the user-interface
 // thread.
 
-#include "engine/kniha_chyb.h"
-#include "engine/operace.h"
-#include "engine/plan_operace.h"
-#include "engine/straz_zakladu.h"
+#include "operace/kniha_chyb.h"
+#include "operace/operace.h"
+#include "operace/plan_operace.h"
+#include "operace/straz_zakladu.h"
 
 #include <QString>
 #include <array>

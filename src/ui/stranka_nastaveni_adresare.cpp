@@ -5,7 +5,7 @@
 #include "ui/hlaseni.h"
 #include "ui/zakl_okno_1_pomoc.h"
 
-#include "engine/strom_operace.h"
+#include "operace/strom_operace.h"
 
 #include <QComboBox>
 #include <QDir>

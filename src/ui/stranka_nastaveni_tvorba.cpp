@@ -3,7 +3,7 @@
 // geometry (pixels of the 632 x 449 client area) with its caption and hint.
 #include "ui/stranka_nastaveni.h"
 #include "ui/zakl_okno_1_pomoc.h"
-#include "ui/zakl_okno_1_skalovani.h"
+#include "ui/skalovani.h"
 
 #include <QCheckBox>
 #include <QComboBox>

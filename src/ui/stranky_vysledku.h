@@ -9,7 +9,7 @@
 // builds the action panel (the main window calls it; tests of the lists alone
 // need not).
 
-#include "engine/prikazy.h"
+#include "operace/prikazy.h"
 #include "ui/seznam_vysledku.h"
 
 #include <QObject>

@@ -2,7 +2,7 @@
 // action panel PAkce and the handlers that follow the active list.
 #include "ui/stranky_vysledku.h"
 #include "ui/zakl_okno_1_pomoc.h"
-#include "ui/zakl_okno_1_skalovani.h"
+#include "ui/skalovani.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>

@@ -1,8 +1,8 @@
 #include "ui/volba_cile.h"
 
-#include "engine/chyba_souboru.h"
-#include "engine/prikazy.h"
-#include "engine/strom_operace.h"
+#include "operace/chyba_souboru.h"
+#include "operace/prikazy.h"
+#include "operace/strom_operace.h"
 #include "platform/syscalls.h"
 #include "ui/hlaseni.h"
 

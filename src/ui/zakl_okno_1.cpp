@@ -240,5 +240,23 @@ void TForm1::PopMaximalizujClick()
         showMaximized();
 }
 
+void TForm1::FormResize()
+{
+    SkalujOkno();
+    // The tab width and the column widths follow in the resize events of
+    // PageControl1 and of the shown page, when their new sizes are known.
+}
+
+void TForm1::SkalujOkno()
+{
+    const QSize klient = size();
+    const KrokSkalovani krok = krokSkalovani(klient, skalovani_.RefSirka, skalovani_.RefVyska);
+    vResize_ = true;
+    skalovani_.pouzij(krok);
+    // A maximised window keeps the size the desktop gives it.
+    if (krok.klient != klient && !(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)))
+        resize(krok.klient);
+    vResize_ = false;
+}
 
 } // namespace zrc

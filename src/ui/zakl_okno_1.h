@@ -15,7 +15,7 @@
 // the action panel too).
 
 #include "engine/nastaveni.h"
-#include "ui/zakl_okno_1_skalovani.h"
+#include "ui/skalovani.h"
 
 #include <QMainWindow>
 #include <QString>

@@ -4,7 +4,7 @@
 #include "test_okno_pomoc.h"
 
 #include "ui/stranky_vysledku.h"
-#include "ui/zakl_okno_1_skalovani.h"
+#include "ui/skalovani.h"
 
 #include <QAbstractButton>
 #include <QAction>

@@ -1,6 +1,7 @@
 // The progress window of a file operation and the order of its questions, on
 // real temporary trees, with the worker thread running the real engine.
 
+#include "engine/docasne_soubory.h"
 #include "platform/syscalls.h"
 #include "support/soubory.h"
 #include "support/temp_tree.h"

@@ -4,6 +4,7 @@
 // and closing the window while a copy runs. What reached the disk is checked
 // on the disk.
 
+#include "engine/docasne_soubory.h"
 #include "test_okno_pomoc.h"
 
 #include "platform/syscalls.h"
@@ -14,8 +15,8 @@
 #include "ui/soubor_info.h"
 #include "ui/volba_cile.h"
 
-#include "engine/operace.h"
-#include "engine/prikazy.h"
+#include "operace/operace.h"
+#include "operace/prikazy.h"
 
 #include <QAction>
 #include <QApplication>
