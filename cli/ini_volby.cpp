@@ -2,6 +2,7 @@
 
 #include "volby.h"
 
+#include "engine/seznam_vynechanych_typu.h"
 #include "settings/historie.h"
 #include "settings/ini_soubor.h"
 #include "settings/klice.h"

@@ -3,7 +3,7 @@
 //
 //   ini_typy [CALLS]     (default 2 000 000)
 
-#include "engine/porovnani.h"
+#include "engine/seznam_vynechanych_typu.h"
 #include "settings/seznamy.h"
 #include "settings/vynechane_typy_ini.h"
 

@@ -8,23 +8,12 @@ namespace zrc {
 
 namespace {
 
-constexpr auto intervalHlaseni = std::chrono::milliseconds(100);
-
 QString cisloAdresare(int strana)
 {
     return strana == 0 ? QStringLiteral("ADRESÁŘ 1") : QStringLiteral("ADRESÁŘ 2");
 }
 
 } // namespace
-
-bool Omezovac::ted()
-{
-    const auto nyni = std::chrono::steady_clock::now();
-    if (nyni - posledni_ < intervalHlaseni)
-        return false;
-    posledni_ = nyni;
-    return true;
-}
 
 int vychoziPocetVlaken()
 {

@@ -20,6 +20,7 @@
 #include "engine/otevirac_stromu.h"
 #include "engine/filtry.h"
 #include "engine/nepristupne_adresare.h"
+#include "engine/omezovac.h"
 #include "engine/porovnani.h"
 #include "engine/strom_strany.h"
 #include "engine/vypis_adresare.h"
@@ -32,14 +33,6 @@
 #include <vector>
 
 namespace zrc {
-
-// Reports at most every 100 ms, so that a status text is built only when shown.
-class Omezovac {
-public:
-    bool ted();
-private:
-    std::chrono::steady_clock::time_point posledni_{};
-};
 
 struct ZakladyBehu {
     std::string adresar1, adresar2;   // bytes, one trailing "/" removed

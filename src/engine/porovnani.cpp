@@ -92,4 +92,14 @@ VysledekBehu porovnej(const ParametryBehu& parametry, PrijemceBehu& prijemce)
     return vysledek;
 }
 
+void ZiveVolby::prevezmi(const NastaveniPorovnani& n)
+{
+    ChB_adresar1 = n.ChB_adresar1;
+    ChB_adresar2 = n.ChB_adresar2;
+    ChB_Filtr_1 = n.ChB_Filtr_1;
+    ChB_Filtr_2 = n.ChB_Filtr_2;
+    ChB_Filtr_3 = n.ChB_Filtr_3;
+    ChBIgnorCasFiltr = n.ChBIgnorCasFiltr;
+}
+
 } // namespace zrc

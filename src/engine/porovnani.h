@@ -11,6 +11,7 @@
 #include "engine/cas.h"
 #include "engine/nastaveni.h"
 #include "engine/nepristupne_adresare.h"
+#include "engine/vynechane_typy.h"
 
 #include <QDateTime>
 #include <QString>
@@ -38,27 +39,6 @@ struct ZiveVolby {
     std::atomic<bool> ChBIgnorCasFiltr{true};
 
     void prevezmi(const NastaveniPorovnani& n);
-};
-
-// Source of the excluded types. jeVynechanyTyp gets the file name (own bytes)
-// and answers whether its last extension is excluded. Called from the run's
-// thread; an implementation must be cheap (it is asked once per candidate file).
-class VynechaneTypy {
-public:
-    virtual ~VynechaneTypy() = default;
-    virtual bool jeVynechanyTyp(std::string_view jmenoSouboru) = 0;
-};
-
-// A plain list of excluded types ("BAK", "tmp"; compared as the upper-cased
-// last extension against "." + the upper-cased type); an empty list excludes
-// nothing, and empty entries (free slots) are ignored. Holds no mutable state:
-// several listing threads may ask at once.
-class SeznamVynechanychTypu : public VynechaneTypy {
-public:
-    explicit SeznamVynechanychTypu(std::vector<QString> typy = {});
-    bool jeVynechanyTyp(std::string_view jmenoSouboru) override;
-private:
-    std::vector<std::string> pripony_;   // "." + type, upper-cased, UTF-8
 };
 
 // "Now" of a run; tests fix it.

@@ -1,4 +1,4 @@
-#include "engine/porovnani.h"
+#include "engine/seznam_vynechanych_typu.h"
 
 #include <gtest/gtest.h>
 

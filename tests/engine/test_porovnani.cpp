@@ -2,6 +2,7 @@
 
 #include "test_porovnani_pomoc.h"
 
+#include "engine/seznam_vynechanych_typu.h"
 #include "engine/zarazeni.h"
 
 namespace zrc {

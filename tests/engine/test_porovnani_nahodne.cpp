@@ -9,6 +9,7 @@
 // order, the pairing of directories and both passes' filters.
 
 #include "engine/filtry.h"
+#include "engine/seznam_vynechanych_typu.h"
 #include "engine/vypis_adresare.h"
 #include "engine/zarazeni.h"
 #include "test_porovnani_pomoc.h"

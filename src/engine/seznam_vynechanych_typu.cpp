@@ -1,5 +1,6 @@
+#include "engine/seznam_vynechanych_typu.h"
+
 #include "engine/filtry.h"
-#include "engine/porovnani.h"
 #include "util/ascii.h"
 
 #include <algorithm>
@@ -39,16 +40,6 @@ bool SeznamVynechanychTypu::jeVynechanyTyp(std::string_view jmenoSouboru)
         return false;
     const std::string velka = velkaPismena(pripona);
     return std::find(pripony_.begin(), pripony_.end(), velka) != pripony_.end();
-}
-
-void ZiveVolby::prevezmi(const NastaveniPorovnani& n)
-{
-    ChB_adresar1 = n.ChB_adresar1;
-    ChB_adresar2 = n.ChB_adresar2;
-    ChB_Filtr_1 = n.ChB_Filtr_1;
-    ChB_Filtr_2 = n.ChB_Filtr_2;
-    ChB_Filtr_3 = n.ChB_Filtr_3;
-    ChBIgnorCasFiltr = n.ChBIgnorCasFiltr;
 }
 
 } // namespace zrc
