@@ -9,7 +9,7 @@
 
 namespace zrc::cli {
 
-class PrijemceCli : public PrijemceBehu {
+class PrijemceCli final : public PrijemceBehu {
 public:
     explicit PrijemceCli(UlozisteVysledku& vysledky);
 

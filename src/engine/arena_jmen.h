@@ -11,7 +11,7 @@
 
 namespace zrc {
 
-class ArenaJmen {
+class ArenaJmen final {
 public:
     // A NUL-terminated copy of jmeno.
     std::string_view uloz(std::string_view jmeno);

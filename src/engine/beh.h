@@ -53,7 +53,7 @@ struct NovyPodadresar {
     bool predek[2] = {true, true};
 };
 
-class Beh {
+class Beh final {
     struct Chyba {
         const UzelStromu* uzel;
         std::error_code duvod;

@@ -38,7 +38,7 @@ class BlokKandidatu;
 
 // The candidates of one directory for one pass: a view into a thread's block,
 // one pointer in size; the block lives as long as the thread's SberKandidatu.
-class KandidatiAdresare {
+class KandidatiAdresare final {
 public:
     class Iterator {
     public:
@@ -64,7 +64,7 @@ private:
 
 // A listing thread's candidates: the pair it compares gathered, then packed
 // into the thread's blocks.
-class SberKandidatu {
+class SberKandidatu final {
 public:
     SberKandidatu();
     ~SberKandidatu();

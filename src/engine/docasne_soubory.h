@@ -22,7 +22,7 @@ inline constexpr std::string_view priponaDocasneho = ".zrtmp";
 inline constexpr std::size_t delkaNahodneCasti = 6;
 bool jeDocasnySoubor(std::string_view jmeno);
 
-class SberDocasnych {
+class SberDocasnych final {
 public:
     // A leftover named jmeno in the open directory fd. Its path is read from
     // /proc/self/fd; a directory whose path is unknown (beyond PATH_MAX) is

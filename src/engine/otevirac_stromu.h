@@ -29,7 +29,7 @@
 
 namespace zrc {
 
-class OteviracStromu {
+class OteviracStromu final {
 public:
     // otevrenych: descriptors the chain may hold, at least 2.
     explicit OteviracStromu(std::size_t otevrenych = 16);

@@ -22,7 +22,7 @@
 
 namespace zrc {
 
-class PrevodCasu {
+class PrevodCasu final {
 public:
     BalenyCas baleny(std::int64_t unixCas);
 

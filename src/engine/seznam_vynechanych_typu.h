@@ -13,7 +13,7 @@ namespace zrc {
 // last extension against "." + the upper-cased type); an empty list excludes
 // nothing, and empty entries (free slots) are ignored. Holds no mutable state:
 // several listing threads may ask at once.
-class SeznamVynechanychTypu : public VynechaneTypy {
+class SeznamVynechanychTypu final : public VynechaneTypy {
 public:
     explicit SeznamVynechanychTypu(std::vector<QString> typy = {});
     bool jeVynechanyTyp(std::string_view jmenoSouboru) override;

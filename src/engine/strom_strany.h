@@ -48,7 +48,7 @@ struct UzelStromu {
     KandidatiAdresare kandidati[2];      // the differences pass p found here
 };
 
-class StromStran {
+class StromStran final {
 public:
     // The base directories as given (bytes), one trailing "/" removed.
     StromStran(std::string zaklad1, std::string zaklad2);

@@ -40,7 +40,7 @@ struct KlicJmena {
     std::uint32_t index = 0;
 };
 
-class VypisAdresare {
+class VypisAdresare final {
 public:
     std::span<const SouborVypisu> soubory() const;
     std::span<const PodadresarVypisu> podadresare() const;

@@ -34,7 +34,7 @@ struct Polozka {
 enum class Sloupec { Nazev = 0, Typ = 1, Datum = 2, Velikost = 3, Podadr = 4 };
 constexpr int pocetSloupcu = 5;
 
-class UlozisteVysledku {
+class UlozisteVysledku final {
 public:
     static constexpr int pocetSeznamu = 8;
 

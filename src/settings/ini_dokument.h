@@ -15,7 +15,7 @@
 
 namespace zrc {
 
-class IniDokument {
+class IniDokument final {
 public:
     IniDokument() = default;
     static IniDokument zTextu(QByteArrayView text);

@@ -23,7 +23,7 @@ namespace zrc {
 // size or times (nanoseconds) changed. A change of the file, also by another
 // process, thus takes effect within 50 ms, while a run of 100 000 files per
 // second pays about 20 stats a second instead of 100 000 reads of the file.
-class VynechaneTypyIni : public VynechaneTypy {
+class VynechaneTypyIni final : public VynechaneTypy {
 public:
     static constexpr std::chrono::milliseconds vychoziInterval{50};
 

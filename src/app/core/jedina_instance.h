@@ -20,7 +20,7 @@ enum class Oznameni : char {
     Pouzij = '1', // apply the hand-off record of section "Zprava"
 };
 
-class JedinaInstance : public QObject {
+class JedinaInstance final : public QObject {
     Q_OBJECT
 public:
     enum class Role {
