@@ -1,6 +1,7 @@
 #include "engine/filtry.h"
 #include "engine/porovnani.h"
 #include "util/ascii.h"
+#include "util/bajty_cesty.h"
 
 #include <algorithm>
 
@@ -8,8 +9,9 @@ namespace zrc {
 
 namespace {
 
-// Full Unicode upper case of UTF-8 text; plain ASCII skips the conversion,
-// which is what almost every extension is.
+// Full Unicode upper case of a name's bytes (bytes that are not UTF-8 stay as
+// they are); plain ASCII skips the conversion, which is what almost every
+// extension is.
 std::string velkaPismena(std::string_view s)
 {
     if (JeAscii(s)) {
@@ -18,7 +20,7 @@ std::string velkaPismena(std::string_view s)
             c = VelkaAscii(c);
         return vysledek;
     }
-    return QString::fromUtf8(s.data(), qsizetype(s.size())).toUpper().toStdString();
+    return bajtyZTextu(textZBajtu(s).toUpper());
 }
 
 } // namespace
@@ -27,7 +29,7 @@ SeznamVynechanychTypu::SeznamVynechanychTypu(std::vector<QString> typy)
 {
     for (const QString& typ : typy)
         if (!typ.isEmpty())
-            pripony_.push_back(("." + typ.toUpper()).toStdString());
+            pripony_.push_back(bajtyZTextu(u'.' + typ.toUpper()));
 }
 
 bool SeznamVynechanychTypu::jeVynechanyTyp(std::string_view jmenoSouboru)
