@@ -122,9 +122,11 @@ std::optional<int> desitkove(QStringView text)
 
 } // namespace
 
-// A value is UTF-8 text; a path in it keeps its bytes, so that a directory
-// whose name is not UTF-8 (the command line, the history) reads back as the
-// same directory instead of a name with replacement characters.
+// Values are written as UTF-8; a byte that is not UTF-8, which a path's text
+// carries as an escaped byte (util/bajty_cesty.h), is written as that byte, so
+// that a directory whose name is not UTF-8 (the command line, the history)
+// reads back as the same directory instead of a name with replacement
+// characters.
 QByteArray kodujHodnotu(const QString& hodnota)
 {
     if (hodnota.isEmpty())

@@ -102,8 +102,8 @@ JedinaInstance::~JedinaInstance() = default;
 
 QString JedinaInstance::socketPathFor(const QString& iniPath)
 {
-    const QByteArray hash = QCryptographicHash::hash(QByteArray::fromStdString(bajtyZTextu(normalisedIniPath(iniPath))),
-                                                     QCryptographicHash::Sha256);
+    const QByteArray cesta = QByteArray::fromStdString(bajtyZTextu(normalisedIniPath(iniPath)));
+    const QByteArray hash = QCryptographicHash::hash(cesta, QCryptographicHash::Sha256);
     const QString name = QStringLiteral("%1-%2-%3")
                              .arg(QLatin1String(kTitle))
                              .arg(::getuid())
