@@ -1,6 +1,7 @@
 #include "prijemce_cli.h"
 
 #include "engine/nepristupne_adresare.h"
+#include "util/bajty_cesty.h"
 
 #include <cstdio>
 #include <unistd.h>
@@ -51,7 +52,7 @@ void PrijemceCli::ukaz()
 {
     if (!terminal_ || std::chrono::steady_clock::now() - zacatek_ < prodlevaPrubehu)
         return;
-    QString text = bezpecnaCesta(std::string_view(stav_.toUtf8()));   // names may hold escapes
+    QString text = bezpecnaCesta(bajtyZTextu(stav_));   // names may hold bytes that are not UTF-8
     if (text.size() > sirkaStavu)
         text = QStringLiteral("…") + text.right(sirkaStavu - 1);
     std::fprintf(stderr, "\r\033[K%3d %% %s", prubeh_, text.toUtf8().constData());

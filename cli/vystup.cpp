@@ -1,9 +1,9 @@
 #include "vystup.h"
 
 #include "engine/nepristupne_adresare.h"
+#include "util/bajty_cesty.h"
 #include "util/retezce.h"
 
-#include <QFile>
 #include <cerrno>
 #include <algorithm>
 #include <array>
@@ -182,19 +182,24 @@ void tsv(Vystup& o, const UlozisteVysledku& u)
     }
 }
 
-// The relative path in the file's own letters (names that are not UTF-8 with
-// replacement characters).
-QString relativniCesta(const UlozisteVysledku& u, const Polozka& p)
+// Names go to a terminal: control characters (ESC, CR, BEL ...) are written
+// escaped, so that no escape sequence from a file name reaches it; bytes that
+// are not UTF-8 show as replacement characters.
+std::string proTerminal(std::string_view bajty)
 {
-    const std::string cesta = CestaPolozky(u, p, true);
-    return QString::fromUtf8(cesta.data(), qsizetype(cesta.size()));
+    return bezpecnaCesta(bajty).toStdString();
 }
 
-// Names go to a terminal: control characters (ESC, CR, BEL ...) are written
-// escaped, so that no escape sequence from a file name reaches it.
-std::string proTerminal(const QString& s)
+// The relative path in the file's own letters, for showing.
+QString relativniCesta(const UlozisteVysledku& u, const Polozka& p)
 {
-    return bezpecnaCesta(std::string_view(s.toUtf8())).toStdString();
+    return textProZobrazeni(CestaPolozky(u, p, true));
+}
+
+// A base directory as given (its bytes kept in the text), for showing.
+QString zakladProZobrazeni(const UlozisteVysledku& u, int adresar)
+{
+    return textProZobrazeni(bajtyZTextu(u.cestaAdr(adresar)));
 }
 
 void text(Vystup& o, const UlozisteVysledku& u)
@@ -208,12 +213,12 @@ void text(Vystup& o, const UlozisteVysledku& u)
             o << '\n';
         neco = true;
         o << strankyUtf8[std::size_t((s - 1) / 2)] << " - ADRESÁŘ " << (s % 2 ? "1: " : "2: ")
-          << proTerminal(VlastniAdresar(u, s)) << " (" << std::to_string(seznam.size()) << ")\n";
+          << proTerminal(bajtyZTextu(VlastniAdresar(u, s))) << " (" << std::to_string(seznam.size()) << ")\n";
         for (const Polozka& p : seznam) {
             const QString datum = text(u, p, Sloupec::Datum);
             const QString velikost = text(u, p, Sloupec::Velikost);
             o << "  " << datum.leftJustified(19) << "  " << velikost.rightJustified(14) << "  "
-              << proTerminal(relativniCesta(u, p)) << '\n';
+              << proTerminal(CestaPolozky(u, p, true)) << '\n';
         }
     }
     if (!neco)
@@ -251,8 +256,8 @@ void jsonPolozka(Vystup& o, const UlozisteVysledku& u, const Polozka& p)
 
 void json(Vystup& o, const UlozisteVysledku& u)
 {
-    o << "{\"directory1\":" << jsonText(u.cestaAdr(1)) << ",\"directory2\":"
-      << jsonText(u.cestaAdr(2)) << ",\"lists\":[";
+    o << "{\"directory1\":" << jsonText(zakladProZobrazeni(u, 1)) << ",\"directory2\":"
+      << jsonText(zakladProZobrazeni(u, 2)) << ",\"lists\":[";
     for (int s = 1; s <= UlozisteVysledku::pocetSeznamu; ++s) {
         o << (s > 1 ? ",\n" : "\n") << "{\"list\":" << std::to_string(s) << ",\"page\":\""
           << strankyUtf8[std::size_t((s - 1) / 2)] << "\",\"side\":" << (s % 2 ? "1" : "2")

@@ -5,6 +5,7 @@
 #include "settings/cesta_ini.h"
 #include "ui/cestina.h"
 #include "ui/ikona_programu.h"
+#include "util/bajty_cesty.h"
 
 #include <QApplication>
 
@@ -22,6 +23,9 @@ int main(int argc, char** argv)
     zrc::VolbyStartu volby;
     volby.cestaIni = zrc::CestaIni();
     volby.program = QApplication::applicationFilePath();
-    volby.parametry = QApplication::arguments().mid(1);
+    // The directories as given, bytes kept: a name that is not UTF-8 still
+    // names its directory (QApplication has taken out its own options).
+    for (int i = 1; i < argc; ++i)
+        volby.parametry << zrc::textZBajtu(argv[i]);
     return zrc::SpustProgram(volby);
 }

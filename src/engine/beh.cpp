@@ -1,6 +1,7 @@
 #include "engine/beh.h"
 
-#include <QFile>
+#include "util/bajty_cesty.h"
+
 #include <algorithm>
 #include <thread>
 
@@ -121,7 +122,7 @@ QString Beh::textCesty(int strana, const UzelStromu& u, std::string_view jmeno) 
             cesta.push_back('/');
         cesta.append(jmeno);
     }
-    return QFile::decodeName(QByteArray::fromRawData(cesta.data(), qsizetype(cesta.size())));
+    return textZBajtu(cesta);
 }
 
 } // namespace zrc

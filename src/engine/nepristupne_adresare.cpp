@@ -1,5 +1,7 @@
 #include "engine/nepristupne_adresare.h"
 
+#include "util/bajty_cesty.h"
+
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -33,7 +35,7 @@ QString textDuvodu(std::error_code duvod)
 
 QString bezpecnaCesta(std::string_view cesta)
 {
-    const QString text = QString::fromUtf8(cesta.data(), qsizetype(cesta.size()));
+    const QString text = textProZobrazeni(cesta);
     QString v;
     v.reserve(text.size());
     for (const QChar c : text) {

@@ -5,7 +5,6 @@
 #include "platform/listing.h"
 #include "util/bajty_cesty.h"
 
-#include <QFile>
 #include <optional>
 
 namespace zrc {
@@ -47,11 +46,6 @@ QString bezLomitka(const QString& adresar)
     return adresar;
 }
 
-std::string bajty(const QString& text)
-{
-    return bajtyZTextu(text);
-}
-
 } // namespace
 
 VysledekBehu porovnej(const ParametryBehu& parametry, PrijemceBehu& prijemce)
@@ -81,8 +75,8 @@ VysledekBehu porovnej(const ParametryBehu& parametry, PrijemceBehu& prijemce)
     if (!parametry.volby)
         vlastniVolby.prevezmi(n);
     const ZiveVolby& volby = parametry.volby ? *parametry.volby : vlastniVolby;
-    const ZakladyBehu zaklady{.adresar1 = bajty(vysledek.cestaAdr1),
-                              .adresar2 = bajty(vysledek.cestaAdr2)};
+    const ZakladyBehu zaklady{.adresar1 = bajtyZTextu(vysledek.cestaAdr1),
+                              .adresar2 = bajtyZTextu(vysledek.cestaAdr2)};
     Beh beh(parametry, prijemce, volby, *limity, zaklady);
     vysledek.konec = beh.proved();
     vysledek.pocetPolozek = beh.pocetPolozek();

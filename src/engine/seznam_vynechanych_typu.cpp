@@ -2,6 +2,7 @@
 
 #include "engine/filtry.h"
 #include "util/ascii.h"
+#include "util/bajty_cesty.h"
 
 #include <algorithm>
 
@@ -9,8 +10,9 @@ namespace zrc {
 
 namespace {
 
-// Full Unicode upper case of UTF-8 text; plain ASCII skips the conversion,
-// which is what almost every extension is.
+// Full Unicode upper case of a name's bytes (bytes that are not UTF-8 stay as
+// they are); plain ASCII skips the conversion, which is what almost every
+// extension is.
 std::string velkaPismena(std::string_view s)
 {
     if (JeAscii(s)) {
@@ -19,7 +21,7 @@ std::string velkaPismena(std::string_view s)
             c = VelkaAscii(c);
         return vysledek;
     }
-    return QString::fromUtf8(s.data(), qsizetype(s.size())).toUpper().toStdString();
+    return bajtyZTextu(textZBajtu(s).toUpper());
 }
 
 } // namespace
@@ -28,7 +30,7 @@ SeznamVynechanychTypu::SeznamVynechanychTypu(std::vector<QString> typy)
 {
     for (const QString& typ : typy)
         if (!typ.isEmpty())
-            pripony_.push_back(("." + typ.toUpper()).toStdString());
+            pripony_.push_back(bajtyZTextu(u'.' + typ.toUpper()));
 }
 
 bool SeznamVynechanychTypu::jeVynechanyTyp(std::string_view jmenoSouboru)

@@ -2,25 +2,18 @@
 #include "engine/vysledky.h"
 
 #include "engine/filtry.h"
+#include "util/bajty_cesty.h"
 #include "util/retezce.h"
 
-#include <QFile>
 #include <unordered_map>
 
 namespace zrc {
 
 namespace {
 
-QString zUtf8(std::string_view s)
-{
-    // Bytes that are not UTF-8 become replacement characters; the item itself
-    // keeps the bytes, so paths are never rebuilt from this text.
-    return QString::fromUtf8(s.data(), qsizetype(s.size()));
-}
-
 std::string spoj(const QString& zaklad, std::string_view relativni)
 {
-    std::string cesta = QFile::encodeName(zaklad).toStdString();
+    std::string cesta = bajtyZTextu(zaklad);
     if (!cesta.empty() && cesta.back() != '/')
         cesta += '/';
     cesta += relativni;
@@ -43,7 +36,8 @@ std::string_view typPolozky(const Polozka& p)
 
 QString textZobrazeni(std::string_view bajty)
 {
-    return MalaPismena(zUtf8(bajty));
+    // Only shown and sorted; the item keeps its bytes for every path.
+    return MalaPismena(textProZobrazeni(bajty));
 }
 
 QString textPolozky(const UlozisteVysledku& u, const Polozka& p, Sloupec s)

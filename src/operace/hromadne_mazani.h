@@ -10,7 +10,7 @@
 // after the ordinary confirmation and before ProvedOperaci:
 //
 //   if (hromadneMazani({.mazanych = n, .naStrane = list.rowCount(), .natrvalo = !kos}))
-//       ask(QString::fromUtf8(textHromadnehoMazani(n, list.rowCount())), Yes | No);
+//       ask(textZBajtu(textHromadnehoMazani(n, list.rowCount())), Yes | No);
 //
 // naStrane counts the items of the list the command works on (for "starší
 // verzi odstraň", whose files lie on the other side, the same list: each of

@@ -4,9 +4,10 @@
 // answer given. The operation engine feeds it (VolbyOperace::kniha); the
 // window keeps one per operation, and when it holds anything after the end:
 //
-//   status: QString::fromUtf8(textVysledku(hotovo, kniha.pocetPolozek()))
+//   status: textZBajtu(textVysledku(hotovo, kniha.pocetPolozek()))
 //   context menu "zobrazit chyby" shows textKnihy(kniha.zaznamy()),
-//   "uložit chyby..." writes the same bytes (UTF-8) to the chosen file.
+//   "uložit chyby..." writes the same bytes to the chosen file (a path that
+//   is not UTF-8 keeps its bytes there).
 //
 // Written from the operation's worker thread only while it runs and read by
 // the window only after it ended, so it takes no lock.

@@ -6,7 +6,7 @@
 //
 //   const auto radek = textPlanu({.soubory = n, .bajty = b},
 //                                kos ? KamSmazane::DoKose : KamSmazane::Natrvalo);
-//   otazka + "\r" + QString::fromUtf8(radek)
+//   otazka + "\r" + textZBajtu(radek)
 //
 // n and b are the count and the summed size of the selected items (the same
 // sum the selection summary shows).

@@ -10,7 +10,7 @@
 // and before every operation (after its confirmations, before ProvedOperaci):
 //
 //   if (const auto zmena = straz_.zkontroluj()) {
-//       Hlaseni(QString::fromUtf8(zmena->zprava), warning, Ok);   // nothing is done
+//       Hlaseni(textZBajtu(zmena->zprava), warning, Ok);   // nothing is done
 //       return;
 //   }
 //

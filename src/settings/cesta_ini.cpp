@@ -1,10 +1,10 @@
 #include "settings/cesta_ini.h"
 
+#include "util/bajty_cesty.h"
 #include "util/cesty.h"
 
 #include <QDir>
-#include <QFileInfo>
-
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace zrc {
@@ -13,7 +13,7 @@ namespace {
 
 bool zapisovatelny(const QString& adresar)
 {
-    return !adresar.isEmpty() && ::access(QFile::encodeName(adresar).constData(), W_OK) == 0;
+    return !adresar.isEmpty() && ::access(bajtyZTextu(adresar).c_str(), W_OK) == 0;
 }
 
 QString konfiguracniAdresar(const ProstrediIni& p)
@@ -36,7 +36,10 @@ QString urciCestuIni(const ProstrediIni& p)
 
 bool JeInstalovany(const QString& adresarProgramu, const QString& znacka)
 {
-    return !adresarProgramu.isEmpty() && QFileInfo(QDir(adresarProgramu), znacka).isFile();
+    // Through the name's own bytes: the program's directory need not be UTF-8.
+    struct stat st {};
+    return !adresarProgramu.isEmpty()
+        && ::stat(bajtyZTextu(QDir(adresarProgramu).filePath(znacka)).c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
 QString CestaIni()

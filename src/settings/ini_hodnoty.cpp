@@ -1,5 +1,7 @@
 #include "settings/ini_hodnoty.h"
 
+#include "util/bajty_cesty.h"
+
 #include <limits>
 #include <optional>
 
@@ -28,8 +30,7 @@ bool potrebujeUvozovky(const QString& h)
 QByteArray escapuj(const QString& h)
 {
     QByteArray ven = "\\\"";
-    const QByteArray utf8 = h.toUtf8();
-    for (char c : utf8) {
+    for (char c : bajtyZTextu(h)) {
         switch (c) {
         case '\n': ven += "\\n"; break;
         case '\r': ven += "\\r"; break;
@@ -76,7 +77,7 @@ QString odescapuj(QByteArrayView s)
             ven += s[i];
         }
     }
-    return QString::fromUtf8(ven);
+    return textZBajtu(std::string_view(ven.constData(), std::size_t(ven.size())));
 }
 
 std::optional<std::uint32_t> hexadecimalne(QStringView cislice)
@@ -121,15 +122,21 @@ std::optional<int> desitkove(QStringView text)
 
 } // namespace
 
+// Values are written as UTF-8; a byte that is not UTF-8, which a path's text
+// carries as an escaped byte (util/bajty_cesty.h), is written as that byte, so
+// that a directory whose name is not UTF-8 (the command line, the history)
+// reads back as the same directory instead of a name with replacement
+// characters.
 QByteArray kodujHodnotu(const QString& hodnota)
 {
     if (hodnota.isEmpty())
         return {};
     if (potrebujeEscape(hodnota))
         return escapuj(hodnota);
+    const QByteArray bajty = QByteArray::fromStdString(bajtyZTextu(hodnota));
     if (potrebujeUvozovky(hodnota))
-        return '"' + hodnota.toUtf8() + '"';
-    return hodnota.toUtf8();
+        return '"' + bajty + '"';
+    return bajty;
 }
 
 QString dekodujHodnotu(QByteArrayView surova)
@@ -143,8 +150,8 @@ QString dekodujHodnotu(QByteArrayView surova)
     if (h.size() >= 3 && h.startsWith("\\\"") && h.back() == '"')
         return odescapuj(h.sliced(2, h.size() - 3));
     if (h.size() >= 2 && (h.front() == '"' || h.front() == '\'') && h.back() == h.front())
-        return QString::fromUtf8(h.sliced(1, h.size() - 2));
-    return QString::fromUtf8(h);
+        return textZBajtu(std::string_view(h.data() + 1, std::size_t(h.size() - 2)));
+    return textZBajtu(std::string_view(h.data(), std::size_t(h.size())));
 }
 
 QString zkratNaMaxDelku(QString text)

@@ -1,4 +1,5 @@
 #include "settings/ini_soubor.h"
+#include "util/bajty_cesty.h"
 
 #include <QFile>
 
@@ -84,7 +85,7 @@ QByteArray nactiVse(int fd)
 // stays and the file it names gets the new content.
 QByteArray cilovaCesta(const QString& cesta)
 {
-    QByteArray c = QFile::encodeName(cesta);
+    QByteArray c = QByteArray::fromStdString(bajtyZTextu(cesta));
     struct stat st;
     if (::lstat(c.constData(), &st) == 0 && S_ISLNK(st.st_mode)) {
         char skutecna[PATH_MAX];
@@ -143,7 +144,7 @@ VysledekZapisu VysledekZapisu::selhani(const QString& cesta)
 IniDokument nactiIni(const QString& cesta)
 {
     struct stat st;
-    Popisovac fd(otevriKeCteni(QFile::encodeName(cesta), st));
+    Popisovac fd(otevriKeCteni(QByteArray::fromStdString(bajtyZTextu(cesta)), st));
     if (fd.get() < 0)
         return {};
     return IniDokument::zTextu(nactiVse(fd.get()));
@@ -152,7 +153,7 @@ IniDokument nactiIni(const QString& cesta)
 std::optional<QString> overCteniIni(const QString& cesta)
 {
     struct stat st;
-    Popisovac fd(otevriKeCteni(QFile::encodeName(cesta), st));
+    Popisovac fd(otevriKeCteni(QByteArray::fromStdString(bajtyZTextu(cesta)), st));
     if (fd.get() < 0)
         return QStringLiteral("Unable to read %1").arg(cesta);
     return std::nullopt;

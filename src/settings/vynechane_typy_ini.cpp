@@ -1,12 +1,11 @@
 #include "settings/vynechane_typy_ini.h"
 
 #include "util/ascii.h"
+#include "util/bajty_cesty.h"
 
 #include "engine/filtry.h"
 #include "settings/ini_soubor.h"
 #include "settings/klice.h"
-
-#include <QFile>
 
 #include <algorithm>
 #include <cstring>
@@ -66,7 +65,7 @@ struct VynechaneTypyIni::Seznam {
             const Kratka k = zabal(std::string_view(velka, pripona.size()));
             return std::find(kratke.begin(), kratke.end(), k) != kratke.end();
         }
-        const QString u = QString::fromUtf8(pripona.data(), static_cast<qsizetype>(pripona.size())).toUpper();
+        const QString u = textZBajtu(pripona).toUpper();
         return std::find(texty.begin(), texty.end(), u) != texty.end();
     }
 };
@@ -85,7 +84,7 @@ void VynechaneTypyIni::zkontroluj()
 {
     Podpis p;
     struct stat st;
-    if (::stat(QFile::encodeName(cesta_).constData(), &st) == 0) {
+    if (::stat(bajtyZTextu(cesta_).c_str(), &st) == 0) {
         p = {true, st.st_dev, st.st_ino, st.st_size,
              st.st_mtim.tv_sec * 1'000'000'000LL + st.st_mtim.tv_nsec,
              st.st_ctim.tv_sec * 1'000'000'000LL + st.st_ctim.tv_nsec};
@@ -101,9 +100,9 @@ void VynechaneTypyIni::zkontroluj()
         if (typ.isEmpty())
             continue;   // a free slot excludes nothing, not even names ending in "."
         novy->texty.push_back(u'.' + typ);
-        const QByteArray utf8 = novy->texty.back().toUtf8();
-        if (utf8.size() <= static_cast<qsizetype>(maxKratka))
-            novy->kratke.push_back(zabal(std::string_view(utf8.constData(), utf8.size())));
+        const std::string bajty = bajtyZTextu(novy->texty.back());
+        if (bajty.size() <= maxKratka)
+            novy->kratke.push_back(zabal(bajty));
     }
     seznamy_.push_back(std::move(novy));
     seznam_.store(seznamy_.back().get(), std::memory_order_release);

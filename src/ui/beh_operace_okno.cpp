@@ -3,6 +3,7 @@
 #include "ui/copy_info.h"
 #include "ui/hlaseni.h"
 #include "ui/pojistky_operace.h"
+#include "util/bajty_cesty.h"
 #include "util/cesty.h"
 
 #include <QCoreApplication>
@@ -13,11 +14,6 @@
 namespace zrc {
 
 namespace {
-
-QString text(const std::string& bajty)
-{
-    return QString::fromUtf8(bajty.data(), static_cast<qsizetype>(bajty.size()));
-}
 
 OdpovedChyby odpovedChyby(Odpoved o)
 {
@@ -45,7 +41,7 @@ public:
     }
     void krok(Krok k, const std::string& zdroj) override
     {
-        const QString cesta = text(zdroj);
+        const QString cesta = textZBajtu(zdroj);
         const QString s = (k == Krok::Kopirovani ? QStringLiteral("Kopíruji: ")
                                                  : QStringLiteral("Odstraňuji: ")) + cesta;
         o_.zverejni([&](BehOperaceVOkne::Stav& st) {
@@ -59,8 +55,8 @@ public:
     }
     OdpovedChyby chybaKopirovani(const std::string& zdroj, const ChybaSouboru& c) override
     {
-        const QString t = QStringLiteral("Soubor ") + ZkratCestu(30, text(zdroj)) +
-                          QStringLiteral(" nelze zkopírovat\r") + text(textChyby(c));
+        const QString t = QStringLiteral("Soubor ") + ZkratCestu(30, textZBajtu(zdroj)) +
+                          QStringLiteral(" nelze zkopírovat\r") + textZBajtu(textChyby(c));
         return naUi([&] {
             o_.zajistiOkno();
             return odpovedChyby(Hlaseni(t, DruhHlaseni::Informace,
@@ -69,10 +65,10 @@ public:
     }
     OdpovedChyby chybaMazani(const std::string& zdroj, const ChybaSouboru& c) override
     {
-        const QString cesta = text(zdroj);
+        const QString cesta = textZBajtu(zdroj);
         const QString t = QStringLiteral("Soubor ") + ZkratCestu(30, cesta) +
                           QStringLiteral(" nelze smazat z adresáře: ") + AdresarCesty(cesta) +
-                          QStringLiteral("\r") + text(textChyby(c));
+                          QStringLiteral("\r") + textZBajtu(textChyby(c));
         return naUi([&] {
             o_.zajistiOkno();
             return odpovedChyby(Hlaseni(t, DruhHlaseni::Informace,
@@ -81,7 +77,7 @@ public:
     }
     OdpovedCteni jenProCteni(const std::string& zdroj) override
     {
-        const QString t = QStringLiteral("Smazat i soubor(y) jen pro čtení?\r") + text(zdroj);
+        const QString t = QStringLiteral("Smazat i soubor(y) jen pro čtení?\r") + textZBajtu(zdroj);
         return naUi([&] {
             o_.zajistiOkno();
             const Odpoved o = HlaseniOkno(t, DruhHlaseni::Potvrzeni,

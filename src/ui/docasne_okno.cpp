@@ -4,6 +4,7 @@
 #include "engine/docasne_soubory.h"
 #include "operace/mazani_docasnych.h"
 #include "ui/hlaseni.h"
+#include "util/bajty_cesty.h"
 
 namespace zrc {
 
@@ -11,11 +12,6 @@ namespace {
 
 // Five paths keep the box within the screen; the rest is a count.
 constexpr std::size_t ukazanych = 5;
-
-QString text(const std::string& bajty)
-{
-    return QString::fromUtf8(bajty.data(), static_cast<qsizetype>(bajty.size()));
-}
 
 // "1 dočasný soubor", "3 dočasné soubory", "5 dočasných souborů".
 QString pocetDocasnych(std::size_t n)
@@ -28,7 +24,7 @@ QString seznamCest(const std::vector<std::string>& cesty, std::size_t pocet)
 {
     QString s;
     for (std::size_t i = 0; i < cesty.size() && i < ukazanych; ++i)
-        s += QStringLiteral("\r") + text(cesty[i]);
+        s += QStringLiteral("\r") + textZBajtu(cesty[i]);
     if (pocet > ukazanych)
         s += QStringLiteral("\r... a další (%1)").arg(pocet - ukazanych);
     return s;

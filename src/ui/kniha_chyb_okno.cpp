@@ -1,6 +1,7 @@
 #include "ui/kniha_chyb_okno.h"
 
 #include "ui/hlaseni.h"
+#include "util/bajty_cesty.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -16,14 +17,14 @@ namespace zrc {
 
 QString textKnihyChyb(const KnihaChyb& kniha)
 {
-    const std::string s = textKnihy(kniha.zaznamy());
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+    return textZBajtu(textKnihy(kniha.zaznamy()));
 }
 
 bool ulozKnihu(const KnihaChyb& kniha, const QString& cesta)
 {
     QSaveFile f(cesta);
-    const QByteArray data = textKnihyChyb(kniha).toUtf8();
+    // The record's own bytes: a path that is not UTF-8 is saved as it is named.
+    const QByteArray data = QByteArray::fromStdString(textKnihy(kniha.zaznamy()));
     if (f.open(QIODevice::WriteOnly) && f.write(data) == data.size() && f.commit())
         return true;
     Hlaseni(QStringLiteral("Záznam chyb nelze uložit do souboru\r%1\r(%2)").arg(cesta, f.errorString()),

@@ -9,24 +9,15 @@
 #include "ui/seznam_vysledku.h"
 #include "ui/stranky_vysledku.h"
 #include "ui/vysledky_model.h"
+#include "util/bajty_cesty.h"
 
 #include <QCheckBox>
-#include <QFile>
 #include <QMainWindow>
 #include <QSpinBox>
 #include <QStatusBar>
 #include <QTabWidget>
 
 namespace zrc {
-
-namespace {
-
-std::string bajty(const QString& cesta)
-{
-    return QFile::encodeName(cesta).toStdString();
-}
-
-} // namespace
 
 OvladacOperaci::OvladacOperaci(StrankyVysledku& vysledky, QObject* parent)
     : QObject(parent), vysledky_(vysledky), pojistky_(std::make_unique<PojistkyOperace>())
@@ -90,8 +81,8 @@ void OvladacOperaci::ProvedOperaci(const Operace& operace, const std::vector<int
         return;
     }
     ZadaniOperace z;
-    z.zdroj = bajty(u.cestaAdr(int(operace.zdroj)));
-    z.cil = bajty(*cil);
+    z.zdroj = bajtyZTextu(u.cestaAdr(int(operace.zdroj)));
+    z.cil = bajtyZTextu(*cil);
     z.operace = operace;
     z.prorezavani = {.zapnuto = vysledky_.CBMazPodAdr->isChecked(),
                      .uroven = vysledky_.SEMazUroven->value()};

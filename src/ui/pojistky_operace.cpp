@@ -5,24 +5,14 @@
 #include "settings/ini_soubor.h"
 #include "settings/klice.h"
 #include "ui/hlaseni.h"
+#include "util/bajty_cesty.h"
 
-#include <QFile>
 #include <fcntl.h>
 #include <unistd.h>
 
 namespace zrc {
 
 namespace {
-
-QString text(const std::string& bajty)
-{
-    return QString::fromUtf8(bajty.data(), static_cast<qsizetype>(bajty.size()));
-}
-
-std::string bajty(const QString& cesta)
-{
-    return QFile::encodeName(cesta).toStdString();
-}
 
 // Where the replaced or deleted files of the operation go; "Nic" for a plain
 // copy or move to a new place, which gives up nothing.
@@ -59,7 +49,7 @@ Mazani PojistkyOperace::mazani() const
 
 QString PojistkyOperace::otazka(const QString& prvniRadek, const Operace& o, const PlanOperace& plan) const
 {
-    return prvniRadek + QStringLiteral("\r") + text(textPlanu(plan, kamSmazane(o, mazani())));
+    return prvniRadek + QStringLiteral("\r") + textZBajtu(textPlanu(plan, kamSmazane(o, mazani())));
 }
 
 bool PojistkyOperace::hromadnePotvrzeno(const Operace& o, std::int64_t mazanych, std::int64_t naStrane)
@@ -68,7 +58,7 @@ bool PojistkyOperace::hromadnePotvrzeno(const Operace& o, std::int64_t mazanych,
     if (!rozsah_.mazani ||
         !hromadneMazani({.mazanych = mazanych, .naStrane = naStrane, .natrvalo = mazani() == Mazani::Natrvalo}))
         return true;
-    rozsah_.potvrzeno = Hlaseni(text(textHromadnehoMazani(mazanych, naStrane)), DruhHlaseni::Varovani,
+    rozsah_.potvrzeno = Hlaseni(textZBajtu(textHromadnehoMazani(mazanych, naStrane)), DruhHlaseni::Varovani,
                                 Tlacitko::Ano | Tlacitko::Ne) == Odpoved::Ano;
     return rozsah_.potvrzeno;
 }
@@ -79,15 +69,15 @@ OdpovedKose PojistkyOperace::bezKose(const std::string& zdroj, const ChybaSoubor
     if (o != OdpovedKose::Ano || !rozsah_.mazani || rozsah_.potvrzeno ||
         !hromadneMazani({.mazanych = rozsah_.mazanych, .naStrane = rozsah_.naStrane, .natrvalo = true}))
         return o;
-    rozsah_.potvrzeno = Hlaseni(text(textHromadnehoMazani(rozsah_.mazanych, rozsah_.naStrane)),
+    rozsah_.potvrzeno = Hlaseni(textZBajtu(textHromadnehoMazani(rozsah_.mazanych, rozsah_.naStrane)),
                                 DruhHlaseni::Varovani, Tlacitko::Ano | Tlacitko::Ne) == Odpoved::Ano;
     return rozsah_.potvrzeno ? OdpovedKose::Ano : OdpovedKose::Ne;
 }
 
 void PojistkyOperace::zaznamenejZaklady(const QString& adresar1, const QString& adresar2)
 {
-    straz_[0].emplace(std::vector<StrazZakladu::Zaklad>{{"Adresář 1", bajty(adresar1)}});
-    straz_[1].emplace(std::vector<StrazZakladu::Zaklad>{{"Adresář 2", bajty(adresar2)}});
+    straz_[0].emplace(std::vector<StrazZakladu::Zaklad>{{"Adresář 1", bajtyZTextu(adresar1)}});
+    straz_[1].emplace(std::vector<StrazZakladu::Zaklad>{{"Adresář 2", bajtyZTextu(adresar2)}});
 }
 
 void PojistkyOperace::zapomenZaklady()
@@ -103,7 +93,7 @@ bool PojistkyOperace::zakladyPlati(const Operace& o) const
         if (s == Strana::Zvoleny || !straz_[int(s) - 1])
             continue;
         if (const auto zmena = straz_[int(s) - 1]->zkontroluj()) {
-            Hlaseni(text(zmena->zprava), DruhHlaseni::Varovani, Tlacitko::OK);
+            Hlaseni(textZBajtu(zmena->zprava), DruhHlaseni::Varovani, Tlacitko::OK);
             return false;
         }
     }
@@ -121,14 +111,14 @@ QString PojistkyOperace::textPoOperaci(std::size_t vybranych, std::size_t hotovo
     if (kniha_.prazdna())
         return {};
     // Items never reached after Cancel count as not done, as the failed ones.
-    const QString pocty = text(textVysledku(hotovo, vybranych > hotovo ? vybranych - hotovo : 0));
+    const QString pocty = textZBajtu(textVysledku(hotovo, vybranych > hotovo ? vybranych - hotovo : 0));
     return preruseno.isEmpty() ? pocty : preruseno + QStringLiteral(" — ") + pocty;
 }
 
 QString textBezKose(const std::string& zdroj, const ChybaSouboru& c)
 {
     return QStringLiteral("Na svazku %1 nelze použít koš (%2).\rSoubor: %3\rSmazat soubory tohoto svazku natrvalo?")
-        .arg(text(popisSvazku(zdroj)), text(textChyby(c)), text(zdroj));
+        .arg(textZBajtu(popisSvazku(zdroj)), textZBajtu(textChyby(c)), textZBajtu(zdroj));
 }
 
 OdpovedKose zeptejSeBezKose(const std::string& zdroj, const ChybaSouboru& c)

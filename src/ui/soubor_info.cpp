@@ -3,6 +3,7 @@
 #include "engine/info_souboru.h"
 #include "engine/vysledky.h"
 #include "ui/umisteni.h"
+#include "util/bajty_cesty.h"
 #include "util/cesty.h"
 
 #include <QDateTime>
@@ -15,11 +16,6 @@
 namespace zrc {
 
 namespace {
-
-QString text(const std::string& bajty)
-{
-    return QString::fromUtf8(bajty.data(), static_cast<qsizetype>(bajty.size()));
-}
 
 // Everything before the last "/" of a path in bytes; the root stays "/".
 std::string adresarCesty(const std::string& cesta)
@@ -97,7 +93,7 @@ TForm5::TForm5(const ZadaniInfa& z, QWidget* parent)
     setFont(pismoDialogu(11, false));
     setFixedSize(407, 269);
 
-    Label1 = new QLabel(ZkratCestu(35, text(z.jmeno)), this);
+    Label1 = new QLabel(ZkratCestu(35, textZBajtu(z.jmeno)), this);
     Label1->setGeometry(0, 2, 407, 21);
     Label1->setAlignment(Qt::AlignCenter);
     QFont titulek = pismoDialogu(16, true);
@@ -107,7 +103,7 @@ TForm5::TForm5(const ZadaniInfa& z, QWidget* parent)
     QPalette modra = Label1->palette();
     modra.setColor(QPalette::WindowText, Qt::blue);
     Label1->setPalette(modra);
-    Label1->setToolTip(text(z.jmeno));
+    Label1->setToolTip(textZBajtu(z.jmeno));
 
     const Strana s1 = vytvorStranu(1, {9, 24, 190, 201});
     const Strana s2 = vytvorStranu(2, {209, 24, 190, 201});
@@ -154,7 +150,7 @@ TForm5::Strana TForm5::vytvorStranu(int cislo, const QRect& misto)
 
 void TForm5::vypln(const Strana& s, const std::string& adresar, const ZadaniInfa& z)
 {
-    const QString adr = text(adresar);
+    const QString adr = textZBajtu(adresar);
     s.adresar->setText(ZkratCestu(22, adr));
     s.adresar->setToolTip(adr);
     const InfoSouboru info = CtiInfoSouboru(spoj(adresar, z.jmeno));

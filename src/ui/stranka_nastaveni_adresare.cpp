@@ -6,10 +6,11 @@
 #include "ui/zakl_okno_1_pomoc.h"
 
 #include "operace/strom_operace.h"
+#include "platform/listing.h"
+#include "util/bajty_cesty.h"
 
 #include <QComboBox>
 #include <QDir>
-#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGroupBox>
@@ -46,7 +47,10 @@ void StrankaNastaveni::BBOpenClick(int strana)
 void StrankaNastaveni::BBNewClick(int strana)
 {
     const QString d = adresar(strana)->currentText();
-    if (!d.isEmpty() && QFileInfo(d).isDir()) {
+    // Asked through the name's bytes, as the comparison asks: a name that is
+    // not UTF-8 (given on the command line) is a directory Qt cannot name.
+    const auto jeAdresar = [&d] { return platform::isDirectory(bajtyZTextu(d).c_str()); };
+    if (!d.isEmpty() && jeAdresar()) {
         Hlaseni(QStringLiteral("Adresář ") + d + QStringLiteral(" již existuje"), DruhHlaseni::Informace, Tlacitko::OK);
         return;
     }
@@ -57,8 +61,8 @@ void StrankaNastaveni::BBNewClick(int strana)
     // All missing parents, through the same creation the file operations use;
     // a trailing "/" changes nothing.
     ChybaSouboru chyba;
-    StromOperace(platform::realSyscalls(), QFile::encodeName(d).toStdString()).otevri({}, true, chyba);
-    if (QFileInfo(d).isDir())
+    StromOperace(platform::realSyscalls(), bajtyZTextu(d)).otevri({}, true, chyba);
+    if (jeAdresar())
         Hlaseni(QStringLiteral("Adresář ") + d + QStringLiteral(" vytvořen"), DruhHlaseni::Informace, Tlacitko::OK);
     else
         Hlaseni(QStringLiteral("Adresář ") + d + QStringLiteral(" nelze vytvořit"), DruhHlaseni::Varovani,

@@ -6,9 +6,9 @@
 
 #include "engine/prevod_filtru.h"
 #include "platform/listing.h"
+#include "util/bajty_cesty.h"
 
 #include <QDateEdit>
-#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLineEdit>
@@ -24,7 +24,7 @@ namespace {
 std::optional<DatumCas> casPolozky(const QString& cesta)
 {
     std::error_code chyba;
-    const auto info = platform::statPath(QFile::encodeName(cesta).constData(), platform::FollowLinks::Yes, chyba);
+    const auto info = platform::statPath(bajtyZTextu(cesta).c_str(), platform::FollowLinks::Yes, chyba);
     if (!info)
         return std::nullopt;   // gone since it was chosen: the filter stays as it is
     return datumCasZBalenehoCasu(balenyCasZUnix(std::time_t(info->mtime)));

@@ -5,10 +5,10 @@
 #include "operace/strom_operace.h"
 #include "platform/syscalls.h"
 #include "ui/hlaseni.h"
+#include "util/bajty_cesty.h"
 
 #include <QDialogButtonBox>
 #include <QEvent>
-#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLineEdit>
@@ -21,11 +21,6 @@
 namespace zrc {
 
 namespace {
-
-QString text(const std::string& s)
-{
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
 
 // Qt's directory dialog accepts only a directory that exists: its "Vybrat"
 // button goes grey while the name field holds a new name. This one keeps the
@@ -80,7 +75,7 @@ private:
 bool stat(const QString& cesta, struct stat& st, int& err)
 {
     const platform::SysResult r =
-        platform::realSyscalls().fstatAt(AT_FDCWD, QFile::encodeName(cesta).constData(), st, 0);
+        platform::realSyscalls().fstatAt(AT_FDCWD, bajtyZTextu(cesta).c_str(), st, 0);
     err = r.err;
     return r.ok();
 }
@@ -90,8 +85,8 @@ bool stat(const QString& cesta, struct stat& st, int& err)
 QString vytvor(const QString& cesta)
 {
     ChybaSouboru chyba;
-    StromOperace(platform::realSyscalls(), QFile::encodeName(cesta).toStdString()).otevri({}, true, chyba);
-    return chyba ? text(textChyby(chyba)) : QString();
+    StromOperace(platform::realSyscalls(), bajtyZTextu(cesta)).otevri({}, true, chyba);
+    return chyba ? textZBajtu(textChyby(chyba)) : QString();
 }
 
 } // namespace
@@ -149,7 +144,7 @@ std::optional<QString> PripravCil(const QString& zvoleny, const QString& vlastni
     int err = 0;
     if (!stat(cil, st, err)) {
         if (err != ENOENT) {
-            Hlaseni(zpravyCile::nelzeVytvorit(cil, text(textChyby(ChybaSouboru::systemu(err)))),
+            Hlaseni(zpravyCile::nelzeVytvorit(cil, textZBajtu(textChyby(ChybaSouboru::systemu(err)))),
                     DruhHlaseni::Chyba, Tlacitko::OK);
             return std::nullopt;
         }

@@ -73,6 +73,11 @@ std::string bajtyZTextu(const QString& text)
     return bajty;
 }
 
+QString textProZobrazeni(std::string_view bajty)
+{
+    return QString::fromUtf8(bajty.data(), qsizetype(bajty.size()));
+}
+
 bool obsahujeNeplatneZnaky(const QString& text)
 {
     for (qsizetype i = 0; i < text.size(); ++i) {

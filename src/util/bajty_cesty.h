@@ -14,6 +14,12 @@ namespace zrc {
 QString textZBajtu(std::string_view bajty);
 std::string bajtyZTextu(const QString& text);
 
+// The text of a name or a path for showing only (the lists, messages, the
+// command line's output): each byte that is not UTF-8 becomes the replacement
+// character U+FFFD, as a name that is not UTF-8 is shown. There is no way back
+// to the bytes, so a path is never rebuilt from this text.
+QString textProZobrazeni(std::string_view bajty);
+
 // True when the text holds a byte that is not UTF-8 (an escaped byte) or the
 // replacement character U+FFFD that a lossy decoding leaves in its place.
 bool obsahujeNeplatneZnaky(const QString& text);

@@ -1,6 +1,6 @@
 #include "util/cesty.h"
 
-#include <QFile>
+#include "util/bajty_cesty.h"
 
 #include <climits>
 #include <unistd.h>
@@ -13,7 +13,7 @@ QString AdresarProgramu()
     const ssize_t delka = ::readlink("/proc/self/exe", cesta, sizeof cesta);
     if (delka <= 0 || delka == ssize_t(sizeof cesta))
         return {};
-    return AdresarCesty(QFile::decodeName(QByteArray(cesta, delka)));
+    return AdresarCesty(textZBajtu(std::string_view(cesta, std::size_t(delka))));
 }
 
 QString AdresarCesty(QStringView cesta)

@@ -5,9 +5,11 @@
 #include "proces_hostitele.h"
 #include "prostredi_testu.h"
 #include "settings/ini_soubor.h"
+#include "util/bajty_cesty.h"
 
 #include <QDir>
 #include <memory>
+#include <sys/stat.h>
 
 namespace zrc::test {
 namespace {
@@ -129,6 +131,18 @@ INSTANTIATE_TEST_SUITE_P(
         PripadZaznamu{"NameNotUtf8KeptForTheMessage", {QStringLiteral("@/A\uFFFD")}, false, QStringLiteral("@/A\uFFFD"), ""},
         PripadZaznamu{"ThirdParameterIgnored", {"@/B", "@/B", "@/Malá a VELKÁ"}, false, "@/B", "@/B"}),
     [](const auto& info) { return std::string(info.param.nazev); });
+
+// A directory whose name is not UTF-8, given on the command line, reaches the
+// running instance as the same directory: its bytes survive the INI file.
+TEST_F(PredaniTest, DirectoryNotUtf8KeepsItsBytes)
+{
+    const std::string bajty = bajtyZTextu(root_.path()) + "/zdroj\xe9";
+    ASSERT_EQ(::mkdir(bajty.c_str(), 0755), 0);
+    ASSERT_TRUE(ZapisVstupPar(iniPath(), QStringLiteral("/p"), {textZBajtu(bajty)}).ok());
+    const auto adresare = NactiVstupPar(iniPath());
+    ASSERT_TRUE(adresare.has_value());
+    EXPECT_EQ(bajtyZTextu(adresare->adresar1), bajty);
+}
 
 TEST_F(PredaniTest, ShorterRecordHidesTheKeysOfALongerOne)
 {

@@ -1,5 +1,6 @@
 #include "settings/ini_dokument.h"
 #include "settings/ini_hodnoty.h"
+#include "util/bajty_cesty.h"
 
 #include <gtest/gtest.h>
 
@@ -91,7 +92,9 @@ INSTANTIATE_TEST_SUITE_P(Hodnoty, NavratHodnoty, ::testing::Values(
     QStringLiteral("cr\r\nlf"), QStringLiteral("\r"), QStringLiteral("end\n"),
     QStringLiteral("back\\slash"), QStringLiteral("\\\"x\""), QStringLiteral("\\\"x"),
     QStringLiteral("\\n is text"), QStringLiteral("nul\u0000in"), QStringLiteral("C:\\Users\\x"),
-    QStringLiteral("ěščřžýáíé ĚŠČŘŽ 😀")));
+    QStringLiteral("ěščřžýáíé ĚŠČŘŽ 😀"),
+    // Directories whose names are not UTF-8 (the command line, the history).
+    textZBajtu("/data/zdroj\xe9"), textZBajtu(" c\xedl\n\xff")));
 
 struct PripadZapisu { QString hodnota; QByteArray radek; };
 
@@ -112,7 +115,9 @@ INSTANTIATE_TEST_SUITE_P(Hodnoty, TvarZapisu, ::testing::Values(
     PripadZapisu{QStringLiteral("Květodílna"), "Květodílna"},
     PripadZapisu{QStringLiteral("dir "), "\"dir \""},
     PripadZapisu{QStringLiteral("\"x"), "\"\"x\""},
-    PripadZapisu{QStringLiteral("a\nb\\"), "\\\"a\\nb\\\\\""}));
+    PripadZapisu{QStringLiteral("a\nb\\"), "\\\"a\\nb\\\\\""},
+    // A name that is not UTF-8 is written as its own bytes.
+    PripadZapisu{textZBajtu("/data/zdroj\xe9"), "/data/zdroj\xe9"}));
 
 TEST(DelkaTextu, textSeCteNejvyse1023Znaku)
 {

@@ -1,8 +1,9 @@
 #include "app/core/jedina_instance.h"
 
+#include "util/bajty_cesty.h"
+
 #include <QCryptographicHash>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
@@ -42,7 +43,7 @@ bool jeSoukromyAdresar(const QByteArray& cesta)
 QString runtimeDirectory()
 {
     const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    if (runtime.isEmpty() || !jeSoukromyAdresar(QFile::encodeName(runtime)))
+    if (runtime.isEmpty() || !jeSoukromyAdresar(QByteArray::fromStdString(bajtyZTextu(runtime))))
         return {};
     return runtime;
 }
@@ -65,7 +66,7 @@ QString socketDirectory()
 // socket's directory is one that only this user can enter.
 bool prepareDirectory(const QString& socketPath)
 {
-    const QByteArray dir = QFile::encodeName(QFileInfo(socketPath).path());
+    const QByteArray dir = QByteArray::fromStdString(bajtyZTextu(QFileInfo(socketPath).path()));
     if (::mkdir(dir.constData(), 0700) != 0 && errno != EEXIST)
         return false;
     return jeSoukromyAdresar(dir);
@@ -101,8 +102,8 @@ JedinaInstance::~JedinaInstance() = default;
 
 QString JedinaInstance::socketPathFor(const QString& iniPath)
 {
-    const QByteArray hash = QCryptographicHash::hash(normalisedIniPath(iniPath).toUtf8(),
-                                                     QCryptographicHash::Sha256);
+    const QByteArray cesta = QByteArray::fromStdString(bajtyZTextu(normalisedIniPath(iniPath)));
+    const QByteArray hash = QCryptographicHash::hash(cesta, QCryptographicHash::Sha256);
     const QString name = QStringLiteral("%1-%2-%3")
                              .arg(QLatin1String(kTitle))
                              .arg(::getuid())

@@ -1,20 +1,25 @@
 #include "app/core/vstup_par.h"
 
+#include "platform/listing.h"
 #include "settings/klice.h"
 #include "util/bajty_cesty.h"
 
 #include <QDir>
-#include <QFileInfo>
 
 namespace zrc {
 namespace {
+
+bool jeAdresar(const QString& cesta)
+{
+    return platform::isDirectory(bajtyZTextu(cesta).c_str());
+}
 
 QString predavanyParametr(const QString& parametr)
 {
     if (parametr.isEmpty() || QDir::isAbsolutePath(parametr))
         return parametr;
     const QString absolutni = QDir::current().absoluteFilePath(parametr);
-    return QFileInfo(absolutni).isDir() ? QDir::cleanPath(absolutni) : parametr;
+    return jeAdresar(absolutni) ? QDir::cleanPath(absolutni) : parametr;
 }
 
 } // namespace
@@ -38,11 +43,11 @@ std::optional<VstupniAdresare> NactiVstupPar(const QString& cestaIni)
     if (pocet == 0)
         return std::nullopt;
     const bool bezKontroly = dokument.ctiBool(ini::Nastaveni, ini::vstupparam, false);
-    // A name that is not UTF-8 arrives with replacement characters and names
+    // A name that is not UTF-8 and arrived with replacement characters names
     // nothing; it stays in the field, so that the run says why it cannot be used
     // instead of the directory silently missing.
     const auto vyhovuje = [&](const QString& s) {
-        return !s.isEmpty() && (bezKontroly || QFileInfo(s).isDir() || obsahujeNeplatneZnaky(s));
+        return !s.isEmpty() && (bezKontroly || jeAdresar(s) || obsahujeNeplatneZnaky(s));
     };
     VstupniAdresare adresare;
     for (int k = 1; k <= std::min(pocet, ini::maxParametru); ++k) {
