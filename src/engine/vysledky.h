@@ -11,6 +11,7 @@
 
 #include "engine/arena_jmen.h"
 #include "engine/cas.h"
+#include "engine/cislo_seznamu.h"
 #include "engine/porovnani.h"
 
 #include <QString>

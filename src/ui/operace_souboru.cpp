@@ -31,6 +31,8 @@ std::string bajty(const QString& cesta)
 OvladacOperaci::OvladacOperaci(StrankyVysledku& vysledky, QObject* parent)
     : QObject(parent), vysledky_(vysledky), pojistky_(std::make_unique<PojistkyOperace>())
 {
+    connect(&vysledky_, &StrankyVysledku::operace, this,
+            [this](const Operace& o, SeznamVysledku* s) { ProvedOperaci(o, s->vybraneRadky()); });
 }
 
 OvladacOperaci::~OvladacOperaci() = default;

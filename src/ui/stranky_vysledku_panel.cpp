@@ -1,6 +1,7 @@
 // The result pages' layout (two lists side by side with a splitter), the
 // action panel PAkce and the handlers that follow the active list.
 #include "ui/stranky_vysledku.h"
+#include "ui/menu_seznamu.h"
 #include "ui/zakl_okno_1_pomoc.h"
 #include "ui/skalovani.h"
 
@@ -20,6 +21,7 @@ void StrankyVysledku::vybav(QWidget* panel, Skalovani& skalovani)
     PAkce = panel;
     vytvorRozdelovace(skalovani);
     vytvorPAkce(skalovani);
+    menu_ = new MenuSeznamu(*this);
     stavMazani_ = [this] { return stavMazani(); };
 }
 
@@ -100,18 +102,19 @@ void StrankyVysledku::vytvorPAkce(Skalovani& s)
 
 void StrankyVysledku::UpravVelikostList(int tag)
 {
-    if (tag < 1 || tag > 8)
+    if (!CisloSeznamu::platne(tag))
         return;
-    const int stranka = strankaSeznamu(tag);
+    const CisloSeznamu c(tag);
+    const int stranka = c.stranka();
     const int sirka = stranky[stranka - 1]->width();
-    const int vlevo = static_cast<int>((tag % 2 == 1 ? 0.75 : 0.25) * sirka);
+    const int vlevo = static_cast<int>((c.levy() ? 0.75 : 0.25) * sirka);
     rozdelovace[stranka - 1]->setSizes({vlevo, sirka - vlevo - rozdelovace[stranka - 1]->handleWidth()});
     const auto tagy = TagyAkci(tag);
     for (int i = 0; i < pocetAkci; ++i)
         BB[i]->setProperty("Tag", tagy[i]);
     // Replacing from the other side needs a counterpart: none on "NOVÉ".
-    BB[4]->setEnabled(tag > 2);
-    BB[5]->setEnabled(tag > 2);
+    BB[4]->setEnabled(!c.nove());
+    BB[5]->setEnabled(!c.nove());
     SEMazUrovenChange();
 }
 
@@ -130,7 +133,7 @@ QString textVzoruMazani(const QString& adresar, int uroven)
 void StrankyVysledku::SEMazUrovenChange()
 {
     const int tag = AktivniSeznam() ? AktivniSeznam()->tag() : 1;
-    const QString& adresar = uloziste_->cestaAdr(tag % 2 == 0 ? 2 : 1);
+    const QString& adresar = uloziste_->cestaAdr(CisloSeznamu(tag).adresar());
     MazUrovenVzor->setText(textVzoruMazani(adresar, SEMazUroven->value()));
 }
 
@@ -162,7 +165,7 @@ void StrankyVysledku::copyClick(int tlacitko)
 {
     const int tag = BB[std::size_t(tlacitko - 1)]->property("Tag").toInt();
     const Operace o = DekodujPrikaz(tag);
-    emit operace(o, seznam(o.seznam));
+    proved(o, seznam(o.seznam));
 }
 
 StavMazani StrankyVysledku::stavMazani() const

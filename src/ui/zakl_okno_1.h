@@ -72,24 +72,16 @@ public:
     void Button3Click();
     // Loads history entry n into the settings page and the action panel.
     void HistorieNacti(int n, bool bezAdresaru);
-    void PopupMenu1Popup();
-    // "starší verzi odstraň": the other side's file of each selected item of
-    // the active list is deleted (not on "NOVÉ", where there is none).
-    void alt_prycClick();
-    // "vybrané zkopíruj do .." (kod 6) and "vybrané přesuň do .." (kod 3).
-    void MKPClick(int kod);
-    // "soubor - &informace" (Ctrl+I): the information dialog TForm5 for the
-    // focused item of the active list.
-    void infoClick();
     // The selection summary of the active list (every second on a result page).
     void Timer1Timer();
 
     QTabWidget* PageControl1 = nullptr;
-    QMenu* PopupMenu1 = nullptr;
+    QMenu* PopupMenu1 = nullptr;   // the result lists' menu (StrankyVysledku::menu)
     QMenu* PopupMenu2 = nullptr;
     QTimer* Timer1 = nullptr;
 
-    // Actions of the command map by item name (z_nab_pryc, PopDalsiOkno, MPBB1, ...).
+    // Actions of the command map by item name (z_nab_pryc, PopDalsiOkno, MPBB1, ...),
+    // the list menu's included.
     QAction* akce(const QString& jmeno) const;
 
     // RefSirka / RefVyska and the zoom of the whole content.
@@ -104,10 +96,7 @@ protected:
 private:
     void vytvorOkno();
     void vytvorMenu();
-    void vytvorPopupMenu1();
     void vytvorPopupMenu2();
-    void propojOznaceni(QMenu* oznac, QMenu* odznac);
-    void propojPrikazy();
     void propojCasti();
     void propojBeh();
     void nactiStartovniNastaveni();
