@@ -4,6 +4,7 @@
 #include "ui/menu_seznamu.h"
 #include "ui/zakl_okno_1_pomoc.h"
 #include "ui/skalovani.h"
+#include "ui/tlacitka_akci.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>
@@ -75,19 +76,12 @@ void StrankyVysledku::vytvorPAkce(Skalovani& s)
     MazUrovenVzor = new QLabel(PAkce);
     s.umisti(MazUrovenVzor, {384, 8, 233, 14});
     nastavHint(MazUrovenVzor, QStringLiteral("příklad neodstraňovaných prázdných podadresářů"));
-    const char* popisky[pocetAkci][2] = {
-        {"vybrat vše (Ctrl+A)", "výběr všech souborů v aktivním seznamu"},
-        {"kopírovat (F5)", "kopírování vybraných souborů do cílového adresáře"},
-        {"přesunout (F6)", "přesunutí vybraných souborů do cílového adresáře"},
-        {"odstranit (F8)", "odstranění vybraných souborů"},
-        {"kop.pův. (Ctrl+F5)", "nahrazení vybraných souborů kopií z cílového adresáře"},
-        {"přes.pův. (Ctrl+F6)", "nahrazení vybraných souborů přesunem z cílového adresáře"},
-    };
     for (int i = 0; i < pocetAkci; ++i) {
-        auto* b = new QPushButton(QString::fromUtf8(popisky[i][0]), PAkce);
-        b->setObjectName(QStringLiteral("BB%1").arg(i + 1));
+        const TlacitkoAkce& t = tlacitkaAkci()[std::size_t(i)];
+        auto* b = new QPushButton(QString::fromUtf8(t.popis), PAkce);
+        b->setObjectName(QString::fromUtf8(t.jmeno));
         s.umisti(b, {5 + 104 * i, 28, 103, 20});
-        nastavHint(b, QString::fromUtf8(popisky[i][1]));
+        nastavHint(b, QString::fromUtf8(t.hint));
         b->setCursor(Qt::PointingHandCursor);
         b->setFocusPolicy(Qt::NoFocus);
         b->setProperty("Tag", 0);

@@ -5,6 +5,7 @@
 #include "ui/menu_seznamu.h"
 #include "ui/stranka_nastaveni.h"
 #include "ui/stranky_vysledku.h"
+#include "ui/tlacitka_akci.h"
 
 #include <QAction>
 #include <QKeyEvent>
@@ -56,13 +57,9 @@ void TForm1::vytvorPopupMenu2()
             &TForm1::PopDalsiOknoClick);
     connect(pridej({"PopMaximalizuj", "maximalizuj", QKeySequence(Qt::CTRL | Qt::Key_M)}), &QAction::triggered,
             this, &TForm1::PopMaximalizujClick);
-    const QKeySequence zkratkyBB[pocetAkci] = {
-        QKeySequence(Qt::CTRL | Qt::Key_A), QKeySequence(Qt::Key_F5),           QKeySequence(Qt::Key_F6),
-        QKeySequence(Qt::Key_F8),           QKeySequence(Qt::CTRL | Qt::Key_F5), QKeySequence(Qt::CTRL | Qt::Key_F6)};
     for (int tag = 1; tag <= pocetAkci; ++tag) {
-        const QByteArray jmeno = tag == 1 ? "MPBB1" : "MBB" + QByteArray::number(tag);
-        const QByteArray popis = "BB" + QByteArray::number(tag);
-        QAction* a = pridej({jmeno.constData(), popis.constData(), zkratkyBB[tag - 1]});
+        const TlacitkoAkce& t = tlacitkaAkci()[std::size_t(tag - 1)];
+        QAction* a = pridej({t.polozka, t.jmeno, QKeySequence(t.zkratka)});
         a->setData(tag);
         connect(a, &QAction::triggered, this, [this, tag] { MPBB1Click(tag); });
     }
