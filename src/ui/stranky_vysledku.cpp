@@ -53,7 +53,7 @@ SeznamVysledku* StrankyVysledku::AktivniSeznam() const
 
 bool StrankyVysledku::ZalozkaZobrazena(int tag) const
 {
-    if (tag < 1 || tag > pocetSeznamu)
+    if (!CisloSeznamu::platne(tag))
         return false;
     return tabs_->currentIndex() == strankaSeznamu(tag);
 }

@@ -144,7 +144,7 @@ void StrankyVysledku::PoleSloupcu(int sirkaStranky)
 {
     static constexpr int vahy[5] = {90, 40, 125, 60, 130};
     const int a = static_cast<int>(0.75 * sirkaStranky);
-    for (int tag = 1; tag <= 8; ++tag) {
+    for (int tag = 1; tag <= pocetSeznamu; ++tag) {
         QHeaderView* h = seznam(tag)->header();
         if (h->count() == 0)
             continue;

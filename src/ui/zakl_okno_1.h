@@ -3,12 +3,13 @@
 //
 //   StrankaNastaveni (stranka_nastaveni.h)   the settings page "Nastavení"
 //   StrankyVysledku  (stranky_vysledku.h)    the four result pages, their eight
-//                                            lists and the action panel PAkce
+//                                            lists, their context menu PopupMenu1
+//                                            and the action panel PAkce
 //   OvladacOperaci   (operace_souboru.h)     the file operations and their progress
 //   BehPorovnani     (beh_porovnani.h)       the comparison run
 //
-// The window itself holds the page control, the status bar, the two context
-// menus that carry every keyboard shortcut, the placement and the zoom: it is
+// The window itself holds the page control, the status bar, the hidden menu
+// PopupMenu2 whose shortcuts act from every control, the placement and the zoom: it is
 // laid out at its design size (client 632 x 449) and zoomed as a whole by
 // SkalujOkno when it is resized. It passes between its parts what one of them
 // asks of another (a run reads the settings page, a loaded history entry sets
