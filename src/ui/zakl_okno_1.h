@@ -9,8 +9,8 @@
 //   BehPorovnani     (beh_porovnani.h)       the comparison run
 //
 // The window itself holds the page control, the status bar, the hidden menu
-// PopupMenu2 whose shortcuts act from every control, the placement and the zoom: it is
-// laid out at its design size (client 632 x 449) and zoomed as a whole by
+// PopupMenu2 whose shortcuts act from every control, the placement and the
+// zoom: it is laid out at its design size (client 632 x 449) and zoomed as a whole by
 // SkalujOkno when it is resized. It passes between its parts what one of them
 // asks of another (a run reads the settings page, a loaded history entry sets
 // the action panel too).
