@@ -1,5 +1,6 @@
 #include "vystup.h"
 
+#include "engine/cislo_seznamu.h"
 #include "engine/nepristupne_adresare.h"
 #include "util/bajty_cesty.h"
 #include "util/retezce.h"
@@ -212,7 +213,8 @@ void text(Vystup& o, const UlozisteVysledku& u)
         if (neco)
             o << '\n';
         neco = true;
-        o << strankyUtf8[std::size_t((s - 1) / 2)] << " - ADRESÁŘ " << (s % 2 ? "1: " : "2: ")
+        const CisloSeznamu c(s);
+        o << strankyUtf8[std::size_t(c.stranka() - 1)] << " - ADRESÁŘ " << std::to_string(c.adresar()) << ": "
           << proTerminal(bajtyZTextu(VlastniAdresar(u, s))) << " (" << std::to_string(seznam.size()) << ")\n";
         for (const Polozka& p : seznam) {
             const QString datum = text(u, p, Sloupec::Datum);
@@ -259,8 +261,9 @@ void json(Vystup& o, const UlozisteVysledku& u)
     o << "{\"directory1\":" << jsonText(zakladProZobrazeni(u, 1)) << ",\"directory2\":"
       << jsonText(zakladProZobrazeni(u, 2)) << ",\"lists\":[";
     for (int s = 1; s <= UlozisteVysledku::pocetSeznamu; ++s) {
+        const CisloSeznamu c(s);
         o << (s > 1 ? ",\n" : "\n") << "{\"list\":" << std::to_string(s) << ",\"page\":\""
-          << strankyUtf8[std::size_t((s - 1) / 2)] << "\",\"side\":" << (s % 2 ? "1" : "2")
+          << strankyUtf8[std::size_t(c.stranka() - 1)] << "\",\"side\":" << std::to_string(c.adresar())
           << ",\"items\":[";
         bool prvni = true;
         for (const Polozka& p : u.seznam(s)) {

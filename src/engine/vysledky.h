@@ -11,6 +11,7 @@
 
 #include "engine/arena_jmen.h"
 #include "engine/cas.h"
+#include "engine/cislo_seznamu.h"
 #include "engine/porovnani.h"
 
 #include <QString>
@@ -36,7 +37,7 @@ constexpr int pocetSloupcu = 5;
 
 class UlozisteVysledku final {
 public:
-    static constexpr int pocetSeznamu = 8;
+    static constexpr int pocetSeznamu = CisloSeznamu::pocet;
 
     // Base directories of the last run (CestaAdr1, CestaAdr2).
     void nastavZaklad(const QString& cestaAdr1, const QString& cestaAdr2);

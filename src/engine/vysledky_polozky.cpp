@@ -63,12 +63,12 @@ std::string CestaPolozky(const UlozisteVysledku& u, const Polozka& p, bool sPoda
 
 const QString& VlastniAdresar(const UlozisteVysledku& u, int seznam)
 {
-    return u.cestaAdr(seznam % 2 == 0 ? 2 : 1);
+    return u.cestaAdr(CisloSeznamu(seznam).adresar());
 }
 
 const QString& ProtejsiAdresar(const UlozisteVysledku& u, int seznam)
 {
-    return u.cestaAdr(seznam % 2 == 0 ? 1 : 2);
+    return u.cestaAdr(CisloSeznamu(seznam).protejsiAdresar());
 }
 
 std::string plnaCesta(const UlozisteVysledku& u, int seznam, const Polozka& p)
@@ -83,12 +83,10 @@ std::string cestaProtejsku(const UlozisteVysledku& u, int seznam, const Polozka&
 
 int ProtejsiSeznam(int seznam)
 {
-    switch (seznam) {
-    case 5: return 8;
-    case 6: return 7;
-    case 7: return 6;
-    default: return 5;
-    }
+    // A list without twins answers list 5, as it always has; nothing asks it
+    // for one, because only twin lists remove twins.
+    const auto protejsi = CisloSeznamu::platne(seznam) ? CisloSeznamu(seznam).protejsiSeznam() : std::nullopt;
+    return protejsi ? protejsi->cislo() : 5;
 }
 
 int OdeberProtejsek(UlozisteVysledku& u, int seznam, std::string_view nazev,

@@ -168,7 +168,7 @@ bool BehOperace::dostMista()
         potreba += p.velikost;
         // A replaced file frees its own size; a missing one counts -1. A
         // replaced file that goes to the trash stays on the disk.
-        if (!(z_.operace.seznam == 1 || z_.operace.seznam == 2) && z_.mazani != Mazani::DoKose)
+        if (!CisloSeznamu(z_.operace.seznam).nove() && z_.mazani != Mazani::DoKose)
             potreba -= VelikostSouboru(z_.cil + "/" + p.cesta, &sys_);
     }
     const std::int64_t volne = volneMisto(sys_, z_.cil);

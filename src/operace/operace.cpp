@@ -5,7 +5,7 @@ namespace zrc {
 
 Prepis prepisOperace(const Operace& o)
 {
-    const bool nove = o.seznam == 1 || o.seznam == 2;
+    const bool nove = CisloSeznamu(o.seznam).nove();
     return nove && o.cil != Strana::Zvoleny ? Prepis::JenNovy : Prepis::Nahradit;
 }
 

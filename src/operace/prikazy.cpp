@@ -6,12 +6,12 @@ namespace zrc {
 
 Strana VlastniStrana(int seznam)
 {
-    return seznam % 2 == 0 ? Strana::Adresar2 : Strana::Adresar1;
+    return static_cast<Strana>(CisloSeznamu(seznam).adresar());
 }
 
 Strana ProtejsiStrana(int seznam)
 {
-    return seznam % 2 == 0 ? Strana::Adresar1 : Strana::Adresar2;
+    return static_cast<Strana>(CisloSeznamu(seznam).protejsiAdresar());
 }
 
 Operace OperaceKodu(int seznam, int kod)
@@ -37,9 +37,8 @@ Operace OperaceKodu(int seznam, int kod)
     }
     // A deletion on "VĚTŠÍ" or "MENŠÍ" takes the pair's other half along: the
     // pair no longer differs once one of its files is gone.
-    const bool dvojiceSeznamu = seznam >= 5 && seznam <= 8;
     o.odeberDvojce = o.kod == KodOperace::KopieSDvojcetem || o.kod == KodOperace::PresunSDvojcetem ||
-                     (o.kod == KodOperace::Odstraneni && dvojiceSeznamu);
+                     (o.kod == KodOperace::Odstraneni && CisloSeznamu(seznam).maDvojce());
     o.opoustiSeznam = o.kod != KodOperace::KopieZustava;
     return o;
 }
@@ -47,7 +46,7 @@ Operace OperaceKodu(int seznam, int kod)
 Operace DekodujPrikaz(int tag)
 {
     const int q = tag / 10;   // C++ division truncates toward zero, as the Tag needs
-    const int seznam = std::abs(q) >= 2 && std::abs(q) <= 8 ? std::abs(q) : 1;
+    const int seznam = CisloSeznamu::platne(std::abs(q)) ? std::abs(q) : 1;
     Operace o = OperaceKodu(seznam, std::abs(tag) - 10 * std::abs(q));
     if (q < 0) {
         o.zdroj = ProtejsiStrana(seznam);
@@ -64,6 +63,16 @@ Operace OperaceDoAdresare(int seznam, int kod)
     return o;
 }
 
+Operace KopieDoAdresare(int seznam)
+{
+    return OperaceDoAdresare(seznam, int(KodOperace::KopieZustava));
+}
+
+Operace PresunDoAdresare(int seznam)
+{
+    return OperaceDoAdresare(seznam, int(KodOperace::Presun));
+}
+
 Operace OdstraneniStarsiVerze(int seznam)
 {
     Operace o = OperaceKodu(seznam, int(KodOperace::Odstraneni));
@@ -76,7 +85,7 @@ std::array<int, pocetAkci> TagyAkci(int t)
 {
     // NOVÉ/NOVĚJŠÍ copy (1) and move (3); VĚTŠÍ/MENŠÍ copy and move with the
     // twin item (4, 5); delete (2) everywhere.
-    const bool dvojice = t >= 5;
+    const bool dvojice = CisloSeznamu(t).maDvojce();
     const int kopie = 10 * t + (dvojice ? 4 : 1);
     const int presun = 10 * t + (dvojice ? 5 : 3);
     return {t, kopie, presun, 10 * t + 2, -kopie, -presun};

@@ -7,6 +7,8 @@
 // items, the coming operation engine) goes through DekodujPrikaz, so the
 // arithmetic and the rules derived from the code exist once.
 
+#include "engine/cislo_seznamu.h"
+
 #include <array>
 
 namespace zrc {
@@ -53,6 +55,8 @@ Operace DekodujPrikaz(int tag);
 // "vybrané zkopíruj do .." (code 6) and "vybrané přesuň do .." (code 3): from
 // the list's own side into a directory chosen when the command runs.
 Operace OperaceDoAdresare(int seznam, int kod);
+Operace KopieDoAdresare(int seznam);   // code 6
+Operace PresunDoAdresare(int seznam);  // code 3
 
 // "starší verzi odstraň": deletes the other side's file of each selected item
 // (code 2 with source and target both the other side).
@@ -66,7 +70,7 @@ constexpr int pocetAkci = 6;
 // ("VĚTŠÍ", "MENŠÍ") copy and move with the twin item (codes 4, 5).
 std::array<int, pocetAkci> TagyAkci(int t);
 
-// Base-directory side of a list: even Tags belong to directory 2.
+// Base-directory side of a list (CisloSeznamu::adresar).
 Strana VlastniStrana(int seznam);
 Strana ProtejsiStrana(int seznam);
 

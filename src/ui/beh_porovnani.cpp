@@ -1,5 +1,6 @@
 #include "ui/beh_porovnani.h"
 
+#include "engine/cislo_seznamu.h"
 #include "engine/docasne_soubory.h"
 #include "platform/pamet.h"
 #include "settings/klice.h"
@@ -339,9 +340,8 @@ void BehPorovnani::dokonciBeh(const std::vector<NepristupnyAdresar>& nepristupne
 {
     const UlozisteVysledku& u = stranky_.uloziste();
     for (int tag = 1; tag <= StrankyVysledku::pocetSeznamu; ++tag) {
-        const bool prvni = tag % 2 == 1;
-        stranky_.seznam(tag)->nastavHint((prvni ? QStringLiteral("ADRESÁŘ 1: ") : QStringLiteral("ADRESÁŘ 2: "))
-                                         + u.cestaAdr(prvni ? 1 : 2));
+        const int adresar = CisloSeznamu(tag).adresar();
+        stranky_.seznam(tag)->nastavHint(QStringLiteral("ADRESÁŘ %1: ").arg(adresar) + u.cestaAdr(adresar));
     }
     konecporov();
     for (int tag = 1; tag <= StrankyVysledku::pocetSeznamu; ++tag)

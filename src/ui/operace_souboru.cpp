@@ -22,6 +22,8 @@ namespace zrc {
 OvladacOperaci::OvladacOperaci(StrankyVysledku& vysledky, QObject* parent)
     : QObject(parent), vysledky_(vysledky), pojistky_(std::make_unique<PojistkyOperace>())
 {
+    connect(&vysledky_, &StrankyVysledku::operace, this,
+            [this](const Operace& o, SeznamVysledku* s) { ProvedOperaci(o, s->vybraneRadky()); });
 }
 
 OvladacOperaci::~OvladacOperaci() = default;

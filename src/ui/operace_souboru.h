@@ -4,6 +4,9 @@
 // "starší verzi odstraň", "vybrané zkopíruj do ..", "vybrané přesuň do ..").
 //
 // Contract of this controller:
+// - It runs every file command that the result pages announce
+//   (StrankyVysledku::operace: the action buttons, their keys and the file
+//   commands of the list menu) on the rows selected at that moment.
 // - ProvedOperaci gets the decoded command (engine/prikazy.h: list, source and
 //   target side, code, twin removal, whether handled items leave the list) and
 //   the list's selected rows at the moment of the command, in ascending order.

@@ -1,5 +1,6 @@
 #include "ui/soubor_info.h"
 
+#include "engine/cislo_seznamu.h"
 #include "engine/info_souboru.h"
 #include "engine/vysledky.h"
 #include "ui/umisteni.h"
@@ -65,7 +66,7 @@ QLineEdit* pole(QWidget* rodic, int y)
 
 ZadaniInfa zadaniInfa(const UlozisteVysledku& u, int seznam, const Polozka& p)
 {
-    const bool adresar1 = seznam % 2 == 1;
+    const bool adresar1 = CisloSeznamu(seznam).adresar() == 1;
     const std::string vlastni = plnaCesta(u, seznam, p);
     const std::string protejsi = cestaProtejsku(u, seznam, p);
     return {.adresar1 = adresarCesty(adresar1 ? vlastni : protejsi),

@@ -1,6 +1,7 @@
 #include "ui/stranky_vysledku.h"
 
 #include "ui/hlaseni.h"
+#include "ui/soubor_info.h"
 #include "settings/historie.h"
 
 #include <QTabWidget>
@@ -52,7 +53,7 @@ SeznamVysledku* StrankyVysledku::AktivniSeznam() const
 
 bool StrankyVysledku::ZalozkaZobrazena(int tag) const
 {
-    if (tag < 1 || tag > pocetSeznamu)
+    if (!CisloSeznamu::platne(tag))
         return false;
     return tabs_->currentIndex() == strankaSeznamu(tag);
 }
@@ -60,6 +61,20 @@ bool StrankyVysledku::ZalozkaZobrazena(int tag) const
 void StrankyVysledku::z_nab_prycClick()
 {
     AktivniSeznam()->z_nab_prycClick();
+}
+
+void StrankyVysledku::infoClick()
+{
+    SeznamVysledku* s = AktivniSeznam();
+    if (s->model()->rowCount() == 0 || !s->currentIndex().isValid())
+        return;
+    const ResultListModel* m = s->modelSeznamu();
+    ZobrazInfo(zadaniInfa(m->uloziste(), s->tag(), m->polozka(s->currentIndex().row())), *tabs_->window());
+}
+
+void StrankyVysledku::proved(const Operace& o, SeznamVysledku* seznam)
+{
+    emit operace(o, seznam);
 }
 
 void StrankyVysledku::nastavFormatCasu(DlouhyFormatCasu format)
@@ -98,8 +113,8 @@ void StrankyVysledku::zobrazPrvniVysledky()
 
 int StrankyVysledku::pocetVPari(int tag) const
 {
-    const int levy = 2 * strankaSeznamu(tag) - 1;
-    return model(levy)->rowCount() + model(levy + 1)->rowCount();
+    const CisloSeznamu c(tag);
+    return model(tag)->rowCount() + model(c.sousedNaStrance().cislo())->rowCount();
 }
 
 void StrankyVysledku::ListInsert(int tag, int vlozeno)

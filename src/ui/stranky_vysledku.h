@@ -28,6 +28,7 @@ class QWidget;
 
 namespace zrc {
 
+class MenuSeznamu;
 class Skalovani;
 
 // State of the pruning controls written into the newest history entry when the
@@ -60,6 +61,13 @@ public:
     bool ZalozkaZobrazena(int tag) const;
     // Del: the selected items of the active list leave the offer.
     void z_nab_prycClick();
+    // "soubor - &informace" (Ctrl+I): the information dialog TForm5 for the
+    // focused item of the active list.
+    void infoClick();
+    // A file command on the selected rows of seznam, to whoever runs operations.
+    void proved(const Operace& o, SeznamVysledku* seznam);
+    // PopupMenu1 of the eight lists (after vybav).
+    MenuSeznamu& menu() { return *menu_; }
 
     // The long time format of the "datum" column; shown lists repaint.
     void nastavFormatCasu(DlouhyFormatCasu format);
@@ -100,8 +108,8 @@ public:
     // The type or podadr of the active list's focused item.
     void DleVShodnyTypClick(bool vybrat);
     void DleVShodnyAdrClick(bool vybrat);
-    // "označ vše v .." / "odznač vše v ..": the mask dialog TForm3 at okno.
-    void MOznVseVAdrClick(bool odznacit, QWidget* okno);
+    // "označ vše v .." / "odznač vše v ..": the mask dialog TForm3 over the window.
+    void MOznVseVAdrClick(bool odznacit);
     // BB1 "vybrat vše (Ctrl+A)": the list of BB1's Tag.
     void vybervseClick();
     // The selection summary of the active list into its hint; true when the
@@ -128,7 +136,8 @@ public:
 signals:
     // The active page was changed by program; the window runs its page-change handler.
     void PageControl1Change();
-    // A file operation on the selected rows of a list (BB2..BB6, F5 ...).
+    // A file operation on the selected rows of a list: the action buttons,
+    // their keys and the file commands of the list menu, all of them.
     void operace(const zrc::Operace& operace, zrc::SeznamVysledku* seznam);
 
 private:
@@ -146,10 +155,11 @@ private:
     std::array<SeznamVysledku*, pocetSeznamu> seznamy_{};
     QString cestaIni_;
     std::function<StavMazani()> stavMazani_;
+    MenuSeznamu* menu_ = nullptr;
 };
 
 // Page of PageControl1 that holds the list with this Tag (1-2 -> 1 ... 7-8 -> 4).
-inline int strankaSeznamu(int tag) { return (tag + 1) / 2; }
+inline int strankaSeznamu(int tag) { return CisloSeznamu(tag).stranka(); }
 
 } // namespace zrc
 

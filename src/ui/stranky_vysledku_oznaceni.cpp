@@ -74,14 +74,14 @@ void StrankyVysledku::DleVShodnyAdrClick(bool vybrat)
                         textPolozky(*uloziste_, s->modelSeznamu()->polozka(i.row()), Sloupec::Podadr));
 }
 
-void StrankyVysledku::MOznVseVAdrClick(bool odznacit, QWidget* okno)
+void StrankyVysledku::MOznVseVAdrClick(bool odznacit)
 {
     SeznamVysledku* s = AktivniSeznam();
     const QModelIndex i = s->currentIndex();
     if (!i.isValid())
         return;
     const QString pocatecni = textPolozky(*uloziste_, s->modelSeznamu()->polozka(i.row()), Sloupec::Podadr);
-    const QString maska = ZadejCestu(okno, pocatecni, !odznacit);
+    const QString maska = ZadejCestu(tabs_->window(), pocatecni, !odznacit);
     if (maska != QStringLiteral(" "))   // one blank: "&Zruš"
         OznacDleAdresare(!odznacit, s, maska);
 }
@@ -89,7 +89,7 @@ void StrankyVysledku::MOznVseVAdrClick(bool odznacit, QWidget* okno)
 void StrankyVysledku::vybervseClick()
 {
     const int tag = BB[0] ? BB[0]->property("Tag").toInt() : 1;
-    SeznamVysledku* s = seznam(tag >= 1 && tag <= pocetSeznamu ? tag : 1);
+    SeznamVysledku* s = seznam(CisloSeznamu::platne(tag) ? tag : 1);
     if (s->model()->rowCount() == 0)
         return;
     s->selectAll();

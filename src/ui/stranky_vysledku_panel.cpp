@@ -1,8 +1,10 @@
 // The result pages' layout (two lists side by side with a splitter), the
 // action panel PAkce and the handlers that follow the active list.
 #include "ui/stranky_vysledku.h"
+#include "ui/menu_seznamu.h"
 #include "ui/zakl_okno_1_pomoc.h"
 #include "ui/skalovani.h"
+#include "ui/tlacitka_akci.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>
@@ -20,6 +22,7 @@ void StrankyVysledku::vybav(QWidget* panel, Skalovani& skalovani)
     PAkce = panel;
     vytvorRozdelovace(skalovani);
     vytvorPAkce(skalovani);
+    menu_ = new MenuSeznamu(*this);
     stavMazani_ = [this] { return stavMazani(); };
 }
 
@@ -73,19 +76,12 @@ void StrankyVysledku::vytvorPAkce(Skalovani& s)
     MazUrovenVzor = new QLabel(PAkce);
     s.umisti(MazUrovenVzor, {384, 8, 233, 14});
     nastavHint(MazUrovenVzor, QStringLiteral("příklad neodstraňovaných prázdných podadresářů"));
-    const char* popisky[pocetAkci][2] = {
-        {"vybrat vše (Ctrl+A)", "výběr všech souborů v aktivním seznamu"},
-        {"kopírovat (F5)", "kopírování vybraných souborů do cílového adresáře"},
-        {"přesunout (F6)", "přesunutí vybraných souborů do cílového adresáře"},
-        {"odstranit (F8)", "odstranění vybraných souborů"},
-        {"kop.pův. (Ctrl+F5)", "nahrazení vybraných souborů kopií z cílového adresáře"},
-        {"přes.pův. (Ctrl+F6)", "nahrazení vybraných souborů přesunem z cílového adresáře"},
-    };
     for (int i = 0; i < pocetAkci; ++i) {
-        auto* b = new QPushButton(QString::fromUtf8(popisky[i][0]), PAkce);
-        b->setObjectName(QStringLiteral("BB%1").arg(i + 1));
+        const TlacitkoAkce& t = tlacitkaAkci()[std::size_t(i)];
+        auto* b = new QPushButton(QString::fromUtf8(t.popis), PAkce);
+        b->setObjectName(QString::fromUtf8(t.jmeno));
         s.umisti(b, {5 + 104 * i, 28, 103, 20});
-        nastavHint(b, QString::fromUtf8(popisky[i][1]));
+        nastavHint(b, QString::fromUtf8(t.hint));
         b->setCursor(Qt::PointingHandCursor);
         b->setFocusPolicy(Qt::NoFocus);
         b->setProperty("Tag", 0);
@@ -100,18 +96,19 @@ void StrankyVysledku::vytvorPAkce(Skalovani& s)
 
 void StrankyVysledku::UpravVelikostList(int tag)
 {
-    if (tag < 1 || tag > 8)
+    if (!CisloSeznamu::platne(tag))
         return;
-    const int stranka = strankaSeznamu(tag);
+    const CisloSeznamu c(tag);
+    const int stranka = c.stranka();
     const int sirka = stranky[stranka - 1]->width();
-    const int vlevo = static_cast<int>((tag % 2 == 1 ? 0.75 : 0.25) * sirka);
+    const int vlevo = static_cast<int>((c.levy() ? 0.75 : 0.25) * sirka);
     rozdelovace[stranka - 1]->setSizes({vlevo, sirka - vlevo - rozdelovace[stranka - 1]->handleWidth()});
     const auto tagy = TagyAkci(tag);
     for (int i = 0; i < pocetAkci; ++i)
         BB[i]->setProperty("Tag", tagy[i]);
     // Replacing from the other side needs a counterpart: none on "NOVÉ".
-    BB[4]->setEnabled(tag > 2);
-    BB[5]->setEnabled(tag > 2);
+    BB[4]->setEnabled(!c.nove());
+    BB[5]->setEnabled(!c.nove());
     SEMazUrovenChange();
 }
 
@@ -130,7 +127,7 @@ QString textVzoruMazani(const QString& adresar, int uroven)
 void StrankyVysledku::SEMazUrovenChange()
 {
     const int tag = AktivniSeznam() ? AktivniSeznam()->tag() : 1;
-    const QString& adresar = uloziste_->cestaAdr(tag % 2 == 0 ? 2 : 1);
+    const QString& adresar = uloziste_->cestaAdr(CisloSeznamu(tag).adresar());
     MazUrovenVzor->setText(textVzoruMazani(adresar, SEMazUroven->value()));
 }
 
@@ -147,7 +144,7 @@ void StrankyVysledku::PoleSloupcu(int sirkaStranky)
 {
     static constexpr int vahy[5] = {90, 40, 125, 60, 130};
     const int a = static_cast<int>(0.75 * sirkaStranky);
-    for (int tag = 1; tag <= 8; ++tag) {
+    for (int tag = 1; tag <= pocetSeznamu; ++tag) {
         QHeaderView* h = seznam(tag)->header();
         if (h->count() == 0)
             continue;
@@ -162,7 +159,7 @@ void StrankyVysledku::copyClick(int tlacitko)
 {
     const int tag = BB[std::size_t(tlacitko - 1)]->property("Tag").toInt();
     const Operace o = DekodujPrikaz(tag);
-    emit operace(o, seznam(o.seznam));
+    proved(o, seznam(o.seznam));
 }
 
 StavMazani StrankyVysledku::stavMazani() const

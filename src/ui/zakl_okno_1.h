@@ -3,13 +3,14 @@
 //
 //   StrankaNastaveni (stranka_nastaveni.h)   the settings page "Nastavení"
 //   StrankyVysledku  (stranky_vysledku.h)    the four result pages, their eight
-//                                            lists and the action panel PAkce
+//                                            lists, their context menu PopupMenu1
+//                                            and the action panel PAkce
 //   OvladacOperaci   (operace_souboru.h)     the file operations and their progress
 //   BehPorovnani     (beh_porovnani.h)       the comparison run
 //
-// The window itself holds the page control, the status bar, the two context
-// menus that carry every keyboard shortcut, the placement and the zoom: it is
-// laid out at its design size (client 632 x 449) and zoomed as a whole by
+// The window itself holds the page control, the status bar, the hidden menu
+// PopupMenu2 whose shortcuts act from every control, the placement and the
+// zoom: it is laid out at its design size (client 632 x 449) and zoomed as a whole by
 // SkalujOkno when it is resized. It passes between its parts what one of them
 // asks of another (a run reads the settings page, a loaded history entry sets
 // the action panel too).
@@ -72,24 +73,16 @@ public:
     void Button3Click();
     // Loads history entry n into the settings page and the action panel.
     void HistorieNacti(int n, bool bezAdresaru);
-    void PopupMenu1Popup();
-    // "starší verzi odstraň": the other side's file of each selected item of
-    // the active list is deleted (not on "NOVÉ", where there is none).
-    void alt_prycClick();
-    // "vybrané zkopíruj do .." (kod 6) and "vybrané přesuň do .." (kod 3).
-    void MKPClick(int kod);
-    // "soubor - &informace" (Ctrl+I): the information dialog TForm5 for the
-    // focused item of the active list.
-    void infoClick();
     // The selection summary of the active list (every second on a result page).
     void Timer1Timer();
 
     QTabWidget* PageControl1 = nullptr;
-    QMenu* PopupMenu1 = nullptr;
+    QMenu* PopupMenu1 = nullptr;   // the result lists' menu (StrankyVysledku::menu)
     QMenu* PopupMenu2 = nullptr;
     QTimer* Timer1 = nullptr;
 
-    // Actions of the command map by item name (z_nab_pryc, PopDalsiOkno, MPBB1, ...).
+    // Actions of the command map by item name (z_nab_pryc, PopDalsiOkno, MPBB1, ...),
+    // the list menu's included.
     QAction* akce(const QString& jmeno) const;
 
     // RefSirka / RefVyska and the zoom of the whole content.
@@ -104,10 +97,7 @@ protected:
 private:
     void vytvorOkno();
     void vytvorMenu();
-    void vytvorPopupMenu1();
     void vytvorPopupMenu2();
-    void propojOznaceni(QMenu* oznac, QMenu* odznac);
-    void propojPrikazy();
     void propojCasti();
     void propojBeh();
     void nactiStartovniNastaveni();

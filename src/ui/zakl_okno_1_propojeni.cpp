@@ -2,7 +2,7 @@
 // record to the run controller, whose state drives the button, the progress
 // bar and the status line; a history entry fills the settings page and the
 // action panel; the action buttons hand their decoded command to the file
-// operations.
+// operations (which take them from the result pages themselves).
 #include "ui/zakl_okno_1.h"
 #include "ui/about.h"
 #include "ui/beh_porovnani.h"
@@ -64,9 +64,6 @@ void TForm1::propojCasti()
     connect(n, &StrankaNastaveni::formatCasu, stranky_, &StrankyVysledku::nastavFormatCasu);
     connect(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
     connect(stranky_, &StrankyVysledku::PageControl1Change, this, &TForm1::PageControl1Change);
-    connect(stranky_, &StrankyVysledku::operace, this, [this](const Operace& o, SeznamVysledku* s) {
-        operace_->ProvedOperaci(o, s->vybraneRadky());
-    });
     pridejKnihuDoNabidky(PopupMenu1, operace_->pojistky().kniha(), this);
     // Closed during an operation: the close comes again once it has ended,
     // from the event loop, after the command that ran it has returned.

@@ -14,6 +14,51 @@ constexpr Strana S1 = Strana::Adresar1;
 constexpr Strana S2 = Strana::Adresar2;
 constexpr Strana Zv = Strana::Zvoleny;
 
+// ---- The list numbers: page, "NOVÉ", twin lists, sides ----
+
+struct PravidlaSeznamu {
+    int seznam;
+    int stranka;
+    bool nove, dvojce;
+    int protejsi;    // list of the twins, 0: none
+    int adresar;     // the compared directory the list shows
+    int soused;      // the other list of the page
+};
+
+class CislaSeznamu : public testing::TestWithParam<PravidlaSeznamu> {};
+
+TEST_P(CislaSeznamu, NesouPravidlaStranek)
+{
+    const PravidlaSeznamu& p = GetParam();
+    const CisloSeznamu c(p.seznam);
+    EXPECT_TRUE(CisloSeznamu::platne(p.seznam));
+    EXPECT_EQ(c.stranka(), p.stranka);
+    EXPECT_EQ(c.nove(), p.nove);
+    EXPECT_EQ(c.maDvojce(), p.dvojce);
+    EXPECT_EQ(c.protejsiSeznam().value_or(CisloSeznamu(0)).cislo(), p.protejsi);
+    EXPECT_EQ(c.adresar(), p.adresar);
+    EXPECT_EQ(c.protejsiAdresar(), 3 - p.adresar);
+    EXPECT_EQ(c.levy(), p.adresar == 1);
+    EXPECT_EQ(c.sousedNaStrance().cislo(), p.soused);
+    // The command decoder takes its sides from the same rule.
+    EXPECT_EQ(int(VlastniStrana(p.seznam)), p.adresar);
+    EXPECT_EQ(int(ProtejsiStrana(p.seznam)), 3 - p.adresar);
+}
+
+INSTANTIATE_TEST_SUITE_P(Seznamy, CislaSeznamu, testing::Values(
+    PravidlaSeznamu{1, 1, true, false, 0, 1, 2}, PravidlaSeznamu{2, 1, true, false, 0, 2, 1},
+    PravidlaSeznamu{3, 2, false, false, 0, 1, 4}, PravidlaSeznamu{4, 2, false, false, 0, 2, 3},
+    // "VĚTŠÍ" left pairs with "MENŠÍ" right: the same file seen from the other side
+    PravidlaSeznamu{5, 3, false, true, 8, 1, 6}, PravidlaSeznamu{6, 3, false, true, 7, 2, 5},
+    PravidlaSeznamu{7, 4, false, true, 6, 1, 8}, PravidlaSeznamu{8, 4, false, true, 5, 2, 7}),
+    [](const auto& info) { return "ListView" + std::to_string(info.param.seznam); });
+
+TEST(CislaSeznamu, MimoRozsahNejsouSeznamy)
+{
+    for (int cislo : {-1, 0, 9, 10, 84})
+        EXPECT_FALSE(CisloSeznamu::platne(cislo)) << cislo;
+}
+
 // ---- Tags of BB1..BB6 by the active list ----
 
 struct TagyListu {
@@ -195,6 +240,14 @@ TEST(PrikazyMenu, ZkopirujAPresunDoZvolenehoAdresare)
     EXPECT_TRUE(presun.odstraneni);
     EXPECT_TRUE(presun.opoustiSeznam);
     EXPECT_FALSE(presun.odeberDvojce);
+}
+
+TEST(PrikazyMenu, TovarnyMenuJsouKodyDoAdresare)
+{
+    for (int seznam = 1; seznam <= 8; ++seznam) {
+        EXPECT_EQ(KopieDoAdresare(seznam), OperaceDoAdresare(seznam, 6)) << seznam;
+        EXPECT_EQ(PresunDoAdresare(seznam), OperaceDoAdresare(seznam, 3)) << seznam;
+    }
 }
 
 TEST(PrikazyMenu, StarsiVerzeSeMazeNaDruheStrane)
