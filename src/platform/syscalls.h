@@ -5,8 +5,9 @@
 // with. Nothing here throws, retries or interprets an error; EINTR is the one
 // exception and is retried inside, because no caller ever wants to see it.
 // A test derives from Syscalls and makes the N-th call of a kind fail (see
-// tests/support/faulty_syscalls.h): this class is the only door through which
-// the copy, move, delete and pruning code reaches the kernel.
+// tests/support/chybova_volani.h): this class is the only door through which
+// the program writes, renames and deletes (the copy, move, delete, pruning and
+// trash code, the settings file, the leftover deletion).
 
 #include <cstddef>
 #include <cstdint>
