@@ -19,7 +19,7 @@
 
 namespace zrc::platform {
 
-struct SysResult {
+struct [[nodiscard]] SysResult {
     std::int64_t value = 0;   // fd, byte count, offset; 0 for plain success
     int err = 0;              // errno, 0 on success
 
@@ -83,7 +83,7 @@ mode_t processUmask();
 // the working directory) with mode, links followed as mkdir(2) follows them.
 // Components that exist already are no error; 0, or the errno of the first
 // component that could not be created.
-int vytvorCestu(Syscalls& sys, const std::string& cesta, mode_t mode);
+[[nodiscard]] int vytvorCestu(Syscalls& sys, const std::string& cesta, mode_t mode);
 
 // An owned file descriptor, closed through the interface that opened it.
 class Fd {
