@@ -1,8 +1,10 @@
 #include "settings/cesta_ini.h"
 
+#include "platform/syscalls.h"
 #include "util/cesty.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 #include <unistd.h>
@@ -48,8 +50,11 @@ QString CestaIni()
     p.domov = QDir::homePath();
     p.instalovany = JeInstalovany(p.adresarProgramu, QStringLiteral(ZRC_ZNACKA_INSTALACE));
     const QString cesta = urciCestuIni(p);
+    // A directory that cannot be made shows when the file is written: the
+    // write fails with its own message then.
     if (cesta == konfiguracniAdresar(p) + u'/' + QLatin1String(jmenoIni))
-        QDir().mkpath(konfiguracniAdresar(p));
+        (void)platform::vytvorCestu(platform::realSyscalls(),
+                                    QFile::encodeName(konfiguracniAdresar(p)).toStdString(), 0777);
     return cesta;
 }
 

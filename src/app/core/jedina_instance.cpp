@@ -1,5 +1,7 @@
 #include "app/core/jedina_instance.h"
 
+#include "platform/syscalls.h"
+
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
@@ -66,7 +68,8 @@ QString socketDirectory()
 bool prepareDirectory(const QString& socketPath)
 {
     const QByteArray dir = QFile::encodeName(QFileInfo(socketPath).path());
-    if (::mkdir(dir.constData(), 0700) != 0 && errno != EEXIST)
+    if (const auto r = platform::realSyscalls().mkdirAt(AT_FDCWD, dir.constData(), 0700);
+        !r.ok() && r.err != EEXIST)
         return false;
     return jeSoukromyAdresar(dir);
 }
