@@ -54,11 +54,15 @@ SysResult ChyboveVolani::openAt(int d, const char* n, int f, mode_t m)
 }
 SysResult ChyboveVolani::close(int fd)
 {
+    const std::string jmeno = jmenoFd(fd);
     {
         std::lock_guard lk(m_);
         jmenaFd_.erase(fd);
     }
-    return Syscalls::close(fd);
+    // Closed in every case, as close(2) closes even when it reports an error.
+    const auto r = Syscalls::close(fd);
+    if (int e = zkus(Call::Close, jmeno.c_str())) return SysResult::fail(e);
+    return r;
 }
 SysResult ChyboveVolani::fstat(int fd, struct stat& st)
 {
