@@ -58,7 +58,7 @@ public:
     explicit StrazZakladu(const std::vector<Zaklad>& zaklady, platform::Syscalls* sys = nullptr);
 
     // The first base that is gone, replaced or on another mount now.
-    std::optional<ZmenaZakladu> zkontroluj() const;
+    [[nodiscard]] std::optional<ZmenaZakladu> zkontroluj() const;
     const std::vector<OtiskZakladu>& otisky() const { return otisky_; }
 
 private:

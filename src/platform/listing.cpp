@@ -70,10 +70,7 @@ void appendEntries(const char* data, long bytes, RawListing& out)
     }
 }
 
-} // namespace
-
-namespace {
-
+// A descriptor of the listing's own: closed through the real system calls.
 DirectoryHandle vlastni(int fd)
 {
     return DirectoryHandle(realSyscalls(), fd);
