@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <linux/fs.h>
+#include <random>
 
 namespace zrc::platform {
 
@@ -49,6 +50,37 @@ SysResult naplnDocasny(Syscalls& sys, Fd fd, std::string_view obsah, const struc
     return r.ok() ? c : r;
 }
 
+std::string nahodne()
+{
+    static constexpr char znaky[] = "abcdefghijklmnopqrstuvwxyz0123456789";
+    thread_local std::mt19937 gen{std::random_device{}()};
+    std::uniform_int_distribution<int> d(0, 35);
+    std::string s(6, 'a');
+    for (char& c : s)
+        c = znaky[d(gen)];
+    return s;
+}
+
+// Creates the temporary sibling of jmeno (its name in docasny).
+SysResult vytvorDocasny(Syscalls& sys, int adresar, const std::string& jmeno, DocasneJmeno druh,
+                        std::string& docasny)
+{
+    constexpr int priznaky = O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC;
+    if (druh == DocasneJmeno::Pevne) {
+        docasny = "." + jmeno + ".tmp";
+        // Only a leftover of a killed writer can stand there (see the header).
+        (void)sys.unlinkAt(adresar, docasny.c_str(), 0);
+        return sys.openAt(adresar, docasny.c_str(), priznaky, 0666);
+    }
+    // EEXIST on six random characters: practically never; 16 tries.
+    SysResult r = SysResult::fail(EEXIST);
+    for (int pokus = 0; pokus < 16 && !r.ok() && r.err == EEXIST; ++pokus) {
+        docasny = "." + jmeno + "." + nahodne() + ".tmp";
+        r = sys.openAt(adresar, docasny.c_str(), priznaky, 0666);
+    }
+    return r;
+}
+
 } // namespace
 
 SysResult zapisVse(Syscalls& sys, int fd, const void* data, std::size_t n, off_t od)
@@ -76,15 +108,13 @@ SysResult prejmenujBezPrepisu(Syscalls& sys, int odAdresar, const char* odJmeno,
     return prelinkuj(sys, odAdresar, odJmeno, doAdresar, doJmeno);
 }
 
-SysResult nahradSoubor(Syscalls& sys, int adresar, const std::string& jmeno, std::string_view obsah)
+SysResult nahradSoubor(Syscalls& sys, int adresar, const std::string& jmeno, std::string_view obsah,
+                       DocasneJmeno druh)
 {
     struct stat st {};
     const bool existuje = sys.fstatAt(adresar, jmeno.c_str(), st, 0).ok();
-    const std::string docasny = "." + jmeno + ".tmp";
-    // Only a leftover of a killed writer can stand there (see the header).
-    (void)sys.unlinkAt(adresar, docasny.c_str(), 0);
-    const auto o = sys.openAt(adresar, docasny.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
-                              0666);
+    std::string docasny;
+    const auto o = vytvorDocasny(sys, adresar, jmeno, druh, docasny);
     if (!o.ok())
         return o;
     auto r = naplnDocasny(sys, Fd(sys, static_cast<int>(o.value)), obsah, existuje ? &st : nullptr);

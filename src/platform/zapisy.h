@@ -36,15 +36,24 @@ enum class BezNoreplace : std::uint8_t {
                                             int doAdresar, const char* doJmeno,
                                             BezNoreplace jinak = BezNoreplace::Odkazem);
 
-// Replaces the file jmeno in the open directory adresar with obsah: a
-// temporary sibling "." + jmeno + ".tmp" is created exclusively (one left by
-// a killed writer is removed first, so callers that may run at once on one
-// file must serialise, as the settings file does with a directory lock),
-// written whole, given the mode of the file it replaces (a new file: 0666 less
-// the umask), flushed and renamed over jmeno; then the directory is flushed.
-// On failure the temporary file is removed and jmeno is untouched.
+// The name of the temporary sibling of nahradSoubor.
+enum class DocasneJmeno : std::uint8_t {
+    // "." + jmeno + ".XXXXXX.tmp", six random [a-z0-9]: any number of writers
+    // at once; a killed write leaves its temporary file.
+    Nahodne,
+    // "." + jmeno + ".tmp": one left by a killed writer is removed first, so
+    // killed writes never pile up copies. Only for writers that serialise
+    // (the settings file holds a lock on its directory).
+    Pevne,
+};
+
+// Replaces the file jmeno in the open directory adresar with obsah: the
+// temporary sibling is created exclusively, written whole, given the mode of
+// the file it replaces (a new file: 0666 less the umask), flushed and renamed
+// over jmeno; then the directory is flushed. On failure the temporary file is
+// removed and jmeno is untouched.
 [[nodiscard]] SysResult nahradSoubor(Syscalls& sys, int adresar, const std::string& jmeno,
-                                     std::string_view obsah);
+                                     std::string_view obsah, DocasneJmeno docasne = DocasneJmeno::Nahodne);
 // The same for a path (absolute or relative to the working directory).
 [[nodiscard]] SysResult nahradSoubor(Syscalls& sys, const std::string& cesta, std::string_view obsah);
 

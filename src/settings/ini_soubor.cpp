@@ -151,7 +151,7 @@ VysledekZapisu zmenIni(const QString& cesta, const std::function<void(IniDokumen
     // directory lock while it exists, so one found there was left by a writer
     // that was killed, and killed writes never pile up copies of the file.
     const std::string_view obsah(novy.constData(), static_cast<std::size_t>(novy.size()));
-    if (!platform::nahradSoubor(s, adresar.get(), jmenoCesty(cil), obsah).ok())
+    if (!platform::nahradSoubor(s, adresar.get(), jmenoCesty(cil), obsah, platform::DocasneJmeno::Pevne).ok())
         return VysledekZapisu::selhani(cesta);
     return {};
 }
