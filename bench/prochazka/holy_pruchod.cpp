@@ -82,7 +82,7 @@ void projdi(Fronta& f)
     while (f.vezmi(a)) {
         std::error_code ec;
         auto h = std::make_shared<DirectoryHandle>(
-            a.rodic ? openSubdirectory(a.rodic->fd(), a.jmeno.c_str(), ec)
+            a.rodic ? openSubdirectory(a.rodic->get(), a.jmeno.c_str(), ec)
                     : openDirectory(a.jmeno.c_str(), FollowLinks::Yes, ec));
         a.rodic.reset();
         if (!h->valid()) {
@@ -90,8 +90,8 @@ void projdi(Fronta& f)
             continue;
         }
         ++adresaru;
-        statOpen(h->fd(), ec);
-        if (readDirectory(h->fd(), vypis, buffer)) {
+        statOpen(h->get(), ec);
+        if (readDirectory(h->get(), vypis, buffer)) {
             ++chyb;
             continue;
         }
@@ -100,7 +100,7 @@ void projdi(Fronta& f)
                 f.pridej({h, vypis.name(e)});
                 continue;
             }
-            if (statAt(h->fd(), vypis.name(e), FollowLinks::No, ec))
+            if (statAt(h->get(), vypis.name(e), FollowLinks::No, ec))
                 ++souboru;
         }
     }

@@ -110,7 +110,7 @@ void nacti(const std::string& cesta, PracovniPametVypisu& p)
         std::fprintf(stderr, "%s: %s\n", cesta.c_str(), ec.message().c_str());
         std::exit(1);
     }
-    NactenyAdresar a = nactiAdresar(d.fd(), p);
+    NactenyAdresar a = nactiAdresar(d.get(), p);
     (void)a;   // dropped here, as a run drops a finished pair's listings
 }
 

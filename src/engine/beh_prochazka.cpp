@@ -110,10 +110,10 @@ void Beh::nactiPar(const UzelStromu& u, NactenyAdresar (&vypisy)[2],
         if (!rodic) {
             adresare[strana] = platform::openDirectory(strom_.zaklad(strana).c_str(),
                                                        platform::FollowLinks::Yes, ec);
-            fd = adresare[strana].fd();
+            fd = adresare[strana].get();
         } else if (rodic->adresar[strana].valid()) {
-            adresare[strana] = platform::openSubdirectory(rodic->adresar[strana].fd(), u.jmeno.data(), ec);
-            fd = adresare[strana].fd();
+            adresare[strana] = platform::openSubdirectory(rodic->adresar[strana].get(), u.jmeno.data(), ec);
+            fd = adresare[strana].get();
             if (rodic->zbyva[strana].fetch_sub(1, std::memory_order_acq_rel) == 1) {
                 rodic->adresar[strana] = platform::DirectoryHandle();
                 drzenych_.fetch_sub(1, std::memory_order_relaxed);

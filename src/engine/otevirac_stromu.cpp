@@ -30,7 +30,7 @@ int OteviracStromu::otevri(const StromStran& strom, int strana, const UzelStromu
     for (auto it = retez_.rbegin(); it != retez_.rend(); ++it) {
         const UzelStromu& u = **it;
         platform::DirectoryHandle h = u.rodic
-            ? platform::openSubdirectory(cesta_.back().adresar.fd(), u.jmeno.data(), ec)
+            ? platform::openSubdirectory(cesta_.back().adresar.get(), u.jmeno.data(), ec)
             // the base directory as the user named it: links allowed
             : platform::openDirectory(strom.zaklad(strana).c_str(), platform::FollowLinks::Yes, ec);
         if (!h.valid())
@@ -42,7 +42,7 @@ int OteviracStromu::otevri(const StromStran& strom, int strana, const UzelStromu
             cesta_[i + 1 - otevrenych_].adresar = platform::DirectoryHandle();
     }
     ec.clear();
-    return cesta_.back().adresar.fd();
+    return cesta_.back().adresar.get();
 }
 
 // The threads of a walk take directories in the order they were found, so a
@@ -65,13 +65,13 @@ std::optional<int> OteviracStromu::otevriNaprimo(const UzelStromu& uzel, std::er
             relativni_.push_back('/');
         relativni_.append((*it)->jmeno);
     }
-    platform::DirectoryHandle h = platform::openBeneath(cesta_.back().adresar.fd(), relativni_.c_str(), ec);
+    platform::DirectoryHandle h = platform::openBeneath(cesta_.back().adresar.get(), relativni_.c_str(), ec);
     if (!h.valid())
         return ec == std::errc::function_not_supported ? std::nullopt : std::optional<int>(-1);
     cesta_.resize(static_cast<std::size_t>(uzel.hloubka));
     cesta_.push_back({&uzel, std::move(h)});
     omezOtevrene();
-    return cesta_.back().adresar.fd();
+    return cesta_.back().adresar.get();
 }
 
 // A jump leaves gaps in the chain, so the open links are counted: the base

@@ -1,8 +1,9 @@
 #include "operace/beh_operace.h"
 
+#include "platform/zapisy.h"
+
 #include <algorithm>
 #include <cerrno>
-#include <linux/fs.h>
 
 namespace zrc {
 
@@ -230,19 +231,18 @@ ChybaSouboru BehOperace::presunPrejmenovanim(std::size_t i, const Cesty& c,
     if (stav.existuje)
         if (auto e = starouDoKose(i, cil->get(), jmeno, zaloha))
             return e;
-    auto r = sys_.renameAt(zdroj->get(), jmeno.c_str(), cil->get(), jmeno.c_str(),
-                           novy ? RENAME_NOREPLACE : 0);
-    if (!r.ok())
-        kos_.vrat(zaloha, cil->get(), jmeno);   // the old version back in place
-    if (!r.ok() && novy && (r.err == EINVAL || r.err == ENOSYS || r.err == EOPNOTSUPP)) {
-        r = sys_.linkAt(zdroj->get(), jmeno.c_str(), cil->get(), jmeno.c_str());
-        if (r.ok())
-            sys_.unlinkAt(zdroj->get(), jmeno.c_str(), 0);
-    }
+    // Without RENAME_NOREPLACE the link + unlink either moves the file or
+    // leaves it where it was (platform/zapisy.h): a source whose unlink fails
+    // stays, and so does the item, with the error in the box and the log.
+    const auto r = novy ? platform::prejmenujBezPrepisu(sys_, zdroj->get(), jmeno.c_str(), cil->get(),
+                                                        jmeno.c_str())
+                        : sys_.renameAt(zdroj->get(), jmeno.c_str(), cil->get(), jmeno.c_str(), 0);
     if (r.ok()) {
         hotovo = true;
         return {};
     }
+    if (auto e = vratStarou(zaloha, cil->get(), jmeno, r.err))
+        return e;
     if (r.err == EXDEV)
         return {};
     return r.err == EEXIST && novy ? ChybaSouboru{Duvod::CilExistuje, 0}

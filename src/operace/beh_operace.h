@@ -62,6 +62,8 @@ private:
                         const std::string& zdroj, bool& natrvalo);
     ChybaSouboru starouDoKose(std::size_t i, int adresar, const std::string& jmeno,
                               platform::VysledekKose& zaloha);
+    ChybaSouboru vratStarou(const platform::VysledekKose& zaloha, int adresar, const std::string& jmeno,
+                            int err);
     OdpovedKose rozhodnutiBezKose(dev_t dev, const std::string& zdroj, int err);
     void zapis(std::size_t i, const ChybaSouboru& c, OdpovedZaznamu o);
     bool dokonciDavku();

@@ -83,6 +83,18 @@ ChybaSouboru BehOperace::starouDoKose(std::size_t i, int adresar, const std::str
     return {Duvod::Zruseno, 0};
 }
 
+// Puts the old version of a target back from the trash after its replacement
+// failed with err. Where that fails too, the old version stays in the trash,
+// and the box and the log say so: the user finds the target gone and must
+// know where its old version is.
+ChybaSouboru BehOperace::vratStarou(const platform::VysledekKose& zaloha, int adresar,
+                                    const std::string& jmeno, int err)
+{
+    if (kos_.vrat(zaloha, adresar, jmeno).ok())
+        return {};
+    return {Duvod::StaraVKosi, err};
+}
+
 OdpovedZaznamu odpovedZaznamu(OdpovedChyby o)
 {
     return o == OdpovedChyby::Zrusit ? OdpovedZaznamu::Zrusit : OdpovedZaznamu::Ignorovat;

@@ -119,7 +119,10 @@ bool BehOperace::dokonciOdlozene(std::vector<OdlozenaKopie> odlozene)
         }
     }
     const bool naDisku = !synchronizujAdresare(sys_, adresare);
-    kos_.synchronizuj();   // the replaced old versions, once per trash
+    // The replaced old versions, once per trash. They are linked there
+    // already; a failed flush risks them only in a crash, and there is no
+    // single item to report it on.
+    (void)kos_.synchronizuj();
     for (const OdlozenaKopie* k : umistene) {
         if (!k->smazatZdroj) {
             vyrizeno(k->index);
@@ -142,7 +145,8 @@ Konec BehOperace::umistiOdlozenou(OdlozenaKopie& k)
         if (!chyba) {
             chyba = umisti(sys_, k.docasny, prepis_);
             if (chyba)
-                kos_.vrat(zaloha, adresar, k.docasny.cil);   // the old version back in place
+                if (auto e = vratStarou(zaloha, adresar, k.docasny.cil, chyba.err))
+                    chyba = e;
         }
         if (!chyba)
             return Konec::Hotovo;
@@ -191,8 +195,10 @@ void BehOperace::nastavCasyVytvorenych()
         const auto [rodic, jmeno] = rozdelCestu(rel);
         const auto cil = cil_.otevri(rodic, false, chyba);
         const timespec casy[2] = {st.st_atim, st.st_mtim};
+        // The files are in place; a directory that keeps the time of its
+        // creation only looks newer to a subdirectory time filter.
         if (cil)
-            sys_.utimensAt(cil->get(), std::string(jmeno).c_str(), casy);
+            (void)sys_.utimensAt(cil->get(), std::string(jmeno).c_str(), casy);
     }
 }
 

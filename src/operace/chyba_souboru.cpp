@@ -32,6 +32,13 @@ const char* textErrno(int e)
     }
 }
 
+std::string textErrnoCely(int e)
+{
+    if (const char* t = textErrno(e))
+        return t;
+    return std::strerror(e);
+}
+
 } // namespace
 
 std::string textChyby(const ChybaSouboru& chyba)
@@ -47,11 +54,12 @@ std::string textChyby(const ChybaSouboru& chyba)
     case Duvod::JenProCteni: return "soubor je jen pro čtení";
     case Duvod::Zruseno: return "přerušeno";
     case Duvod::BezKose: return "koš nelze použít a trvalé smazání bylo odmítnuto";
+    case Duvod::StaraVKosi:
+        return "nahrazení selhalo" + (chyba.err ? " (" + textErrnoCely(chyba.err) + ")" : std::string()) +
+               ", předchozí verze cíle zůstala v koši";
     case Duvod::System: break;
     }
-    if (const char* t = textErrno(chyba.err))
-        return t;
-    return std::strerror(chyba.err);
+    return textErrnoCely(chyba.err);
 }
 
 bool nepodporovano(int err)

@@ -18,9 +18,10 @@ enum class Duvod : std::uint8_t {
     JenProCteni,      // the user kept a read-only file ("Ne")
     Zruseno,          // Cancel (Esc) while the file was copied
     BezKose,          // no trash usable and "Ne" to deleting permanently (err: why)
+    StaraVKosi,       // the replacement failed (err: why) and the old version stayed in the trash
 };
 
-struct ChybaSouboru {
+struct [[nodiscard]] ChybaSouboru {
     Duvod duvod = Duvod::Zadna;
     int err = 0;
 

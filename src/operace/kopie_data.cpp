@@ -2,6 +2,7 @@
 // read/write, extent by extent for a sparse source.
 
 #include "operace/kopie_souboru.h"
+#include "platform/zapisy.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -69,15 +70,9 @@ ChybaSouboru Prenos::krokRw(std::int64_t& od, std::int64_t zbyva, bool& konec)
     if (!r.ok())
         return ChybaSouboru::systemu(r.err);
     konec = r.value == 0;
-    for (std::int64_t zapsano = 0; zapsano < r.value;) {
-        const auto w = sys_.pwrite(cil_, buffer_.data() + zapsano,
-                                   static_cast<std::size_t>(r.value - zapsano), od + zapsano);
-        if (!w.ok())
-            return ChybaSouboru::systemu(w.err);
-        if (w.value == 0)
-            return ChybaSouboru::systemu(EIO);
-        zapsano += w.value;
-    }
+    if (const auto w = platform::zapisVse(sys_, cil_, buffer_.data(), static_cast<std::size_t>(r.value), od);
+        !w.ok())
+        return ChybaSouboru::systemu(w.err);
     od += r.value;
     return {};
 }
@@ -137,15 +132,11 @@ ChybaSouboru KopirujSoubor::zapisPamet(int cil, const std::vector<char>& data, P
     std::size_t zapsano = 0;
     while (zapsano < data.size()) {
         const std::size_t konec = std::min(data.size(), zapsano + blok);
-        while (zapsano < konec) {
-            const auto w = sys_.pwrite(cil, data.data() + zapsano, konec - zapsano,
-                                       static_cast<off_t>(zapsano));
-            if (!w.ok())
-                return ChybaSouboru::systemu(w.err);
-            if (w.value == 0)
-                return ChybaSouboru::systemu(EIO);
-            zapsano += static_cast<std::size_t>(w.value);
-        }
+        if (const auto w = platform::zapisVse(sys_, cil, data.data() + zapsano, konec - zapsano,
+                                              static_cast<off_t>(zapsano));
+            !w.ok())
+            return ChybaSouboru::systemu(w.err);
+        zapsano = konec;
         if (!p.kopirovano(static_cast<std::int64_t>(zapsano), celkem))
             return {Duvod::Zruseno, 0};
     }

@@ -1,9 +1,9 @@
 #include "operace/kopie_souboru.h"
 
 #include "engine/docasne_soubory.h"
+#include "platform/zapisy.h"
 
 #include <cerrno>
-#include <linux/fs.h>
 #include <random>
 
 namespace zrc {
@@ -41,7 +41,7 @@ ChybaSouboru prilinkuj(platform::Syscalls& sys, DocasnySoubor& t)
     // close reports the write errors of some file systems (NFS, FUSE): the
     // file just linked where nothing was goes again, the copy failed.
     if (const auto z = sys.close(t.bezJmena.release()); !z.ok()) {
-        sys.unlinkAt(d, t.cil.c_str(), 0);
+        (void)sys.unlinkAt(d, t.cil.c_str(), 0);   // cleanup; z is the error reported
         return ChybaSouboru::systemu(z.err);
     }
     return {};
@@ -300,14 +300,7 @@ ChybaSouboru umisti(platform::Syscalls& sys, DocasnySoubor& t, Prepis prepis)
         const auto r = sys.renameAt(d, t.jmeno.c_str(), d, t.cil.c_str(), 0);
         return r.ok() ? ChybaSouboru{} : ChybaSouboru::systemu(r.err);
     }
-    auto r = sys.renameAt(d, t.jmeno.c_str(), d, t.cil.c_str(), RENAME_NOREPLACE);
-    if (!r.ok() && (r.err == EINVAL || r.err == ENOSYS || r.err == EOPNOTSUPP)) {
-        // No RENAME_NOREPLACE here (some network and FUSE file systems): a hard
-        // link fails with EEXIST just as atomically.
-        r = sys.linkAt(d, t.jmeno.c_str(), d, t.cil.c_str());
-        if (r.ok())
-            sys.unlinkAt(d, t.jmeno.c_str(), 0);
-    }
+    const auto r = platform::prejmenujBezPrepisu(sys, d, t.jmeno.c_str(), d, t.cil.c_str());
     if (r.ok())
         return {};
     return r.err == EEXIST ? ChybaSouboru{Duvod::CilExistuje, 0} : ChybaSouboru::systemu(r.err);
@@ -316,8 +309,10 @@ ChybaSouboru umisti(platform::Syscalls& sys, DocasnySoubor& t, Prepis prepis)
 void odstranDocasny(platform::Syscalls& sys, DocasnySoubor& t)
 {
     t.bezJmena.reset();
+    // Cleanup after a failure that is reported already; a leftover is found
+    // by the next comparison (engine/docasne_soubory.h).
     if (t.adresar && !t.jmeno.empty())
-        sys.unlinkAt(t.adresar->get(), t.jmeno.c_str(), 0);
+        (void)sys.unlinkAt(t.adresar->get(), t.jmeno.c_str(), 0);
 }
 
 } // namespace zrc

@@ -7,6 +7,8 @@
 
 namespace zrc {
 
+namespace platform { class Syscalls; }
+
 struct NesmazanyDocasny {
     std::string cesta;
     int err = 0;
@@ -16,6 +18,8 @@ struct NesmazanyDocasny {
 // file of the temporary name pattern, through its directory opened without
 // following a symbolic link. Returns those that could not be deleted (one
 // already gone counts as deleted).
-std::vector<NesmazanyDocasny> smazDocasne(const std::vector<std::string>& cesty);
+// sys: nullptr for the real system calls.
+[[nodiscard]] std::vector<NesmazanyDocasny> smazDocasne(const std::vector<std::string>& cesty,
+                                                        platform::Syscalls* sys = nullptr);
 
 } // namespace zrc

@@ -2,26 +2,29 @@
 
 #include "operace/chyba_souboru.h"
 #include "platform/pripojeni.h"
+#include "platform/syscalls.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace zrc {
 
-OtiskZakladu otiskZakladu(std::string nazev, std::string cesta)
+OtiskZakladu otiskZakladu(std::string nazev, std::string cesta, platform::Syscalls* sys)
 {
+    platform::Syscalls& s = sys ? *sys : platform::realSyscalls();
     OtiskZakladu o;
     o.nazev = std::move(nazev);
     o.cesta = std::move(cesta);
     // The base as typed, links followed: that is the directory the lists describe.
-    const int fd = ::open(o.cesta.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) {
-        o.err = errno;
+    const auto r = s.openAt(AT_FDCWD, o.cesta.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (!r.ok()) {
+        o.err = r.err;
         return o;
     }
+    const platform::Fd deskriptor(s, static_cast<int>(r.value));
+    const int fd = deskriptor.get();
     struct stat st {};
-    if (::fstat(fd, &st) == 0) {
+    if (s.fstat(fd, st).ok()) {
         o.dev = st.st_dev;
         o.ino = st.st_ino;
     }
@@ -31,7 +34,6 @@ OtiskZakladu otiskZakladu(std::string nazev, std::string cesta)
         o.bodPripojeni = m->bod;
         o.typ = m->typ;
     }
-    ::close(fd);
     return o;
 }
 
@@ -55,16 +57,16 @@ std::optional<std::string> rozdilZakladu(const OtiskZakladu& p, const OtiskZakla
     return std::nullopt;
 }
 
-StrazZakladu::StrazZakladu(const std::vector<Zaklad>& zaklady)
+StrazZakladu::StrazZakladu(const std::vector<Zaklad>& zaklady, platform::Syscalls* sys) : sys_(sys)
 {
     for (const auto& z : zaklady)
-        otisky_.push_back(otiskZakladu(z.nazev, z.cesta));
+        otisky_.push_back(otiskZakladu(z.nazev, z.cesta, sys_));
 }
 
 std::optional<ZmenaZakladu> StrazZakladu::zkontroluj() const
 {
     for (const auto& p : otisky_) {
-        const auto t = otiskZakladu(p.nazev, p.cesta);
+        const auto t = otiskZakladu(p.nazev, p.cesta, sys_);
         if (const auto duvod = rozdilZakladu(p, t))
             return ZmenaZakladu{p.nazev, p.cesta,
                                 p.nazev + " \"" + p.cesta + "\" se od porovnání změnil: " +

@@ -24,6 +24,8 @@
 
 namespace zrc {
 
+namespace platform { class Syscalls; }
+
 // What a base directory was at one moment.
 struct OtiskZakladu {
     std::string nazev;         // "Adresář 1"
@@ -36,7 +38,8 @@ struct OtiskZakladu {
     std::string typ;           // file-system type
 };
 
-OtiskZakladu otiskZakladu(std::string nazev, std::string cesta);
+// sys: nullptr for the real system calls.
+OtiskZakladu otiskZakladu(std::string nazev, std::string cesta, platform::Syscalls* sys = nullptr);
 
 // Czech reason why the base now differs from the record, or nullopt.
 std::optional<std::string> rozdilZakladu(const OtiskZakladu& puvodni, const OtiskZakladu& ted);
@@ -52,14 +55,15 @@ public:
         std::string nazev, cesta;
     };
     StrazZakladu() = default;
-    explicit StrazZakladu(const std::vector<Zaklad>& zaklady);
+    explicit StrazZakladu(const std::vector<Zaklad>& zaklady, platform::Syscalls* sys = nullptr);
 
     // The first base that is gone, replaced or on another mount now.
-    std::optional<ZmenaZakladu> zkontroluj() const;
+    [[nodiscard]] std::optional<ZmenaZakladu> zkontroluj() const;
     const std::vector<OtiskZakladu>& otisky() const { return otisky_; }
 
 private:
     std::vector<OtiskZakladu> otisky_;
+    platform::Syscalls* sys_ = nullptr;
 };
 
 } // namespace zrc

@@ -1,5 +1,7 @@
 #include "platform/kos.h"
 
+#include "platform/zapisy.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <linux/fs.h>
@@ -23,12 +25,12 @@ SysResult podadresar(Syscalls& sys, int rodic, const char* jmeno, long uid)
     auto r = sys.openAt(rodic, jmeno, priznakyAdresare);
     if (!r.ok())
         return r;
+    Fd fd(sys, static_cast<int>(r.value));
     struct stat st {};
-    const auto s = sys.fstat(static_cast<int>(r.value), st);
-    if (!s.ok() || static_cast<long>(st.st_uid) != uid) {
-        sys.close(static_cast<int>(r.value));
+    const auto s = sys.fstat(fd.get(), st);
+    if (!s.ok() || static_cast<long>(st.st_uid) != uid)
         return SysResult::fail(s.ok() ? EPERM : s.err);
-    }
+    r.value = fd.release();
     return r;
 }
 
@@ -79,18 +81,23 @@ VysledekKose Kos::uloz(int adresar, const std::string& jmeno)
     return v;
 }
 
-bool Kos::vrat(const VysledekKose& v, int adresar, const std::string& jmeno)
+SysResult Kos::vrat(const VysledekKose& v, int adresar, const std::string& jmeno)
 {
     if (!v.ok() || v.odkaz)
-        return true;
+        return {};
     const std::string soubor = v.kos + "/files/" + v.jmeno;
-    auto r = sys_.renameAt(AT_FDCWD, soubor.c_str(), adresar, jmeno.c_str(), RENAME_NOREPLACE);
-    if (!r.ok() && (r.err == EINVAL || r.err == ENOSYS || r.err == EOPNOTSUPP))
-        r = sys_.renameAt(AT_FDCWD, soubor.c_str(), adresar, jmeno.c_str(), 0);
+    // The name was emptied by uloz() a moment ago and the failed replacement
+    // left nothing there; a plain rename where NOREPLACE is missing keeps
+    // this working where hard links are refused too (that is why uloz()
+    // renamed).
+    const auto r = prejmenujBezPrepisu(sys_, AT_FDCWD, soubor.c_str(), adresar, jmeno.c_str(),
+                                       BezNoreplace::Prepsanim);
     if (!r.ok())
-        return false;
-    sys_.unlinkAt(AT_FDCWD, (v.kos + "/info/" + v.jmeno + ".trashinfo").c_str(), 0);
-    return true;
+        return r;
+    // The data is back; an info file left behind names no data, and file
+    // managers ignore it.
+    (void)sys_.unlinkAt(AT_FDCWD, (v.kos + "/info/" + v.jmeno + ".trashinfo").c_str(), 0);
+    return {};
 }
 
 VysledekKose Kos::kamKoliv(int adresar, const std::string& jmeno, Zpusob zpusob)
@@ -128,7 +135,7 @@ Kos::SdileneMisto Kos::domovske()
         return nullptr;
     // 0700 for every missing component, as the freedesktop.org base directory
     // rules ask of $XDG_DATA_HOME; a failure shows in the open below.
-    vytvorCestu(sys_, volby_.domov, 0700);
+    (void)vytvorCestu(sys_, volby_.domov, 0700);
     domov_ = otevriMisto(AT_FDCWD, volby_.domov, {});
     struct stat st {};
     if (domov_->pouzitelny() && sys_.fstat(domov_->soubory.get(), st).ok()) {
@@ -247,48 +254,36 @@ VysledekKose Kos::vloz(const Misto& m, int adresar, const std::string& jmeno,
         if (sys_.fstatAt(m.soubory.get(), kandidat.c_str(), st, AT_SYMLINK_NOFOLLOW).ok()) {
             // Data left in files/ without its info file: the name stays taken.
             fd.reset();
-            sys_.unlinkAt(m.info.get(), info.c_str(), 0);
+            // Gives the name back; should that fail, the stray info file
+            // names our path for data that is not ours: harmless, as a
+            // restore never replaces an existing file.
+            (void)sys_.unlinkAt(m.info.get(), info.c_str(), 0);
             continue;
         }
-        int e = zapisVse(fd.get(), text);
+        int e = zapisVse(sys_, fd.get(), text.data(), text.size()).err;
         if (const auto c = sys_.close(fd.release()); !e && !c.ok())
             e = c.err;
         if (e) {
-            sys_.unlinkAt(m.info.get(), info.c_str(), 0);
+            (void)sys_.unlinkAt(m.info.get(), info.c_str(), 0);   // cleanup; e is reported
             return {StavKose::Nepouzitelny, e, m.kos, {}};
         }
         const bool odkaz = zpusob == Zpusob::Propojit;
-        auto r = odkaz ? sys_.linkAt(adresar, jmeno.c_str(), m.soubory.get(), kandidat.c_str())
-                       : sys_.renameAt(adresar, jmeno.c_str(), m.soubory.get(), kandidat.c_str(),
-                                       RENAME_NOREPLACE);
-        if (!odkaz && !r.ok() && (r.err == EINVAL || r.err == ENOSYS || r.err == EOPNOTSUPP))
-            r = sys_.renameAt(adresar, jmeno.c_str(), m.soubory.get(), kandidat.c_str(), 0);
+        // files/NAME was just seen absent and NAME is claimed by its info file:
+        // a plain rename where NOREPLACE is missing replaces nothing.
+        const auto r = odkaz ? sys_.linkAt(adresar, jmeno.c_str(), m.soubory.get(), kandidat.c_str())
+                             : prejmenujBezPrepisu(sys_, adresar, jmeno.c_str(), m.soubory.get(),
+                                                   kandidat.c_str(), BezNoreplace::Prepsanim);
         if (r.ok()) {
             oznacZmenu(m);
             return {StavKose::Presunuto, 0, m.kos, kandidat, odkaz};
         }
-        sys_.unlinkAt(m.info.get(), info.c_str(), 0);
+        (void)sys_.unlinkAt(m.info.get(), info.c_str(), 0);   // cleanup; r is reported
         if (r.err == EEXIST)
             continue;
         // EXDEV: this trash lies on another mount; never a copy.
         return {r.err == EXDEV ? StavKose::Nepouzitelny : StavKose::Chyba, r.err, m.kos, {}};
     }
     return {StavKose::Nepouzitelny, EEXIST, m.kos, {}};
-}
-
-int Kos::zapisVse(int fd, const std::string& text)
-{
-    std::size_t hotovo = 0;
-    while (hotovo < text.size()) {
-        const auto w = sys_.pwrite(fd, text.data() + hotovo, text.size() - hotovo,
-                                   static_cast<off_t>(hotovo));
-        if (!w.ok())
-            return w.err;
-        if (w.value == 0)
-            return EIO;
-        hotovo += static_cast<std::size_t>(w.value);
-    }
-    return 0;
 }
 
 void Kos::oznacZmenu(const Misto& m)
@@ -308,13 +303,16 @@ void Kos::oznacZmenu(const Misto& m)
     }
 }
 
-void Kos::synchronizuj()
+SysResult Kos::synchronizuj()
 {
+    SysResult prvni;
     for (const auto& m : zmenena_) {
-        sys_.fsync(m->soubory.get());
-        sys_.fsync(m->info.get());
+        for (const int fd : {m->soubory.get(), m->info.get()})
+            if (const auto r = sys_.fsync(fd); !r.ok() && prvni.ok())
+                prvni = r;
     }
     zmenena_.clear();
+    return prvni;
 }
 
 } // namespace zrc::platform

@@ -46,7 +46,7 @@ enum class StavKose : std::uint8_t {
     Chyba,          // the file itself could not be moved (err); it is untouched
 };
 
-struct VysledekKose {
+struct [[nodiscard]] VysledekKose {
     StavKose stav = StavKose::Chyba;
     int err = 0;               // errno of the failing call
     std::string kos;           // the trash directory used or last tried
@@ -75,13 +75,15 @@ public:
     // should its replacement fail.
     VysledekKose uloz(int adresar, const std::string& jmeno);
     // Renames files/NAME of a result back to jmeno (never over an existing
-    // file) and removes its info file; false when that failed.
-    bool vrat(const VysledekKose& v, int adresar, const std::string& jmeno);
+    // file where the file system offers RENAME_NOREPLACE) and removes its info file; the rename's error when that failed
+    // (the file then stays in the trash).
+    [[nodiscard]] SysResult vrat(const VysledekKose& v, int adresar, const std::string& jmeno);
     // fsync of files/ and info/ of every trash changed since the last call.
     // Journaling file systems keep the order of the link before the rename
     // that replaces a file; this makes the saved versions durable at the end
     // of a batch, with one fsync per trash instead of one per file.
-    void synchronizuj();
+    // The first error; every trash is flushed all the same.
+    [[nodiscard]] SysResult synchronizuj();
 
 private:
     struct Misto;
@@ -94,7 +96,6 @@ private:
     VysledekKose kamKoliv(int adresar, const std::string& jmeno, Zpusob z);
     VysledekKose vloz(const Misto& m, int adresar, const std::string& jmeno, const std::string& cesta,
                       Zpusob z);
-    int zapisVse(int fd, const std::string& text);
     void oznacZmenu(const Misto& m);
 
     Syscalls& sys_;

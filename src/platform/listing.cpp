@@ -70,29 +70,13 @@ void appendEntries(const char* data, long bytes, RawListing& out)
     }
 }
 
+// A descriptor of the listing's own: closed through the real system calls.
+DirectoryHandle vlastni(int fd)
+{
+    return DirectoryHandle(realSyscalls(), fd);
+}
+
 } // namespace
-
-DirectoryHandle::DirectoryHandle(DirectoryHandle&& other) noexcept : fd_(other.fd_)
-{
-    other.fd_ = -1;
-}
-
-DirectoryHandle& DirectoryHandle::operator=(DirectoryHandle&& other) noexcept
-{
-    if (this != &other) {
-        if (fd_ >= 0)
-            ::close(fd_);
-        fd_ = other.fd_;
-        other.fd_ = -1;
-    }
-    return *this;
-}
-
-DirectoryHandle::~DirectoryHandle()
-{
-    if (fd_ >= 0)
-        ::close(fd_);
-}
 
 DirectoryHandle openDirectory(const char* path, FollowLinks follow, std::error_code& ec)
 {
@@ -101,14 +85,14 @@ DirectoryHandle openDirectory(const char* path, FollowLinks follow, std::error_c
         flags |= O_NOFOLLOW;
     const int fd = ::open(path, flags);
     ec = fd < 0 ? lastError() : std::error_code();
-    return DirectoryHandle(fd);
+    return vlastni(fd);
 }
 
 DirectoryHandle openSubdirectory(int dirFd, const char* name, std::error_code& ec)
 {
     const int fd = ::openat(dirFd, name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
     ec = fd < 0 ? lastError() : std::error_code();
-    return DirectoryHandle(fd);
+    return vlastni(fd);
 }
 
 DirectoryHandle openBeneath(int dirFd, const char* relativePath, std::error_code& ec)
@@ -126,7 +110,7 @@ DirectoryHandle openBeneath(int dirFd, const char* relativePath, std::error_code
     const int fd = static_cast<int>(::syscall(SYS_openat2, dirFd, relativePath, &how, sizeof how));
     if (fd >= 0) {
         ec.clear();
-        return DirectoryHandle(fd);
+        return vlastni(fd);
     }
     const int e = errno;
     // EPERM: a sandbox's filter; E2BIG: a kernel that does not know open_how's size.

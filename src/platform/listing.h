@@ -9,6 +9,8 @@
 // Every call that can fail says why: the errno of the failing system call, as a
 // std::error_code of the generic category (empty on success).
 
+#include "platform/syscalls.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -27,23 +29,9 @@ struct FileInfo {
     EntryType type = EntryType::Unknown;
 };
 
-// An open directory descriptor, closed by the destructor.
-class DirectoryHandle {
-public:
-    DirectoryHandle() = default;
-    explicit DirectoryHandle(int fd) : fd_(fd) {}
-    DirectoryHandle(DirectoryHandle&& other) noexcept;
-    DirectoryHandle& operator=(DirectoryHandle&& other) noexcept;
-    DirectoryHandle(const DirectoryHandle&) = delete;
-    DirectoryHandle& operator=(const DirectoryHandle&) = delete;
-    ~DirectoryHandle();
-
-    int fd() const { return fd_; }
-    bool valid() const { return fd_ >= 0; }
-
-private:
-    int fd_ = -1;
-};
+// An open directory descriptor, closed by the destructor (through the real
+// system calls: a listing only reads).
+using DirectoryHandle = Fd;
 
 // Opens a directory for listing. With FollowLinks::No a symbolic link as the last
 // component is refused (ELOOP), so a walk never enters a linked directory.

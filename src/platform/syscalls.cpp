@@ -146,7 +146,9 @@ Fd& Fd::operator=(Fd&& o) noexcept {
 }
 
 void Fd::reset() {
-    if (fd_ >= 0 && sys_) sys_->close(fd_);
+    // Closing a descriptor that only read, or whose writes failed already:
+    // callers that must know (a file just written) close with release().
+    if (fd_ >= 0 && sys_) (void)sys_->close(fd_);
     fd_ = -1;
 }
 

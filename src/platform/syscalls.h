@@ -5,8 +5,9 @@
 // with. Nothing here throws, retries or interprets an error; EINTR is the one
 // exception and is retried inside, because no caller ever wants to see it.
 // A test derives from Syscalls and makes the N-th call of a kind fail (see
-// tests/support/faulty_syscalls.h): this class is the only door through which
-// the copy, move, delete and pruning code reaches the kernel.
+// tests/support/chybova_volani.h): this class is the only door through which
+// the program writes, renames and deletes (the copy, move, delete, pruning and
+// trash code, the settings file, the leftover deletion).
 
 #include <cstddef>
 #include <cstdint>
@@ -18,7 +19,7 @@
 
 namespace zrc::platform {
 
-struct SysResult {
+struct [[nodiscard]] SysResult {
     std::int64_t value = 0;   // fd, byte count, offset; 0 for plain success
     int err = 0;              // errno, 0 on success
 
@@ -82,7 +83,7 @@ mode_t processUmask();
 // the working directory) with mode, links followed as mkdir(2) follows them.
 // Components that exist already are no error; 0, or the errno of the first
 // component that could not be created.
-int vytvorCestu(Syscalls& sys, const std::string& cesta, mode_t mode);
+[[nodiscard]] int vytvorCestu(Syscalls& sys, const std::string& cesta, mode_t mode);
 
 // An owned file descriptor, closed through the interface that opened it.
 class Fd {

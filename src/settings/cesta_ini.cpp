@@ -1,9 +1,11 @@
 #include "settings/cesta_ini.h"
 
+#include "platform/syscalls.h"
 #include "util/bajty_cesty.h"
 #include "util/cesty.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -51,8 +53,11 @@ QString CestaIni()
     p.domov = QDir::homePath();
     p.instalovany = JeInstalovany(p.adresarProgramu, QStringLiteral(ZRC_ZNACKA_INSTALACE));
     const QString cesta = urciCestuIni(p);
+    // A directory that cannot be made shows when the file is written: the
+    // write fails with its own message then.
     if (cesta == konfiguracniAdresar(p) + u'/' + QLatin1String(jmenoIni))
-        QDir().mkpath(konfiguracniAdresar(p));
+        (void)platform::vytvorCestu(platform::realSyscalls(),
+                                    bajtyZTextu(konfiguracniAdresar(p)), 0777);
     return cesta;
 }
 

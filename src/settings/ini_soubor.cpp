@@ -1,11 +1,13 @@
 #include "settings/ini_soubor.h"
 #include "util/bajty_cesty.h"
 
+#include "platform/syscalls.h"
+#include "platform/zapisy.h"
+
 #include <QFile>
 
 #include <cerrno>
 #include <climits>
-#include <cstdlib>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -15,32 +17,6 @@ namespace zrc {
 
 namespace {
 
-// Closes a descriptor on every path.
-class Popisovac {
-public:
-    explicit Popisovac(int fd = -1) : fd_(fd) {}
-    ~Popisovac() { if (fd_ >= 0) ::close(fd_); }
-    Popisovac(const Popisovac&) = delete;
-    Popisovac& operator=(const Popisovac&) = delete;
-    int get() const { return fd_; }
-    int uvolni() { int fd = fd_; fd_ = -1; return fd; }
-private:
-    int fd_;
-};
-
-bool zapisVse(int fd, QByteArrayView data)
-{
-    while (!data.isEmpty()) {
-        const ssize_t n = ::write(fd, data.data(), static_cast<size_t>(data.size()));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        data = data.sliced(n);
-    }
-    return true;
-}
-
 // A settings file is a few kilobytes; 16 MiB is far beyond any the program
 // writes (30 history entries and a few lists), and reading a larger one would
 // stall the window for minutes on every access.
@@ -49,22 +25,23 @@ constexpr off_t nejvetsiSoubor = 16 * 1024 * 1024;
 // Opens the settings file for reading, or refuses it: a FIFO, device or
 // directory is never read (a FIFO would block until somebody writes), nor is a
 // file larger than nejvetsiSoubor. O_NONBLOCK keeps the open itself from
-// waiting on a FIFO. st receives its status.
-int otevriKeCteni(const QByteArray& cesta, struct stat& st)
+// waiting on a FIFO. st receives its status, err why nothing was opened.
+platform::Fd otevriKeCteni(platform::Syscalls& sys, const QByteArray& cesta, struct stat& st, int& err)
 {
+    err = EINVAL;
     // Looked at before the open too: opening some devices acts on them.
-    if (::stat(cesta.constData(), &st) == 0 && !S_ISREG(st.st_mode)) {
-        errno = EINVAL;
-        return -1;
+    if (sys.fstatAt(AT_FDCWD, cesta.constData(), st, 0).ok() && !S_ISREG(st.st_mode))
+        return {};
+    const auto r = sys.openAt(AT_FDCWD, cesta.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (!r.ok()) {
+        err = r.err;
+        return {};
     }
-    Popisovac fd(::open(cesta.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
-    if (fd.get() < 0)
-        return -1;
-    if (::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode) || st.st_size > nejvetsiSoubor) {
-        errno = EINVAL;
-        return -1;
-    }
-    return fd.uvolni();
+    platform::Fd fd(sys, static_cast<int>(r.value));
+    if (!sys.fstat(fd.get(), st).ok() || !S_ISREG(st.st_mode) || st.st_size > nejvetsiSoubor)
+        return {};
+    err = 0;
+    return fd;
 }
 
 QByteArray nactiVse(int fd)
@@ -95,41 +72,22 @@ QByteArray cilovaCesta(const QString& cesta)
     return c;
 }
 
-// The temporary sibling: a dot file of one fixed name beside the target,
-// created exclusively. Writers hold the directory lock while it exists, so one
-// found there is left by a writer that was killed: it is removed first, and
-// killed writes never pile up copies of the file. The mode 0666 lets the umask
-// decide, as for any new file.
-int vytvorDocasny(const QByteArray& cil, QByteArray& jmeno)
-{
-    const qsizetype lomitko = cil.lastIndexOf('/');
-    jmeno = cil.left(lomitko + 1) + '.' + cil.mid(lomitko + 1) + ".tmp";
-    ::unlink(jmeno.constData());
-    return ::open(jmeno.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-}
-
-bool nahradSoubor(const QByteArray& cil, QByteArrayView obsah, const struct stat* puvodni)
-{
-    QByteArray docasny;
-    Popisovac fd(vytvorDocasny(cil, docasny));
-    if (fd.get() < 0)
-        return false;
-    bool ok = zapisVse(fd.get(), obsah)
-           && (!puvodni || ::fchmod(fd.get(), puvodni->st_mode & 07777) == 0)
-           && ::fsync(fd.get()) == 0;
-    ok = (::close(fd.uvolni()) == 0) && ok;
-    ok = ok && ::rename(docasny.constData(), cil.constData()) == 0;
-    if (!ok)
-        ::unlink(docasny.constData());
-    return ok;
-}
-
 QByteArray adresarCesty(const QByteArray& cesta)
 {
     const qsizetype lomitko = cesta.lastIndexOf('/');
     if (lomitko < 0)
         return ".";
     return lomitko == 0 ? QByteArray("/") : cesta.left(lomitko);
+}
+
+std::string jmenoCesty(const QByteArray& cesta)
+{
+    return cesta.mid(cesta.lastIndexOf('/') + 1).toStdString();
+}
+
+platform::Syscalls& systemova(platform::Syscalls* sys)
+{
+    return sys ? *sys : platform::realSyscalls();
 }
 
 } // namespace
@@ -144,8 +102,9 @@ VysledekZapisu VysledekZapisu::selhani(const QString& cesta)
 IniDokument nactiIni(const QString& cesta)
 {
     struct stat st;
-    Popisovac fd(otevriKeCteni(QByteArray::fromStdString(bajtyZTextu(cesta)), st));
-    if (fd.get() < 0)
+    int err = 0;
+    const platform::Fd fd = otevriKeCteni(platform::realSyscalls(), QByteArray::fromStdString(bajtyZTextu(cesta)), st, err);
+    if (!fd.valid())
         return {};
     return IniDokument::zTextu(nactiVse(fd.get()));
 }
@@ -153,30 +112,34 @@ IniDokument nactiIni(const QString& cesta)
 std::optional<QString> overCteniIni(const QString& cesta)
 {
     struct stat st;
-    Popisovac fd(otevriKeCteni(QByteArray::fromStdString(bajtyZTextu(cesta)), st));
-    if (fd.get() < 0)
+    int err = 0;
+    if (!otevriKeCteni(platform::realSyscalls(), QByteArray::fromStdString(bajtyZTextu(cesta)), st, err).valid())
         return QStringLiteral("Unable to read %1").arg(cesta);
     return std::nullopt;
 }
 
-VysledekZapisu zmenIni(const QString& cesta, const std::function<void(IniDokument&)>& zmena)
+VysledekZapisu zmenIni(const QString& cesta, const std::function<void(IniDokument&)>& zmena,
+                       platform::Syscalls* sys)
 {
+    platform::Syscalls& s = systemova(sys);
     const QByteArray cil = cilovaCesta(cesta);
-    Popisovac adresar(::open(adresarCesty(cil).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (adresar.get() < 0)
+    const auto d = s.openAt(AT_FDCWD, adresarCesty(cil).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (!d.ok())
         return VysledekZapisu::selhani(cesta);
+    const platform::Fd adresar(s, static_cast<int>(d.value));
     // Serialises read-modify-write cycles of all writers of this directory.
     // The lock goes with the descriptor; readers need none, the rename is atomic.
     while (::flock(adresar.get(), LOCK_EX) != 0 && errno == EINTR) {}
 
     struct stat st;
-    Popisovac stary(otevriKeCteni(cil, st));
+    int err = 0;
+    const platform::Fd stary = otevriKeCteni(s, cil, st, err);
     // A file that exists but cannot be read (or is no settings file at all) is
     // never replaced: its content would be lost. Nor is one that its owner made
     // read-only: the rename would replace it all the same.
-    if (stary.get() < 0 && errno != ENOENT)
+    if (!stary.valid() && err != ENOENT)
         return VysledekZapisu::selhani(cesta);
-    const bool existuje = stary.get() >= 0;
+    const bool existuje = stary.valid();
     const QByteArray puvodni = existuje ? nactiVse(stary.get()) : QByteArray();
     IniDokument dokument = IniDokument::zTextu(puvodni);
     zmena(dokument);
@@ -185,9 +148,12 @@ VysledekZapisu zmenIni(const QString& cesta, const std::function<void(IniDokumen
         return {};
     if (existuje && (st.st_mode & S_IWUSR) == 0)
         return VysledekZapisu::selhani(cesta);
-    if (!nahradSoubor(cil, novy, existuje ? &st : nullptr))
+    // The temporary sibling is a dot file of one fixed name: writers hold the
+    // directory lock while it exists, so one found there was left by a writer
+    // that was killed, and killed writes never pile up copies of the file.
+    const std::string_view obsah(novy.constData(), static_cast<std::size_t>(novy.size()));
+    if (!platform::nahradSoubor(s, adresar.get(), jmenoCesty(cil), obsah, platform::DocasneJmeno::Pevne).ok())
         return VysledekZapisu::selhani(cesta);
-    ::fsync(adresar.get());   // makes the rename itself durable
     return {};
 }
 

@@ -17,6 +17,8 @@
 
 namespace zrc {
 
+namespace platform { class Syscalls; }
+
 class [[nodiscard]] VysledekZapisu {
 public:
     VysledekZapisu() = default;
@@ -48,7 +50,9 @@ std::optional<QString> overCteniIni(const QString& cesta);
 // when it is not (or the disk is full) nothing is changed and the error is
 // returned. The file keeps its permission bits; a new file gets 0666 less the
 // umask. A file without write permission for its owner is not replaced.
-VysledekZapisu zmenIni(const QString& cesta, const std::function<void(IniDokument&)>& zmena);
+// sys: the system calls of the writes (nullptr: the real ones), for tests.
+VysledekZapisu zmenIni(const QString& cesta, const std::function<void(IniDokument&)>& zmena,
+                       platform::Syscalls* sys = nullptr);
 
 // One-shot accessors.
 QString IniCtiText(const QString& cesta, QStringView sekce, QStringView klic, const QString& vychozi = {});

@@ -1,16 +1,18 @@
 #include "ui/kniha_chyb_okno.h"
 
+#include "operace/chyba_souboru.h"
+#include "platform/zapisy.h"
 #include "ui/hlaseni.h"
 #include "util/bajty_cesty.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QVBoxLayout>
 
 namespace zrc {
@@ -22,12 +24,14 @@ QString textKnihyChyb(const KnihaChyb& kniha)
 
 bool ulozKnihu(const KnihaChyb& kniha, const QString& cesta)
 {
-    QSaveFile f(cesta);
     // The record's own bytes: a path that is not UTF-8 is saved as it is named.
-    const QByteArray data = QByteArray::fromStdString(textKnihy(kniha.zaznamy()));
-    if (f.open(QIODevice::WriteOnly) && f.write(data) == data.size() && f.commit())
+    const std::string data = textKnihy(kniha.zaznamy());
+    const auto r = platform::nahradSoubor(platform::realSyscalls(), bajtyZTextu(cesta), data);
+    if (r.ok())
         return true;
-    Hlaseni(QStringLiteral("Záznam chyb nelze uložit do souboru\r%1\r(%2)").arg(cesta, f.errorString()),
+    const std::string duvod = textChyby(ChybaSouboru::systemu(r.err));
+    Hlaseni(QStringLiteral("Záznam chyb nelze uložit do souboru\r%1\r(%2)")
+                .arg(cesta, QString::fromUtf8(duvod.data(), static_cast<qsizetype>(duvod.size()))),
             DruhHlaseni::Chyba, Tlacitko::OK);
     return false;
 }

@@ -2,13 +2,13 @@
 
 #include "operace/hromadne_mazani.h"
 #include "platform/pripojeni.h"
+#include "platform/syscalls.h"
 #include "settings/ini_soubor.h"
 #include "settings/klice.h"
 #include "ui/hlaseni.h"
 #include "util/bajty_cesty.h"
 
 #include <fcntl.h>
-#include <unistd.h>
 
 namespace zrc {
 
@@ -30,14 +30,15 @@ std::string popisSvazku(const std::string& soubor)
 {
     const auto lomitko = soubor.rfind('/');
     const std::string adresar = lomitko == std::string::npos ? "." : lomitko == 0 ? "/" : soubor.substr(0, lomitko);
-    const int fd = ::open(adresar.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0)
+    auto& sys = platform::realSyscalls();
+    const auto r = sys.openAt(AT_FDCWD, adresar.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (!r.ok())
         return adresar;
-    std::string popis = adresar;
-    if (const auto m = platform::pripojeniAdresare(fd, platform::cestaDeskriptoru(fd), platform::nactiPripojeni()))
-        popis = m->bod + " (" + m->typ + ")";
-    ::close(fd);
-    return popis;
+    const platform::Fd fd(sys, static_cast<int>(r.value));
+    if (const auto m = platform::pripojeniAdresare(fd.get(), platform::cestaDeskriptoru(fd.get()),
+                                                   platform::nactiPripojeni()))
+        return m->bod + " (" + m->typ + ")";
+    return adresar;
 }
 
 } // namespace

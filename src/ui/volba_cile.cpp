@@ -35,6 +35,10 @@ public:
         setOption(QFileDialog::DontUseNativeDialog);
         setFileMode(QFileDialog::Directory);
         setOption(QFileDialog::ShowDirsOnly);
+        // No "new folder", rename or delete inside the dialog: those would
+        // write past the program's system-call layer. A new name typed in the
+        // field is created by PripravCil, after asking.
+        setOption(QFileDialog::ReadOnly);
         setAcceptMode(QFileDialog::AcceptOpen);
         if (auto* tlacitka = findChild<QDialogButtonBox*>())
             vybrat_ = tlacitka->button(QDialogButtonBox::Open);
@@ -72,20 +76,19 @@ private:
     QLineEdit* nazev_ = nullptr;
 };
 
-bool stat(const QString& cesta, struct stat& st, int& err)
+bool stat(platform::Syscalls& sys, const QString& cesta, struct stat& st, int& err)
 {
-    const platform::SysResult r =
-        platform::realSyscalls().fstatAt(AT_FDCWD, bajtyZTextu(cesta).c_str(), st, 0);
+    const platform::SysResult r = sys.fstatAt(AT_FDCWD, bajtyZTextu(cesta).c_str(), st, 0);
     err = r.err;
     return r.ok();
 }
 
 // Creates the directory with its missing parents, as the operations create
 // their target directories; an empty text when it worked, else the reason.
-QString vytvor(const QString& cesta)
+QString vytvor(platform::Syscalls& sys, const QString& cesta)
 {
     ChybaSouboru chyba;
-    StromOperace(platform::realSyscalls(), bajtyZTextu(cesta)).otevri({}, true, chyba);
+    StromOperace(sys, bajtyZTextu(cesta)).otevri({}, true, chyba);
     return chyba ? textZBajtu(textChyby(chyba)) : QString();
 }
 
@@ -133,8 +136,9 @@ QString titulekVolbyCile(KodOperace kod)
                                      : QStringLiteral("Zkopírovat vybrané soubory do adresáře");
 }
 
-std::optional<QString> PripravCil(const QString& zvoleny, const QString& vlastniZaklad)
+std::optional<QString> PripravCil(const QString& zvoleny, const QString& vlastniZaklad, platform::Syscalls* s)
 {
+    platform::Syscalls& sys = s ? *s : platform::realSyscalls();
     QString cil = zvoleny;
     if (cil.size() > 1 && cil.endsWith(QLatin1Char('/')))
         cil.chop(1);
@@ -142,7 +146,7 @@ std::optional<QString> PripravCil(const QString& zvoleny, const QString& vlastni
         return std::nullopt;
     struct stat st {};
     int err = 0;
-    if (!stat(cil, st, err)) {
+    if (!stat(sys, cil, st, err)) {
         if (err != ENOENT) {
             Hlaseni(zpravyCile::nelzeVytvorit(cil, textZBajtu(textChyby(ChybaSouboru::systemu(err)))),
                     DruhHlaseni::Chyba, Tlacitko::OK);
@@ -151,7 +155,7 @@ std::optional<QString> PripravCil(const QString& zvoleny, const QString& vlastni
         if (Hlaseni(zpravyCile::neexistuje(cil), DruhHlaseni::Potvrzeni, Tlacitko::Ano | Tlacitko::Ne) !=
             Odpoved::Ano)
             return std::nullopt;
-        if (const QString duvod = vytvor(cil); !duvod.isEmpty()) {
+        if (const QString duvod = vytvor(sys, cil); !duvod.isEmpty()) {
             Hlaseni(zpravyCile::nelzeVytvorit(cil, duvod), DruhHlaseni::Chyba, Tlacitko::OK);
             return std::nullopt;
         }
@@ -162,7 +166,7 @@ std::optional<QString> PripravCil(const QString& zvoleny, const QString& vlastni
         return std::nullopt;
     }
     struct stat zaklad {};
-    if (stat(vlastniZaklad, zaklad, err) && zaklad.st_dev == st.st_dev && zaklad.st_ino == st.st_ino) {
+    if (stat(sys, vlastniZaklad, zaklad, err) && zaklad.st_dev == st.st_dev && zaklad.st_ino == st.st_ino) {
         Hlaseni(zpravyCile::vlastniZaklad(cil, vlastniZaklad), DruhHlaseni::Varovani, Tlacitko::OK);
         return std::nullopt;
     }

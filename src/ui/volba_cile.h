@@ -16,6 +16,7 @@ class QWidget;
 namespace zrc {
 
 enum class KodOperace;
+namespace platform { class Syscalls; }
 
 // Returns the chosen path as the user gave it (it may not exist), or nothing
 // when the chooser was cancelled.
@@ -37,7 +38,9 @@ QString titulekVolbyCile(KodOperace kod);
 // - the list's own base directory (vlastniZaklad) is refused: it is the same
 //   directory when device and inode agree, so also when it is reached through
 //   a symbolic link or a bind mount. Every file would be its own target.
-std::optional<QString> PripravCil(const QString& zvoleny, const QString& vlastniZaklad);
+// sys: nullptr for the real system calls.
+std::optional<QString> PripravCil(const QString& zvoleny, const QString& vlastniZaklad,
+                                  platform::Syscalls* sys = nullptr);
 
 // Czech texts of PripravCil, for the tests.
 namespace zpravyCile {

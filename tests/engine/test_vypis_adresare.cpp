@@ -14,7 +14,7 @@ NactenyAdresar nacti(const std::string& cesta, PracovniPametVypisu& p)
     std::error_code ec;
     const platform::DirectoryHandle d = platform::openDirectory(cesta.c_str(), platform::FollowLinks::No, ec);
     EXPECT_TRUE(d.valid()) << cesta << ": " << ec.message();
-    return nactiAdresar(d.fd(), p);
+    return nactiAdresar(d.get(), p);
 }
 
 TEST(PracovniPametVypisu, ALargeDirectoryLeavesNoScratchBehind)

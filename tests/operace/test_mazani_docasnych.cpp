@@ -2,6 +2,7 @@
 // what still is such a file.
 
 #include "operace/mazani_docasnych.h"
+#include "support/chybova_volani.h"
 #include "support/temp_tree.h"
 
 #include <gtest/gtest.h>
@@ -35,6 +36,21 @@ TEST(SmazDocasne, JenSkutecneDocasne)
     ASSERT_EQ(chyby.size(), 2u);
     EXPECT_EQ(chyby[0].cesta, t.path("a/.o.txt.aaaaaa.zrtmp"));
     EXPECT_EQ(chyby[1].cesta, t.path("x.txt.k3j9qa.zrtmp"));
+}
+
+// A failed unlink is reported with its errno and the file stays; the next
+// leftover is deleted all the same.
+TEST(SmazDocasne, ChybaMazaniSeHlasi)
+{
+    TempTree t{{file("a/.x.txt.k3j9qa.zrtmp", 2), file("a/.y.txt.k3j9qa.zrtmp", 2)}};
+    test::ChyboveVolani sys;
+    sys.poruchy.push_back({.druh = test::Call::UnlinkAt, .jmeno = ".x.txt.k3j9qa.zrtmp"});
+    const auto chyby = smazDocasne({t.path("a/.x.txt.k3j9qa.zrtmp"), t.path("a/.y.txt.k3j9qa.zrtmp")}, &sys);
+    ASSERT_EQ(chyby.size(), 1u);
+    EXPECT_EQ(chyby[0].cesta, t.path("a/.x.txt.k3j9qa.zrtmp"));
+    EXPECT_EQ(chyby[0].err, EIO);
+    EXPECT_TRUE(existuje(t.path("a/.x.txt.k3j9qa.zrtmp")));
+    EXPECT_FALSE(existuje(t.path("a/.y.txt.k3j9qa.zrtmp")));
 }
 
 } // namespace

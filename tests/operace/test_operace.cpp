@@ -1,6 +1,7 @@
 // The walk over the selected items: what each code leaves on disk, the order
 // of the questions and what each answer does.
 
+#include "operace/kniha_chyb.h"
 #include "operace_pomoc.h"
 
 #include <algorithm>
@@ -391,6 +392,76 @@ INSTANTIATE_TEST_SUITE_P(
                        true, "link .x.", vzniklCil},
         UmisteniPripad{"plnyAdresar", {{.druh = Call::LinkAt, .err = ENOSPC, .jmeno = "x"}},
                        false, "link fd>x", "na disku není místo"}),
+    [](const auto& i) { return std::string(i.param.nazev); });
+
+// A move whose last steps fail: the item stays in its list with the source
+// whole, the error box asks, the log holds the record, and the target holds
+// what it held before (or, where even that failed, the trash keeps it).
+struct PresunPripad {
+    const char* nazev;
+    std::vector<Porucha> poruchy;
+    int seznam;              // 1: only an absent target (RENAME_NOREPLACE), 3: replaced
+    Mazani mazani;
+    std::string chyba;       // the reason in the box and the log
+    const char* cilPotom;    // nullptr: no target afterwards
+    const char* vKosi;       // the old target in the trash afterwards; nullptr: none
+};
+
+class PoruchaPresunu : public testing::TestWithParam<PresunPripad> {};
+
+TEST_P(PoruchaPresunu, ZdrojZustaneAPolozkaVSeznamu)
+{
+    const auto& p = GetParam();
+    TempTree zdroj, cil, data;
+    zapis(zdroj.path("x"), "novy");
+    if (p.seznam == 3)
+        zapis(cil.path("x"), "stary");
+    ChyboveVolani sys;
+    sys.poruchy = p.poruchy;
+    Skript s;
+    KnihaChyb kniha;
+    const auto v = ProvedOperaci({.zdroj = zdroj.root(), .cil = cil.root(),
+                                  .operace = OperaceKodu(p.seznam, 3), .mazani = p.mazani,
+                                  .polozky = {{"x", 4}}},
+                                 s, {.sys = &sys, .kosDomov = data.path("Trash"), .kniha = &kniha});
+    EXPECT_TRUE(v.vyrizene.empty());
+    EXPECT_EQ(obsah(zdroj.path("x")), "novy");
+    EXPECT_EQ(existuje(cil.path("x")), p.cilPotom != nullptr);
+    if (p.cilPotom) {
+        EXPECT_EQ(obsah(cil.path("x")), p.cilPotom);
+    }
+    EXPECT_EQ(obsah(data.path("Trash/files/x")), p.vKosi ? p.vKosi : "");
+    EXPECT_NE(std::find(s.udalosti.begin(), s.udalosti.end(), "chyba-kopie x: " + p.chyba),
+              s.udalosti.end()) << testing::PrintToString(s.udalosti);
+    ASSERT_EQ(kniha.zaznamy().size(), 1u);
+    EXPECT_EQ(kniha.zaznamy()[0].zdroj, zdroj.path("x"));
+    EXPECT_EQ(kniha.zaznamy()[0].duvod, p.chyba);
+}
+
+const std::string chybaEio = "chyba čtení nebo zápisu na disk";
+// The trash's hard link is refused, so the old target is renamed into it;
+// then the move's rename (the second rename to "x") fails, and with od 2 and
+// pocet 2 also the rename that would put the old target back.
+const Porucha kosBezOdkazu{.druh = Call::LinkAt, .err = EPERM, .jmeno = "x"};
+
+INSTANTIATE_TEST_SUITE_P(
+    Operace, PoruchaPresunu,
+    testing::Values(
+        // No RENAME_NOREPLACE: link + unlink, and the source's unlink fails.
+        PresunPripad{"odkazBezOdstraneniZdroje",
+                     {{.druh = Call::RenameAt, .err = EINVAL, .jmeno = "x"},
+                      {.druh = Call::UnlinkAt, .err = EIO, .jmeno = "x"}},
+                     1, Mazani::Natrvalo, chybaEio, nullptr, nullptr},
+        PresunPripad{"staraVerzeSeVratila",
+                     {kosBezOdkazu, {.druh = Call::RenameAt, .od = 2, .err = EIO, .jmeno = "x"}},
+                     3, Mazani::DoKose, chybaEio, "stary", nullptr},
+        PresunPripad{"staraVerzeZustalaVKosi",
+                     {kosBezOdkazu,
+                      {.druh = Call::RenameAt, .od = 2, .pocet = 2, .err = EIO, .jmeno = "x"}},
+                     3, Mazani::DoKose,
+                     "nahrazení selhalo (chyba čtení nebo zápisu na disk), předchozí verze cíle "
+                     "zůstala v koši",
+                     nullptr, "stary"}),
     [](const auto& i) { return std::string(i.param.nazev); });
 
 TEST(Operace, NedostatekMista)

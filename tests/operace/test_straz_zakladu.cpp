@@ -2,6 +2,7 @@
 // the comparison.
 
 #include "operace/straz_zakladu.h"
+#include "support/chybova_volani.h"
 #include "support/temp_tree.h"
 #include "support/tmpfs.h"
 
@@ -28,6 +29,20 @@ TEST_F(StrazZakladuTest, BezZmenyNicNehlasi)
     ASSERT_EQ(s.otisky().size(), 2u);
     EXPECT_GE(s.otisky()[1].idPripojeni, 0);
     EXPECT_FALSE(s.zkontroluj());
+}
+
+// A base that the check cannot open any more (here EIO on its second open)
+// stops the operation with the reason.
+TEST_F(StrazZakladuTest, ChybaOtevreniZastaviOperaci)
+{
+    ChyboveVolani sys;
+    sys.poruchy.push_back({.druh = Call::OpenAt, .od = 2, .jmeno = t.path("zaloha")});
+    const StrazZakladu s({{"Adresář 2", t.path("zaloha")}}, &sys);
+    const auto z = s.zkontroluj();
+    ASSERT_TRUE(z);
+    EXPECT_EQ(z->zprava, "Adresář 2 \"" + t.path("zaloha") +
+                             "\" se od porovnání změnil: není dostupný (chyba čtení nebo zápisu na disk)."
+                             "\rNic nebylo provedeno.");
 }
 
 TEST_F(StrazZakladuTest, TmpfsPresZakladPoPorovnani)

@@ -2,6 +2,7 @@
 // file written before the data moves, names trashed twice, an unusable trash.
 
 #include "platform/kos.h"
+#include "support/chybova_volani.h"
 #include "support/soubory.h"
 #include "support/temp_tree.h"
 #include "support/tmpfs.h"
@@ -35,24 +36,16 @@ std::string pathLine(const std::string& info)
 
 std::string uid() { return std::to_string(::getuid()); }
 
-// The renames of the trash pass through a hook.
-class HakVolani : public platform::Syscalls {
-public:
-    std::function<platform::SysResult()> prejmenovani;
-    platform::SysResult renameAt(int od, const char* on, int nd, const char* nn, unsigned f) override
+// The renames of the trash fail as the test says; no trash may be made at the
+// top of the test file system (/dev/shm or /tmp): a test that reaches past
+// the home trash must leave nothing there.
+struct HakVolani : ChyboveVolani {
+    explicit HakVolani(Porucha prejmenovani)
     {
-        if (prejmenovani)
-            if (auto r = prejmenovani(); !r.ok())
-                return r;
-        return Syscalls::renameAt(od, on, nd, nn, f);
-    }
-    // No trash at the top of the test file system (/dev/shm or /tmp): a test
-    // that reaches past the home trash must leave nothing there.
-    platform::SysResult mkdirAt(int d, const char* n, mode_t m) override
-    {
-        if (std::string_view(n).starts_with(".Trash"))
-            return platform::SysResult::fail(EROFS);
-        return Syscalls::mkdirAt(d, n, m);
+        prejmenovani.druh = Call::RenameAt;
+        prejmenovani.pocet = -1;
+        poruchy.push_back(std::move(prejmenovani));
+        poruchy.push_back({.druh = Call::MkdirAt, .pocet = -1, .err = EROFS, .jmeno = ".Trash-" + uid()});
     }
 };
 
@@ -145,12 +138,9 @@ TEST_F(KosNaStromu, OsirelaDataVKosiJmenoNeprepisi)
 
 TEST_F(KosNaStromu, InfoJeHotoveDriveNezSePresunouData)
 {
-    HakVolani sys;
     std::string infoPriPrejmenovani;
-    sys.prejmenovani = [&] {
-        infoPriPrejmenovani = obsah(t.path("data/Trash/info/x.txt.trashinfo"));
-        return platform::SysResult::fail(EIO);
-    };
+    HakVolani sys({.err = EIO,
+                   .akce = [&] { infoPriPrejmenovani = obsah(t.path("data/Trash/info/x.txt.trashinfo")); }});
     auto v = volby();
     v.sys = &sys;
     Kos kos(v);
@@ -167,8 +157,7 @@ TEST_F(KosNaStromu, InfoJeHotoveDriveNezSePresunouData)
 
 TEST_F(KosNaStromu, JinyFilesystemPriPrejmenovaniJeNepouzitelny)
 {
-    HakVolani sys;
-    sys.prejmenovani = [] { return platform::SysResult::fail(EXDEV); };
+    HakVolani sys({.err = EXDEV});
     auto v = volby();
     v.sys = &sys;
     Kos kos(v);

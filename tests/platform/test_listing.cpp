@@ -33,7 +33,7 @@ TEST(ListingTest, VelkyAdresarPresViceBloku)
     ASSERT_TRUE(d.valid()) << ec.message();
     RawListing l;
     std::vector<char> buffer;
-    ASSERT_FALSE(readDirectory(d.fd(), l, buffer));
+    ASSERT_FALSE(readDirectory(d.get(), l, buffer));
     EXPECT_EQ(l.entries.size(), 3000u);
     EXPECT_EQ(jmena(l).size(), 3000u);
     EXPECT_EQ(jmena(l).count("."), 0u);
@@ -47,17 +47,17 @@ TEST(ListingTest, TypyAOdkazy)
     const DirectoryHandle d = openDirectory(t.root().c_str(), FollowLinks::Yes, ec);
     RawListing l;
     std::vector<char> buffer;
-    ASSERT_FALSE(readDirectory(d.fd(), l, buffer));
+    ASSERT_FALSE(readDirectory(d.get(), l, buffer));
     EXPECT_EQ(jmena(l), (std::set<std::string>{"f", "d", "l", "ld", "p"}));
 
-    const auto odkaz = statAt(d.fd(), "l", FollowLinks::No, ec);
+    const auto odkaz = statAt(d.get(), "l", FollowLinks::No, ec);
     ASSERT_TRUE(odkaz);
     EXPECT_EQ(odkaz->type, EntryType::Symlink);
-    const auto cil = statAt(d.fd(), "l", FollowLinks::Yes, ec);
+    const auto cil = statAt(d.get(), "l", FollowLinks::Yes, ec);
     ASSERT_TRUE(cil);
     EXPECT_EQ(cil->type, EntryType::Regular);
     EXPECT_EQ(cil->size, 5);
-    EXPECT_FALSE(statAt(d.fd(), "nic", FollowLinks::No, ec));
+    EXPECT_FALSE(statAt(d.get(), "nic", FollowLinks::No, ec));
     EXPECT_EQ(ec, std::errc::no_such_file_or_directory);
 
     EXPECT_FALSE(openDirectory(t.path("ld").c_str(), FollowLinks::No, ec).valid());

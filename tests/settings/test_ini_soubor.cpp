@@ -1,5 +1,6 @@
 #include "pomocne.h"
 #include "settings/ini_soubor.h"
+#include "support/chybova_volani.h"
 
 #include <QDir>
 #include <QFile>
@@ -94,6 +95,20 @@ TEST_F(IniSoubor, plnyDiskNechaSouborBezeZmeny)
         return v.ok() ? 1 : v.chyba() == QStringLiteral("Unable to write to ") + cesta ? 0 : 2;
     });
     EXPECT_EQ(vysledek, 0);
+    EXPECT_EQ(obsah(), puvodni);
+    EXPECT_EQ(souboryAdresare(), QStringList{QStringLiteral("zrcadlovac.ini")});
+}
+
+// A write whose flush fails (EIO through the system-call layer) leaves the
+// file as it was, with its message, and no temporary file.
+TEST_F(IniSoubor, chybaSynchronizaceNechaSouborBezeZmeny)
+{
+    const QByteArray puvodni = "[A]\nx=1\n";
+    zapisSoubor(puvodni);
+    test::ChyboveVolani sys;
+    sys.poruchy.push_back({.druh = test::Call::Fsync});
+    const VysledekZapisu v = zmenIni(cesta, [](IniDokument& d) { d.zapisCislo(u"A", u"x", 2); }, &sys);
+    EXPECT_EQ(v.chyba(), QStringLiteral("Unable to write to ") + cesta);
     EXPECT_EQ(obsah(), puvodni);
     EXPECT_EQ(souboryAdresare(), QStringList{QStringLiteral("zrcadlovac.ini")});
 }

@@ -2,7 +2,7 @@
 // real temporary trees, with the worker thread running the real engine.
 
 #include "engine/docasne_soubory.h"
-#include "platform/syscalls.h"
+#include "support/chybova_volani.h"
 #include "support/soubory.h"
 #include "support/temp_tree.h"
 #include "ui/beh_operace_okno.h"
@@ -33,40 +33,19 @@ void zapis(const std::string& cesta, const std::string& data)
     std::ofstream(cesta, std::ios::binary) << data;
 }
 
-// Slow writes, so that a person (a test) can look at the window meanwhile, and
-// EIO on the first status queries of one chosen file.
-class PomaleVolani : public platform::Syscalls {
-public:
-    std::string vadny;
-    int pocetVad = 0;
-    platform::SysResult pwrite(int fd, const void* b, std::size_t n, off_t o) override
-    {
-        ::usleep(2000);
-        return Syscalls::pwrite(fd, b, n, o);
-    }
-    platform::SysResult copyFileRange(int, off_t*, int, off_t*, std::size_t) override
-    {
-        return platform::SysResult::fail(EOPNOTSUPP);
-    }
-    platform::SysResult fstatAt(int d, const char* n, struct stat& st, int f) override
-    {
-        if (pocetVad > 0 && vadny == n) {
-            --pocetVad;
-            return platform::SysResult::fail(EIO);
-        }
-        return Syscalls::fstatAt(d, n, st, f);
-    }
-};
-
 struct Sestava {
     TempTree zdroj, cil;
     QWidget hlavni;
     QStringList stavy;
     BehOperaceVOkne beh{&hlavni, [this](const QString& s) { stavy << s; }};
-    PomaleVolani sys;
+    // Slow writes (2 ms per 4 KiB block), so that a person (a test) can look
+    // at the window meanwhile.
+    test::ChyboveVolani sys;
 
     Sestava()
     {
+        sys.zpozdeniZapisuUs = 2000;
+        sys.jenCteniZapis();
         hlavni.resize(640, 480);
         hlavni.show();
         for (const char* j : {"a.txt", "b.txt", "c.txt"})
@@ -118,8 +97,8 @@ TEST(OknoOperace, PoradiOtazek)
 {
     Sestava s;
     ASSERT_EQ(::chmod(s.zdroj.path("c.txt").c_str(), 0444), 0);
-    s.sys.vadny = "b.txt";
-    s.sys.pocetVad = 2;
+    // EIO on the first two status queries of b.txt.
+    s.sys.poruchy.push_back({.druh = test::Call::FstatAt, .pocet = 2, .jmeno = "b.txt"});
     QStringList otazky;
     std::vector<Odpoved> odpovedi{Odpoved::Opakuj, Odpoved::Ignoruj, Odpoved::Ano};
     NahradaHlaseni nahrada([&](const ZadostHlaseni& z) {

@@ -7,7 +7,7 @@
 #include "engine/docasne_soubory.h"
 #include "test_okno_pomoc.h"
 
-#include "platform/syscalls.h"
+#include "support/chybova_volani.h"
 #include "support/temp_tree.h"
 #include "ui/beh_porovnani.h"
 #include "ui/copy_info.h"
@@ -552,26 +552,14 @@ TEST(InfoDialog, DlouheNazvySeZkracuji)
 
 // ---- Closing the main window while a copy runs ----
 
-// Slow writes of 4 KiB blocks: a 2 MiB copy takes about a second.
-class PomaleZapisy : public platform::Syscalls {
-public:
-    platform::SysResult pwrite(int fd, const void* b, std::size_t n, off_t o) override
-    {
-        ::usleep(2000);
-        return Syscalls::pwrite(fd, b, n, o);
-    }
-    platform::SysResult copyFileRange(int, off_t*, int, off_t*, std::size_t) override
-    {
-        return platform::SysResult::fail(EOPNOTSUPP);
-    }
-    platform::SysResult clone(int, int) override { return platform::SysResult::fail(EOPNOTSUPP); }
-};
-
 TEST_F(PrikazyOkna, ZavreniOknaBehemKopieJiZrusi)
 {
     zapis(t1.path("c.txt"), std::string(2 << 20, 'n'), unor);
     porovnej();
-    PomaleZapisy sys;
+    // Slow writes of 4 KiB blocks: a 2 MiB copy takes about a second.
+    test::ChyboveVolani sys;
+    sys.zpozdeniZapisuUs = 2000;
+    sys.jenCteniZapis();
     okno->operace().nastavVolby({.sys = &sys, .blokCteni = 4096});
     const auto pred2 = snimek(t2.root());
     bool zavreno = false, viditelnePoZavreni = false;

@@ -1,5 +1,6 @@
 #include "app/core/jedina_instance.h"
 
+#include "platform/syscalls.h"
 #include "util/bajty_cesty.h"
 
 #include <QCryptographicHash>
@@ -67,7 +68,8 @@ QString socketDirectory()
 bool prepareDirectory(const QString& socketPath)
 {
     const QByteArray dir = QByteArray::fromStdString(bajtyZTextu(QFileInfo(socketPath).path()));
-    if (::mkdir(dir.constData(), 0700) != 0 && errno != EEXIST)
+    if (const auto r = platform::realSyscalls().mkdirAt(AT_FDCWD, dir.constData(), 0700);
+        !r.ok() && r.err != EEXIST)
         return false;
     return jeSoukromyAdresar(dir);
 }

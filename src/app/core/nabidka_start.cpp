@@ -1,8 +1,12 @@
 #include "app/core/nabidka_start.h"
 
+#include "platform/syscalls.h"
+#include "platform/zapisy.h"
+#include "util/bajty_cesty.h"
+
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QXmlStreamWriter>
 
 namespace zrc {
@@ -62,13 +66,11 @@ QString argumentExec(const QString& argument)
 
 bool zapisSoubor(const QString& cesta, const QByteArray& obsah)
 {
-    if (!QDir().mkpath(QFileInfo(cesta).path()))
+    auto& sys = platform::realSyscalls();
+    if (platform::vytvorCestu(sys, bajtyZTextu(QFileInfo(cesta).path()), 0777) != 0)
         return false;
-    QSaveFile soubor(cesta);
-    if (!soubor.open(QIODevice::WriteOnly))
-        return false;
-    soubor.write(obsah);
-    return soubor.commit();
+    const std::string_view data(obsah.constData(), static_cast<std::size_t>(obsah.size()));
+    return platform::nahradSoubor(sys, bajtyZTextu(cesta), data).ok();
 }
 
 QByteArray adresarovaPolozka(const QString& skupina)
