@@ -102,7 +102,7 @@ check_display() {
   [ "$(env -u DISPLAY -u WAYLAND_DISPLAY "$program" --version)" = "$version" ] \
     || fail "--version does not print $version"
   # No display at all, and a display that is named but cannot be opened.
-  for display in "" ":97"; do
+  for display in "" ":9971"; do
     set +e
     env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM DISPLAY="$display" XDG_RUNTIME_DIR="$tmp" \
       HOME="$tmp" ZRCADLOVAC_INI="$tmp/z.ini" "$program" "$tmp" >"$tmp/out" 2>"$tmp/err"
