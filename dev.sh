@@ -5,8 +5,8 @@
 set -eu
 cd "$(dirname "$0")"
 
-PACKAGES="cmake ninja-build g++ qt6-base-dev libgl-dev libgtest-dev libgmock-dev
-  xvfb xauth rsync desktop-file-utils fonts-dejavu-core appstream dpkg-dev file"
+PACKAGES="cmake ninja-build g++ ccache qt6-base-dev libgl-dev libgtest-dev libgmock-dev
+  xvfb xauth rsync desktop-file-utils fonts-dejavu-core appstream dpkg-dev file lintian"
 
 install_missing() {
   missing=""
@@ -20,20 +20,28 @@ install_missing() {
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq $missing
 }
 
+# Configures once (with ccache in front of the compiler when it is there),
+# then builds the targets named, or everything.
 build() {
-  [ -f build/build.ninja ] || cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
-  cmake --build build
+  if [ ! -f build/build.ninja ]; then
+    launcher=""
+    command -v ccache >/dev/null && launcher="-DCMAKE_CXX_COMPILER_LAUNCHER=ccache"
+    cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo $launcher
+  fi
+  cmake --build build ${1:+--target} "$@"
 }
 
 cmd="${1:-run}"
 [ $# -gt 0 ] && shift
 install_missing
-build
 case "$cmd" in
   run)
+    # Only the two programs: the tests are built by "test".
+    build zrcadlovac zrcadlovac-cli
     if [ -x build/bin/zrcadlovac ]; then exec build/bin/zrcadlovac "$@"; fi
     exec build/bin/zrcadlovac-cli "$@" ;;
   test)
+    build
     exec ctest --test-dir build --output-on-failure -j "$(nproc)" ;;
   *) echo "usage: $0 run|test" >&2; exit 2 ;;
 esac

@@ -41,7 +41,7 @@ QList<QCommandLineOption> iniVolby()
             "from this INI file of the window program (read only)."), QStringLiteral("PATH")),
         QCommandLineOption(volbaHistorie, QStringLiteral(
             "With --ini: take the options, and the directories unless DIR1 DIR2 are given, "
-            "from history entry N (1 = the newest)."), QStringLiteral("N")),
+            "from history entry N, 1 to %1 (1 = the newest).").arg(MaxHistorie), QStringLiteral("N")),
     };
 }
 

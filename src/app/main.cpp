@@ -1,5 +1,6 @@
 // The window program: one instance per INI file; a later start hands its
 // command line to the running one.
+#include "app/core/pred_oknem.h"
 #include "app/spusteni.h"
 #include "platform/pamet.h"
 #include "settings/cesta_ini.h"
@@ -9,10 +10,16 @@
 
 #include <QApplication>
 
+#include <memory>
+
 int main(int argc, char** argv)
 {
+    if (const auto konec = zrc::VyridPredOknem(argc, argv, QStringLiteral(ZRC_VERSION)))
+        return *konec;
     zrc::vracejVelkeBloky();
+    auto hlidac = std::make_unique<zrc::HlidacDispleje>();
     QApplication app(argc, argv);
+    hlidac.reset();
     zrc::NastavCestinu(app);
     // The application title the running instance is known by.
     QApplication::setApplicationName(QStringLiteral("Zrcadlovac-Kvetodilna"));

@@ -171,7 +171,8 @@ protected:
                 if (::bind(fd, reinterpret_cast<sockaddr*>(&adresa), sizeof adresa) != 0 || ::listen(fd, 8) != 0)
                     ::_exit(2);
             }
-            ::write(roura[1], "x", 1);
+            if (::write(roura[1], "x", 1) != 1)
+                ::_exit(3);
             ::pause();
             ::_exit(0);
         }

@@ -2,7 +2,8 @@
 # Checks an installation as a user meets it.
 #   instalace.sh destdir  BUILD VERSION   install into a DESTDIR, check the files, run the CLI
 #   instalace.sh validate BUILD           desktop-file-validate, appstreamcli validate
-#   instalace.sh deb      BUILD CPACK     build the .deb, check its files and dependencies
+#   instalace.sh deb      BUILD CPACK     build the .debs, check their files, fields and
+#                                         dependencies, the debug symbols, and lintian
 # Exit 77 = skipped (a tool is missing).
 set -eu
 mode=$1
@@ -17,20 +18,33 @@ install_into() {
   DESTDIR="$1" "${CMAKE:-cmake}" --install "$build" --prefix /usr >/dev/null
 }
 
-# The files every installation holds, relative to the prefix.
+# The icon sizes of hicolor/NxN.
+icon_sizes="16 24 32 48 64 128 256"
+
+# The files an installation holds, relative to the prefix: those of the
+# package zrcadlovac-cli, of zrcadlovac (the window), or all.
 expected_files() {
   {
-    [ -x "$build/bin/zrcadlovac" ] && echo bin/zrcadlovac
-    cat <<LIST
+    if [ "$1" != zrcadlovac ]; then
+      cat <<LIST
 bin/zrcadlovac-cli
-share/applications/$app_id.desktop
-share/icons/hicolor/256x256/apps/zrcadlovac.png
-share/icons/hicolor/48x48/apps/zrcadlovac.png
-share/icons/hicolor/scalable/apps/zrcadlovac.svg
+share/doc/zrcadlovac-cli/changelog.gz
+share/doc/zrcadlovac-cli/copyright
 share/man/man1/zrcadlovac-cli.1.gz
+LIST
+    fi
+    if [ "$1" != zrcadlovac-cli ]; then
+      [ -x "$build/bin/zrcadlovac" ] && echo bin/zrcadlovac
+      for size in $icon_sizes; do echo "share/icons/hicolor/${size}x$size/apps/zrcadlovac.png"; done
+      cat <<LIST
+share/applications/$app_id.desktop
+share/doc/zrcadlovac/changelog.gz
+share/doc/zrcadlovac/copyright
+share/icons/hicolor/scalable/apps/zrcadlovac.svg
 share/man/man1/zrcadlovac.1.gz
 share/metainfo/$app_id.metainfo.xml
 LIST
+    fi
   } | LC_ALL=C sort
 }
 
@@ -58,9 +72,9 @@ check_destdir() {
   root=$tmp/root
   install_into "$root"
   (cd "$root/usr" && find . -type f | sed 's|^\./||' | LC_ALL=C sort) >"$tmp/found"
-  expected_files >"$tmp/expected"
+  expected_files all >"$tmp/expected"
   diff -u "$tmp/expected" "$tmp/found" || fail "installed files differ"
-  for size in 48 256; do
+  for size in $icon_sizes; do
     got=$(png_size "$root/usr/share/icons/hicolor/${size}x$size/apps/zrcadlovac.png")
     [ "$got" = "${size}x$size" ] || fail "icon ${size}x$size is $got"
   done
@@ -76,6 +90,8 @@ check_destdir() {
   done
   grep -q "<release version=\"$version\"" "$root/usr/share/metainfo/$app_id.metainfo.xml" \
     || fail "the metainfo has no release $version"
+  zcat "$root/usr/share/doc/zrcadlovac/changelog.gz" | head -n 1 | grep -q "^zrcadlovac ($version) " \
+    || fail "the changelog does not begin with version $version"
 
   cli=$root/usr/bin/zrcadlovac-cli
   make_trees "$tmp"
@@ -122,27 +138,78 @@ check_validate() {
   [ $have -eq 1 ] || exit 77
 }
 
+# One binary package: its files, fields and dependencies.
+check_package() {
+  package=$1; deb=$2
+  case $deb in *_"$(dpkg --print-architecture)".deb) ;; *) fail "file name $deb" ;; esac
+  dpkg-deb -c "$deb" | awk '$1 !~ /^d/ { print $6 }' | sed 's|^\./usr/||' | LC_ALL=C sort >"$tmp/found"
+  expected_files "$package" >"$tmp/expected"
+  diff -u "$tmp/expected" "$tmp/found" || fail "$package holds other files"
+  [ "$(dpkg-deb -f "$deb" Package)" = "$package" ] || fail "package name of $deb"
+  dpkg-deb -f "$deb" Maintainer | grep -q '<[^@>]*@[^>]*>$' || fail "$package: no maintainer address"
+  for field in Version Architecture Section Priority Installed-Size Description; do
+    [ -n "$(dpkg-deb -f "$deb" $field)" ] || fail "$package has no $field"
+  done
+  dpkg-deb -f "$deb" Depends | tr ',' '\n' | sed 's/^ *//; s/ .*//' >"$tmp/depends"
+}
+
+# Every dependency in $@ is in $tmp/depends; "!NAME" must not be.
+depends_on() {
+  for p in "$@"; do
+    case $p in
+      !*) ! grep -qx "${p#!}" "$tmp/depends" || fail "$package depends on ${p#!}" ;;
+      *) grep -qx "$p" "$tmp/depends" || fail "$package: Depends lacks $p: $(cat "$tmp/depends")" ;;
+    esac
+  done
+}
+
 check_deb() {
   cpack=$1
   command -v dpkg-deb >/dev/null || { echo "dpkg-deb is not installed"; exit 77; }
   "$cpack" --config "$build/CPackConfig.cmake" -G DEB -B "$tmp/pkg" >"$tmp/cpack.log" 2>&1 \
     || { cat "$tmp/cpack.log"; fail "cpack"; }
-  set -- "$tmp"/pkg/zrcadlovac_*.deb
-  [ -f "$1" ] || fail "no zrcadlovac_*.deb"
-  deb=$1
-  case $deb in *_"$(dpkg --print-architecture)".deb) ;; *) fail "file name $deb" ;; esac
-  dpkg-deb -c "$deb" | awk '$1 !~ /^d/ { print $6 }' | sed 's|^\./usr/||' | LC_ALL=C sort >"$tmp/found"
-  expected_files >"$tmp/expected"
-  diff -u "$tmp/expected" "$tmp/found" || fail "the package holds other files"
-  depends=$(dpkg-deb -f "$deb" Depends)
-  for p in libc6 libstdc++6 libqt6core6 libqt6widgets6 libqt6gui6 qt6-qpa-plugins fonts-dejavu-core; do
-    echo "$depends" | tr ',' '\n' | grep -q "^ *$p\( \|$\)" || fail "Depends lacks $p: $depends"
+  cli_deb=$(ls "$tmp"/pkg/zrcadlovac-cli_*.deb) || fail "no zrcadlovac-cli_*.deb"
+  check_package zrcadlovac-cli "$cli_deb"
+  # The command line needs Qt Core alone: no display stack.
+  depends_on libc6 libstdc++6 libqt6core6 !libqt6gui6 !libqt6widgets6 !qt6-qpa-plugins
+  window_deb=
+  if [ -x "$build/bin/zrcadlovac" ]; then
+    window_deb=$(ls "$tmp"/pkg/zrcadlovac_*.deb) || fail "no zrcadlovac_*.deb"
+    check_package zrcadlovac "$window_deb"
+    depends_on zrcadlovac-cli libqt6widgets6 libqt6gui6 qt6-qpa-plugins qt6-translations-l10n \
+      fonts-dejavu-core fonts-dejavu-extra
+  fi
+  # The programs are stripped; their debug information is in zrcadlovac-dbg,
+  # under the programs' build ids.
+  dbg_deb=$(ls "$tmp"/pkg/zrcadlovac-dbg_*.deb) || fail "no zrcadlovac-dbg_*.deb"
+  for deb in $cli_deb $window_deb; do
+    dpkg-deb -x "$deb" "$tmp/x"
   done
-  [ "$(dpkg-deb -f "$deb" Package)" = zrcadlovac ] || fail "package name"
-  # The packaged programs are stripped: no debug sections.
-  dpkg-deb -x "$deb" "$tmp/x"
-  if command -v file >/dev/null; then
-    file "$tmp/x/usr/bin/zrcadlovac-cli" | grep -q ', stripped' || fail "zrcadlovac-cli is not stripped"
+  printf 'doc/zrcadlovac-dbg/changelog.gz\ndoc/zrcadlovac-dbg/copyright\n' >"$tmp/expected"
+  for program in "$tmp"/x/usr/bin/*; do
+    if command -v file >/dev/null; then
+      file "$program" | grep -q ', stripped' || fail "$(basename "$program") is not stripped"
+    fi
+    id=$(readelf -n "$program" | awk '/Build ID/ { print $3 }')
+    [ -n "$id" ] || fail "$(basename "$program") has no build id"
+    echo "lib/debug/.build-id/$(echo "$id" | cut -c1-2)/$(echo "$id" | cut -c3-).debug" >>"$tmp/expected"
+  done
+  LC_ALL=C sort -o "$tmp/expected" "$tmp/expected"
+  dpkg-deb -c "$dbg_deb" | awk '$1 !~ /^d/ { print $6 }' | sed 's|^\./usr/||; s|^share/||' \
+    | LC_ALL=C sort | diff -u "$tmp/expected" - || fail "zrcadlovac-dbg holds other files"
+  check_lintian "$tmp"/pkg/*.deb
+}
+
+# Debian's own checker: no error, no warning, and no hardening tag even among
+# the informational ones.
+check_lintian() {
+  if ! command -v lintian >/dev/null; then
+    echo "lintian is not installed: the packages were not checked by it"
+    return 0
+  fi
+  lintian -I --no-tag-display-limit "$@" >"$tmp/lintian" 2>&1 || true
+  if grep -E '^(E|W): |hardening' "$tmp/lintian"; then
+    fail "lintian"
   fi
 }
 

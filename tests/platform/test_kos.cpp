@@ -247,7 +247,8 @@ INSTANTIATE_TEST_SUITE_P(
                         [](const std::string& m) {
                             ::mkdir((m + "/jinde").c_str(), 01777);
                             ::chmod((m + "/jinde").c_str(), 01777);
-                            ::symlink("jinde", (m + "/.Trash").c_str());
+                            if (::symlink("jinde", (m + "/.Trash").c_str()) != 0)
+                                ADD_FAILURE() << "symlink .Trash";
                         },
                         ".Trash-{uid}"}),
     [](const auto& i) { return std::string(i.param.nazev); });

@@ -155,7 +155,8 @@ static void removeDeep(const std::string& root)
     while (fd >= 0) {
         const std::string sub = emptyBesidesOneSubdirectory(fd);
         if (!sub.empty()) {
-            ::fchmodat(fd, sub.c_str(), 0755, 0);
+            // A mode that cannot be set shows as the openat failure below.
+            [[maybe_unused]] const int pravo = ::fchmodat(fd, sub.c_str(), 0755, 0);
             const int child = ::openat(fd, sub.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
             ::close(fd);
             fd = child;
