@@ -5,7 +5,7 @@
 //
 // Both trees are walked once, in the structure stage of the first pass, as one
 // tree of pairs of directories (StromStran): each pair is listed on both sides
-// and compared from one merge of the two listings for both passes at once, all
+// and compared from one pairing of the two listings for both passes at once, all
 // by the listing thread that took it, and its listings are dropped as soon as
 // its subdirectories are in the tree. The threads take pairs in any order; the
 // breadth-first order of the tables is laid over the tree once it is complete.

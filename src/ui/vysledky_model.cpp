@@ -8,6 +8,7 @@
 #include <QPointer>
 #include <algorithm>
 #include <atomic>
+#include <mutex>
 #include <thread>
 
 namespace zrc {
@@ -43,6 +44,11 @@ QPixmap obrazekSipky(Sipka s)
 int prahVlaknaRazeni = 4000;
 // The steps in which a long list's column is copied and its rows gathered.
 constexpr std::size_t krokRazeni = 100000;
+
+// One sort computes at a time: the end of a run starts the sorts of all eight
+// lists at once, and eight threads (sixteen with the halves of a name sort) on
+// two cores kept the window's thread from a core for up to 0.9 s.
+std::mutex razeniNaRade;
 
 // Appends the rows of seznam in the order of poradi. The rows are read in
 // random order: fetching a few ahead keeps several cache misses under way at
@@ -84,6 +90,7 @@ struct ResultListModel::Uloha {
     std::size_t od = 0;         // the next row to copy or gather
     PodkladRazeni podklad;
     Preskupeni p;
+    std::atomic<bool> zrusena{false};   // replaced or dropped: its thread need not compute
 };
 
 ResultListModel::ResultListModel(UlozisteVysledku& uloziste, int cislo, QObject* parent)
@@ -93,7 +100,7 @@ ResultListModel::ResultListModel(UlozisteVysledku& uloziste, int cislo, QObject*
 
 ResultListModel::~ResultListModel()
 {
-    uloha_.reset();
+    zrusUlohu();
     for (auto& v : vlakna_)
         v.first.join();
 }
@@ -241,7 +248,7 @@ void ResultListModel::nastavPrahVlakna(int radku)
 
 void ResultListModel::sortuj(Sloupec sloupec, bool vzestupne)
 {
-    uloha_.reset();   // a sort still under way is replaced
+    zrusUlohu();   // a sort still under way is replaced
     const auto& seznam = uloziste_.seznam(cislo_);
     if (seznam.size() < 2)
         return;
@@ -259,6 +266,13 @@ void ResultListModel::sortuj(Sloupec sloupec, bool vzestupne)
     p.radky.reserve(seznam.size());
     pridejVPoradi(p.radky, seznam, p.poradi);
     preskup(std::move(p));
+}
+
+void ResultListModel::zrusUlohu()
+{
+    if (uloha_)
+        uloha_->zrusena.store(true, std::memory_order_relaxed);
+    uloha_.reset();
 }
 
 // The rows of the list when the sort (or its new start) began are sorted; rows
@@ -311,8 +325,10 @@ void ResultListModel::spustVlakno(const std::shared_ptr<Uloha>& u)
     });
     auto hotovo = std::make_shared<std::atomic<bool>>(false);
     std::thread t([this, u, hotovo] {
-        u->p.poradi = poradiRazeni(u->podklad, u->vzestupne);
-        u->p.novyRadek = inverze(u->p.poradi);
+        if (const std::lock_guard naRade(razeniNaRade); !u->zrusena.load(std::memory_order_relaxed)) {
+            u->p.poradi = poradiRazeni(u->podklad, u->vzestupne);
+            u->p.novyRadek = inverze(u->p.poradi);
+        }
         u->podklad = PodkladRazeni{};   // its memory is given back here, not on the window's thread
         QMetaObject::invokeMethod(this, [this, u] {
             if (aktualni(u)) {
@@ -380,7 +396,7 @@ Sipka ResultListModel::sipka(int sloupec) const
 
 void ResultListModel::zacniVymazani()
 {
-    uloha_.reset();
+    zrusUlohu();
     ++zmena_;
     beginResetModel();
 }

@@ -91,6 +91,7 @@ private:
     };
     struct Uloha;
     void zacniUlohu(const std::shared_ptr<Uloha>& u);
+    void zrusUlohu();
     void kopiruj(const std::shared_ptr<Uloha>& u);
     void spustVlakno(const std::shared_ptr<Uloha>& u);
     void seber(const std::shared_ptr<Uloha>& u);
