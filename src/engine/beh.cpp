@@ -3,6 +3,7 @@
 #include "util/bajty_cesty.h"
 
 #include <algorithm>
+#include <memory>
 #include <thread>
 
 namespace zrc {
@@ -97,11 +98,13 @@ bool Beh::pruchod(int zdroj)
 
 // The pass's directories in breadth-first order. The subdirectory time filter
 // is read here, once per pass: each directory but the source directory is
-// judged by its own time (taken when it was listed; one that could not be
-// opened has none and is left out); removing one keeps those below it.
-std::vector<std::uint32_t> Beh::tabulka(int zdroj) const
+// judged by its own time (one that could not be opened has none and is left
+// out); removing one keeps those below it.
+std::vector<std::uint32_t> Beh::tabulka(int zdroj)
 {
     const bool filtr = volby_.ChB_Filtr_2.load(std::memory_order_relaxed);
+    if (filtr)
+        doplnCasy(zdroj);
     std::vector<std::uint32_t> t;
     for (const std::uint32_t i : strom_.poradi()) {
         const UzelStromu& u = strom_[i];
@@ -112,6 +115,29 @@ std::vector<std::uint32_t> Beh::tabulka(int zdroj) const
         t.push_back(i);
     }
     return t;
+}
+
+// The walk reads a directory's own time only while the filter is on; when it
+// was turned on during the walk, the pass reads the times it lacks by path
+// (a link in place of the directory by now is not followed, as the walk would
+// not have entered it).
+void Beh::doplnCasy(int zdroj)
+{
+    std::unique_ptr<PrevodCasu> prevod;
+    for (std::size_t i = 1; i < strom_.size(); ++i) {
+        UzelStromu& u = strom_[i];
+        if (!u.prochazi[zdroj] || !u.casOdlozen[zdroj])
+            continue;
+        u.casOdlozen[zdroj] = false;
+        std::error_code ec;
+        const auto info = platform::statPath(strom_.plnaCesta(zdroj, u).c_str(), platform::FollowLinks::No, ec);
+        if (!info || info->type != platform::EntryType::Directory)
+            continue;
+        if (!prevod)
+            prevod = std::make_unique<PrevodCasu>();
+        u.maCas[zdroj] = true;
+        u.cas[zdroj] = prevod->baleny(info->mtime);
+    }
 }
 
 QString Beh::textCesty(int strana, const UzelStromu& u, std::string_view jmeno) const

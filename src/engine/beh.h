@@ -5,7 +5,7 @@
 //
 // Both trees are walked once, in the structure stage of the first pass, as one
 // tree of pairs of directories (StromStran): each pair is listed on both sides
-// and compared from one merge of the two listings for both passes at once, all
+// and compared from one pairing of the two listings for both passes at once, all
 // by the listing thread that took it, and its listings are dropped as soon as
 // its subdirectories are in the tree. The threads take pairs in any order; the
 // breadth-first order of the tables is laid over the tree once it is complete.
@@ -21,6 +21,7 @@
 #include "engine/filtry.h"
 #include "engine/nepristupne_adresare.h"
 #include "engine/omezovac.h"
+#include "engine/parovani_souboru.h"
 #include "engine/porovnani.h"
 #include "engine/strom_strany.h"
 #include "engine/vypis_adresare.h"
@@ -58,11 +59,23 @@ class Beh final {
         const UzelStromu* uzel;
         std::error_code duvod;
     };
+    // A difference of a pass in the pair being compared, before the pass's
+    // differences are put in the order of their names.
+    struct NalezenyRozdil {
+        std::uint64_t predpona;   // predponaJmena
+        const char* jmeno;
+        std::uint32_t delka;
+        Trida trida;
+        BalenyCas cas;
+        std::int64_t velikost;
+    };
     // What one listing thread keeps from one pair to the next.
     struct PraceVlakna {
         explicit PraceVlakna(std::size_t otevrenych) : oteviraci{OteviracStromu(otevrenych), OteviracStromu(otevrenych)} {}
-        PracovniPametVypisu pamet;
+        PracovniPametVypisu pamet;         // the pair's listings, side 1 and side 2
         OteviracStromu oteviraci[2];       // side 1, side 2
+        ParovaniSouboru parovani;
+        std::vector<NalezenyRozdil> rozdily[2];   // per pass
         SberKandidatu kandidati;
         std::vector<NovyPodadresar> deti;
         std::vector<Chyba> chyby[2];       // per side, in the order this thread read them
@@ -79,20 +92,21 @@ public:
 
 private:
     bool pruchod(int zdroj);
-    std::vector<std::uint32_t> tabulka(int zdroj) const;
+    std::vector<std::uint32_t> tabulka(int zdroj);
+    void doplnCasy(int zdroj);
 
     // beh_prochazka.cpp: the walk of both trees.
     void projdi(int prvni);
-    void nactiPar(const UzelStromu& u, NactenyAdresar (&vypisy)[2],
-                  platform::DirectoryHandle (&adresare)[2], PraceVlakna& p);
+    void nactiPar(UzelStromu& u, platform::DirectoryHandle (&adresare)[2], PraceVlakna& p);
     void podrzAdresare(UzelStromu& u, platform::DirectoryHandle (&adresare)[2],
                        const std::vector<NovyPodadresar>& deti);
-    void zpracujPar(UzelStromu& u, const NactenyAdresar (&vypisy)[2], PraceVlakna& p);
-    void hlasPar(const UzelStromu& u, const NactenyAdresar (&vypisy)[2], int prvni);
+    void zpracujPar(UzelStromu& u, PraceVlakna& p);
+    void hlasPar(const UzelStromu& u, const PracovniPametVypisu& pamet, int prvni);
     void hlasPrectene(int prvni);
-    void najdiRozdily(UzelStromu& u, const VypisAdresare* const (&v)[2], PraceVlakna& p);
-    void pridejPodadresare(UzelStromu& u, const VypisAdresare* const (&v)[2],
-                           std::vector<NovyPodadresar>& deti);
+    void najdiRozdily(UzelStromu& u, PraceVlakna& p);
+    void zaradSoubory(const bool (&pruchod)[2], PraceVlakna& p);
+    void ulozRozdily(UzelStromu& u, PraceVlakna& p);
+    void pridejPodadresare(UzelStromu& u, PracovniPametVypisu& pamet, std::vector<NovyPodadresar>& deti);
     void seradChyby();
     bool ponechat(int zdroj, const UzelStromu& rodic, bool protejsekExistuje) const;
 

@@ -97,13 +97,19 @@ private:
 // The pair's directories on the sides where they exist; one that cannot be
 // opened counts as empty and remembers why. A directory is opened from its
 // parent's descriptor when the parent kept it open (one openat per directory,
-// as a bare walk), else through the thread's chain of open ancestors.
-void Beh::nactiPar(const UzelStromu& u, NactenyAdresar (&vypisy)[2],
-                   platform::DirectoryHandle (&adresare)[2], PraceVlakna& p)
+// as a bare walk), else through the thread's chain of open ancestors. Its own
+// time is read only while the subdirectory time filter is on; a pass that
+// finds the filter turned on later reads the missing times (doplnCasy).
+void Beh::nactiPar(UzelStromu& u, platform::DirectoryHandle (&adresare)[2], PraceVlakna& p)
 {
+    const CasAdresare cas = volby_.ChB_Filtr_2.load(std::memory_order_relaxed) ? CasAdresare::Cist
+                                                                              : CasAdresare::Vynechat;
     for (int strana = 0; strana < 2; ++strana) {
-        if (!u.existuje[strana])
+        NeserazenyVypis& v = p.pamet.strany[strana];
+        if (!u.existuje[strana]) {
+            v.vyprazdni();
             continue;
+        }
         std::error_code ec;
         int fd = -1;
         UzelStromu* rodic = u.rodic;
@@ -121,10 +127,13 @@ void Beh::nactiPar(const UzelStromu& u, NactenyAdresar (&vypisy)[2],
         } else {
             fd = p.oteviraci[strana].otevri(strom_, strana, u, ec);
         }
-        if (fd < 0)
-            vypisy[strana].chyba = ec;
-        else
-            vypisy[strana] = nactiAdresar(fd, p.pamet);
+        if (fd < 0) {
+            v.vyprazdni();
+            v.chyba = ec;
+            continue;
+        }
+        vypisNeserazene(fd, p.pamet, strana, cas);
+        u.casOdlozen[strana] = cas == CasAdresare::Vynechat;
     }
 }
 
@@ -165,7 +174,6 @@ void Beh::projdi(int prvni)
             vlakna.emplace_back(pracuj, std::ref(vlakna_[v]), false);
     };
     pracuj = [&](PraceVlakna& p, bool hlavni) {
-        NactenyAdresar vypisy[2];
         platform::DirectoryHandle adresare[2];
         bool konec = false;
         while (!konec) {
@@ -175,15 +183,15 @@ void Beh::projdi(int prvni)
                     hlasPrectene(prvni);
                 continue;
             }
-            nactiPar(*u, vypisy, adresare, p);
+            nactiPar(*u, adresare, p);
             p.deti.clear();
-            zpracujPar(*u, vypisy, p);
+            zpracujPar(*u, p);
             podrzAdresare(*u, adresare, p.deti);
             if (hlavni)
-                hlasPar(*u, vypisy, prvni);
+                hlasPar(*u, p.pamet, prvni);
             fronta.dokonceno(*u, p.deti);
-            vypisy[0] = {};
-            vypisy[1] = {};
+            p.pamet.uvolniNadbytek();
+            p.parovani.uvolniNadbytek();
             if (hlavni && vlakna.empty() && fronta.cekajicich() > 1)
                 spustVlakna();
         }
@@ -201,7 +209,10 @@ void Beh::projdi(int prvni)
         p.oteviraci[0].zavri();
         p.oteviraci[1].zavri();
         p.kandidati.uvolniPracovni();
-        p.deti = std::vector<NovyPodadresar>();   // "= {}" would keep the capacity
+        p.parovani = {};
+        p.rozdily[0] = std::vector<NalezenyRozdil>();   // "= {}" would keep the capacity
+        p.rozdily[1] = std::vector<NalezenyRozdil>();
+        p.deti = std::vector<NovyPodadresar>();
     }
 }
 
@@ -220,13 +231,13 @@ void Beh::seradChyby()
 
 // Everything the walk learns from one pair: its state, the differences of both
 // passes and the subdirectories to walk.
-void Beh::zpracujPar(UzelStromu& u, const NactenyAdresar (&vypisy)[2], PraceVlakna& p)
+void Beh::zpracujPar(UzelStromu& u, PraceVlakna& p)
 {
     for (int strana = 0; strana < 2; ++strana) {
         if (!u.existuje[strana])
             continue;
         precteno_.fetch_add(1, std::memory_order_relaxed);
-        const NactenyAdresar& n = vypisy[strana];
+        const NeserazenyVypis& n = p.pamet.strany[strana];
         if (n.chyba) {
             u.chyba[strana] = true;
             p.chyby[strana].push_back({&u, n.chyba});
@@ -235,11 +246,10 @@ void Beh::zpracujPar(UzelStromu& u, const NactenyAdresar (&vypisy)[2], PraceVlak
             u.maCas[strana] = true;
             u.cas[strana] = *n.casAdresare;
         }
-        u.maSoubory[strana] = !n.vypis.soubory().empty();
+        u.maSoubory[strana] = !n.soubory.empty();
     }
-    const VypisAdresare* v[2] = {&vypisy[0].vypis, &vypisy[1].vypis};
-    najdiRozdily(u, v, p);
-    pridejPodadresare(u, v, p.deti);
+    najdiRozdily(u, p);
+    pridejPodadresare(u, p.pamet, p.deti);
 }
 
 void Beh::hlasPrectene(int prvni)
@@ -250,59 +260,98 @@ void Beh::hlasPrectene(int prvni)
                        + QString::number(precteno_.load(std::memory_order_relaxed)));
 }
 
+namespace {
+
+// The first name in byte order, searched only when a status text is shown.
+template <class T>
+std::string_view nejmensiJmeno(const NeserazenyVypis& v, const std::vector<T>& zaznamy)
+{
+    std::string_view nejmensi = v.jmeno(zaznamy.front());
+    for (const T& z : zaznamy)
+        nejmensi = std::min(nejmensi, v.jmeno(z));
+    return nejmensi;
+}
+
+} // namespace
+
 // The count of directories read shows that a wide tree on a slow disk moves;
 // "přidávám:" names an entry of the first pass's side the walk meets, files
 // too (throttled: a text is built only when it is shown).
-void Beh::hlasPar(const UzelStromu& u, const NactenyAdresar (&vypisy)[2], int prvni)
+void Beh::hlasPar(const UzelStromu& u, const PracovniPametVypisu& pamet, int prvni)
 {
     hlasPrectene(prvni);
     const int strana = u.prochazi[prvni] ? prvni : 1 - prvni;
-    const VypisAdresare& v = vypisy[strana].vypis;
-    if (v.soubory().empty() && v.podadresare().empty())
+    const NeserazenyVypis& v = pamet.strany[strana];
+    if (v.soubory.empty() && v.podadresare.empty())
         return;
     if (!omezovac_.ted())
         return;
-    const std::string_view jmeno = v.soubory().empty() ? v.jmeno(v.podadresare().front())
-                                                       : v.jmeno(v.soubory().front());
+    const std::string_view jmeno = v.soubory.empty() ? nejmensiJmeno(v, v.podadresare)
+                                                     : nejmensiJmeno(v, v.soubory);
     prijemce_.stav(QStringLiteral("přidávám: ") + textCesty(strana, u, jmeno));
 }
 
-// One merge of the two sorted file lists classifies the files of both passes.
-// A pass skips the pair when the other side could not be read whole: no file
-// of it is then known to be new.
-void Beh::najdiRozdily(UzelStromu& u, const VypisAdresare* const (&v)[2], PraceVlakna& p)
+// The files of both sides paired by name, each pair classified for both passes
+// at once. A pass skips the pair when the other side could not be read whole:
+// no file of it is then known to be new.
+void Beh::najdiRozdily(UzelStromu& u, PraceVlakna& p)
 {
     const bool pruchod[2] = {u.prochazi[0] && !(u.existuje[1] && u.chyba[1]),
                              u.prochazi[1] && !(u.existuje[0] && u.chyba[0])};
     if (!pruchod[0] && !pruchod[1])
         return;
-    const auto a = v[0]->soubory();
-    const auto b = v[1]->soubory();
-    auto pridej = [&](int zdroj, const SouborVypisu& f, const SouborVypisu* protejsek, std::string_view jmeno) {
-        if (!pruchod[zdroj])
-            return;
-        if (const auto r = tridaRozdilu(f, protejsek, p.pamet.prevod))
-            p.kandidati.pridej(zdroj, r->trida, jmeno, r->cas, f.velikost);
+    p.rozdily[0].clear();
+    p.rozdily[1].clear();
+    zaradSoubory(pruchod, p);
+    ulozRozdily(u, p);
+}
+
+void Beh::zaradSoubory(const bool (&pruchod)[2], PraceVlakna& p)
+{
+    const NeserazenyVypis (&v)[2] = p.pamet.strany;
+    PrevodCasu& prevod = p.pamet.prevod;
+    const auto zapis = [&](int zdroj, const SouborVypisu& f, const Rozdil& r) {
+        const std::string_view jmeno = v[zdroj].jmeno(f);
+        p.rozdily[zdroj].push_back({predponaJmena(jmeno), jmeno.data(), f.delka, r.trida, r.cas, f.velikost});
     };
-    std::size_t i = 0, j = 0;
-    while (i < a.size() || j < b.size()) {
-        const std::string_view ja = i < a.size() ? v[0]->jmeno(a[i]) : std::string_view();
-        const std::string_view jb = j < b.size() ? v[1]->jmeno(b[j]) : std::string_view();
-        if (j >= b.size() || (i < a.size() && ja < jb)) {
-            pridej(0, a[i], nullptr, ja);
-            ++i;
-        } else if (i >= a.size() || jb < ja) {
-            pridej(1, b[j], nullptr, jb);
-            ++j;
-        } else {
-            pridej(0, a[i], &b[j], ja);
-            pridej(1, b[j], &a[i], jb);
-            ++i;
-            ++j;
+    p.parovani.sparuj(v[0], v[1]);
+    const auto protejsky = p.parovani.protejskyA();
+    for (std::size_t i = 0; i < v[0].soubory.size(); ++i) {
+        const SouborVypisu& a = v[0].soubory[i];
+        if (protejsky[i] == ParovaniSouboru::bezProtejsku) {
+            if (pruchod[0])
+                zapis(0, a, {Trida::Nove, prevod.baleny(a.sekundy)});
+            continue;
         }
+        const SouborVypisu& b = v[1].soubory[protejsky[i]];
+        const RozdilyParu r = tridyParu(a, b, prevod);
+        if (r.a && pruchod[0])
+            zapis(0, a, *r.a);
+        if (r.b && pruchod[1])
+            zapis(1, b, *r.b);
     }
-    for (int pruchod = 0; pruchod < 2; ++pruchod)
+    if (!pruchod[1])
+        return;
+    const auto sparovane = p.parovani.sparovanyB();
+    for (std::size_t j = 0; j < v[1].soubory.size(); ++j)
+        if (!sparovane[j])
+            zapis(1, v[1].soubory[j], {Trida::Nove, prevod.baleny(v[1].soubory[j].sekundy)});
+}
+
+// Each pass's differences are kept in the byte order of their names.
+void Beh::ulozRozdily(UzelStromu& u, PraceVlakna& p)
+{
+    for (int pruchod = 0; pruchod < 2; ++pruchod) {
+        std::vector<NalezenyRozdil>& r = p.rozdily[pruchod];
+        std::sort(r.begin(), r.end(), [](const NalezenyRozdil& x, const NalezenyRozdil& y) {
+            if (x.predpona != y.predpona)
+                return x.predpona < y.predpona;
+            return std::string_view(x.jmeno, x.delka) < std::string_view(y.jmeno, y.delka);
+        });
+        for (const NalezenyRozdil& x : r)
+            p.kandidati.pridej(pruchod, x.trida, {x.jmeno, x.delka}, x.cas, x.velikost);
         u.kandidati[pruchod] = p.kandidati.vezmi(pruchod);
+    }
 }
 
 // The same-subdirectory and depth-match options are read for every directory found.
@@ -319,19 +368,22 @@ bool Beh::ponechat(int zdroj, const UzelStromu& rodic, bool protejsekExistuje) c
     return ponechat;
 }
 
-// The subdirectories of both sides, merged by name; one becomes a pair when a
-// pass walks it on its source side. A directory that no pass keeps is not
-// walked, so nothing below it is compared either.
-void Beh::pridejPodadresare(UzelStromu& u, const VypisAdresare* const (&v)[2],
-                            std::vector<NovyPodadresar>& deti)
+// The subdirectories of both sides, each side sorted by name and the two
+// merged; one becomes a pair when a pass walks it on its source side. A
+// directory that no pass keeps is not walked, so nothing below it is compared
+// either.
+void Beh::pridejPodadresare(UzelStromu& u, PracovniPametVypisu& pamet, std::vector<NovyPodadresar>& deti)
 {
-    const auto a = v[0]->podadresare();
-    const auto b = v[1]->podadresare();
+    const NeserazenyVypis (&v)[2] = pamet.strany;
+    seradPodleJmena(std::span(v[0].podadresare), v[0].jmena(), pamet.klice[0]);
+    seradPodleJmena(std::span(v[1].podadresare), v[1].jmena(), pamet.klice[1]);
+    const std::vector<KlicJmena>& a = pamet.klice[0];
+    const std::vector<KlicJmena>& b = pamet.klice[1];
     const int hloubka = u.hloubka + 1;
     std::size_t i = 0, j = 0;
     while (i < a.size() || j < b.size()) {
-        const std::string_view ja = i < a.size() ? v[0]->jmeno(a[i]) : std::string_view();
-        const std::string_view jb = j < b.size() ? v[1]->jmeno(b[j]) : std::string_view();
+        const std::string_view ja = i < a.size() ? v[0].jmeno(v[0].podadresare[a[i].index]) : std::string_view();
+        const std::string_view jb = j < b.size() ? v[1].jmeno(v[1].podadresare[b[j].index]) : std::string_view();
         NovyPodadresar d;
         d.existuje[0] = i < a.size() && (j >= b.size() || ja <= jb);
         d.existuje[1] = j < b.size() && (i >= a.size() || jb <= ja);

@@ -170,17 +170,28 @@ long PrevodCasu::posunDne(const Blok& b, int den, std::int64_t unixCas) const
     return posun;
 }
 
-BalenyCas PrevodCasu::baleny(std::int64_t unixCas)
+long PrevodCasu::posun(std::int64_t unixCas)
 {
-    if (mimoRozsahPakovani(unixCas))
-        return balenyMimoRozsah(unixCas);
     const std::int64_t denUtc = deleniDolu(unixCas, sekundDne);
     const std::int64_t cislo = deleniDolu(denUtc, dnuBloku);
     Blok& b = bloky_[static_cast<std::size_t>(cislo) % bloky_.size()];
     if (b.cislo != cislo)
         naplnBlok(b, cislo);
-    const long posun = posunDne(b, static_cast<int>(denUtc - cislo * dnuBloku), unixCas);
-    const std::int64_t mistni = unixCas + posun;
+    return posunDne(b, static_cast<int>(denUtc - cislo * dnuBloku), unixCas);
+}
+
+bool PrevodCasu::stejnyPosun(std::int64_t a, std::int64_t b)
+{
+    if (mimoRozsahPakovani(a) || mimoRozsahPakovani(b))
+        return false;
+    return posun(a) == posun(b);
+}
+
+BalenyCas PrevodCasu::baleny(std::int64_t unixCas)
+{
+    if (mimoRozsahPakovani(unixCas))
+        return balenyMimoRozsah(unixCas);
+    const std::int64_t mistni = unixCas + posun(unixCas);
     const std::int64_t dny = deleniDolu(mistni, sekundDne);
     const std::int64_t sekundy = mistni - dny * sekundDne;
     return balenyDatum(dny) + zabalCas(1980, 0, 0, static_cast<int>(sekundy / 3600),

@@ -25,6 +25,10 @@ namespace zrc {
 class PrevodCasu final {
 public:
     BalenyCas baleny(std::int64_t unixCas);
+    // Both times lie in the packed range with the same UTC offset: their
+    // packed values then order as the seconds do, 2 seconds apart or more.
+    // A table lookup, where packing takes the calendar arithmetic too.
+    bool stejnyPosun(std::int64_t a, std::int64_t b);
 
 private:
     struct Zmena {
@@ -41,6 +45,7 @@ private:
     };
     void naplnBlok(Blok& b, std::int64_t cislo) const;
     long posunDne(const Blok& b, int den, std::int64_t unixCas) const;
+    long posun(std::int64_t unixCas);   // inside the packed range
 
     std::array<Blok, 256> bloky_{};
 };

@@ -39,6 +39,7 @@ struct UzelStromu {
     bool chyba[2] = {false, false};      // side s could not be read whole
     bool maSoubory[2] = {false, false};  // side s listed at least one file
     bool maCas[2] = {false, false};
+    bool casOdlozen[2] = {false, false}; // side s was listed without reading its time
     BalenyCas cas[2] = {0, 0};           // side s's own time, when maCas
     // The open directory of side s, kept for its subdirectories while
     // zbyva[s] of them are still to be opened; the thread that opens the last

@@ -70,50 +70,40 @@ Zjisteni zjisti(int fd, const char* jmeno, EntryType typ)
 }
 
 // Returns the first reason an entry could not be examined.
-std::error_code roztridZaznamy(int fd, PracovniPametVypisu& p)
+std::error_code roztridZaznamy(int fd, NeserazenyVypis& v, SberDocasnych* docasne)
 {
     std::error_code prvni;
-    p.soubory.clear();
-    p.podadresare.clear();
-    for (const platform::RawEntry& e : p.surovy.entries) {
+    v.soubory.clear();
+    v.podadresare.clear();
+    for (const platform::RawEntry& e : v.surovy.entries) {
         // A temporary file left by an interrupted copy (kill -9, power loss) is
         // no file of the tree: it never enters the lists.
-        const char* jmeno = p.surovy.name(e);
+        const char* jmeno = v.surovy.name(e);
         if (e.type != EntryType::Directory && jmeno[0] == '.' &&
             jeDocasnySoubor({jmeno, e.length})) {
-            if (p.docasne)
-                p.docasne->pridej(fd, {jmeno, e.length});
+            if (docasne)
+                docasne->pridej(fd, {jmeno, e.length});
             continue;
         }
         const Zjisteni z = zjisti(fd, jmeno, e.type);
         if (z.chyba && !prvni)
             prvni = z.chyba;
         if (z.druh == Druh::Soubor)
-            p.soubory.push_back({.velikost = z.info.size,
+            v.soubory.push_back({.velikost = z.info.size,
                                  .sekundy = z.info.mtime,
                                  .jmeno = e.name,
                                  .delka = e.length});
         else if (z.druh == Druh::Adresar)
-            p.podadresare.push_back({.jmeno = e.name, .delka = e.length});
+            v.podadresare.push_back({.jmeno = e.name, .delka = e.length});
     }
     return prvni;
-}
-
-std::uint64_t predponaJmena(std::string_view jmeno)
-{
-    static_assert(std::endian::native == std::endian::little);
-    // The first byte is to weigh most; a short name is padded with zero
-    // bytes, below every byte a name may hold.
-    std::uint64_t k = 0;
-    std::memcpy(&k, jmeno.data(), std::min<std::size_t>(jmeno.size(), 8));
-    return __builtin_bswap64(k);
 }
 
 // Sorts by the names' bytes through their 8-byte prefixes; only equal prefixes
 // compare the names themselves. Comparing every pair's names (a memcmp call
 // each) and moving the 24-byte entries was a fifth of the walk's own time.
 template <class T>
-void seradPodleJmena(const std::vector<T>& v, std::string_view jmena, std::vector<KlicJmena>& klice)
+void seradKlice(std::span<const T> v, std::string_view jmena, std::vector<KlicJmena>& klice)
 {
     klice.resize(v.size());
     for (std::size_t i = 0; i < v.size(); ++i)
@@ -128,6 +118,29 @@ void seradPodleJmena(const std::vector<T>& v, std::string_view jmena, std::vecto
 }
 
 } // namespace
+
+std::uint64_t predponaJmena(std::string_view jmeno)
+{
+    static_assert(std::endian::native == std::endian::little);
+    // The first byte is to weigh most; a short name is padded with zero
+    // bytes, below every byte a name may hold.
+    std::uint64_t k = 0;
+    if (jmeno.size() >= 8)
+        std::memcpy(&k, jmeno.data(), 8);   // one load; a length known only at run time calls memcpy
+    else
+        std::memcpy(&k, jmeno.data(), jmeno.size());
+    return __builtin_bswap64(k);
+}
+
+void seradPodleJmena(std::span<const SouborVypisu> v, std::string_view jmena, std::vector<KlicJmena>& klice)
+{
+    seradKlice(v, jmena, klice);
+}
+
+void seradPodleJmena(std::span<const PodadresarVypisu> v, std::string_view jmena, std::vector<KlicJmena>& klice)
+{
+    seradKlice(v, jmena, klice);
+}
 
 std::span<const SouborVypisu> VypisAdresare::soubory() const
 {
@@ -176,7 +189,7 @@ VypisAdresare VypisAdresare::sestav(const std::vector<SouborVypisu>& soubory,
     std::uint32_t pozice = 0;
     // Each entry lands in its sorted place with its name behind the others.
     auto prenes = [&](const auto& zdroj, auto* cil) {
-        seradPodleJmena(zdroj, jmena, klice);
+        seradPodleJmena(std::span(zdroj), jmena, klice);
         for (std::size_t i = 0; i < klice.size(); ++i) {
             cil[i] = zdroj[klice[i].index];
             std::memcpy(jmenaBloku + pozice, jmena.data() + cil[i].jmeno, cil[i].delka);
@@ -190,11 +203,22 @@ VypisAdresare VypisAdresare::sestav(const std::vector<SouborVypisu>& soubory,
     return v;
 }
 
+void NeserazenyVypis::vyprazdni()
+{
+    surovy.clear();
+    soubory.clear();
+    podadresare.clear();
+    chyba = {};
+    casAdresare.reset();
+}
+
 std::size_t PracovniPametVypisu::velikostZaznamu() const
 {
-    return surovy.names.capacity() + surovy.entries.capacity() * sizeof(platform::RawEntry)
-        + soubory.capacity() * sizeof(SouborVypisu) + podadresare.capacity() * sizeof(PodadresarVypisu)
-        + klice.capacity() * sizeof(KlicJmena);
+    std::size_t n = (klice[0].capacity() + klice[1].capacity()) * sizeof(KlicJmena);
+    for (const NeserazenyVypis& v : strany)
+        n += v.surovy.names.capacity() + v.surovy.entries.capacity() * sizeof(platform::RawEntry)
+            + v.soubory.capacity() * sizeof(SouborVypisu) + v.podadresare.capacity() * sizeof(PodadresarVypisu);
+    return n;
 }
 
 void PracovniPametVypisu::uvolniNadbytek()
@@ -205,27 +229,42 @@ void PracovniPametVypisu::uvolniNadbytek()
     // Swapped with empty containers: "v = {}" assigns an empty initializer
     // list and a string moved from an empty one keeps its own buffer, so both
     // kept their capacity (9.8 MB per thread after 200 000 files).
-    std::string().swap(surovy.names);
-    std::vector<platform::RawEntry>().swap(surovy.entries);
-    std::vector<SouborVypisu>().swap(soubory);
-    std::vector<PodadresarVypisu>().swap(podadresare);
-    std::vector<KlicJmena>().swap(klice);
+    for (NeserazenyVypis& v : strany) {
+        std::string().swap(v.surovy.names);
+        std::vector<platform::RawEntry>().swap(v.surovy.entries);
+        std::vector<SouborVypisu>().swap(v.soubory);
+        std::vector<PodadresarVypisu>().swap(v.podadresare);
+    }
+    std::vector<KlicJmena>().swap(klice[0]);
+    std::vector<KlicJmena>().swap(klice[1]);
+}
+
+void vypisNeserazene(int fd, PracovniPametVypisu& p, int strana, CasAdresare cas)
+{
+    NeserazenyVypis& v = p.strany[strana];
+    v.chyba = {};
+    v.casAdresare.reset();
+    std::error_code ec;
+    if (cas == CasAdresare::Cist)
+        if (const auto info = platform::statOpen(fd, ec))
+            v.casAdresare = p.prevod.baleny(info->mtime);
+    if (const std::error_code chyba = platform::readDirectory(fd, v.surovy, p.buffer)) {
+        v.chyba = chyba;   // a listing that fails half-way counts as empty too
+        v.surovy.clear();
+    }
+    const std::error_code zaznamy = roztridZaznamy(fd, v, p.docasne);
+    if (!v.chyba)
+        v.chyba = zaznamy;
 }
 
 NactenyAdresar nactiAdresar(int fd, PracovniPametVypisu& p)
 {
+    vypisNeserazene(fd, p, 0, CasAdresare::Cist);
+    const NeserazenyVypis& v = p.strany[0];
     NactenyAdresar vysledek;
-    std::error_code ec;
-    if (const auto info = platform::statOpen(fd, ec))
-        vysledek.casAdresare = p.prevod.baleny(info->mtime);
-    if (const std::error_code chyba = platform::readDirectory(fd, p.surovy, p.buffer)) {
-        vysledek.chyba = chyba;   // a listing that fails half-way counts as empty too
-        p.surovy.clear();
-    }
-    const std::error_code zaznamy = roztridZaznamy(fd, p);
-    if (!vysledek.chyba)
-        vysledek.chyba = zaznamy;
-    vysledek.vypis = VypisAdresare::sestav(p.soubory, p.podadresare, p.surovy.names, p.klice);
+    vysledek.chyba = v.chyba;
+    vysledek.casAdresare = v.casAdresare;
+    vysledek.vypis = VypisAdresare::sestav(v.soubory, v.podadresare, v.jmena(), p.klice[0]);
     p.uvolniNadbytek();
     return vysledek;
 }

@@ -1,8 +1,9 @@
 #pragma once
-// The listing of one directory as a run keeps it: files with packed time and
-// size, subdirectory names, both sorted by the bytes of their names. One block
-// holds everything (24 bytes per file, 8 per subdirectory, then the names), so
-// a tree of a million files costs some 24 MB plus its names.
+// The listing of one directory: first as the kernel gives it (NeserazenyVypis,
+// in a thread's scratch; the walk pairs the two sides' files from it without
+// sorting them), and as a sorted copy (VypisAdresare): files with their time
+// and size, subdirectory names, both sorted by the bytes of their names, in one
+// block (24 bytes per file, 8 per subdirectory, then the names).
 
 #include "engine/cas.h"
 #include "engine/prevod_casu.h"
@@ -62,23 +63,53 @@ private:
     std::uint32_t pocetPodadresaru_ = 0;
 };
 
-// Scratch space of one listing thread, kept from one directory to the next.
-// After a directory that made it grow past 512 KB (a directory of 200 000 files
-// takes some 14 MB) it is given back, so that every thread keeps at most the
-// scratch of an ordinary directory, the getdents buffer and the time table
-// (about 0.3 MB in all) for the rest of the run.
-struct PracovniPametVypisu {
-    SberDocasnych* docasne = nullptr;   // records the skipped leftovers of copies
+// Sorts the entries by the bytes of their names: klice[k].index is the entry at
+// place k. Only names with equal 8-byte prefixes are compared byte by byte.
+void seradPodleJmena(std::span<const SouborVypisu> v, std::string_view jmena, std::vector<KlicJmena>& klice);
+void seradPodleJmena(std::span<const PodadresarVypisu> v, std::string_view jmena, std::vector<KlicJmena>& klice);
+// The name's first 8 bytes as a number that orders as the bytes do.
+[[nodiscard]] std::uint64_t predponaJmena(std::string_view jmeno);
+
+// Whether the directory's own time is read (one fstat per directory): only
+// the subdirectory time filter needs it.
+enum class CasAdresare : bool { Vynechat, Cist };
+
+// One directory's entries in the order the listing gave them; names are
+// offsets into surovy.names.
+struct NeserazenyVypis {
     platform::RawListing surovy;
-    std::vector<char> buffer;
     std::vector<SouborVypisu> soubory;
     std::vector<PodadresarVypisu> podadresare;
-    std::vector<KlicJmena> klice;
+    // As in NactenyAdresar.
+    std::error_code chyba;
+    std::optional<BalenyCas> casAdresare;
+
+    std::string_view jmena() const { return surovy.names; }
+    std::string_view jmeno(const SouborVypisu& s) const { return {surovy.names.data() + s.jmeno, s.delka}; }
+    std::string_view jmeno(const PodadresarVypisu& p) const { return {surovy.names.data() + p.jmeno, p.delka}; }
+    void vyprazdni();
+};
+
+// Scratch space of one listing thread, kept from one directory to the next:
+// the listings of both sides of a pair, and what sorting and pairing them
+// takes. After a directory that made it grow past 512 KB (a directory of
+// 200 000 files takes some 14 MB) it is given back, so that every thread keeps
+// at most the scratch of an ordinary directory, the getdents buffer and the
+// time table (about 0.3 MB in all) for the rest of the run.
+struct PracovniPametVypisu {
+    SberDocasnych* docasne = nullptr;   // records the skipped leftovers of copies
+    NeserazenyVypis strany[2];
+    std::vector<char> buffer;
+    std::vector<KlicJmena> klice[2];
     PrevodCasu prevod;
 
     std::size_t velikostZaznamu() const;   // bytes held by the entry containers
     void uvolniNadbytek();
 };
+
+// Lists the open directory fd into p.strany[strana], in the listing's order.
+// What counts as a file or a subdirectory is as in nactiAdresar.
+void vypisNeserazene(int fd, PracovniPametVypisu& p, int strana, CasAdresare cas);
 
 struct NactenyAdresar {
     VypisAdresare vypis;
@@ -92,7 +123,8 @@ struct NactenyAdresar {
 // Lists the open directory fd. A file is a regular file or a link to one (then
 // with the target's time and size); subdirectories are real directories only;
 // links to directories, dangling links, FIFOs, sockets and devices are left
-// out, as are entries that vanish before they are examined.
+// out, as are entries that vanish before they are examined. The directory's own
+// time is read too. Uses the scratch of side 1.
 NactenyAdresar nactiAdresar(int fd, PracovniPametVypisu& p);
 
 } // namespace zrc

@@ -29,6 +29,33 @@ std::optional<Rozdil> tridaRozdilu(const SouborVypisu& a, const SouborVypisu* b,
     return std::nullopt;
 }
 
+RozdilyParu tridyParu(const SouborVypisu& a, const SouborVypisu& b, PrevodCasu& prevod)
+{
+    if (a.sekundy == b.sekundy) {
+        if (a.velikost == b.velikost)
+            return {};
+        const BalenyCas c = prevod.baleny(a.sekundy);
+        return {Rozdil{podleVelikosti(a, b), c}, Rozdil{podleVelikosti(b, a), c}};
+    }
+    // Two 2-second steps apart or more under one offset, the later file is the
+    // newer: only its time, the one that reaches a list, is packed.
+    const std::int64_t rozdil = a.sekundy - b.sekundy;
+    if ((rozdil >= 2 || rozdil <= -2) && prevod.stejnyPosun(a.sekundy, b.sekundy)) {
+        if (rozdil > 0)
+            return {Rozdil{Trida::Novejsi, prevod.baleny(a.sekundy)}, std::nullopt};
+        return {std::nullopt, Rozdil{Trida::Novejsi, prevod.baleny(b.sekundy)}};
+    }
+    const BalenyCas ca = prevod.baleny(a.sekundy);
+    const BalenyCas cb = prevod.baleny(b.sekundy);
+    if (ca > cb)
+        return {Rozdil{Trida::Novejsi, ca}, std::nullopt};
+    if (cb > ca)
+        return {std::nullopt, Rozdil{Trida::Novejsi, cb}};
+    if (a.velikost == b.velikost)
+        return {};
+    return {Rozdil{podleVelikosti(a, b), ca}, Rozdil{podleVelikosti(b, a), cb}};
+}
+
 bool prijmout(Trida t, std::string_view jmeno, BalenyCas cas, const KontextZarazeni& k)
 {
     if (k.vynechaneTypy && k.vynechaneTypy->jeVynechanyTyp(jmeno))

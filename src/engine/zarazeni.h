@@ -36,6 +36,16 @@ std::optional<Rozdil> zarad(const SouborVypisu& a, const SouborVypisu* b,
 std::optional<Rozdil> tridaRozdilu(const SouborVypisu& a, const SouborVypisu* b, PrevodCasu& prevod);
 bool prijmout(Trida t, std::string_view jmeno, BalenyCas cas, const KontextZarazeni& k);
 
+// tridaRozdilu of a pair both ways at once: the file of side 1 against its
+// counterpart, and the counterpart against it. A time is packed only for a
+// file that reaches a list, but for pairs within 2 seconds or across a change
+// of the zone's offset, which need both; done per pass, a pair whose times
+// differ was packed four times.
+struct RozdilyParu {
+    std::optional<Rozdil> a, b;
+};
+RozdilyParu tridyParu(const SouborVypisu& a, const SouborVypisu& b, PrevodCasu& prevod);
+
 // Depth match of a directory at depth hloubka (1 = directly in the source
 // directory) with level urovenShody: level 0 keeps everything; otherwise the
 // other side must hold the directory itself when hloubka <= level

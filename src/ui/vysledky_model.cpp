@@ -3,12 +3,12 @@
 #include "engine/razeni.h"
 
 #include <QCoreApplication>
-#include <QEventLoop>
 #include <QPainter>
 #include <QPixmap>
 #include <QPointer>
 #include <algorithm>
-#include <functional>
+#include <atomic>
+#include <mutex>
 #include <thread>
 
 namespace zrc {
@@ -45,6 +45,11 @@ int prahVlaknaRazeni = 4000;
 // The steps in which a long list's column is copied and its rows gathered.
 constexpr std::size_t krokRazeni = 100000;
 
+// One sort computes at a time: the end of a run starts the sorts of all eight
+// lists at once, and eight threads (sixteen with the halves of a name sort) on
+// two cores kept the window's thread from a core for up to 0.9 s.
+std::mutex razeniNaRade;
+
 // Appends the rows of seznam in the order of poradi. The rows are read in
 // random order: fetching a few ahead keeps several cache misses under way at
 // once (1 000 000 rows: about a third of the time).
@@ -76,9 +81,28 @@ const QPixmap& sipkaPixmap(Sipka s)
 
 } // namespace
 
+// A sort under way: its column, the copy of it, and the rows in their new order.
+struct ResultListModel::Uloha {
+    Sloupec sloupec = Sloupec::Nazev;
+    bool vzestupne = false;
+    std::uint64_t zmena = 0;    // zmena_ when the copy began
+    std::size_t radku = 0;      // rows to sort: those of the list at the start
+    std::size_t od = 0;         // the next row to copy or gather
+    PodkladRazeni podklad;
+    Preskupeni p;
+    std::atomic<bool> zrusena{false};   // replaced or dropped: its thread need not compute
+};
+
 ResultListModel::ResultListModel(UlozisteVysledku& uloziste, int cislo, QObject* parent)
     : QAbstractTableModel(parent), uloziste_(uloziste), cislo_(cislo)
 {
+}
+
+ResultListModel::~ResultListModel()
+{
+    zrusUlohu();
+    for (auto& v : vlakna_)
+        v.first.join();
 }
 
 const Polozka& ResultListModel::polozka(int radek) const
@@ -224,74 +248,115 @@ void ResultListModel::nastavPrahVlakna(int radku)
 
 void ResultListModel::sortuj(Sloupec sloupec, bool vzestupne)
 {
+    zrusUlohu();   // a sort still under way is replaced
     const auto& seznam = uloziste_.seznam(cislo_);
     if (seznam.size() < 2)
         return;
-    Preskupeni p;
-    if (int(seznam.size()) < prahVlaknaRazeni) {
-        p.poradi = poradiRazeni(uloziste_, seznam, sloupec, vzestupne);
-        p.novyRadek = inverze(p.poradi);
-        p.radky.reserve(seznam.size());
-        pridejVPoradi(p.radky, seznam, p.poradi);
-        preskup(std::move(p));
+    if (int(seznam.size()) >= prahVlaknaRazeni) {
+        auto u = std::make_shared<Uloha>();
+        u->sloupec = sloupec;
+        u->vzestupne = vzestupne;
+        uloha_ = u;
+        zacniUlohu(u);
         return;
     }
-    const std::uint64_t zmena = zmena_;
-    QPointer<ResultListModel> ja(this);
-    const auto plati = [&] { return ja && zmena == zmena_; };
-    // Gone with its window, or rows removed meanwhile: the order no longer fits.
-    if (!poradiMimoVlakno(p, sloupec, vzestupne, plati) || !seberRadky(p, plati))
-        return;
+    Preskupeni p;
+    p.poradi = poradiRazeni(uloziste_, seznam, sloupec, vzestupne);
+    p.novyRadek = inverze(p.poradi);
+    p.radky.reserve(seznam.size());
+    pridejVPoradi(p.radky, seznam, p.poradi);
     preskup(std::move(p));
 }
 
-// The order of the current rows, computed on another thread from a copy of the
-// column while this thread runs its event loop without user input: it repaints,
-// takes batches of a running comparison and answers its timers. The copy itself
-// is taken in steps of 100 000 rows (a few milliseconds each) with the event
-// loop between them; a removal meanwhile ends the sort (false).
-bool ResultListModel::poradiMimoVlakno(Preskupeni& p, Sloupec sloupec, bool vzestupne,
-                                       const std::function<bool()>& plati)
+void ResultListModel::zrusUlohu()
 {
-    const std::size_t radku = uloziste_.seznam(cislo_).size();
-    PodkladRazeni podklad;
-    podklad.sloupec = sloupec;
-    for (std::size_t od = 0; od < radku; od += krokRazeni) {
-        if (od > 0)
-            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-        if (!plati())
-            return false;
-        const std::span<const Polozka> seznam(uloziste_.seznam(cislo_));
-        pridejDoPodkladu(podklad, uloziste_, seznam.subspan(od, std::min(krokRazeni, radku - od)));
-    }
-    QEventLoop smycka;
-    std::thread vlakno([&] {
-        p.poradi = poradiRazeni(podklad, vzestupne);
-        p.novyRadek = inverze(p.poradi);
-        podklad = PodkladRazeni{};   // its memory is given back here, not on the window's thread
-        QMetaObject::invokeMethod(&smycka, &QEventLoop::quit, Qt::QueuedConnection);
-    });
-    smycka.exec(QEventLoop::ExcludeUserInputEvents);
-    vlakno.join();
-    return plati();
+    if (uloha_)
+        uloha_->zrusena.store(true, std::memory_order_relaxed);
+    uloha_.reset();
 }
 
-// The rows in their new order, gathered in steps of 100 000 with the event
-// loop between them: at 1 000 000 rows the whole gather kept the window's
-// thread 30-130 ms. The list itself is untouched until preskup(); rows that
-// arrive meanwhile are appended to it, a removal ends the sort (false).
-bool ResultListModel::seberRadky(Preskupeni& p, const std::function<bool()>& plati)
+// The rows of the list when the sort (or its new start) began are sorted; rows
+// added later stay after them.
+void ResultListModel::zacniUlohu(const std::shared_ptr<Uloha>& u)
 {
-    p.radky.reserve(uloziste_.seznam(cislo_).size());
-    for (std::size_t od = 0; od < p.poradi.size(); od += krokRazeni) {
-        if (od > 0)
-            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-        if (!plati())
-            return false;
-        const std::span<const int> dalsi(p.poradi.data() + od, std::min(krokRazeni, p.poradi.size() - od));
-        pridejVPoradi(p.radky, uloziste_.seznam(cislo_), dalsi);
+    u->zmena = zmena_;
+    u->radku = uloziste_.seznam(cislo_).size();
+    u->od = 0;
+    u->podklad = PodkladRazeni{};
+    u->podklad.sloupec = u->sloupec;
+    u->p = Preskupeni{};
+    kopiruj(u);
+}
+
+// The sort still stands: no newer one replaced it, and no removal changed the
+// rows it reads (then it begins again).
+bool ResultListModel::aktualni(const std::shared_ptr<Uloha>& u)
+{
+    if (u != uloha_)
+        return false;
+    if (u->zmena == zmena_)
+        return true;
+    zacniUlohu(u);
+    return false;
+}
+
+void ResultListModel::kopiruj(const std::shared_ptr<Uloha>& u)
+{
+    const std::span<const Polozka> seznam(uloziste_.seznam(cislo_));
+    const std::size_t pocet = std::min(krokRazeni, u->radku - u->od);
+    pridejDoPodkladu(u->podklad, uloziste_, seznam.subspan(u->od, pocet));
+    u->od += pocet;
+    if (u->od < u->radku) {
+        QMetaObject::invokeMethod(this, [this, u] { if (aktualni(u)) kopiruj(u); }, Qt::QueuedConnection);
+        return;
     }
-    return true;
+    spustVlakno(u);
+}
+
+// The thread reads only the copy of the column; the model outlives it, as its
+// destructor joins every thread, so the result can be posted to it.
+void ResultListModel::spustVlakno(const std::shared_ptr<Uloha>& u)
+{
+    std::erase_if(vlakna_, [](auto& v) {
+        if (!v.second->load(std::memory_order_acquire))
+            return false;
+        v.first.join();
+        return true;
+    });
+    auto hotovo = std::make_shared<std::atomic<bool>>(false);
+    std::thread t([this, u, hotovo] {
+        if (const std::lock_guard naRade(razeniNaRade); !u->zrusena.load(std::memory_order_relaxed)) {
+            u->p.poradi = poradiRazeni(u->podklad, u->vzestupne);
+            u->p.novyRadek = inverze(u->p.poradi);
+        }
+        u->podklad = PodkladRazeni{};   // its memory is given back here, not on the window's thread
+        QMetaObject::invokeMethod(this, [this, u] {
+            if (aktualni(u)) {
+                u->od = 0;
+                u->p.radky.reserve(uloziste_.seznam(cislo_).size());
+                seber(u);
+            }
+        }, Qt::QueuedConnection);
+        hotovo->store(true, std::memory_order_release);
+    });
+    vlakna_.emplace_back(std::move(t), std::move(hotovo));
+}
+
+// The rows in their new order, gathered in steps: at 1 000 000 rows the whole
+// gather kept the window's thread 30-130 ms. The list itself is untouched
+// until preskup().
+void ResultListModel::seber(const std::shared_ptr<Uloha>& u)
+{
+    const std::size_t pocet = std::min(krokRazeni, u->p.poradi.size() - u->od);
+    pridejVPoradi(u->p.radky, uloziste_.seznam(cislo_), std::span<const int>(u->p.poradi.data() + u->od, pocet));
+    u->od += pocet;
+    if (u->od < u->p.poradi.size()) {
+        QMetaObject::invokeMethod(this, [this, u] { if (aktualni(u)) seber(u); }, Qt::QueuedConnection);
+        return;
+    }
+    uloha_.reset();
+    preskup(std::move(u->p));
+    emit serazeno();
 }
 
 // Puts the gathered rows in place of the first p.radky.size() rows; rows after
@@ -331,6 +396,7 @@ Sipka ResultListModel::sipka(int sloupec) const
 
 void ResultListModel::zacniVymazani()
 {
+    zrusUlohu();
     ++zmena_;
     beginResetModel();
 }

@@ -7,8 +7,10 @@
 #include "engine/vysledky.h"
 
 #include <QAbstractTableModel>
-#include <functional>
+#include <atomic>
+#include <memory>
 #include <span>
+#include <thread>
 #include <vector>
 
 namespace zrc {
@@ -20,6 +22,7 @@ class ResultListModel : public QAbstractTableModel {
     Q_OBJECT
 public:
     ResultListModel(UlozisteVysledku& uloziste, int cislo, QObject* parent = nullptr);
+    ~ResultListModel() override;
 
     int cislo() const { return cislo_; }   // the list's Tag, 1..8
     UlozisteVysledku& uloziste() const { return uloziste_; }
@@ -47,13 +50,17 @@ public:
     int odeberProtejsky(std::span<const Polozka> vzory);
     // Reorders the store's list by the column's text, locale-aware and
     // case-sensitive; items with equal texts keep their relative order.
-    // From prahVlakna() rows on, the order is computed on a thread of its own
-    // while the window's thread goes on repainting (user input waits): sorting
-    // 1 000 000 names takes over a second; the copy of the column in and the
-    // rows gathered in their new order are taken in steps of 100 000 rows,
-    // with the event loop between them. Rows that arrive meanwhile stay after the sorted ones,
-    // as they would after a sort done at once; a removal meanwhile drops the order.
+    // Below prahVlakna() rows the list is sorted before the call returns. From
+    // there on the call only starts the sort and the window goes on taking
+    // input: sorting 1 000 000 names takes over a second. The order is computed
+    // on a thread of its own; the copy of the column and the rows gathered in
+    // their new order are taken on the window's thread in steps of 100 000 rows
+    // (a few milliseconds each), each step an event of its own. Rows that
+    // arrive meanwhile stay after the sorted ones, as they would after a sort
+    // done at once; a removal meanwhile starts the sort over, a newer sort or
+    // clearing the list drops it. serazeno() tells when the rows are in order.
     void sortuj(Sloupec sloupec, bool vzestupne);
+    bool razeniBezi() const { return uloha_ != nullptr; }
     static int prahVlakna();
     static void nastavPrahVlakna(int radku);   // tests: 0 sorts every list on the thread
 
@@ -72,6 +79,8 @@ signals:
     // their places. Emitted after the rows moved and before layoutChanged, for
     // the list's selection, which moves its marks without persistent indexes.
     void preskupeno(const std::vector<int>& novyRadek);
+    // A sort that sortuj() left running has put the rows in order.
+    void serazeno();
 
 private:
     // A sort's result: the list's rows in their new order and where each went.
@@ -80,8 +89,13 @@ private:
         std::vector<int> novyRadek;   // old row r goes to novyRadek[r]
         std::vector<Polozka> radky;   // the sorted rows
     };
-    bool poradiMimoVlakno(Preskupeni& p, Sloupec sloupec, bool vzestupne, const std::function<bool()>& plati);
-    bool seberRadky(Preskupeni& p, const std::function<bool()>& plati);
+    struct Uloha;
+    void zacniUlohu(const std::shared_ptr<Uloha>& u);
+    void zrusUlohu();
+    void kopiruj(const std::shared_ptr<Uloha>& u);
+    void spustVlakno(const std::shared_ptr<Uloha>& u);
+    void seber(const std::shared_ptr<Uloha>& u);
+    [[nodiscard]] bool aktualni(const std::shared_ptr<Uloha>& u);
     void preskup(Preskupeni p);
     void odeberRozsahy(const std::vector<int>& radky);
     void odeberPresReset(const std::vector<int>& radky);
@@ -89,6 +103,10 @@ private:
     UlozisteVysledku& uloziste_;
     int cislo_;
     std::uint64_t zmena_ = 0;   // counts removals and resets, which void a sort under way
+    std::shared_ptr<Uloha> uloha_;        // the sort under way, if any
+    // Sorting threads with their "finished" flags: joined once finished, when
+    // the next starts, or with the model.
+    std::vector<std::pair<std::thread, std::shared_ptr<std::atomic<bool>>>> vlakna_;
     int sloupecSipky_ = -1;
     bool sipkaVzestupne_ = false;
 };

@@ -108,6 +108,29 @@ TEST_F(PorovnaniTest, ZmenaVolbyBehemBehuPlatiOdDalsihoSouboru)
     EXPECT_EQ(prijemce.radky(), (Radky{"1 a"}));
 }
 
+// The trees are read while the subdirectory time filter is off, so their
+// directories' own times are not; the second pass finds the filter on and
+// judges its directories by times it reads then.
+TEST_F(PorovnaniTest, FiltrPodadresaruZapnutyPoCteniStromu)
+{
+    const std::time_t stary = localTime(2001, 1, 1);
+    const std::time_t novy = localTime(2026, 12, 6, 8, 0, 0);
+    strom2.add({file("s/x"), file("n/y"), file("n/s/z"), file("r"),
+                dir("n/s", stary), dir("s", stary), dir("n", novy)});
+    ZiveVolby zive;
+    NastaveniPorovnani n = nastaveni();
+    n.SE_Filtr_2_Posledni = 1;
+    n.ChB_adresar2 = false;   // side 1 is empty
+    zive.prevezmi(n);
+    volby = &zive;
+    prijemce.poStavu = [&](const QString& s) {
+        if (s.endsWith(QStringLiteral("souborů - ADRESÁŘ 1")))
+            zive.ChB_Filtr_2 = true;
+    };
+    spust(n);
+    EXPECT_EQ(prijemce.radky(), (Radky{"2 r", "2 n/y"}));
+}
+
 TEST_F(PorovnaniTest, StavyAPrubehObouPruchodu)
 {
     strom1.add({file("a"), file("s/b")});

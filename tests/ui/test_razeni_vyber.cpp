@@ -52,6 +52,8 @@ protected:
         const QRect sekce(seznam->header()->sectionViewportPosition(sloupec), 0, seznam->header()->sectionSize(sloupec),
                           seznam->header()->height());
         QTest::mouseClick(seznam->header()->viewport(), Qt::LeftButton, {}, sekce.center());
+        while (seznam->modelSeznamu()->razeniBezi())
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     }
 };
 

@@ -125,6 +125,8 @@ protected:
             vzestupne = !vzestupne;
             stranky->model(1)->sortuj(Sloupec::Nazev, vzestupne);
             stranky->model(2)->sortuj(Sloupec::Nazev, vzestupne);
+            while (stranky->model(1)->razeniBezi() || stranky->model(2)->razeniBezi())
+                QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
         } else if (k.druh == Krok::Pridani) {
             pridej(3);
         } else if (k.druh == Krok::Odebrani) {
