@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
+#include <QRegularExpression>
 
 namespace zrc {
 
@@ -77,12 +78,16 @@ ZadaniInfa zadaniInfa(const UlozisteVysledku& u, int seznam, const Polozka& p)
 QString textCasuInfa(std::time_t cas, DlouhyFormatCasu format)
 {
     const QLocale cesky(QLocale::Czech, QLocale::CzechRepublic);
-    const QDateTime t = QDateTime::fromSecsSinceEpoch(cas);
-    // The locale's long time format ends with the time zone ("H:mm:ss t");
-    // the dialog shows the time of day alone, as the lists do.
-    const QString hodiny = format == DlouhyFormatCasu::HodinyMinuty ? QStringLiteral("H:mm")
-                                                                    : QStringLiteral("H:mm:ss");
-    return cesky.toString(t.date(), QLocale::ShortFormat) + QLatin1Char(' ') + cesky.toString(t.time(), hodiny);
+    // The time the lists compare and show: the packed 2-second local time, so
+    // that 0:16:41 reads 00:16:40 here as in the "datum" column.
+    const QDateTime t = qDateTimeZBalenehoCasu(balenyCasZUnix(cas));
+    // The locale's short date, but with the whole year: "24.03.26" reads as
+    // three different dates.
+    QString datum = cesky.dateFormat(QLocale::ShortFormat);
+    datum.replace(QRegularExpression(QStringLiteral("y+")), QStringLiteral("yyyy"));
+    const QString hodiny = format == DlouhyFormatCasu::HodinyMinuty ? QStringLiteral("HH:mm")
+                                                                    : QStringLiteral("HH:mm:ss");
+    return cesky.toString(t.date(), datum) + QLatin1Char(' ') + cesky.toString(t.time(), hodiny);
 }
 
 TForm5::TForm5(const ZadaniInfa& z, QWidget* parent)
