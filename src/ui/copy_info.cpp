@@ -8,12 +8,14 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QProgressBar>
+#include <QFontMetrics>
 
 namespace zrc {
 
 namespace {
 
 constexpr int dilku = 10000;   // bar resolution: sizes are 64-bit, bars int
+constexpr int vyskaRadku = 18; // the progress line: 14 pixels and a gap of 4 above
 
 int dil(std::int64_t hotovo, std::int64_t celkem)
 {
@@ -47,7 +49,8 @@ TForm4::TForm4(QWidget* hlavniOkno)
                    QStringLiteral("DejaVu Sans")});
     f.setPixelSize(11);
     setFont(f);
-    setFixedSize(352, 89);
+    // The designed 352 x 89 with one line more under the bars.
+    setFixedSize(352, 89 + vyskaRadku);
 
     Label2 = new QLabel(QStringLiteral("Průběh "), this);
     Label2->setGeometry(24, 8, 305, 14);
@@ -55,6 +58,9 @@ TForm4::TForm4(QWidget* hlavniOkno)
     Label1 = new QLabel(QStringLiteral("Průběh celkem:"), this);
     Label1->setGeometry(24, 48, 305, 14);
     ProgressBar1 = pruh(this, 64);
+    Label3 = new QLabel(this);
+    Label3->setObjectName(QStringLiteral("Label3"));
+    Label3->setGeometry(24, 84, 352 - 24 - 8, 14);
 
     QApplication::setOverrideCursor(Qt::WaitCursor);
     kurzor_ = true;
@@ -79,6 +85,13 @@ void TForm4::nastavPrubehSouboru(std::int64_t hotovo, std::int64_t celkem)
 void TForm4::nastavPrubehCelkem(std::int64_t hotovo, std::int64_t celkem)
 {
     ProgressBar1->setValue(dil(hotovo, celkem));
+}
+
+void TForm4::nastavRadek(const QString& text)
+{
+    const QString zkraceny = Label3->fontMetrics().elidedText(text, Qt::ElideRight, Label3->width());
+    Label3->setText(zkraceny);
+    Label3->setToolTip(zkraceny == text ? QString() : text);
 }
 
 void TForm4::keyPressEvent(QKeyEvent* e)
