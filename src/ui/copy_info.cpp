@@ -1,5 +1,6 @@
 #include "ui/copy_info.h"
 
+#include "ui/hlaseni.h"
 #include "ui/umisteni.h"
 #include "util/cesty.h"
 
@@ -43,6 +44,11 @@ TForm4::TForm4(QWidget* hlavniOkno)
     setObjectName(QStringLiteral("TForm4"));
     setWindowTitle(QStringLiteral("Průběh"));
     setWindowModality(Qt::ApplicationModal);
+    // Not a window the user works in: a question asked during the operation
+    // is centred on the main window like every other one.
+    setProperty(jenUkazujePrubeh, true);
+    if (hlavniOkno)
+        UmistiDialog(*this, *hlavniOkno, MistoDialogu::Roh);
     setAttribute(Qt::WA_DeleteOnClose, false);
     QFont f;
     f.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
@@ -115,13 +121,6 @@ void TForm4::closeEvent(QCloseEvent* e)
 void TForm4::reject()
 {
     emit zrusit();
-}
-
-void TForm4::showEvent(QShowEvent* e)
-{
-    QDialog::showEvent(e);
-    if (const QWidget* rodic = parentWidget())
-        ZarovnejKeRohu(*this, *rodic->window());
 }
 
 } // namespace zrc

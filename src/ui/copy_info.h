@@ -44,7 +44,6 @@ protected:
     void keyPressEvent(QKeyEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
     void reject() override;
-    void showEvent(QShowEvent* e) override;
 
 private:
     bool kurzor_ = false;

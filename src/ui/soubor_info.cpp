@@ -97,6 +97,8 @@ TForm5::TForm5(const ZadaniInfa& z, QWidget* parent)
     setWindowTitle(QStringLiteral("Info o vybraném souboru"));
     setFont(pismoDialogu(11, false));
     setFixedSize(407, 269);
+    if (parent)
+        UmistiDialog(*this, *parent, MistoDialogu::Roh);
 
     Label1 = new QLabel(ZkratCestu(35, textZBajtu(z.jmeno)), this);
     Label1->setGeometry(0, 2, 407, 21);
@@ -167,14 +169,6 @@ void TForm5::vypln(const Strana& s, const std::string& adresar, const ZadaniInfa
     s.cas->setText(textCasuInfa(info.cas, z.formatCasu));
     s.velikost->setText(QString::number(info.velikost) + QStringLiteral(" byte"));
     s.atribut->setText(QString::fromStdString(TextAtributu(info.atributy)));
-}
-
-// The frame's size is known once the window is shown.
-void TForm5::showEvent(QShowEvent* e)
-{
-    QDialog::showEvent(e);
-    if (const QWidget* rodic = parentWidget())
-        ZarovnejKeRohu(*this, *rodic->window());
 }
 
 void ZobrazInfo(const ZadaniInfa& z, QWidget& hlavniOkno)

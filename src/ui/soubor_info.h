@@ -59,9 +59,6 @@ public:
     QLineEdit* s2_atr = nullptr;
     QPushButton* Button1 = nullptr;                // "OK"
 
-protected:
-    void showEvent(QShowEvent* e) override;
-
 private:
     struct Strana {
         QGroupBox* skupina;
