@@ -1,12 +1,12 @@
 // The progress window during a 1 GiB copy: how often it is updated and the
 // longest time the user-interface thread was blocked.
 //
-//   bench_okno_operace [--dir DIR] [--snimek FILE.png]
+//   bench_okno_operace [--dir DIR] [--snimek FILE.png] [--za MS]
 //
 // A 5 ms timer on the user-interface thread measures the largest gap between
 // its ticks; the status-line callback marks every update of the window. With
-// --snimek, `import -window root` takes a picture of the screen 300 ms into the
-// copy (run under xvfb-run with a window manager for the window frames).
+// --snimek, `import -window root` takes a picture of the screen 300 ms (--za)
+// into the copy (run under xvfb-run with a window manager for the window frames).
 
 #include "ui/beh_operace_okno.h"
 #include "ui/copy_info.h"
@@ -50,11 +50,14 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     std::string adresar = "/var/tmp/zrc-bench-ops";
     QString snimek;
+    int za = 300;
     for (int i = 1; i + 1 < argc; i += 2) {
         if (std::string(argv[i]) == "--dir")
             adresar = argv[i + 1];
         else if (std::string(argv[i]) == "--snimek")
             snimek = QString::fromLocal8Bit(argv[i + 1]);
+        else if (std::string(argv[i]) == "--za")
+            za = std::atoi(argv[i + 1]);
     }
     const std::string zdroj = adresar + "/okno-zdroj", cil = adresar + "/okno-cil";
     std::filesystem::create_directories(zdroj);
@@ -88,7 +91,7 @@ int main(int argc, char** argv)
     });
     if (!snimek.isEmpty())
         QObject::connect(&beh, &zrc::BehOperaceVOkne::oknoOtevreno, [&] {
-            QTimer::singleShot(300, [&] {
+            QTimer::singleShot(za, [&] {
                 QProcess::execute(QStringLiteral("import"),
                                   {QStringLiteral("-window"), QStringLiteral("root"), snimek});
             });

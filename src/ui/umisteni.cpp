@@ -2,11 +2,12 @@
 
 #include <algorithm>
 
+#include <QBasicTimer>
 #include <QEvent>
+#include <QTimerEvent>
 #include <QLayout>
 #include <QPointer>
 #include <QScreen>
-#include <QTimer>
 #include <QWidget>
 
 namespace zrc {
@@ -58,6 +59,7 @@ public:
 
 protected:
     bool eventFilter(QObject* o, QEvent* e) override;
+    void timerEvent(QTimerEvent* e) override;
 
 private:
     void umisti();
@@ -66,6 +68,8 @@ private:
     QPointer<const QWidget> reference_;
     MistoDialogu misto_;
     bool ramecZnam_ = true;   // the last placement used the dialog's own frame
+    QBasicTimer hlidac_;
+    int pokusu_ = 0;
 };
 
 bool Umistovac::eventFilter(QObject* o, QEvent* e)
@@ -75,16 +79,26 @@ bool Umistovac::eventFilter(QObject* o, QEvent* e)
     if (e->type() == QEvent::Show) {
         ramecZnam_ = !okraje(dialog_).isNull();
         umisti();
-        // No frame may ever come (no window manager, the offscreen platform):
-        // after a second the dialog is left where it is.
-        if (!ramecZnam_)
-            QTimer::singleShot(1000, this, [this] { ramecZnam_ = true; });
-    } else if ((e->type() == QEvent::Move || e->type() == QEvent::Resize) && !ramecZnam_ &&
-               !okraje(dialog_).isNull()) {
+        // The frame's size reaches Qt without an event of the dialog's own:
+        // looked for every 50 ms, for a second at most (no window manager,
+        // the offscreen platform: no frame ever comes).
+        pokusu_ = ramecZnam_ ? 0 : 20;
+        if (pokusu_ > 0)
+            hlidac_.start(50, this);
+    }
+    return false;
+}
+
+void Umistovac::timerEvent(QTimerEvent* e)
+{
+    if (e->timerId() != hlidac_.timerId())
+        return;
+    if (!okraje(dialog_).isNull()) {
         ramecZnam_ = true;
         umisti();
     }
-    return false;
+    if (ramecZnam_ || --pokusu_ <= 0)
+        hlidac_.stop();
 }
 
 void Umistovac::umisti()
