@@ -6,7 +6,7 @@ set -eu
 cd "$(dirname "$0")"
 
 PACKAGES="cmake ninja-build g++ qt6-base-dev libgl-dev libgtest-dev libgmock-dev
-  xvfb xauth rsync desktop-file-utils fonts-dejavu-core appstream dpkg-dev file"
+  xvfb xauth openbox rsync desktop-file-utils fonts-dejavu-core appstream dpkg-dev file"
 
 install_missing() {
   missing=""

@@ -67,6 +67,12 @@ TForm4::TForm4(QWidget* hlavniOkno)
     Label3 = new QLabel(this);
     Label3->setObjectName(QStringLiteral("Label3"));
     Label3->setGeometry(24, 84, 352 - 24 - 8, 14);
+    // The line holds four parts in the width of the bars: where Arial is
+    // missing, the condensed face keeps "zbývá" in view.
+    QFont uzke = font();
+    uzke.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
+                      QStringLiteral("DejaVu Sans Condensed"), QStringLiteral("DejaVu Sans")});
+    Label3->setFont(uzke);
 
     QApplication::setOverrideCursor(Qt::WaitCursor);
     kurzor_ = true;
