@@ -54,6 +54,12 @@ void kopiePomalu(TForm1& okno)
                      {.sys = &sys, .blokCteni = 4096});
 }
 
+std::string popis(const QRect& r)
+{
+    return std::to_string(r.x()) + "," + std::to_string(r.y()) + " " + std::to_string(r.width()) + "x" +
+           std::to_string(r.height());
+}
+
 struct Dialog {
     const char* nazev;
     std::function<void(TForm1&)> otevri;   // returns when the dialog has closed
@@ -135,13 +141,8 @@ TEST_P(UmisteniDialogu, CelyNaObrazovceANadHlavnimOknem)
     const QRect ramec = ramecDialogu();
     ASSERT_FALSE(ramec.isNull()) << "the dialog did not open";
     const QRect hlavni = okno->frameGeometry();
-    EXPECT_TRUE(oblast.contains(ramec)) << "screen " << oblast.x() << "," << oblast.y() << " "
-                                        << oblast.width() << "x" << oblast.height() << ", dialog "
-                                        << ramec.x() << "," << ramec.y() << " " << ramec.width() << "x"
-                                        << ramec.height();
-    EXPECT_TRUE(hlavni.contains(ramec)) << "main " << hlavni.x() << "," << hlavni.y() << " " << hlavni.width()
-                                        << "x" << hlavni.height() << ", dialog " << ramec.x() << ","
-                                        << ramec.y() << " " << ramec.width() << "x" << ramec.height();
+    EXPECT_TRUE(oblast.contains(ramec)) << "screen " << popis(oblast) << ", dialog " << popis(ramec);
+    EXPECT_TRUE(hlavni.contains(ramec)) << "main " << popis(hlavni) << ", dialog " << popis(ramec);
 }
 
 std::vector<Pripad> pripady()
