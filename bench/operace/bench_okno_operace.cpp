@@ -1,15 +1,17 @@
 // The progress window during a 1 GiB copy: how often it is updated and the
 // longest time the user-interface thread was blocked.
 //
-//   bench_okno_operace [--dir DIR] [--snimek FILE.png]
+//   bench_okno_operace [--dir DIR] [--snimek FILE.png] [--za MS] [--pomalu 1]
 //
 // A 5 ms timer on the user-interface thread measures the largest gap between
 // its ticks; the status-line callback marks every update of the window. With
-// --snimek, `import -window root` takes a picture of the screen 300 ms into the
-// copy (run under xvfb-run with a window manager for the window frames).
+// --snimek, `import -window root` takes a picture of the screen 300 ms (--za)
+// into the copy; --pomalu 1 holds every 1 MiB write for 8 ms (~120 MiB/s, a
+// copy of some 8 s), so that the picture shows the progress line settled (run under xvfb-run with a window manager for the window frames).
 
 #include "ui/beh_operace_okno.h"
 #include "ui/copy_info.h"
+#include "platform/syscalls.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -19,6 +21,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
 #include <filesystem>
@@ -43,6 +46,19 @@ void zahodCache(const std::string& cesta)
     ::close(fd);
 }
 
+class PomaleZapisy : public zrc::platform::Syscalls {
+public:
+    zrc::platform::SysResult pwrite(int fd, const void* b, std::size_t n, off_t o) override
+    {
+        ::usleep(8000);
+        return Syscalls::pwrite(fd, b, n, o);
+    }
+    zrc::platform::SysResult copyFileRange(int, off_t*, int, off_t*, std::size_t) override
+    {
+        return zrc::platform::SysResult::fail(EOPNOTSUPP);
+    }
+};
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -50,11 +66,17 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     std::string adresar = "/var/tmp/zrc-bench-ops";
     QString snimek;
+    int za = 300;
+    bool pomalu = false;
     for (int i = 1; i + 1 < argc; i += 2) {
         if (std::string(argv[i]) == "--dir")
             adresar = argv[i + 1];
         else if (std::string(argv[i]) == "--snimek")
             snimek = QString::fromLocal8Bit(argv[i + 1]);
+        else if (std::string(argv[i]) == "--pomalu")
+            pomalu = std::string(argv[i + 1]) == "1";
+        else if (std::string(argv[i]) == "--za")
+            za = std::atoi(argv[i + 1]);
     }
     const std::string zdroj = adresar + "/okno-zdroj", cil = adresar + "/okno-cil";
     std::filesystem::create_directories(zdroj);
@@ -88,7 +110,7 @@ int main(int argc, char** argv)
     });
     if (!snimek.isEmpty())
         QObject::connect(&beh, &zrc::BehOperaceVOkne::oknoOtevreno, [&] {
-            QTimer::singleShot(300, [&] {
+            QTimer::singleShot(za, [&] {
                 QProcess::execute(QStringLiteral("import"),
                                   {QStringLiteral("-window"), QStringLiteral("root"), snimek});
             });
@@ -100,7 +122,13 @@ int main(int argc, char** argv)
     z.polozky = {{"obraz-disku.img", gib}};
     hodiny.start();
     tik.start();
-    const auto v = beh.proved(z);
+    PomaleZapisy sys;
+    zrc::VolbyOperace volby;
+    if (pomalu) {
+        volby.sys = &sys;
+        volby.blokCteni = std::size_t{1} << 20;
+    }
+    const auto v = beh.proved(z, volby);
     const qint64 celkem = hodiny.elapsed();
     tik.stop();
     std::printf("1 GiB copy in the window: %.3f s, %d window updates, longest interval between "

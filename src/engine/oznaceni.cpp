@@ -2,6 +2,7 @@
 
 #include "util/ascii.h"
 #include "util/retezce.h"
+#include "util/velikost_text.h"
 
 #include <cmath>
 #include <unordered_map>
@@ -57,16 +58,6 @@ std::vector<int> RadkyDleAdresare(const UlozisteVysledku& u, int seznam, QString
             radky.push_back(int(i));
     }
     return radky;
-}
-
-QString TextVelikosti(std::int64_t s)
-{
-    if (s >= 0 && s < 1024)
-        return DoplnZleva(QString::number(s), u' ', 4) + QStringLiteral("byte ");
-    if (s >= 1024 && s <= 1023999)
-        return DoplnZleva(QString::number(s / 1024), u' ', 5) + QStringLiteral("kB ");
-    // One decimal, rounded, "." as the point whatever the locale.
-    return DoplnZleva(QString::number(double(s) / 1048576.0, 'f', 1), u' ', 6) + QStringLiteral("MB ");
 }
 
 QString SouhrnVyberu(int vybrano, int celkem, std::int64_t velikost, const QString& vlastniAdresar)

@@ -21,9 +21,6 @@ std::vector<int> RadkyDleSloupce(const UlozisteVysledku& u, int seznam, Sloupec 
 // distinct directory is matched once.
 std::vector<int> RadkyDleAdresare(const UlozisteVysledku& u, int seznam, QStringView maska);
 
-// The size part of the summary: "1023byte ", "    1kB ", "   1.0MB ".
-QString TextVelikosti(std::int64_t s);
-
 // "vybráno:3 z 120 velikost:    4kB    /base": the hint of a list with its
 // selection summary.
 QString SouhrnVyberu(int vybrano, int celkem, std::int64_t velikost, const QString& vlastniAdresar);

@@ -9,7 +9,8 @@
 //   otazka + "\r" + textZBajtu(radek)
 //
 // n and b are the count and the summed size of the selected items (the same
-// sum the selection summary shows).
+// sum the selection summary shows). The size is util/velikost_text.h's
+// velikostTextem.
 
 #include <cstdint>
 #include <string>
@@ -32,9 +33,6 @@ enum class KamSmazane : std::uint8_t {
 // "1 soubor", "2 soubory" .. "4 soubory", "0 souborů", "5 souborů", "22 souborů":
 // the Czech forms by the number itself, as the Czech plural rule of gettext.
 std::string pocetSouboru(std::int64_t n);
-// "0 B", "1023 B", "1,0 KiB", "6,0 MiB", "1,5 GiB": one decimal, a decimal
-// comma, binary units up to TiB; a value that rounds to 1024 takes the next unit.
-std::string velikostTextem(std::int64_t bajty);
 std::string textPlanu(const PlanOperace& plan, KamSmazane kam = KamSmazane::Nic);
 
 } // namespace zrc

@@ -32,6 +32,8 @@ OProgramu::OProgramu(QWidget* parent)
     : QDialog(parent)
 {
     setWindowTitle(QStringLiteral("Zrcadlovač - informace"));
+    if (parent)
+        UmistiDialog(*this, *parent, MistoDialogu::Roh);
     auto* ikona = new QLabel(this);
     ikona->setObjectName(QStringLiteral("ikona"));
     // The icon at twice its usual 32-pixel size.
@@ -59,14 +61,6 @@ OProgramu::OProgramu(QWidget* parent)
     vse->addLayout(horni);
     vse->addLayout(dolni);
     vse->setSizeConstraint(QLayout::SetFixedSize);
-}
-
-void OProgramu::showEvent(QShowEvent* e)
-{
-    QDialog::showEvent(e);
-    layout()->activate();
-    if (QWidget* rodic = parentWidget())
-        ZarovnejKeRohu(*this, *rodic->window());
 }
 
 } // namespace zrc

@@ -12,11 +12,6 @@ public:
     explicit OProgramu(QWidget* parent = nullptr);
     // "%d.%d.%d.%d" of the build's version.
     static QString verze();
-
-protected:
-    // Placed against the bottom-right corner of the parent window once its
-    // outer size is known.
-    void showEvent(QShowEvent* e) override;
 };
 
 } // namespace zrc

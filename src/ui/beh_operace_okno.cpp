@@ -3,6 +3,7 @@
 #include "ui/copy_info.h"
 #include "ui/hlaseni.h"
 #include "ui/pojistky_operace.h"
+#include "ui/poradi_souboru.h"
 #include "util/bajty_cesty.h"
 #include "util/cesty.h"
 
@@ -30,7 +31,7 @@ OdpovedChyby odpovedChyby(Odpoved o)
 // user-interface thread.
 class PosrednikOperace : public RozhraniOperace {
 public:
-    explicit PosrednikOperace(BehOperaceVOkne& o) : o_(o) {}
+    PosrednikOperace(BehOperaceVOkne& o, const ZadaniOperace& z) : o_(o), poradi_(z) {}
 
     bool nedostatekMista(std::int64_t, std::int64_t) override
     {
@@ -44,9 +45,11 @@ public:
         const QString cesta = textZBajtu(zdroj);
         const QString s = (k == Krok::Kopirovani ? QStringLiteral("Kopíruji: ")
                                                  : QStringLiteral("Odstraňuji: ")) + cesta;
+        const std::size_t poradi = poradi_.krok(zdroj);
         o_.zverejni([&](BehOperaceVOkne::Stav& st) {
             st.soubor = cesta;
             st.stav = s;
+            st.poradi = poradi;
         });
     }
     void prubeh(const Prubeh& p) override
@@ -107,11 +110,14 @@ private:
     }
 
     BehOperaceVOkne& o_;
+    PoradiSouboru poradi_;   // the worker's own: steps come on its thread
 };
 
 BehOperaceVOkne::BehOperaceVOkne(QWidget* hlavniOkno, std::function<void(const QString&)> stav)
     : hlavniOkno_(hlavniOkno), stavovyRadek_(std::move(stav))
 {
+    casovacRadku_.setInterval(250);   // at most four times a second
+    connect(&casovacRadku_, &QTimer::timeout, this, &BehOperaceVOkne::obnovRadek);
 }
 
 BehOperaceVOkne::~BehOperaceVOkne() = default;
@@ -123,6 +129,8 @@ void BehOperaceVOkne::zajistiOkno()
     okno_ = std::make_unique<TForm4>(hlavniOkno_);
     okno_->setWindowTitle(QString::fromUtf8(titulekKodu(kod_)));
     connect(okno_.get(), &TForm4::zrusit, this, [this] { zrusit_ = true; });
+    obnovRadek();
+    casovacRadku_.start();
     okno_->show();
     emit oknoOtevreno();
 }
@@ -153,13 +161,38 @@ void BehOperaceVOkne::obnov()
         stavovyRadek_(s.stav);
 }
 
+void BehOperaceVOkne::obnovRadek()
+{
+    if (!okno_)
+        return;
+    StavRadku r{.souboru = souboru_};
+    {
+        std::lock_guard z(zamek_);
+        r.soubor = stav_.poradi;
+        r.hotovo = stav_.prubeh.celkemHotovo;
+        r.celkem = stav_.prubeh.celkem;
+    }
+    radek_.vzorek(r.hotovo, hodiny_.elapsed());
+    okno_->nastavRadek(radek_.text(r));
+}
+
 VysledekOperace BehOperaceVOkne::proved(const ZadaniOperace& z, VolbyOperace volby)
 {
     kod_ = z.operace.kod;
     zrusit_ = false;
+    souboru_ = z.polozky.size();
+    radek_ = {};
+    {
+        std::lock_guard zamek(zamek_);
+        stav_ = {};
+        // The whole set is known before the first report: "0 B z 4,0 GiB".
+        for (const auto& p : z.polozky)
+            stav_.prubeh.celkem += p.velikost;
+    }
+    hodiny_.start();
     volby.zrusit = &zrusit_;
     VysledekOperace vysledek;
-    PosrednikOperace posrednik(*this);
+    PosrednikOperace posrednik(*this, z);
     QEventLoop smycka;
     std::unique_ptr<QThread> vlakno(
         QThread::create([&] { vysledek = ProvedOperaci(z, posrednik, volby); }));
@@ -182,6 +215,7 @@ VysledekOperace BehOperaceVOkne::proved(const ZadaniOperace& z, VolbyOperace vol
     // After Cancel the status line keeps the interrupted step's text.
     if (stavovyRadek_ && !vysledek.zruseno)
         stavovyRadek_(QString());
+    casovacRadku_.stop();
     okno_.reset();
     return vysledek;
 }

@@ -7,12 +7,17 @@
 // at a time and in order, and the window keeps repainting while one is open.
 // Progress is coalesced: the worker posts at most one update at a time and the
 // window shows the latest state, so a run of 10 000 small files cannot flood
-// the event queue.
+// the event queue. The progress line under the bars is sampled by a timer, four
+// times a second (radek_prubehu.h): its speed needs samples at steady times,
+// and text that changes faster cannot be read anyway.
 
 #include "operace/operace.h"
+#include "ui/radek_prubehu.h"
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QString>
+#include <QTimer>
 #include <atomic>
 #include <functional>
 #include <memory>
@@ -54,10 +59,12 @@ private:
     struct Stav {
         QString soubor, stav;
         Prubeh prubeh;
+        std::size_t poradi = 0;   // the file being worked on, from 1
     };
     void zajistiOkno();
     void zverejni(const std::function<void(Stav&)>& zmena);
     void obnov();
+    void obnovRadek();
 
     QWidget* hlavniOkno_;
     std::function<void(const QString&)> stavovyRadek_;
@@ -67,6 +74,10 @@ private:
     Stav stav_;
     bool naplanovano_ = false;
     KodOperace kod_ = KodOperace::Kopie;
+    std::size_t souboru_ = 0;
+    RadekPrubehu radek_;
+    QTimer casovacRadku_;
+    QElapsedTimer hodiny_;
 };
 
 } // namespace zrc

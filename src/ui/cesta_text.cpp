@@ -78,7 +78,7 @@ QString ZadejCestu(QWidget* okno, const QString& pocatecni, bool oznacit)
     TForm3 d(pocatecni, oznacit, okno);
     d.adjustSize();
     if (okno)
-        ZarovnejKeRohu(d, *okno);
+        UmistiDialog(d, *okno, MistoDialogu::Roh);
     d.exec();
     return d.vysledek();
 }

@@ -1,5 +1,6 @@
 #include "ui/copy_info.h"
 
+#include "ui/hlaseni.h"
 #include "ui/umisteni.h"
 #include "util/cesty.h"
 
@@ -8,12 +9,14 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QProgressBar>
+#include <QFontMetrics>
 
 namespace zrc {
 
 namespace {
 
 constexpr int dilku = 10000;   // bar resolution: sizes are 64-bit, bars int
+constexpr int vyskaRadku = 18; // the progress line: 14 pixels and a gap of 4 above
 
 int dil(std::int64_t hotovo, std::int64_t celkem)
 {
@@ -41,13 +44,19 @@ TForm4::TForm4(QWidget* hlavniOkno)
     setObjectName(QStringLiteral("TForm4"));
     setWindowTitle(QStringLiteral("Průběh"));
     setWindowModality(Qt::ApplicationModal);
+    // Not a window the user works in: a question asked during the operation
+    // is centred on the main window like every other one.
+    setProperty(jenUkazujePrubeh, true);
+    if (hlavniOkno)
+        UmistiDialog(*this, *hlavniOkno, MistoDialogu::Roh);
     setAttribute(Qt::WA_DeleteOnClose, false);
     QFont f;
     f.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
                    QStringLiteral("DejaVu Sans")});
     f.setPixelSize(11);
     setFont(f);
-    setFixedSize(352, 89);
+    // The designed 352 x 89 with one line more under the bars.
+    setFixedSize(352, 89 + vyskaRadku);
 
     Label2 = new QLabel(QStringLiteral("Průběh "), this);
     Label2->setGeometry(24, 8, 305, 14);
@@ -55,6 +64,15 @@ TForm4::TForm4(QWidget* hlavniOkno)
     Label1 = new QLabel(QStringLiteral("Průběh celkem:"), this);
     Label1->setGeometry(24, 48, 305, 14);
     ProgressBar1 = pruh(this, 64);
+    Label3 = new QLabel(this);
+    Label3->setObjectName(QStringLiteral("Label3"));
+    Label3->setGeometry(24, 84, 352 - 24 - 8, 14);
+    // The line holds four parts in the width of the bars: where Arial is
+    // missing, the condensed face keeps "zbývá" in view.
+    QFont uzke = font();
+    uzke.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
+                      QStringLiteral("DejaVu Sans Condensed"), QStringLiteral("DejaVu Sans")});
+    Label3->setFont(uzke);
 
     QApplication::setOverrideCursor(Qt::WaitCursor);
     kurzor_ = true;
@@ -81,6 +99,13 @@ void TForm4::nastavPrubehCelkem(std::int64_t hotovo, std::int64_t celkem)
     ProgressBar1->setValue(dil(hotovo, celkem));
 }
 
+void TForm4::nastavRadek(const QString& text)
+{
+    const QString zkraceny = Label3->fontMetrics().elidedText(text, Qt::ElideRight, Label3->width());
+    Label3->setText(zkraceny);
+    Label3->setToolTip(zkraceny == text ? QString() : text);
+}
+
 void TForm4::keyPressEvent(QKeyEvent* e)
 {
     if (e->key() == Qt::Key_Escape) {
@@ -102,13 +127,6 @@ void TForm4::closeEvent(QCloseEvent* e)
 void TForm4::reject()
 {
     emit zrusit();
-}
-
-void TForm4::showEvent(QShowEvent* e)
-{
-    QDialog::showEvent(e);
-    if (const QWidget* rodic = parentWidget())
-        ZarovnejKeRohu(*this, *rodic->window());
 }
 
 } // namespace zrc

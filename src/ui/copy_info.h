@@ -1,6 +1,7 @@
 #pragma once
 // The progress window of a file operation (TForm4): the current file on the
-// upper bar, the whole set on the lower one.
+// upper bar, the whole set on the lower one, and under them the progress line
+// with the files, bytes, speed and time left (radek_prubehu.h).
 //
 // It is application-modal and shown without blocking: the main window repaints
 // but takes no commands while an operation runs. It has no close button; Esc
@@ -26,9 +27,13 @@ public:
     // Bars of 64-bit sizes: shown in steps of 1/10 000 of the whole.
     void nastavPrubehSouboru(std::int64_t hotovo, std::int64_t celkem);
     void nastavPrubehCelkem(std::int64_t hotovo, std::int64_t celkem);
+    // Label3, the progress line; a text wider than the window is cut with an
+    // ellipsis and kept whole in the tooltip.
+    void nastavRadek(const QString& text);
 
     QLabel* Label1 = nullptr;
     QLabel* Label2 = nullptr;
+    QLabel* Label3 = nullptr;               // the progress line
     QProgressBar* ProgressBar1 = nullptr;   // the whole set
     QProgressBar* ProgressBar2 = nullptr;   // the current file
 
@@ -39,7 +44,6 @@ protected:
     void keyPressEvent(QKeyEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
     void reject() override;
-    void showEvent(QShowEvent* e) override;
 
 private:
     bool kurzor_ = false;

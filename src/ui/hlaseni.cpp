@@ -1,5 +1,7 @@
 #include "ui/hlaseni.h"
 
+#include "ui/umisteni.h"
+
 #include <QApplication>
 #include <QDialog>
 #include <QGridLayout>
@@ -126,6 +128,10 @@ DialogHlaseni::DialogHlaseni(const ZadostHlaseni& z, QWidget* rodic)
     pridejTlacitka(rada, z.tlacitka);
     rada->addStretch(1);
     mrizka->addLayout(rada, 1, 0, 1, 2);
+    // Centred on the window the user works in: Left = W.Left + W.Width div 2
+    // - dialog.Width div 2, likewise Top; on the screen's area in every case.
+    if (rodic)
+        UmistiDialog(*this, *rodic, MistoDialogu::Stred);
 }
 
 void DialogHlaseni::pridejTlacitka(QHBoxLayout* rada, Tlacitka sada)
@@ -156,25 +162,25 @@ Odpoved zobraz(const ZadostHlaseni& z)
     if (aktivniOdpovidac())
         return aktivniOdpovidac()(z);
     QWidget* okno = QApplication::activeWindow();
+    if (okno && okno->property(jenUkazujePrubeh).toBool() && okno->parentWidget())
+        okno = okno->parentWidget()->window();
     auto dialog = vytvorDialogHlaseni(z, okno);
     return static_cast<Odpoved>(dialog->exec());
 }
 
-// Centred on the window the user works in (the parent): Left = W.Left +
-// W.Width div 2 - dialog.Width div 2, likewise Top; without one, on the
-// screen. Done at show time, when the dialog's size is final.
+// Without a window to centre on (the parent places it otherwise), centred
+// on the screen. Done at show time, when the dialog's size is final.
 void DialogHlaseni::showEvent(QShowEvent* e)
 {
     QDialog::showEvent(e);
+    if (parentWidget())
+        return;
     layout()->activate();
-    QRect r;
-    if (QWidget* okno = parentWidget())
-        r = okno->window()->frameGeometry();
-    else if (const QScreen* s = QGuiApplication::primaryScreen())
-        r = s->geometry();
-    const QSize d = frameGeometry().size();
-    if (!r.isNull())
+    if (const QScreen* s = QGuiApplication::primaryScreen()) {
+        const QRect r = s->geometry();
+        const QSize d = frameGeometry().size();
         move(r.left() + r.width() / 2 - d.width() / 2, r.top() + r.height() / 2 - d.height() / 2);
+    }
 }
 
 } // namespace

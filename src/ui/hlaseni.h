@@ -56,6 +56,12 @@ struct ZadostHlaseni {
     bool sezvukem = true;           // Hlaseni beeps, HlaseniOkno does not
 };
 
+// A window that only shows progress (the progress window) carries this
+// property, true: it is never the window the user works in, so a message
+// asked while it is active is centred on the window it belongs to, as the
+// questions before and after the operation are.
+inline constexpr char jenUkazujePrubeh[] = "jenUkazujePrubeh";
+
 // Beeps, then shows the dialog (HlaseniOkno) and returns the pressed button.
 Odpoved Hlaseni(const QString& text, DruhHlaseni druh, Tlacitka tlacitka,
                 int kontextNapovedy = 0);

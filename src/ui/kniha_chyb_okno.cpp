@@ -2,6 +2,7 @@
 
 #include "operace/chyba_souboru.h"
 #include "platform/zapisy.h"
+#include "ui/umisteni.h"
 #include "ui/hlaseni.h"
 #include "util/bajty_cesty.h"
 
@@ -67,6 +68,11 @@ OknoKnihyChyb::OknoKnihyChyb(const KnihaChyb& kniha, QWidget* parent) : QDialog(
     connect(BUloz, &QPushButton::clicked, this, [this, &kniha] { ulozKnihuDotazem(kniha, this); });
     connect(BZavri, &QPushButton::clicked, this, &QDialog::accept);
     resize(640, 360);
+    if (parent) {
+        // Over the main window, never larger than it (632 x 449 by default).
+        resize(size().boundedTo(parent->window()->size()));
+        UmistiDialog(*this, *parent, MistoDialogu::Stred);
+    }
 }
 
 void pridejKnihuDoNabidky(QMenu* nabidka, const KnihaChyb& kniha, QWidget* okno)

@@ -4,6 +4,7 @@
 #include "ui/zakl_okno_1_pomoc.h"
 
 #include <QButtonGroup>
+#include <QEvent>
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -13,13 +14,36 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTabBar>
 #include <QTabWidget>
+#include <QFontInfo>
+
+#include <cmath>
 #include <QVBoxLayout>
 
 namespace zrc {
 
+// Tabs of one width, as designed, whatever their captions.
+class ZalozkyPevneSirky : public QTabBar {
+public:
+    int sirka = 220;
+
+protected:
+    QSize tabSizeHint(int index) const override
+    {
+        return {sirka, QTabBar::tabSizeHint(index).height()};
+    }
+};
+
 namespace {
 
+// The page control: QTabWidget takes its own tab bar only from a subclass.
+class StrankyKonfigurace : public QTabWidget {
+public:
+    explicit StrankyKonfigurace(ZalozkyPevneSirky* zalozky) { setTabBar(zalozky); }
+};
+
+constexpr int navrhPisma = 11;   // pixels of the design font (Arial 8 points)
 constexpr int maxTypu = 10;
 constexpr int maxDelkaTypu = 50;
 
@@ -45,11 +69,29 @@ QPushButton* tlacitko(const QString& text, const char* jmeno)
     return b;
 }
 
+// A button as wide as its caption: the style's minimum of 80 pixels does not
+// fit the design's small buttons beside the lists.
+QPushButton* uzke(QPushButton* b)
+{
+    b->setFixedWidth(std::max(24, b->fontMetrics().horizontalAdvance(b->text()) + 16));
+    return b;
+}
+
+// The design packs its groups tightly into 448 x 334: margins and gaps of a
+// few pixels, not the style's roomy defaults.
+template <class L>
+L* tesne(L* l)
+{
+    l->setContentsMargins(6, 0, 6, 2);
+    l->setSpacing(0);
+    return l;
+}
+
 QButtonGroup* skupinaVoleb(QGroupBox* g, const QStringList& volby, int sloupcu, const char* jmeno)
 {
     auto* skupina = new QButtonGroup(g);
     skupina->setObjectName(QString::fromLatin1(jmeno));
-    auto* m = new QGridLayout(g);
+    auto* m = tesne(new QGridLayout(g));
     for (int i = 0; i < volby.size(); ++i) {
         auto* r = new QRadioButton(volby[i]);
         skupina->addButton(r, i);
@@ -83,7 +125,8 @@ TForm2::TForm2(const QString& cestaIni, bool resetOkna, QWidget* parent)
     setObjectName(QStringLiteral("TForm2"));
     setWindowTitle(QStringLiteral("konfigurace"));
     setFont(pismo(DruhPisma::Okno));
-    PageControl1 = new QTabWidget;
+    zalozky_ = new ZalozkyPevneSirky;
+    PageControl1 = new StrankyKonfigurace(zalozky_);
     PageControl1->setTabPosition(QTabWidget::South);
     PageControl1->addTab(vytvorObecne(), QStringLiteral("obecné"));
     PageControl1->addTab(vytvorOznacovani(), QStringLiteral("označovaní / odznačování"));
@@ -98,8 +141,38 @@ TForm2::TForm2(const QString& cestaIni, bool resetOkna, QWidget* parent)
     connect(Button3, &QPushButton::clicked, this, &TForm2::Button3Click);
     connect(Button17, &QPushButton::clicked, this, &TForm2::Button17Click);
     nacti();
-    vrstva->setContentsMargins(6, 6, 6, 6);
-    setFixedSize(sizeHint().expandedTo(QSize(448, 334)));
+    vrstva->setContentsMargins(4, 4, 4, 4);
+    vrstva->setSpacing(4);
+    nastavVelikost();
+}
+
+QSize TForm2::navrhVelikosti(int pixelyPisma)
+{
+    const double k = std::max(pixelyPisma, navrhPisma) / double(navrhPisma);
+    return {int(std::lround(448 * k)), int(std::lround(334 * k))};
+}
+
+int TForm2::navrhSirkyZalozky(int pixelyPisma)
+{
+    return int(std::lround(220 * std::max(pixelyPisma, navrhPisma) / double(navrhPisma)));
+}
+
+// The designed size at the dialog's font; a layout that needs more (a font
+// far larger than the design's) still gets room rather than cut captions.
+void TForm2::nastavVelikost()
+{
+    const int pixely = QFontInfo(font()).pixelSize();
+    zalozky_->sirka = navrhSirkyZalozky(pixely);
+    zalozky_->updateGeometry();
+    layout()->invalidate();
+    setFixedSize(navrhVelikosti(pixely).expandedTo(layout()->minimumSize()));
+}
+
+void TForm2::changeEvent(QEvent* e)
+{
+    QDialog::changeEvent(e);
+    if (e->type() == QEvent::FontChange && zalozky_)
+        nastavVelikost();
 }
 
 QWidget* TForm2::vytvorObecne()
@@ -109,15 +182,15 @@ QWidget* TForm2::vytvorObecne()
     typy.edit = editTypu("Edit1");
     typy.seznam = new QListWidget;
     typy.seznam->setObjectName(QStringLiteral("ListBox3"));
-    typy.seznam->setFixedHeight(110);
-    auto* pridej = tlacitko(QStringLiteral("přidej"), "Button1");
-    auto* smaz = tlacitko(QStringLiteral("X"), "Button2");
+    typy.seznam->setMinimumHeight(30);
+    auto* pridej = uzke(tlacitko(QStringLiteral("přidej"), "Button1"));
+    auto* smaz = uzke(tlacitko(QStringLiteral("X"), "Button2"));
     CheckBox1 = new QCheckBox(QStringLiteral("používat (ANO/NE)"));
     QFont tucne = CheckBox1->font();
     tucne.setBold(true);
     CheckBox1->setFont(tucne);
     nastavHint(CheckBox1, QStringLiteral("globální zákaz či povolení neporovnávaných typů souborů"));
-    auto* m1 = new QGridLayout(g1);
+    auto* m1 = tesne(new QGridLayout(g1));
     m1->addWidget(new QLabel(QStringLiteral("nový typ:")), 0, 0);
     m1->addWidget(typy.edit, 1, 0);
     m1->addWidget(pridej, 1, 1);
@@ -136,7 +209,7 @@ QWidget* TForm2::vytvorObecne()
     CBKos = new QCheckBox(QStringLiteral("mazat do koše"));
     CBKos->setObjectName(QStringLiteral("CBKos"));
     nastavHint(CBKos, QStringLiteral("|odstraněné a nahrazené soubory se přesouvají do koše"));
-    auto* m2 = new QVBoxLayout(g2);
+    auto* m2 = tesne(new QVBoxLayout(g2));
     m2->addWidget(CBExistAdr);
     m2->addWidget(CBPotvrOdstr);
     m2->addWidget(CBKos);
@@ -144,7 +217,7 @@ QWidget* TForm2::vytvorObecne()
     auto* g3 = new QGroupBox(QStringLiteral("implicitní zapnutí/vypnutí procházení podadresářů"));
     CheckBox2 = new QCheckBox(QStringLiteral("zapnouto / nezapnuto"));
     CheckBox4 = new QCheckBox(QStringLiteral("zapnouto / nezapnuto"));
-    auto* m3 = new QGridLayout(g3);
+    auto* m3 = tesne(new QGridLayout(g3));
     m3->addWidget(new QLabel(QStringLiteral("Adresář 1:")), 0, 0);
     m3->addWidget(CheckBox2, 0, 1);
     m3->addWidget(new QLabel(QStringLiteral("Adresář 2:")), 1, 0);
@@ -152,7 +225,7 @@ QWidget* TForm2::vytvorObecne()
 
     auto* g4 = new QGroupBox(QStringLiteral("nastavení implicitní velikosti při přístím spuštění"));
     CheckBox3 = new QCheckBox(QStringLiteral("zapnuto / nezapnuto"));
-    (new QVBoxLayout(g4))->addWidget(CheckBox3);
+    tesne(new QVBoxLayout(g4))->addWidget(CheckBox3);
 
     auto* g7 = new QGroupBox(QStringLiteral("implicitní seřazení:"));
     auto* podle = new QGroupBox(QStringLiteral("podle:"));
@@ -161,15 +234,16 @@ QWidget* TForm2::vytvorObecne()
                               3, "RGSerPodle");
     auto* smer = new QGroupBox(QStringLiteral("typ:"));
     RGSerTyp = skupinaVoleb(smer, {QStringLiteral("sestupně"), QStringLiteral("vzestupně")}, 2, "RGSerTyp");
-    auto* m7 = new QHBoxLayout(g7);
+    auto* m7 = tesne(new QHBoxLayout(g7));
     m7->addWidget(podle, 3);
     m7->addWidget(smer, 2);
     for (QButtonGroup* g : {RGSerPodle, RGSerTyp})
         connect(g, &QButtonGroup::buttonClicked, this, [this] { ZmenaRazeni = true; });
 
     auto* mrizka = new QGridLayout(stranka);
-    mrizka->setContentsMargins(4, 4, 4, 4);
-    mrizka->setSpacing(4);
+    mrizka->setContentsMargins(2, 2, 2, 2);
+    mrizka->setSpacing(2);
+    mrizka->setRowStretch(2, 1);
     mrizka->addWidget(g1, 0, 0, 3, 1);
     mrizka->addWidget(g2, 0, 1);
     mrizka->addWidget(g3, 1, 1);
@@ -184,15 +258,16 @@ QWidget* TForm2::skupinaTypu(const QString& titulek, SeznamTypu& s, const char* 
     s.edit = editTypu(editJmeno);
     s.seznam = new QListWidget;
     s.seznam->setObjectName(QString::fromLatin1(seznamJmeno));
-    s.seznam->setFixedHeight(190);
+    s.seznam->setMinimumHeight(60);
     const bool prvni = &s == &oznaceni;
     const char* jmena[5][2] = {{"Přidej", prvni ? "Button4" : "Button9"}, {"Přepiš", prvni ? "Button5" : "Button10"},
                                {"/\\", prvni ? "Button6" : "Button11"}, {"\\/", prvni ? "Button7" : "Button12"},
                                {"X", prvni ? "Button14" : "Button15"}};
     QPushButton* b[5];
     auto* tlacitka = new QVBoxLayout;
+    tlacitka->setSpacing(2);
     for (int i = 0; i < 5; ++i) {
-        b[i] = tlacitko(QString::fromUtf8(jmena[i][0]), jmena[i][1]);
+        b[i] = uzke(tlacitko(QString::fromUtf8(jmena[i][0]), jmena[i][1]));
         tlacitka->addWidget(b[i]);
     }
     tlacitka->addStretch();
@@ -202,7 +277,7 @@ QWidget* TForm2::skupinaTypu(const QString& titulek, SeznamTypu& s, const char* 
     connect(b[2], &QPushButton::clicked, this, [this, &s] { posunTyp(s, -1); });
     connect(b[3], &QPushButton::clicked, this, [this, &s] { posunTyp(s, +1); });
     connect(b[4], &QPushButton::clicked, this, [this, &s] { smazTyp(s); });
-    auto* m = new QGridLayout(g);
+    auto* m = tesne(new QGridLayout(g));
     m->addWidget(s.edit, 0, 0);
     m->addWidget(s.seznam, 1, 0);
     m->addLayout(tlacitka, 0, 1, 2, 1);
@@ -213,6 +288,8 @@ QWidget* TForm2::vytvorOznacovani()
 {
     auto* stranka = new QWidget;
     auto* m = new QHBoxLayout(stranka);
+    m->setContentsMargins(2, 2, 2, 2);
+    m->setSpacing(4);
     m->addWidget(skupinaTypu(QStringLiteral("označované typy:"), oznaceni, "Edit2", "ListBox1"));
     m->addWidget(skupinaTypu(QStringLiteral("odznačované typy:"), odznaceni, "Edit3", "ListBox2"));
     return stranka;

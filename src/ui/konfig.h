@@ -16,6 +16,8 @@ class QTabWidget;
 
 namespace zrc {
 
+class ZalozkyPevneSirky;
+
 class TForm2 : public QDialog {
     Q_OBJECT
 public:
@@ -42,6 +44,11 @@ public:
     void Button17Click();                // "Cancel"
     bool zmeneno() const;
 
+    // The designed client size 448 x 334 and tab width 220 belong to the
+    // design font (11 pixels); a larger font scales both.
+    [[nodiscard]] static QSize navrhVelikosti(int pixelyPisma);
+    [[nodiscard]] static int navrhSirkyZalozky(int pixelyPisma);
+
     QTabWidget* PageControl1 = nullptr;
     SeznamTypu typy, oznaceni, odznaceni;   // ListBox3, ListBox1, ListBox2
     QCheckBox* CheckBox1 = nullptr;
@@ -57,7 +64,11 @@ public:
     QPushButton* Button17 = nullptr;
     bool ZmenaRazeni = false;
 
+protected:
+    void changeEvent(QEvent* e) override;
+
 private:
+    void nastavVelikost();
     QWidget* vytvorObecne();
     QWidget* vytvorOznacovani();
     QWidget* skupinaTypu(const QString& titulek, SeznamTypu& s, const char* editJmeno, const char* seznamJmeno);
@@ -65,6 +76,7 @@ private:
 
     QString cestaIni_;
     bool resetOkna_;
+    ZalozkyPevneSirky* zalozky_ = nullptr;
 };
 
 } // namespace zrc

@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
+#include <QRegularExpression>
 
 namespace zrc {
 
@@ -78,12 +79,16 @@ ZadaniInfa zadaniInfa(const UlozisteVysledku& u, int seznam, const Polozka& p)
 QString textCasuInfa(std::time_t cas, DlouhyFormatCasu format)
 {
     const QLocale cesky(QLocale::Czech, QLocale::CzechRepublic);
-    const QDateTime t = QDateTime::fromSecsSinceEpoch(cas);
-    // The locale's long time format ends with the time zone ("H:mm:ss t");
-    // the dialog shows the time of day alone, as the lists do.
-    const QString hodiny = format == DlouhyFormatCasu::HodinyMinuty ? QStringLiteral("H:mm")
-                                                                    : QStringLiteral("H:mm:ss");
-    return cesky.toString(t.date(), QLocale::ShortFormat) + QLatin1Char(' ') + cesky.toString(t.time(), hodiny);
+    // The time the lists compare and show: the packed 2-second local time, so
+    // that 0:16:41 reads 00:16:40 here as in the "datum" column.
+    const QDateTime t = qDateTimeZBalenehoCasu(balenyCasZUnix(cas));
+    // The locale's short date, but with the whole year: "24.03.26" reads as
+    // three different dates.
+    QString datum = cesky.dateFormat(QLocale::ShortFormat);
+    datum.replace(QRegularExpression(QStringLiteral("y+")), QStringLiteral("yyyy"));
+    const QString hodiny = format == DlouhyFormatCasu::HodinyMinuty ? QStringLiteral("HH:mm")
+                                                                    : QStringLiteral("HH:mm:ss");
+    return cesky.toString(t.date(), datum) + QLatin1Char(' ') + cesky.toString(t.time(), hodiny);
 }
 
 TForm5::TForm5(const ZadaniInfa& z, QWidget* parent)
@@ -93,6 +98,8 @@ TForm5::TForm5(const ZadaniInfa& z, QWidget* parent)
     setWindowTitle(QStringLiteral("Info o vybraném souboru"));
     setFont(pismoDialogu(11, false));
     setFixedSize(407, 269);
+    if (parent)
+        UmistiDialog(*this, *parent, MistoDialogu::Roh);
 
     Label1 = new QLabel(ZkratCestu(35, textZBajtu(z.jmeno)), this);
     Label1->setGeometry(0, 2, 407, 21);
@@ -163,14 +170,6 @@ void TForm5::vypln(const Strana& s, const std::string& adresar, const ZadaniInfa
     s.cas->setText(textCasuInfa(info.cas, z.formatCasu));
     s.velikost->setText(QString::number(info.velikost) + QStringLiteral(" byte"));
     s.atribut->setText(QString::fromStdString(TextAtributu(info.atributy)));
-}
-
-// The frame's size is known once the window is shown.
-void TForm5::showEvent(QShowEvent* e)
-{
-    QDialog::showEvent(e);
-    if (const QWidget* rodic = parentWidget())
-        ZarovnejKeRohu(*this, *rodic->window());
 }
 
 void ZobrazInfo(const ZadaniInfa& z, QWidget& hlavniOkno)

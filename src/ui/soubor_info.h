@@ -35,8 +35,9 @@ struct ZadaniInfa {
 // its name, whichever side the list belongs to.
 ZadaniInfa zadaniInfa(const UlozisteVysledku& u, int seznam, const Polozka& p);
 
-// Date and time as the dialog shows them: the short date of the Czech locale,
-// a blank and the time in the long time format ("7.12.2026 9:05:03").
+// Date and time as the dialog shows them: the short date of the Czech locale
+// with a four-digit year, a blank and the time of the lists' "datum" column
+// (packed, 2-second steps) in the long time format ("07.12.2026 09:05:02").
 QString textCasuInfa(std::time_t cas, DlouhyFormatCasu format);
 
 class TForm5 : public QDialog {
@@ -57,9 +58,6 @@ public:
     QLineEdit* s2_size = nullptr;
     QLineEdit* s2_atr = nullptr;
     QPushButton* Button1 = nullptr;                // "OK"
-
-protected:
-    void showEvent(QShowEvent* e) override;
 
 private:
     struct Strana {

@@ -1,5 +1,12 @@
 #include "ui/umisteni.h"
 
+#include <algorithm>
+
+#include <QBasicTimer>
+#include <QEvent>
+#include <QTimerEvent>
+#include <QLayout>
+#include <QPointer>
 #include <QScreen>
 #include <QWidget>
 
@@ -24,6 +31,99 @@ QPoint poziceNaObrazovce(const QRect& okno, QSize obrazovka)
     if (y + okno.height() > obrazovka.height())
         y = obrazovka.height() - okno.height();
     return {x, y};
+}
+
+QPoint poziceVOblasti(const QRect& okno, const QRect& oblast)
+{
+    int x = std::min(okno.left(), oblast.left() + oblast.width() - okno.width());
+    int y = std::min(okno.top(), oblast.top() + oblast.height() - okno.height());
+    return {std::max(x, oblast.left()), std::max(y, oblast.top())};
+}
+
+namespace {
+
+QMargins okraje(const QWidget& w)
+{
+    const QRect r = w.frameGeometry(), g = w.geometry();
+    return {g.left() - r.left(), g.top() - r.top(), r.right() - g.right(), r.bottom() - g.bottom()};
+}
+
+// Lives as the dialog's child and watches its show and move events.
+class Umistovac : public QObject {
+public:
+    Umistovac(QWidget& dialog, const QWidget& reference, MistoDialogu misto)
+        : QObject(&dialog), dialog_(dialog), reference_(&reference), misto_(misto)
+    {
+        dialog.installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* o, QEvent* e) override;
+    void timerEvent(QTimerEvent* e) override;
+
+private:
+    void umisti();
+
+    QWidget& dialog_;
+    QPointer<const QWidget> reference_;
+    MistoDialogu misto_;
+    bool ramecZnam_ = true;   // the last placement used the dialog's own frame
+    QBasicTimer hlidac_;
+    int pokusu_ = 0;
+};
+
+bool Umistovac::eventFilter(QObject* o, QEvent* e)
+{
+    if (o != &dialog_)
+        return false;
+    if (e->type() == QEvent::Show) {
+        ramecZnam_ = !okraje(dialog_).isNull();
+        umisti();
+        // The frame's size reaches Qt without an event of the dialog's own:
+        // looked for every 50 ms, for a second at most (no window manager,
+        // the offscreen platform: no frame ever comes).
+        pokusu_ = ramecZnam_ ? 0 : 20;
+        if (pokusu_ > 0)
+            hlidac_.start(50, this);
+    }
+    return false;
+}
+
+void Umistovac::timerEvent(QTimerEvent* e)
+{
+    if (e->timerId() != hlidac_.timerId())
+        return;
+    if (!okraje(dialog_).isNull()) {
+        ramecZnam_ = true;
+        umisti();
+    }
+    if (ramecZnam_ || --pokusu_ <= 0)
+        hlidac_.stop();
+}
+
+void Umistovac::umisti()
+{
+    if (!reference_)
+        return;
+    if (dialog_.layout())
+        dialog_.layout()->activate();   // a layout of fixed size sets the size now
+    const QWidget& okno = *reference_->window();
+    const QMargins m = ramecZnam_ ? okraje(dialog_) : okraje(okno);
+    const QSize ramec = dialog_.size().grownBy(m);
+    const QRect r = okno.frameGeometry();
+    QPoint p = misto_ == MistoDialogu::Roh
+                   ? rohKReferenci(ramec, r)
+                   : QPoint(r.left() + r.width() / 2 - ramec.width() / 2, r.top() + r.height() / 2 - ramec.height() / 2);
+    if (const QScreen* s = okno.screen())
+        p = poziceVOblasti({p, ramec}, s->availableGeometry());
+    dialog_.move(p);
+}
+
+} // namespace
+
+void UmistiDialog(QWidget& dialog, const QWidget& reference, MistoDialogu misto)
+{
+    new Umistovac(dialog, reference, misto);
 }
 
 void ZarovnejKeRohu(QWidget& okno, const QWidget& reference)

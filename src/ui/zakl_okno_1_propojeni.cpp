@@ -149,8 +149,7 @@ void TForm1::MPBB1Click(int tag)
 void TForm1::Button3Click()
 {
     TForm2 d(CestaIni_, !UkladatOkno, this);
-    ZarovnejKeRohu(d, *this);
-    DrzNaObrazovce(d);
+    UmistiDialog(d, *this, MistoDialogu::Roh);
     // CheckBox3 confirmed by OK: the window keeps no placement at close, so
     // the 640 x 480 written by the dialog holds at the next start.
     if (d.exec() == QDialog::Accepted)

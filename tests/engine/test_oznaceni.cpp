@@ -54,24 +54,6 @@ INSTANTIATE_TEST_SUITE_P(Masky, MaskyAdresaru, testing::Values(
     Maska{"prazdnaMaskaBereZaklad", u"", {0}}),
     [](const auto& info) { return std::string(info.param.nazev); });
 
-struct Velikost {
-    std::int64_t s;
-    const char* text;
-};
-
-class TextyVelikosti : public testing::TestWithParam<Velikost> {};
-
-TEST_P(TextyVelikosti, MeniJednotkuNaHranicich)
-{
-    EXPECT_EQ(TextVelikosti(GetParam().s), QString::fromLatin1(GetParam().text));
-}
-
-INSTANTIATE_TEST_SUITE_P(Hranice, TextyVelikosti, testing::Values(
-    Velikost{0, "   0byte "}, Velikost{1023, "1023byte "}, Velikost{1024, "    1kB "},
-    Velikost{5000, "    4kB "}, Velikost{1023999, "  999kB "}, Velikost{1024000, "   1.0MB "},
-    Velikost{5368709120, "5120.0MB "},                      // above 4 GiB: no overflow
-    Velikost{1099511627776LL * 10, "10485760.0MB "}));      // a longer number is never cut
-
 TEST(SouhrnVyberu, SlozeniTextu)
 {
     EXPECT_EQ(SouhrnVyberu(3, 120, 5000, QStringLiteral("/zaloha")),

@@ -1,5 +1,5 @@
 // One QApplication for every window test, on the offscreen platform so that the
-// tests need no display. Deletions go to the trash by default: the home trash
+// tests need no display (unless ZRC_TEST_XCB asks for the real one). Deletions go to the trash by default: the home trash
 // ($XDG_DATA_HOME/Trash) lives in a temporary directory of this run, never in
 // the tester's own, and on the file system of the temporary trees (as
 // support/temp_tree.h picks it), so that their files land there and no
@@ -26,7 +26,10 @@ QString mistoStromu()
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // ZRC_TEST_XCB: a run on a virtual screen with a window manager
+    // (se_spravcem_oken.sh), where windows get real frames.
+    if (qEnvironmentVariableIsEmpty("ZRC_TEST_XCB"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     const QString misto = mistoStromu();
     auto data = misto.isEmpty() ? std::make_unique<QTemporaryDir>()
                                 : std::make_unique<QTemporaryDir>(misto + QStringLiteral("/zrc-data-XXXXXX"));

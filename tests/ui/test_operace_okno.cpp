@@ -68,7 +68,8 @@ TEST(OknoOperace, VzhledKurzorAUmisteni)
         ASSERT_NE(o, nullptr);
         videno = true;
         EXPECT_EQ(o->windowTitle(), QStringLiteral("Kopírování:"));
-        EXPECT_EQ(o->size(), QSize(352, 89));
+        EXPECT_EQ(o->size(), QSize(352, 107));
+        EXPECT_EQ(o->Label3->geometry(), QRect(24, 84, 320, 14)) << "the progress line under the bars";
         EXPECT_EQ(o->windowModality(), Qt::ApplicationModal);
         EXPECT_FALSE(o->windowFlags() & Qt::WindowCloseButtonHint);
         EXPECT_EQ(o->Label1->text(), QStringLiteral("Průběh celkem:"));
