@@ -21,15 +21,19 @@ QKeySequence klavesa(const PrikazSeznamu& p)
 }
 
 // The ten items of a type submenu get their captions from the type list
-// each time it opens (NaplnMenu); an empty key hides its item.
-void naplnMenuTypu(QMenu* m, const QString& cestaIni, QStringView sekce)
+// (NaplnMenu); an empty key hides its item. True when an item shows.
+bool naplnMenuTypu(QMenu* m, const QString& cestaIni, QStringView sekce)
 {
     const std::vector<QString> typy = NaplnMenu(cestaIni, sekce, pocetTypu);
     const QList<QAction*> polozky = m->actions();
+    bool nejaky = false;
     for (int i = 0; i < polozky.size() && i < int(typy.size()); ++i) {
+        const bool je = !typy[std::size_t(i)].isEmpty();
         polozky[i]->setText(typy[std::size_t(i)]);
-        polozky[i]->setVisible(!typy[std::size_t(i)].isEmpty());
+        polozky[i]->setVisible(je);
+        nejaky = nejaky || je;
     }
+    return nejaky;
 }
 
 } // namespace
@@ -108,7 +112,8 @@ void MenuSeznamu::vytvorTypy(QMenu* m, const PrikazSeznamu& radek)
         a->setVisible(false);
         connect(a, &QAction::triggered, this, [this, akce = t.akce, p] { akce(vysledky_, p); });
     }
-    connect(m, &QMenu::aboutToShow, this, [this, m, sekce = t.sekce] { naplnMenuTypu(m, vysledky_.cestaIni(), sekce); });
+    connect(m, &QMenu::aboutToShow, this,
+            [this, m, sekce = t.sekce] { (void)naplnMenuTypu(m, vysledky_.cestaIni(), sekce); });
 }
 
 // Every list carries the menu: its shortcuts as the list's own, the right
@@ -151,7 +156,19 @@ void MenuSeznamu::PopupMenu1Popup()
                 p.oddelovac->setVisible(!nove);
         }
         p.akce->setEnabled(p.radek->povoleni == Povoleni::Vzdy || polozky);
+        if (p.radek->druh == DruhPrikazu::Typy)
+            naplnPodmenuTypu(p);
     }
+}
+
+// A type submenu is filled before Qt lays it out: filled only as it opened, an
+// empty one popped up as a window of no size, and the window system did not
+// show that submenu again, not even once the configuration had added types.
+// An empty type list leaves nothing to open.
+void MenuSeznamu::naplnPodmenuTypu(const Polozka& p)
+{
+    const bool typy = naplnMenuTypu(p.akce->menu(), vysledky_.cestaIni(), p.radek->typy.sekce);
+    p.akce->setEnabled(p.akce->isEnabled() && typy);
 }
 
 void MenuSeznamu::spust(const PrikazSeznamu& radek)
