@@ -38,6 +38,9 @@ bool naplnMenuTypu(QMenu* m, const QString& cestaIni, QStringView sekce)
 
 } // namespace
 
+// The items belong to the window: a hovered item of a menu opened by popup()
+// sends its hint to the item's parent, and the window puts it into the status
+// bar (a menu, being a window of its own, would not pass it on).
 MenuSeznamu::MenuSeznamu(StrankyVysledku& vysledky) : QObject(&vysledky), vysledky_(vysledky)
 {
     menu_ = new QMenu(vysledky_.PageControl1()->window());
@@ -86,7 +89,7 @@ QAction* MenuSeznamu::vytvorPolozku(QMenu* nabidka, const PrikazSeznamu& radek)
     const QString popis = QString::fromUtf8(radek.popis);
     QAction* a = nullptr;
     if (radek.druh == DruhPrikazu::Prikaz) {
-        a = new QAction(popis, this);
+        a = new QAction(popis, menu_->parentWidget());
         a->setShortcut(klavesa(radek));
         nabidka->addAction(a);
         connect(a, &QAction::triggered, this, [this, &radek] { spust(radek); });
@@ -106,7 +109,8 @@ void MenuSeznamu::vytvorTypy(QMenu* m, const PrikazSeznamu& radek)
 {
     const TypyPrikazu& t = radek.typy;
     for (int p = 0; p < pocetTypu; ++p) {
-        QAction* a = m->addAction(QString());
+        auto* a = new QAction(menu_->parentWidget());
+        m->addAction(a);
         a->setObjectName(QStringLiteral("%1%2").arg(QString::fromUtf8(t.polozka)).arg(p + 1));
         a->setStatusTip(QString::fromUtf8(t.hint));
         a->setVisible(false);

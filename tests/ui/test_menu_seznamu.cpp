@@ -18,6 +18,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QTimer>
 
@@ -138,6 +139,18 @@ TEST_P(RadekMenu, JePolozkouOknaSeZkratkouAObsluhou)
     for (int t = 1; t <= CisloSeznamu::pocet; ++t)
         EXPECT_EQ(okno->vysledky().seznam(t)->actions().contains(a), p.maZkratku()) << "ListView" << t;
 
+    if (*p.hint && !p.podnabidka) {
+        // Hovered in the open menu, the item's hint is the status bar's text.
+        okno->PopupMenu1->popup(seznam()->viewport()->mapToGlobal(QPoint(10, 10)));
+        ASSERT_TRUE(pockej([&] { return okno->PopupMenu1->isVisible(); }, 2000));
+        okno->PopupMenu1->setActiveAction(a);
+        EXPECT_EQ(okno->statusBar()->currentMessage(), QString::fromUtf8(p.hint));
+        okno->PopupMenu1->hide();
+        ASSERT_TRUE(pockej([&] { return !okno->PopupMenu1->isVisible(); }, 2000));
+        okno->activateWindow();
+        seznam()->setFocus();
+        ASSERT_TRUE(pockej([&] { return seznam()->hasFocus(); }));
+    }
     switch (p.druh) {
     case DruhPrikazu::Prikaz:
         // Nothing selected first (a file command then only announces itself),

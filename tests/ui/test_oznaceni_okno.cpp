@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QTimer>
 
@@ -157,6 +158,9 @@ TEST_P(PrazdnePodmenu, OtevreSeZnovuSNovymTypem)
             viditelne << a->text();
     EXPECT_EQ(viditelne, QStringList{QStringLiteral("txt")});
     EXPECT_FALSE(podmenu->menu()->size().isEmpty());
+    // Its item's hint reaches the status bar.
+    podmenu->menu()->setActiveAction(podmenu->menu()->actions().front());
+    EXPECT_FALSE(okno->statusBar()->currentMessage().isEmpty());
     zavri();
 }
 
