@@ -21,19 +21,26 @@ QKeySequence klavesa(const PrikazSeznamu& p)
 }
 
 // The ten items of a type submenu get their captions from the type list
-// each time it opens (NaplnMenu); an empty key hides its item.
-void naplnMenuTypu(QMenu* m, const QString& cestaIni, QStringView sekce)
+// (NaplnMenu); an empty key hides its item. True when an item shows.
+bool naplnMenuTypu(QMenu* m, const QString& cestaIni, QStringView sekce)
 {
     const std::vector<QString> typy = NaplnMenu(cestaIni, sekce, pocetTypu);
     const QList<QAction*> polozky = m->actions();
+    bool nejaky = false;
     for (int i = 0; i < polozky.size() && i < int(typy.size()); ++i) {
+        const bool je = !typy[std::size_t(i)].isEmpty();
         polozky[i]->setText(typy[std::size_t(i)]);
-        polozky[i]->setVisible(!typy[std::size_t(i)].isEmpty());
+        polozky[i]->setVisible(je);
+        nejaky = nejaky || je;
     }
+    return nejaky;
 }
 
 } // namespace
 
+// The items belong to the window: a hovered item of a menu opened by popup()
+// sends its hint to the item's parent, and the window puts it into the status
+// bar (a menu, being a window of its own, would not pass it on).
 MenuSeznamu::MenuSeznamu(StrankyVysledku& vysledky) : QObject(&vysledky), vysledky_(vysledky)
 {
     menu_ = new QMenu(vysledky_.PageControl1()->window());
@@ -82,7 +89,7 @@ QAction* MenuSeznamu::vytvorPolozku(QMenu* nabidka, const PrikazSeznamu& radek)
     const QString popis = QString::fromUtf8(radek.popis);
     QAction* a = nullptr;
     if (radek.druh == DruhPrikazu::Prikaz) {
-        a = new QAction(popis, this);
+        a = new QAction(popis, menu_->parentWidget());
         a->setShortcut(klavesa(radek));
         nabidka->addAction(a);
         connect(a, &QAction::triggered, this, [this, &radek] { spust(radek); });
@@ -102,13 +109,15 @@ void MenuSeznamu::vytvorTypy(QMenu* m, const PrikazSeznamu& radek)
 {
     const TypyPrikazu& t = radek.typy;
     for (int p = 0; p < pocetTypu; ++p) {
-        QAction* a = m->addAction(QString());
+        auto* a = new QAction(menu_->parentWidget());
+        m->addAction(a);
         a->setObjectName(QStringLiteral("%1%2").arg(QString::fromUtf8(t.polozka)).arg(p + 1));
         a->setStatusTip(QString::fromUtf8(t.hint));
         a->setVisible(false);
         connect(a, &QAction::triggered, this, [this, akce = t.akce, p] { akce(vysledky_, p); });
     }
-    connect(m, &QMenu::aboutToShow, this, [this, m, sekce = t.sekce] { naplnMenuTypu(m, vysledky_.cestaIni(), sekce); });
+    connect(m, &QMenu::aboutToShow, this,
+            [this, m, sekce = t.sekce] { (void)naplnMenuTypu(m, vysledky_.cestaIni(), sekce); });
 }
 
 // Every list carries the menu: its shortcuts as the list's own, the right
@@ -151,7 +160,19 @@ void MenuSeznamu::PopupMenu1Popup()
                 p.oddelovac->setVisible(!nove);
         }
         p.akce->setEnabled(p.radek->povoleni == Povoleni::Vzdy || polozky);
+        if (p.radek->druh == DruhPrikazu::Typy)
+            naplnPodmenuTypu(p);
     }
+}
+
+// A type submenu is filled before Qt lays it out: filled only as it opened, an
+// empty one popped up as a window of no size, and the window system did not
+// show that submenu again, not even once the configuration had added types.
+// An empty type list leaves nothing to open.
+void MenuSeznamu::naplnPodmenuTypu(const Polozka& p)
+{
+    const bool typy = naplnMenuTypu(p.akce->menu(), vysledky_.cestaIni(), p.radek->typy.sekce);
+    p.akce->setEnabled(p.akce->isEnabled() && typy);
 }
 
 void MenuSeznamu::spust(const PrikazSeznamu& radek)

@@ -27,7 +27,8 @@ public:
     // The item of a row of prikazySeznamu() (a submenu's own action).
     [[nodiscard]] QAction* akce(const PrikazSeznamu& radek) const;
 
-    // Opening the menu (also emitted by tests through aboutToShow).
+    // Opening the menu: the enabled states and the type submenus (also
+    // emitted by tests through aboutToShow).
     void PopupMenu1Popup();
 
 private:
@@ -42,6 +43,7 @@ private:
     [[nodiscard]] QAction* vytvorPolozku(QMenu* nabidka, const PrikazSeznamu& radek);
     void vytvorTypy(QMenu* nabidka, const PrikazSeznamu& radek);
     void pripojKSeznamum();
+    void naplnPodmenuTypu(const Polozka& p);
     void spust(const PrikazSeznamu& radek);
 
     StrankyVysledku& vysledky_;

@@ -293,6 +293,19 @@ void SeznamVysledku::keyPressEvent(QKeyEvent* event)
     QTableView::keyPressEvent(event);
 }
 
+// A list moves by rows: Home and End go to its first and last row, as in Qt's
+// list and tree views. The table view would move between the columns of the
+// current row, which shows nothing when whole rows are marked. Ctrl+Home and
+// Ctrl+End do the same; Ctrl only keeps the marks as they are.
+QModelIndex SeznamVysledku::moveCursor(CursorAction akce, Qt::KeyboardModifiers modifikatory)
+{
+    const int radku = model_->rowCount();
+    if ((akce != MoveHome && akce != MoveEnd) || radku == 0)
+        return QTableView::moveCursor(akce, modifikatory);
+    const int sloupec = std::max(currentIndex().column(), 0);
+    return model_->index(akce == MoveHome ? 0 : radku - 1, sloupec);
+}
+
 void SeznamVysledku::keyboardSearch(const QString&)
 {
     // The first-letter search of ListView1KeyPress replaces Qt's incremental one.

@@ -72,6 +72,7 @@ signals:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    QModelIndex moveCursor(CursorAction akce, Qt::KeyboardModifiers modifikatory) override;
     void keyboardSearch(const QString& search) override;
     void focusInEvent(QFocusEvent* event) override;
     void changeEvent(QEvent* event) override;

@@ -2,6 +2,7 @@
 
 #include "ui/vysledky_model.h"
 
+#include <QSignalBlocker>
 #include <algorithm>
 #include <climits>
 
@@ -57,6 +58,36 @@ VyberRadku::VyberRadku(ResultListModel* model, QObject* parent)
                     odebrany(prvni, posledni);
             });
     connect(model, &ResultListModel::preskupeno, this, &VyberRadku::preskupeny);
+    // The platform's accessibility says when a screen reader comes or goes.
+    asistence_ = QAccessible::isActive();
+    QAccessible::installActivationObserver(this);
+}
+
+VyberRadku::~VyberRadku()
+{
+    QAccessible::removeActivationObserver(this);
+}
+
+// A screen reader that starts listening finds the marks already made.
+void VyberRadku::accessibilityActiveChanged(bool aktivni)
+{
+    asistence_ = aktivni;
+    const QSignalBlocker ticho(this);
+    if (aktivni)
+        zrcadliProAsistenci();
+    else if (model())
+        QItemSelectionModel::select(QItemSelection(), Clear);
+}
+
+// The marks copied into the base class for Qt's accessible table (see the
+// header). Insertions, removals and sorts move Qt's ranges by themselves; the
+// view heard of the change from prepocitej already, so the copy stays quiet.
+void VyberRadku::zrcadliProAsistenci()
+{
+    if (!asistence_ || !model())   // a list outliving its model, at the end
+        return;
+    const QSignalBlocker ticho(this);
+    QItemSelectionModel::select(selection(), ClearAndSelect);
 }
 
 std::vector<int> VyberRadku::radky() const
@@ -227,6 +258,7 @@ void VyberRadku::prepocitej(int od, int po)
     const auto rozsah = [&](int a, int b) {
         return b < 0 ? QItemSelection() : QItemSelection(model()->index(a, 0), model()->index(b, posledniSloupec));
     };
+    zrcadliProAsistenci();
     emit selectionChanged(rozsah(vybranOd, vybranPo), rozsah(zrusenOd, zrusenPo));
 }
 

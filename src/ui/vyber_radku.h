@@ -20,8 +20,13 @@
 // called through a QItemSelectionModel pointer. This class hides them with
 // answers from the marks, and the list's selectionModel() returns it; the
 // places where Qt's view asks the base class (painting, mouse presses) are
-// answered by the list and its delegate.
+// answered by the list and its delegate. Qt's accessible table asks the base
+// class too (through QAbstractItemView::selectionModel()), and a screen reader
+// would see no row marked: while an assistive technology listens, the base
+// class holds a copy of the marks as Qt's ranges, the cost the bytes save
+// everyone else.
 
+#include <QAccessible>
 #include <QItemSelectionModel>
 #include <cstdint>
 #include <span>
@@ -32,10 +37,11 @@ namespace zrc {
 
 class ResultListModel;
 
-class VyberRadku : public QItemSelectionModel {
+class VyberRadku : public QItemSelectionModel, private QAccessible::ActivationObserver {
     Q_OBJECT
 public:
     explicit VyberRadku(ResultListModel* model, QObject* parent = nullptr);
+    ~VyberRadku() override;
 
     bool oznacen(int radek) const
     {
@@ -80,12 +86,15 @@ private:
     void odebrany(int prvni, int posledni);
     void preskupeny(const std::vector<int>& novyRadek);
     int radku() const { return int(stav_.size()); }
+    void accessibilityActiveChanged(bool aktivni) override;
+    void zrcadliProAsistenci();
 
     std::vector<std::uint8_t> zaklad_;   // the committed layer
     std::vector<std::uint8_t> stav_;     // what shows: the committed layer with the gesture's applied
     Useky gesto_;                        // the gesture's layer
     SelectionFlags prikazGesta_ = NoUpdate;
     int pocet_ = 0;                      // rows marked in stav_
+    bool asistence_ = false;             // an assistive technology listens
 };
 
 } // namespace zrc

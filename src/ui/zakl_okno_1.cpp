@@ -151,7 +151,7 @@ bool TForm1::eventFilter(QObject* o, QEvent* e)
     switch (e->type()) {
     case QEvent::ShortcutOverride: {
         auto* w = qobject_cast<QWidget*>(o);
-        if (w && w->window() == this && prebiraZkratku(*this, *static_cast<QKeyEvent*>(e)))
+        if (w && w->window() == this && prebiraZkratku(*this, *w, *static_cast<QKeyEvent*>(e)))
             return true;
         break;
     }

@@ -7,9 +7,14 @@
 #include "ui/stranky_vysledku.h"
 #include "ui/tlacitka_akci.h"
 
+#include <QAbstractSpinBox>
 #include <QAction>
+#include <QComboBox>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMenu>
+#include <QPlainTextEdit>
+#include <QTextEdit>
 
 namespace zrc {
 
@@ -74,10 +79,29 @@ void TForm1::vytvorPopupMenu2()
             &QAction::triggered, n, &StrankaNastaveni::MBHistoriePridaniClick);
 }
 
-// A control that wants a key for itself (Ctrl+A or Ctrl+Left in an edit box)
-// asks first; the window's own shortcuts win, as they do in every control.
-bool prebiraZkratku(const QWidget& okno, const QKeyEvent& e)
+namespace {
+
+// A field the user types into: its text is what Ctrl+A selects.
+bool jeTextovePole(const QWidget& w)
 {
+    if (const auto* e = qobject_cast<const QLineEdit*>(&w))
+        return !e->isReadOnly();
+    if (const auto* c = qobject_cast<const QComboBox*>(&w))
+        return c->isEditable();
+    return qobject_cast<const QAbstractSpinBox*>(&w) || qobject_cast<const QTextEdit*>(&w) ||
+           qobject_cast<const QPlainTextEdit*>(&w);
+}
+
+} // namespace
+
+// A control that wants a key for itself (Ctrl+Left in an edit box) asks
+// first; the window's own shortcuts win, as they do in every control. Only
+// Ctrl+A stays with a text field: "vybrat vše" there would drop the path being
+// typed and move the focus into a list of a page not even shown.
+bool prebiraZkratku(const QWidget& okno, const QWidget& fokus, const QKeyEvent& e)
+{
+    if (e.matches(QKeySequence::SelectAll) && jeTextovePole(fokus))
+        return false;
     const QKeySequence klavesa(e.keyCombination());
     for (QAction* a : okno.actions())
         if (a->isEnabled() && a->shortcut() == klavesa)

@@ -32,7 +32,8 @@ class QKeyEvent;
 namespace zrc {
 // True when an enabled action of the window (PopupMenu2) has this key as its
 // shortcut: the window then takes the key before the focused control does.
-bool prebiraZkratku(const QWidget& okno, const QKeyEvent& e);
+// Ctrl+A in a text field is left to the field (it selects the field's text).
+[[nodiscard]] bool prebiraZkratku(const QWidget& okno, const QWidget& fokus, const QKeyEvent& e);
 } // namespace zrc
 
 namespace zrc {

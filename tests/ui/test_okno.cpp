@@ -170,10 +170,11 @@ TEST_F(Okno, TlacitkoPredaOperaciSeznamuSDekodovanymPrikazem)
 }
 
 // PopupMenu2 belongs to the window: its keys act whatever control has the
-// focus, also over keys the control would use itself (Ctrl+A in an edit box).
+// focus, also over keys the control would use itself (Ctrl+H in an edit box);
+// Ctrl+A is "vybrat vše" from every control but a text field.
 class ZkratkyOkna : public OknoTest, public ::testing::WithParamInterface<const char*> {};
 
-TEST_P(ZkratkyOkna, CtrlHACtrlAZKterehokoliOvladace)
+TEST_P(ZkratkyOkna, CtrlHZKterehokoliOvladace)
 {
     otevri();
     QWidget* w = okno->findChild<QWidget*>(QString::fromLatin1(GetParam()));
@@ -184,16 +185,59 @@ TEST_P(ZkratkyOkna, CtrlHACtrlAZKterehokoliOvladace)
     const bool pred = okno->strankaNastaveni().ChBHNepridavat->isChecked();
     QTest::keyClick(cil, Qt::Key_H, Qt::ControlModifier);
     EXPECT_NE(okno->strankaNastaveni().ChBHNepridavat->isChecked(), pred);
+    if (!qobject_cast<QAbstractButton*>(cil))
+        return;
     QSignalSpy bb1(okno->vysledky().BB[0], &QPushButton::clicked);
     QTest::keyClick(cil, Qt::Key_A, Qt::ControlModifier);
     EXPECT_EQ(bb1.count(), 1);
-    if (auto* e = qobject_cast<QLineEdit*>(cil)) {
-        EXPECT_TRUE(e->selectedText().isEmpty());
-    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Ovladace, ZkratkyOkna,
                          ::testing::Values("adresar1", "adresar2", "Button18", "BBOpen1"));
+
+// Ctrl+A in a text field selects its text: the focus stays and what is typed
+// next replaces the text, instead of "vybrat vše" taking the focus into a
+// list of a hidden page.
+struct TextovePole {
+    const char* nazev;
+    QWidget* (*pole)(StrankaNastaveni&);
+};
+
+void PrintTo(const TextovePole& p, std::ostream* os) { *os << p.nazev; }
+
+class CtrlAVTextovemPoli : public OknoTest, public ::testing::WithParamInterface<TextovePole> {};
+
+TEST_P(CtrlAVTextovemPoli, VybereTextPole)
+{
+    otevri();
+    QWidget* w = GetParam().pole(okno->strankaNastaveni());
+    auto* text = qobject_cast<QLineEdit*>(w);
+    if (!text)
+        text = w->findChild<QLineEdit*>();
+    ASSERT_NE(text, nullptr);
+    if (auto* c = qobject_cast<QComboBox*>(w))
+        c->setEditText(QStringLiteral("/stara/cesta"));
+    w->setFocus();
+    ASSERT_TRUE(pockej([&] { return w->hasFocus() || w->isAncestorOf(QApplication::focusWidget()); }));
+    QWidget* fokus = QApplication::focusWidget();
+    const QString puvodni = text->text();
+    ASSERT_FALSE(puvodni.isEmpty());
+    QSignalSpy bb1(okno->vysledky().BB[0], &QPushButton::clicked);
+    QTest::keyClick(fokus, Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(bb1.count(), 0);
+    EXPECT_EQ(QApplication::focusWidget(), fokus);
+    EXPECT_EQ(okno->PageControl1->currentIndex(), 0);
+    EXPECT_EQ(text->selectedText(), puvodni);
+    QTest::keyClick(fokus, Qt::Key_7);
+    EXPECT_EQ(text->text(), QStringLiteral("7"));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Pole, CtrlAVTextovemPoli,
+    ::testing::Values(TextovePole{"adresar1", [](StrankaNastaveni& s) -> QWidget* { return s.adresar1; }},
+                      TextovePole{"adresar2", [](StrankaNastaveni& s) -> QWidget* { return s.adresar2; }},
+                      TextovePole{"SE_Filtr_3", [](StrankaNastaveni& s) -> QWidget* { return s.SE_Filtr_3; }}),
+    [](const auto& i) { return std::string(i.param.nazev); });
 
 TEST_F(Okno, CtrlOPrepinaViditelneStranky)
 {

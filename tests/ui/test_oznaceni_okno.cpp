@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QTimer>
 
@@ -119,6 +120,54 @@ INSTANTIATE_TEST_SUITE_P(Masky, MaskaVDialogu, ::testing::Values(
     Odpoved{"jednaMezera", " ", {}}),
     [](const auto& info) { return std::string(info.param.nazev); });
 
+// A type submenu tried while its list is empty opens once the configuration
+// has added a type, in the same run, and never as an empty window.
+class PrazdnePodmenu : public Oznaceni, public ::testing::WithParamInterface<std::pair<const char*, const char16_t*>> {
+protected:
+    // Opens PopupMenu1 on the list and its submenu from the keyboard; true
+    // when the submenu shows.
+    bool otevriPodmenu(QAction* podmenu)
+    {
+        okno->PopupMenu1->popup(seznam()->viewport()->mapToGlobal(QPoint(10, 10)));
+        if (!pockej([&] { return okno->PopupMenu1->isVisible(); }, 2000))
+            return false;
+        okno->PopupMenu1->setActiveAction(podmenu);
+        QTest::keyClick(okno->PopupMenu1, Qt::Key_Right);
+        return pockej([&] { return podmenu->menu()->isVisible(); }, 500);
+    }
+
+    void zavri()
+    {
+        okno->PopupMenu1->hide();
+        pockej([&] { return !okno->PopupMenu1->isVisible(); }, 2000);
+    }
+};
+
+TEST_P(PrazdnePodmenu, OtevreSeZnovuSNovymTypem)
+{
+    QAction* podmenu = akce(GetParam().first);
+    // Empty, it never shows as a window of no size.
+    const bool ukazano = otevriPodmenu(podmenu);
+    EXPECT_FALSE(ukazano && podmenu->menu()->size().isEmpty());
+    zavri();
+    ASSERT_TRUE(IniZapisText(cestaIni(), GetParam().second, u"1", QStringLiteral("txt")).ok());
+    ASSERT_TRUE(otevriPodmenu(podmenu));
+    QStringList viditelne;
+    for (QAction* a : podmenu->menu()->actions())
+        if (a->isVisible())
+            viditelne << a->text();
+    EXPECT_EQ(viditelne, QStringList{QStringLiteral("txt")});
+    EXPECT_FALSE(podmenu->menu()->size().isEmpty());
+    // Its item's hint reaches the status bar.
+    podmenu->menu()->setActiveAction(podmenu->menu()->actions().front());
+    EXPECT_FALSE(okno->statusBar()->currentMessage().isEmpty());
+    zavri();
+}
+
+INSTANTIATE_TEST_SUITE_P(Podmenu, PrazdnePodmenu,
+                         ::testing::Values(std::pair{"MOZNAC", u"oznaceni"}, std::pair{"MODZNAC", u"odznaceni"}),
+                         [](const auto& i) { return std::string(i.param.first); });
+
 TEST_F(Oznaceni, VybratVseASouhrnVyberu)
 {
     okno->UpravVelikostList(3);
@@ -135,7 +184,7 @@ TEST_F(Oznaceni, MenuNaNovemSkryvaStarsiVerziAPrazdnySeznamZakazuje)
 {
     emit okno->PopupMenu1->aboutToShow();
     EXPECT_TRUE(akce("alt_pryc")->isVisible());
-    EXPECT_TRUE(akce("MOZNAC")->isEnabled());
+    EXPECT_TRUE(akce("MOznVseVAdr")->isEnabled());
     okno->PageControl1->setTabVisible(1, true);
     okno->vysledky().seznam(1)->setFocus();
     QApplication::processEvents();
@@ -143,6 +192,7 @@ TEST_F(Oznaceni, MenuNaNovemSkryvaStarsiVerziAPrazdnySeznamZakazuje)
     EXPECT_FALSE(akce("alt_pryc")->isVisible());
     EXPECT_FALSE(akce("MOZNAC")->isEnabled());   // ListView1 is empty
     EXPECT_FALSE(akce("z_nab_pryc")->isEnabled());
+    EXPECT_FALSE(akce("MOznVseVAdr")->isEnabled());
 }
 
 } // namespace
