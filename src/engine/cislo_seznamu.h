@@ -16,7 +16,7 @@
 
 namespace zrc {
 
-class CisloSeznamu {
+class CisloSeznamu final {
 public:
     static constexpr int pocet = 8;
 

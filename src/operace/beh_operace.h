@@ -22,7 +22,7 @@ OdpovedZaznamu odpovedZaznamu(OdpovedChyby o);
 // How the handling of one item ended.
 enum class Konec : std::uint8_t { Hotovo, Odlozeno, Preskoceno, Zruseno };
 
-class BehOperace : private PrubehKopie {
+class BehOperace final : private PrubehKopie {
 public:
     BehOperace(const ZadaniOperace& z, RozhraniOperace& r, const VolbyOperace& volby);
     VysledekOperace proved();

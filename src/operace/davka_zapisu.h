@@ -30,7 +30,7 @@ struct OdlozenaKopie {
     struct stat zdrojSt {};          // as copied
 };
 
-class DavkaZapisu {
+class DavkaZapisu final {
 public:
     DavkaZapisu(platform::Syscalls& sys, const VolbyOperace& volby);
 

@@ -40,7 +40,7 @@ struct ZaznamChyby {
     bool polozka = true;      // false: the whole operation (the free-space "Ne")
 };
 
-class KnihaChyb {
+class KnihaChyb final {
 public:
     void pridej(ZaznamChyby z);
     const std::vector<ZaznamChyby>& zaznamy() const { return zaznamy_; }

@@ -87,7 +87,7 @@ struct StavCile {
 ChybaSouboru zkontrolujCil(platform::Syscalls& sys, int adresar, const char* jmeno,
                            const struct stat& zdroj, Prepis prepis, StavCile& stav);
 
-class KopirujSoubor {
+class KopirujSoubor final {
 public:
     KopirujSoubor(platform::Syscalls& sys, const VolbyOperace& volby);
 

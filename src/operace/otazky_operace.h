@@ -10,7 +10,7 @@ namespace zrc {
 
 class PredcteniZdroju;
 
-class OtazkyOperace : public RozhraniOperace {
+class OtazkyOperace final : public RozhraniOperace {
 public:
     explicit OtazkyOperace(RozhraniOperace& r) : r_(r) {}
     void predcteni(PredcteniZdroju* p) { predcteni_ = p; }

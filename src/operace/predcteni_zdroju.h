@@ -39,7 +39,7 @@
 
 namespace zrc {
 
-class PredcteniZdroju {
+class PredcteniZdroju final {
 public:
     // Reads items from index od on; zaklad is the source base descriptor.
     PredcteniZdroju(platform::Syscalls& sys, SdilenyAdresar zaklad, std::string zakladCesta,

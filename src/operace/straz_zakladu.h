@@ -49,7 +49,7 @@ struct ZmenaZakladu {
     std::string zprava;   // the whole message, naming the base
 };
 
-class StrazZakladu {
+class StrazZakladu final {
 public:
     struct Zaklad {
         std::string nazev, cesta;

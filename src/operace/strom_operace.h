@@ -20,7 +20,7 @@ namespace zrc {
 
 using SdilenyAdresar = std::shared_ptr<platform::Fd>;
 
-class StromOperace {
+class StromOperace final {
 public:
     StromOperace(platform::Syscalls& sys, std::string zaklad);
     // The same tree for another thread: the base descriptor shared (so both

@@ -57,7 +57,7 @@ struct [[nodiscard]] VysledekKose {
     bool ok() const { return stav == StavKose::Presunuto; }
 };
 
-class Kos {
+class Kos final {
 public:
     explicit Kos(VolbyKose volby = {});
     ~Kos();

@@ -86,7 +86,7 @@ mode_t processUmask();
 [[nodiscard]] int vytvorCestu(Syscalls& sys, const std::string& cesta, mode_t mode);
 
 // An owned file descriptor, closed through the interface that opened it.
-class Fd {
+class Fd final {
 public:
     Fd() = default;
     Fd(Syscalls& sys, int fd) : sys_(&sys), fd_(fd) {}

@@ -6,7 +6,7 @@
 
 namespace zrc {
 
-class OProgramu : public QDialog {
+class OProgramu final : public QDialog {
     Q_OBJECT
 public:
     explicit OProgramu(QWidget* parent = nullptr);

@@ -29,7 +29,7 @@ namespace zrc {
 
 class TForm4;
 
-class BehOperaceVOkne : public QObject {
+class BehOperaceVOkne final : public QObject {
     Q_OBJECT
 public:
     // stavovyRadek shows "Kopíruji: ..." / "Odstraňuji: ..." in the main

@@ -28,7 +28,7 @@ struct ZadaniBehu {
     std::shared_ptr<VynechaneTypy> vynechaneTypy;
 };
 
-class BehPorovnani : public QObject {
+class BehPorovnani final : public QObject {
     Q_OBJECT
 public:
     explicit BehPorovnani(StrankyVysledku& stranky, QObject* parent = nullptr);

@@ -11,7 +11,7 @@ class QPushButton;
 
 namespace zrc {
 
-class TForm3 : public QDialog {
+class TForm3 final : public QDialog {
     Q_OBJECT
 public:
     // oznacit: " označeno:" (true) or " odznačeno:" is appended to Label1.

@@ -16,7 +16,7 @@ class QProgressBar;
 
 namespace zrc {
 
-class TForm4 : public QDialog {
+class TForm4 final : public QDialog {
     Q_OBJECT
 public:
     explicit TForm4(QWidget* hlavniOkno);

@@ -10,7 +10,7 @@
 
 namespace zrc {
 
-class OvladaniHistorie : public QObject {
+class OvladaniHistorie final : public QObject {
     Q_OBJECT
 public:
     explicit OvladaniHistorie(QString cestaIni, QObject* parent = nullptr);

@@ -85,7 +85,7 @@ std::unique_ptr<QDialog> vytvorDialogHlaseni(const ZadostHlaseni& z, QWidget* ro
 // While an instance lives, every message goes to the given function instead of a
 // dialog; the function's answer is returned to the caller. Nested instances stack.
 using OdpovidacHlaseni = std::function<Odpoved(const ZadostHlaseni&)>;
-class NahradaHlaseni {
+class NahradaHlaseni final {
 public:
     explicit NahradaHlaseni(OdpovidacHlaseni odpovidac);
     ~NahradaHlaseni();

@@ -14,7 +14,7 @@ class QPushButton;
 
 namespace zrc {
 
-class OknoKnihyChyb : public QDialog {
+class OknoKnihyChyb final : public QDialog {
     Q_OBJECT
 public:
     OknoKnihyChyb(const KnihaChyb& kniha, QWidget* parent = nullptr);

@@ -18,7 +18,7 @@ namespace zrc {
 
 class ZalozkyPevneSirky;
 
-class TForm2 : public QDialog {
+class TForm2 final : public QDialog {
     Q_OBJECT
 public:
     // resetOkna: CheckBox3 as confirmed earlier in this run (not UkladatOkno).

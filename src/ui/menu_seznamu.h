@@ -17,7 +17,7 @@ namespace zrc {
 struct PrikazSeznamu;
 class StrankyVysledku;
 
-class MenuSeznamu : public QObject {
+class MenuSeznamu final : public QObject {
     Q_OBJECT
 public:
     // Builds the menu and attaches it to the lists of vysledky.

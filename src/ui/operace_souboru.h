@@ -43,7 +43,7 @@ class BehOperaceVOkne;
 class PojistkyOperace;
 class StrankyVysledku;
 
-class OvladacOperaci : public QObject {
+class OvladacOperaci final : public QObject {
     Q_OBJECT
 public:
     OvladacOperaci(StrankyVysledku& vysledky, QObject* parent = nullptr);

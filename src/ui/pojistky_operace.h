@@ -26,7 +26,7 @@
 
 namespace zrc {
 
-class PojistkyOperace {
+class PojistkyOperace final {
 public:
     explicit PojistkyOperace(QString cestaIni = {}) : cestaIni_(std::move(cestaIni)) {}
     void setCestaIni(const QString& cesta) { cestaIni_ = cesta; }

@@ -17,7 +17,7 @@
 
 namespace zrc {
 
-class PoradiSouboru {
+class PoradiSouboru final {
 public:
     explicit PoradiSouboru(const ZadaniOperace& z);
 

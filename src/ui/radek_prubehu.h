@@ -26,7 +26,7 @@ struct StavRadku {
     std::int64_t celkem = 0;
 };
 
-class RadekPrubehu {
+class RadekPrubehu final {
 public:
     static constexpr std::int64_t oknoMs = 3000;     // averaging window
     static constexpr std::int64_t prvniMs = 1000;    // samples needed for a speed

@@ -25,7 +25,7 @@ struct SdileneRazeni {
 // 40 bytes) and rebuilds all of them after each inserted batch, which took 40 %
 // of the window's CPU while 1 000 000 rows arrived. Here rows have one fixed
 // height and the view keeps nothing per row but the vertical header's 8 bytes.
-class SeznamVysledku : public QTableView {
+class SeznamVysledku final : public QTableView {
     Q_OBJECT
 public:
     // "Not sorted yet": no column has this index.

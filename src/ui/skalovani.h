@@ -30,7 +30,7 @@ struct KrokSkalovani {
 // cw / RefSirka with the height snapped; rounding halves to even.
 KrokSkalovani krokSkalovani(QSize klient, int RefSirka, int RefVyska);
 
-class Skalovani {
+class Skalovani final {
 public:
     int RefSirka = navrhSirka;
     int RefVyska = navrhVyska;

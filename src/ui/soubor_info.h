@@ -40,7 +40,7 @@ ZadaniInfa zadaniInfa(const UlozisteVysledku& u, int seznam, const Polozka& p);
 // (packed, 2-second steps) in the long time format ("07.12.2026 09:05:02").
 QString textCasuInfa(std::time_t cas, DlouhyFormatCasu format);
 
-class TForm5 : public QDialog {
+class TForm5 final : public QDialog {
     Q_OBJECT
 public:
     // Builds the dialog and fills it from the files as they are now.

@@ -35,7 +35,7 @@ class Skalovani;
 struct StartovniNastaveni;
 struct ZiveVolby;
 
-class StrankaNastaveni : public QWidget {
+class StrankaNastaveni final : public QWidget {
     Q_OBJECT
 public:
     // skalovani: the window's zoom, which places and scales every control.

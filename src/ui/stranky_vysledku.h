@@ -41,7 +41,7 @@ struct StavMazani {
 // "D/x/xx/xxx" for uroven 3: the deepest directory that pruning keeps.
 QString textVzoruMazani(const QString& adresar, int uroven);
 
-class StrankyVysledku : public QObject {
+class StrankyVysledku final : public QObject {
     Q_OBJECT
 public:
     static constexpr int pocetSeznamu = UlozisteVysledku::pocetSeznamu;

@@ -37,7 +37,7 @@ namespace zrc {
 
 class ResultListModel;
 
-class VyberRadku : public QItemSelectionModel, private QAccessible::ActivationObserver {
+class VyberRadku final : public QItemSelectionModel, private QAccessible::ActivationObserver {
     Q_OBJECT
 public:
     explicit VyberRadku(ResultListModel* model, QObject* parent = nullptr);

@@ -18,7 +18,7 @@ namespace zrc {
 // Header image of a column after a sort request.
 enum class Sipka { Zadna, Dolu, Nahoru };   // NOARROW, ARROWDOWN, ARROWUP
 
-class ResultListModel : public QAbstractTableModel {
+class ResultListModel final : public QAbstractTableModel {
     Q_OBJECT
 public:
     ResultListModel(UlozisteVysledku& uloziste, int cislo, QObject* parent = nullptr);

@@ -34,7 +34,7 @@ class StrankaNastaveni;
 class StrankyVysledku;
 class VysledekZapisu;
 
-class TForm1 : public QMainWindow {
+class TForm1 final : public QMainWindow {
     Q_OBJECT
 public:
     // cestaIni: the INI file of this process (CestaIni).

@@ -6,7 +6,7 @@
 
 namespace zrc {
 
-class ZalozkyOkna : public QTabWidget {
+class ZalozkyOkna final : public QTabWidget {
     Q_OBJECT
 public:
     explicit ZalozkyOkna(QWidget* parent = nullptr);

@@ -25,7 +25,7 @@ QString ChybiDisplej();
 // Until the returned guard ends, a fatal Qt message (the display named in
 // the environment cannot be opened, no platform plugin) prints
 // ChybiDisplej() and ends the process with status 2 instead of aborting.
-class HlidacDispleje {
+class HlidacDispleje final {
 public:
     HlidacDispleje();
     ~HlidacDispleje();
