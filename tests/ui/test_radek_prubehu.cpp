@@ -3,6 +3,7 @@
 // told from the engine's steps, and the line in the window during a real copy.
 
 #include "platform/syscalls.h"
+#include "support/chybova_volani.h"
 #include "support/temp_tree.h"
 #include "ui/beh_operace_okno.h"
 #include "ui/copy_info.h"
@@ -120,21 +121,6 @@ INSTANTIATE_TEST_SUITE_P(Operace, PoradiZKroku, testing::Values(
 
 // ---- The line in the progress window during a real copy ----
 
-// 4 KiB writes of 3 ms: three files of 1 MiB take about 2.5 s.
-class PomaleZapisy : public platform::Syscalls {
-public:
-    platform::SysResult pwrite(int fd, const void* b, std::size_t n, off_t o) override
-    {
-        ::usleep(3000);
-        return Syscalls::pwrite(fd, b, n, o);
-    }
-    platform::SysResult copyFileRange(int, off_t*, int, off_t*, std::size_t) override
-    {
-        return platform::SysResult::fail(EOPNOTSUPP);
-    }
-    platform::SysResult clone(int, int) override { return platform::SysResult::fail(EOPNOTSUPP); }
-};
-
 TEST(RadekVOkne, PodPruhyNejvyseCtyrikratZaSekundu)
 {
     TempTree zdroj, cil;
@@ -157,7 +143,10 @@ TEST(RadekVOkne, PodPruhyNejvyseCtyrikratZaSekundu)
             texty << o->Label3->text();
     });
     hlidac.start();
-    PomaleZapisy sys;
+    // 4 KiB writes of 3 ms: three files of 1 MiB take about 2.5 s.
+    test::ChyboveVolani sys;
+    sys.zpozdeniZapisuUs = 3000;
+    sys.jenCteniZapis();
     QElapsedTimer hodiny;
     hodiny.start();
     const auto v = beh.proved({.zdroj = zdroj.root(), .cil = cil.root(), .operace = OperaceKodu(1, 1),

@@ -8,6 +8,7 @@
 
 #include "operace/kniha_chyb.h"
 #include "platform/syscalls.h"
+#include "support/chybova_volani.h"
 #include "support/temp_tree.h"
 #include "ui/beh_operace_okno.h"
 #include "ui/cesta_text.h"
@@ -28,26 +29,14 @@
 namespace zrc::test {
 namespace {
 
-// 4 KiB writes of 5 ms: the progress window stays open for seconds.
-class PomaleZapisy : public platform::Syscalls {
-public:
-    platform::SysResult pwrite(int fd, const void* b, std::size_t n, off_t o) override
-    {
-        ::usleep(5000);
-        return Syscalls::pwrite(fd, b, n, o);
-    }
-    platform::SysResult copyFileRange(int, off_t*, int, off_t*, std::size_t) override
-    {
-        return platform::SysResult::fail(EOPNOTSUPP);
-    }
-    platform::SysResult clone(int, int) override { return platform::SysResult::fail(EOPNOTSUPP); }
-};
-
 void kopiePomalu(TForm1& okno)
 {
     TempTree zdroj, cil;
     std::ofstream(zdroj.path("velky.bin"), std::ios::binary) << std::string(4 << 20, 'v');
-    PomaleZapisy sys;
+    // 4 KiB writes of 5 ms: the progress window stays open for seconds.
+    test::ChyboveVolani sys;
+    sys.zpozdeniZapisuUs = 5000;
+    sys.jenCteniZapis();
     BehOperaceVOkne beh(&okno, {});
     (void)beh.proved({.zdroj = zdroj.root(), .cil = cil.root(), .operace = OperaceKodu(1, 1),
                       .polozky = {{"velky.bin", 4 << 20}}},
