@@ -48,8 +48,15 @@ QMargins okraje(const QWidget& w)
     return {g.left() - r.left(), g.top() - r.top(), r.right() - g.right(), r.bottom() - g.bottom()};
 }
 
-// Lives as the dialog's child and watches its show and move events.
-class Umistovac : public QObject {
+// Lives as the dialog's child and watches its show event. What a placement
+// depends on can still change after the show: the window manager adds the
+// frame, a dialog sized by its layout gets its size, the main window settles
+// after being maximised; and none of these comes with an event of the dialog's
+// own. So for a second after the show (no window manager, the offscreen
+// platform: no frame ever comes) it looks every 50 ms and places the dialog
+// again when any of them changed. On a loaded machine all three arrived late
+// enough to leave dialogs at the main window's corner, off the screen.
+class Umistovac final : public QObject {
 public:
     Umistovac(QWidget& dialog, const QWidget& reference, MistoDialogu misto)
         : QObject(&dialog), dialog_(dialog), reference_(&reference), misto_(misto)
@@ -62,12 +69,19 @@ protected:
     void timerEvent(QTimerEvent* e) override;
 
 private:
+    // What a placement was computed from.
+    struct Podklad {
+        QSize ramec;
+        QRect reference;
+        bool operator==(const Podklad&) const = default;
+    };
+    Podklad podklad() const;
     void umisti();
 
     QWidget& dialog_;
     QPointer<const QWidget> reference_;
     MistoDialogu misto_;
-    bool ramecZnam_ = true;   // the last placement used the dialog's own frame
+    Podklad posledni_;
     QBasicTimer hlidac_;
     int pokusu_ = 0;
 };
@@ -77,14 +91,9 @@ bool Umistovac::eventFilter(QObject* o, QEvent* e)
     if (o != &dialog_)
         return false;
     if (e->type() == QEvent::Show) {
-        ramecZnam_ = !okraje(dialog_).isNull();
         umisti();
-        // The frame's size reaches Qt without an event of the dialog's own:
-        // looked for every 50 ms, for a second at most (no window manager,
-        // the offscreen platform: no frame ever comes).
-        pokusu_ = ramecZnam_ ? 0 : 20;
-        if (pokusu_ > 0)
-            hlidac_.start(50, this);
+        pokusu_ = 20;
+        hlidac_.start(50, this);
     }
     return false;
 }
@@ -93,12 +102,20 @@ void Umistovac::timerEvent(QTimerEvent* e)
 {
     if (e->timerId() != hlidac_.timerId())
         return;
-    if (!okraje(dialog_).isNull()) {
-        ramecZnam_ = true;
+    if (reference_ && podklad() != posledni_)
         umisti();
-    }
-    if (ramecZnam_ || --pokusu_ <= 0)
+    if (--pokusu_ <= 0)
         hlidac_.stop();
+}
+
+// The dialog's frame (its own once the window manager gave it one, else as
+// thick as the main window's) and the main window's frame.
+Umistovac::Podklad Umistovac::podklad() const
+{
+    const QWidget& okno = *reference_->window();
+    const QMargins vlastni = okraje(dialog_);
+    const QMargins m = vlastni.isNull() ? okraje(okno) : vlastni;
+    return {dialog_.size().grownBy(m), okno.frameGeometry()};
 }
 
 void Umistovac::umisti()
@@ -107,14 +124,13 @@ void Umistovac::umisti()
         return;
     if (dialog_.layout())
         dialog_.layout()->activate();   // a layout of fixed size sets the size now
-    const QWidget& okno = *reference_->window();
-    const QMargins m = ramecZnam_ ? okraje(dialog_) : okraje(okno);
-    const QSize ramec = dialog_.size().grownBy(m);
-    const QRect r = okno.frameGeometry();
+    posledni_ = podklad();
+    const QSize ramec = posledni_.ramec;
+    const QRect r = posledni_.reference;
     QPoint p = misto_ == MistoDialogu::Roh
                    ? rohKReferenci(ramec, r)
                    : QPoint(r.left() + r.width() / 2 - ramec.width() / 2, r.top() + r.height() / 2 - ramec.height() / 2);
-    if (const QScreen* s = okno.screen())
+    if (const QScreen* s = reference_->window()->screen())
         p = poziceVOblasti({p, ramec}, s->availableGeometry());
     dialog_.move(p);
 }
