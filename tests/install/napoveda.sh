@@ -15,35 +15,39 @@ trap 'rm -rf "$tmp"' EXIT
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
-# One line per option: "names|argument|ranges". The help lists an option as
-# "  -h, --help" or "  --scope <both|1|2>" followed by its description, which
-# wraps onto lines indented further.
-options_of_help() {
-  awk '
-    function flush() {
-      if (spec == "") return
-      names = spec; arg = ""
-      if (match(spec, / <[^>]*>$/)) {
-        names = substr(spec, 1, RSTART - 1); arg = substr(spec, RSTART + 2, RLENGTH - 3)
-      }
-      print names "|" arg "|" ranges(text)
-      spec = ""; text = ""
-    }
+# The argument ranges an option's text names ("1 to 256"), comma-separated;
+# shared by both parsers below.
+AWK_RANGES='
     function ranges(t,   r) {
       r = ""
       while (match(t, /[0-9]+ to [0-9]+/)) {
         r = r (r == "" ? "" : ",") substr(t, RSTART, RLENGTH); t = substr(t, RSTART + RLENGTH)
       }
       return r
+    }'
+
+# One line per option: "names|argument|ranges". The help lists an option as
+# "  -h, --help" or "  --scope <both|1|2>" followed by its description, which
+# wraps onto lines indented further.
+options_of_help() {
+  awk "$AWK_RANGES"'
+    function flush() {
+      if (opt == "") return
+      names = opt; arg = ""
+      if (match(opt, / <[^>]*>$/)) {
+        names = substr(opt, 1, RSTART - 1); arg = substr(opt, RSTART + 2, RLENGTH - 3)
+      }
+      print names "|" arg "|" ranges(text)
+      opt = ""; text = ""
     }
     /^  -/ {
       flush()
       line = substr($0, 3)
-      if (match(line, /  +/)) { spec = substr(line, 1, RSTART - 1); text = substr(line, RSTART + RLENGTH) }
-      else { spec = line; text = "" }
+      if (match(line, /  +/)) { opt = substr(line, 1, RSTART - 1); text = substr(line, RSTART + RLENGTH) }
+      else { opt = line; text = "" }
       next
     }
-    /^   +[^ ]/ && spec != "" { sub(/^ +/, ""); text = text " " $0; next }
+    /^   +[^ ]/ && opt != "" { sub(/^ +/, ""); text = text " " $0; next }
     { flush() }
     END { flush() }
   ' | LC_ALL=C sort
@@ -52,7 +56,7 @@ options_of_help() {
 # The same from the OPTIONS section of a manual page: each ".TP" tag and the
 # paragraph under it, with the font changes and quotes of the roff taken out.
 options_of_page() {
-  sed -e 's/\\f[BIRP]//g' -e 's/\\-/-/g' -e 's/\\(en/-/g' "$1" | awk '
+  sed -e 's/\\f[BIRP]//g' -e 's/\\-/-/g' -e 's/\\(en/-/g' "$1" | awk "$AWK_RANGES"'
     function flush() {
       if (tag == "") return
       gsub(/"/, "", tag); gsub(/ +/, " ", tag); gsub(/ ,/, ",", tag); sub(/^ /, "", tag)
@@ -63,13 +67,6 @@ options_of_page() {
       gsub(/ +/, " ", text)
       print names "|" arg "|" ranges(text)
       tag = ""; text = ""
-    }
-    function ranges(t,   r) {
-      r = ""
-      while (match(t, /[0-9]+ to [0-9]+/)) {
-        r = r (r == "" ? "" : ",") substr(t, RSTART, RLENGTH); t = substr(t, RSTART + RLENGTH)
-      }
-      return r
     }
     /^\.SH/ { flush(); inside = ($2 == "OPTIONS"); next }
     !inside { next }
