@@ -4,7 +4,6 @@
 #include "platform/zapisy.h"
 
 #include <cerrno>
-#include <random>
 
 namespace zrc {
 
@@ -45,17 +44,6 @@ ChybaSouboru prilinkuj(platform::Syscalls& sys, DocasnySoubor& t)
         return ChybaSouboru::systemu(z.err);
     }
     return {};
-}
-
-std::string nahodne()
-{
-    static constexpr char znaky[] = "abcdefghijklmnopqrstuvwxyz0123456789";
-    thread_local std::mt19937 gen{std::random_device{}()};
-    std::uniform_int_distribution<int> d(0, 35);
-    std::string s(delkaNahodne, 'a');
-    for (char& c : s)
-        c = znaky[d(gen)];
-    return s;
 }
 
 } // namespace
@@ -129,7 +117,7 @@ ChybaSouboru KopirujSoubor::vytvorDocasny(int adresar, std::string_view jmeno, m
 {
     constexpr int priznaky = O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC;
     for (int pokus = 0; pokus < pokusyJmena; ++pokus) {
-        t.jmeno = jmenoDocasneho(jmeno, nahodne());
+        t.jmeno = jmenoDocasneho(jmeno, platform::nahodnaCast(delkaNahodne));
         const auto r = sys_.openAt(adresar, t.jmeno.c_str(), priznaky, mod);
         if (r.ok()) {
             fd = platform::Fd(sys_, static_cast<int>(r.value));

@@ -50,17 +50,6 @@ SysResult naplnDocasny(Syscalls& sys, Fd fd, std::string_view obsah, const struc
     return r.ok() ? c : r;
 }
 
-std::string nahodne()
-{
-    static constexpr char znaky[] = "abcdefghijklmnopqrstuvwxyz0123456789";
-    thread_local std::mt19937 gen{std::random_device{}()};
-    std::uniform_int_distribution<int> d(0, 35);
-    std::string s(6, 'a');
-    for (char& c : s)
-        c = znaky[d(gen)];
-    return s;
-}
-
 // Creates the temporary sibling of jmeno (its name in docasny).
 SysResult vytvorDocasny(Syscalls& sys, int adresar, const std::string& jmeno, DocasneJmeno druh,
                         std::string& docasny)
@@ -75,7 +64,7 @@ SysResult vytvorDocasny(Syscalls& sys, int adresar, const std::string& jmeno, Do
     // EEXIST on six random characters: practically never; 16 tries.
     SysResult r = SysResult::fail(EEXIST);
     for (int pokus = 0; pokus < 16 && !r.ok() && r.err == EEXIST; ++pokus) {
-        docasny = "." + jmeno + "." + nahodne() + ".tmp";
+        docasny = "." + jmeno + "." + nahodnaCast(6) + ".tmp";
         r = sys.openAt(adresar, docasny.c_str(), priznaky, 0666);
     }
     return r;
@@ -139,6 +128,17 @@ SysResult nahradSoubor(Syscalls& sys, const std::string& cesta, std::string_view
         return d;
     const Fd fd(sys, static_cast<int>(d.value));
     return nahradSoubor(sys, fd.get(), cesta.substr(lomitko == std::string::npos ? 0 : lomitko + 1), obsah);
+}
+
+std::string nahodnaCast(std::size_t delka)
+{
+    static constexpr char znaky[] = "abcdefghijklmnopqrstuvwxyz0123456789";
+    thread_local std::mt19937 gen{std::random_device{}()};
+    std::uniform_int_distribution<int> d(0, 35);
+    std::string s(delka, 'a');
+    for (char& c : s)
+        c = znaky[d(gen)];
+    return s;
 }
 
 } // namespace zrc::platform

@@ -36,6 +36,11 @@ enum class BezNoreplace : std::uint8_t {
                                             int doAdresar, const char* doJmeno,
                                             BezNoreplace jinak = BezNoreplace::Odkazem);
 
+// delka random characters of [a-z0-9], for the names of temporary files: 36^6
+// names at six characters, so that an existing one (EEXIST) is practically
+// never met twice.
+std::string nahodnaCast(std::size_t delka);
+
 // The name of the temporary sibling of nahradSoubor.
 enum class DocasneJmeno : std::uint8_t {
     // "." + jmeno + ".XXXXXX.tmp", six random [a-z0-9]: any number of writers

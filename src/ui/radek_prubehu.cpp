@@ -10,11 +10,6 @@ namespace {
 
 const QString oddelovac = QStringLiteral(" · ");
 
-QString zUtf8(const std::string& s)
-{
-    return QString::fromStdString(s);
-}
-
 } // namespace
 
 void RadekPrubehu::vzorek(std::int64_t hotovo, std::int64_t ms)
@@ -63,10 +58,10 @@ std::optional<std::int64_t> RadekPrubehu::zbyva(std::int64_t hotovo, std::int64_
 
 QString RadekPrubehu::text(const StavRadku& s) const
 {
-    QString t = textSouboru(s.soubor, s.souboru) + oddelovac + zUtf8(velikostTextem(s.hotovo)) +
-                QStringLiteral(" z ") + zUtf8(velikostTextem(s.celkem));
+    QString t = textSouboru(s.soubor, s.souboru) + oddelovac + QString::fromStdString(velikostTextem(s.hotovo)) +
+                QStringLiteral(" z ") + QString::fromStdString(velikostTextem(s.celkem));
     if (const auto v = rychlost())
-        t += oddelovac + zUtf8(rychlostTextem(*v));
+        t += oddelovac + QString::fromStdString(rychlostTextem(*v));
     if (const auto z = zbyva(s.hotovo, s.celkem))
         t += oddelovac + QStringLiteral("zbývá ") + textZbyva(*z);
     return t;
