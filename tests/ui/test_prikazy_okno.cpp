@@ -157,6 +157,33 @@ protected:
     {
         QTest::keyClick(seznam(tag), k, m);
     }
+
+    // F5 on "NOVĚJŠÍ" copies a 2 MiB c.txt over its older counterpart through
+    // writes of 4 KiB slowed by 2 ms each, about a second; prerus runs once
+    // the progress bar has moved. Returns whether it ran before the copy ended.
+    bool pomalaKopie(const std::function<void()>& prerus)
+    {
+        zapis(t1.path("c.txt"), std::string(2 << 20, 'n'), unor);
+        porovnej();
+        test::ChyboveVolani sys;
+        sys.zpozdeniZapisuUs = 2000;
+        sys.jenCteniZapis();
+        okno->operace().nastavVolby({.sys = &sys, .blokCteni = 4096});
+        bool provedeno = false;
+        QTimer hlidac;
+        hlidac.setInterval(10);
+        QObject::connect(&hlidac, &QTimer::timeout, [&] {
+            auto* prubeh = qobject_cast<TForm4*>(QApplication::activeModalWidget());
+            if (provedeno || !prubeh || prubeh->ProgressBar2->value() == 0)
+                return;
+            provedeno = true;
+            prerus();
+        });
+        hlidac.start();
+        vyberVse(3);
+        klavesa(3, Qt::Key_F5);
+        return provedeno;
+    }
 };
 
 // ---- Commands into a chosen directory that do their work ----
@@ -561,30 +588,12 @@ TEST(InfoDialog, DlouheNazvySeZkracuji)
 
 TEST_F(PrikazyOkna, ZavreniOknaBehemKopieJiZrusi)
 {
-    zapis(t1.path("c.txt"), std::string(2 << 20, 'n'), unor);
-    porovnej();
-    // Slow writes of 4 KiB blocks: a 2 MiB copy takes about a second.
-    test::ChyboveVolani sys;
-    sys.zpozdeniZapisuUs = 2000;
-    sys.jenCteniZapis();
-    okno->operace().nastavVolby({.sys = &sys, .blokCteni = 4096});
     const auto pred2 = snimek(t2.root());
-    bool zavreno = false, viditelnePoZavreni = false;
-    QTimer hlidac;
-    hlidac.setInterval(10);
-    QObject::connect(&hlidac, &QTimer::timeout, [&] {
-        auto* prubeh = qobject_cast<TForm4*>(QApplication::activeModalWidget());
-        if (zavreno || !prubeh || prubeh->ProgressBar2->value() == 0)
-            return;
-        zavreno = true;
+    bool viditelnePoZavreni = false;
+    ASSERT_TRUE(pomalaKopie([&] {
         okno->close();
         viditelnePoZavreni = okno->isVisible();
-    });
-    hlidac.start();
-    vyberVse(3);
-    klavesa(3, Qt::Key_F5);
-    hlidac.stop();
-    ASSERT_TRUE(zavreno) << "the copy ended before the window could be closed";
+    })) << "the copy ended before the window could be closed";
     EXPECT_TRUE(viditelnePoZavreni) << "the window waits for the worker";
     EXPECT_TRUE(pockej([&] { return !okno->isVisible(); }));
     EXPECT_EQ(snimek(t2.root()), pred2) << "the old target stays byte for byte, no temporary file";
@@ -640,34 +649,15 @@ TEST_F(PrikazyOkna, ZavreniOknaSOtevrenouOtazkouJiZrusi)
 // itself then ends by the signal: the process tests check that.)
 TEST_F(PrikazyOkna, SigtermBehemKopieJiZrusiAZapiseNastaveni)
 {
-    zapis(t1.path("c.txt"), std::string(2 << 20, 'n'), unor);
-    porovnej();
     ASSERT_TRUE(platform::zachytavejUkonceni().ok());
-    auto* signaly = new UkonceniSignalem(*okno);
-    QSignalSpy zavreno(signaly, &UkonceniSignalem::oknoZavreno);
-    // Slow writes of 4 KiB blocks: a 2 MiB copy takes about a second.
-    test::ChyboveVolani sys;
-    sys.zpozdeniZapisuUs = 2000;
-    sys.jenCteniZapis();
-    okno->operace().nastavVolby({.sys = &sys, .blokCteni = 4096});
-    const auto pred2 = snimek(t2.root());
     ASSERT_FALSE(nactiIni(cestaIni()).hodnota(ini::Nastaveni, ini::MazPodAdr));
-    bool poslano = false;
-    QTimer hlidac;
-    hlidac.setInterval(10);
-    QObject::connect(&hlidac, &QTimer::timeout, [&] {
-        auto* prubeh = qobject_cast<TForm4*>(QApplication::activeModalWidget());
-        if (poslano || !prubeh || prubeh->ProgressBar2->value() == 0)
-            return;
-        poslano = true;
+    const auto pred2 = snimek(t2.root());
+    std::unique_ptr<QSignalSpy> zavreno;
+    ASSERT_TRUE(pomalaKopie([&] {
+        zavreno = std::make_unique<QSignalSpy>(new UkonceniSignalem(*okno), &UkonceniSignalem::oknoZavreno);
         ::raise(SIGTERM);
-    });
-    hlidac.start();
-    vyberVse(3);
-    klavesa(3, Qt::Key_F5);
-    hlidac.stop();
-    ASSERT_TRUE(poslano) << "the copy ended before the signal could be sent";
-    EXPECT_TRUE(zavreno.count() == 1 || zavreno.wait(10000));
+    })) << "the copy ended before the signal could be sent";
+    EXPECT_TRUE(zavreno->count() == 1 || zavreno->wait(10000));
     EXPECT_FALSE(okno->isVisible());
     EXPECT_EQ(platform::signalUkonceni(), SIGTERM);
     EXPECT_EQ(snimek(t2.root()), pred2) << "the old target stays byte for byte, no temporary file";
