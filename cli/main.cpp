@@ -8,6 +8,7 @@
 #include "vystup.h"
 
 #include "platform/pamet.h"
+#include "platform/signaly.h"
 #include "util/bajty_cesty.h"
 
 #include <QCoreApplication>
@@ -50,6 +51,10 @@ int chybaVystupu(int chyba)
 int main(int argc, char* argv[])
 {
     zrc::vracejVelkeBloky();
+    // SIGTERM, SIGINT, SIGHUP stop the comparison at its next check; the
+    // program then prints nothing and ends by the signal.
+    if (const auto r = zrc::platform::zachytavejUkonceni(); !r.ok())
+        vypisChybu(QStringLiteral("Signály ukončení nelze zachytit: ") + QString::fromLocal8Bit(std::strerror(r.err)));
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("zrcadlovac-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(ZRC_CLI_VERSION));
@@ -72,9 +77,12 @@ int main(int argc, char* argv[])
     zrc::cli::PrijemceCli prijemce(vysledky);
     zrc::ParametryBehu parametry{.nastaveni = volby.nastaveni,
                                  .vynechaneTypy = vynechane.get(),
+                                 .stop = &zrc::platform::ukoncitPozadovano(),
                                  .vlakna = volby.vlakna};
     const zrc::VysledekBehu beh = zrc::porovnej(parametry, prijemce);
     prijemce.ukonci();
+    if (const int sig = zrc::platform::signalUkonceni())
+        zrc::platform::ukonciSignalem(sig);
     if (beh.konec == zrc::KonecBehu::Neplatny) {
         vypisChybu(beh.zprava);
         return 2;
@@ -86,6 +94,9 @@ int main(int argc, char* argv[])
     zrc::cli::seradPodleIni(vysledky, volby);
     if (const int chyba = zrc::cli::vypisVysledky(stdout, vysledky, volby.format))
         return chybaVystupu(chyba);
+    // A signal during the printing: the lists are whole, the status says the signal.
+    if (const int sig = zrc::platform::signalUkonceni())
+        zrc::platform::ukonciSignalem(sig);
     if (!beh.nepristupne.empty())
         return 2;
     return beh.pocetPolozek > 0 ? 1 : 0;

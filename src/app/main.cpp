@@ -3,6 +3,7 @@
 #include "app/core/pred_oknem.h"
 #include "app/spusteni.h"
 #include "platform/pamet.h"
+#include "platform/signaly.h"
 #include "settings/cesta_ini.h"
 #include "ui/cestina.h"
 #include "ui/ikona_programu.h"
@@ -10,6 +11,8 @@
 
 #include <QApplication>
 
+#include <cstdio>
+#include <cstring>
 #include <memory>
 
 int main(int argc, char** argv)
@@ -17,6 +20,10 @@ int main(int argc, char** argv)
     if (const auto konec = zrc::VyridPredOknem(argc, argv, QStringLiteral(ZRC_VERSION)))
         return *konec;
     zrc::vracejVelkeBloky();
+    // Before the window: a signal that comes while it is being built waits
+    // in the pipe and closes it once it shows.
+    if (const auto r = zrc::platform::zachytavejUkonceni(); !r.ok())
+        std::fprintf(stderr, "Signály ukončení nelze zachytit: %s\n", std::strerror(r.err));
     auto hlidac = std::make_unique<zrc::HlidacDispleje>();
     QApplication app(argc, argv);
     hlidac.reset();
@@ -34,5 +41,10 @@ int main(int argc, char** argv)
     // names its directory (QApplication has taken out its own options).
     for (int i = 1; i < argc; ++i)
         volby.parametry << zrc::textZBajtu(argv[i]);
-    return zrc::SpustProgram(volby);
+    const int kod = zrc::SpustProgram(volby);
+    // The window has closed and written the settings; the exit status tells
+    // the session which signal ended the program.
+    if (const int sig = zrc::platform::signalUkonceni())
+        zrc::platform::ukonciSignalem(sig);
+    return kod;
 }

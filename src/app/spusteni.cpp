@@ -4,6 +4,7 @@
 #include "app/core/nabidka_start.h"
 #include "app/core/vstup_par.h"
 #include "ui/hlaseni.h"
+#include "ui/ukonceni_signalem.h"
 #include "ui/zakl_okno_1.h"
 
 #include <QApplication>
@@ -100,6 +101,11 @@ int SpustProgram(const VolbyStartu& volby)
                  volby.parametry.isEmpty() ? TForm1::Start::SHistorii : TForm1::Start::BezHistorie);
     ZpracujPrikazovouRadku(okno, volby);
     PropojInstanci(instance, okno);
+    // SIGTERM, SIGINT, SIGHUP: the window closes as by hand, then the event
+    // loop ends even with other windows open; main ends by the signal.
+    auto* signaly = new UkonceniSignalem(okno);
+    QObject::connect(signaly, &UkonceniSignalem::oknoZavreno, qApp, &QCoreApplication::quit,
+                     Qt::QueuedConnection);
     okno.show();
     // The chooser opens over the visible window, once the event loop runs.
     QTimer::singleShot(0, &okno, [&okno, &volby] { FormShow(okno, volby); });

@@ -72,6 +72,8 @@ void IniDokument::pridejRadek(QByteArray radek, bool cr)
     if (!s.startsWith(';') && rovnitko > 0) {
         r.klic = QString::fromUtf8(orizni(QByteArrayView(r.text).sliced(0, rovnitko)));
         r.hodnotaOd = rovnitko + 1;
+    } else if (!s.isEmpty() && !s.startsWith(';') && !s.startsWith('#')) {
+        ++cizichRadku_;
     }
     (sekce_.empty() ? uvod_ : sekce_.back().radky).push_back(std::move(r));
 }

@@ -21,6 +21,12 @@ public:
     static IniDokument zTextu(QByteArrayView text);
     QByteArray text() const;
 
+    // Whether every line is a section header, a key line, a comment (";" or
+    // "#") or blank. A file with other lines is some other file (a password
+    // list, a script) that a link or a mistyped path led to: the store never
+    // replaces it.
+    bool jeNastaveni() const { return cizichRadku_ == 0; }
+
     // The decoded value, uncut; nothing when the section or key is missing.
     std::optional<QString> hodnota(QStringView sekce, QStringView klic) const;
     bool maSekci(QStringView sekce) const;
@@ -54,6 +60,7 @@ private:
     void pridejRadek(QByteArray radek, bool cr);
 
     bool bom_ = false;
+    int cizichRadku_ = 0;       // lines that no settings file has
     bool crlf_ = false;         // new lines follow the first line's line break
     std::vector<Radek> uvod_;   // lines before the first section
     std::vector<Sekce> sekce_;

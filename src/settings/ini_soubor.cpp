@@ -1,13 +1,13 @@
 #include "settings/ini_soubor.h"
 #include "util/bajty_cesty.h"
 
+#include "platform/odkazy.h"
 #include "platform/syscalls.h"
 #include "platform/zapisy.h"
 
 #include <QFile>
 
 #include <cerrno>
-#include <climits>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -58,20 +58,6 @@ QByteArray nactiVse(int fd)
     }
 }
 
-// The file that is replaced: a symbolic link is followed, so that the link
-// stays and the file it names gets the new content.
-QByteArray cilovaCesta(const QString& cesta)
-{
-    QByteArray c = QByteArray::fromStdString(bajtyZTextu(cesta));
-    struct stat st;
-    if (::lstat(c.constData(), &st) == 0 && S_ISLNK(st.st_mode)) {
-        char skutecna[PATH_MAX];
-        if (::realpath(c.constData(), skutecna))
-            return QByteArray(skutecna);
-    }
-    return c;
-}
-
 QByteArray adresarCesty(const QByteArray& cesta)
 {
     const qsizetype lomitko = cesta.lastIndexOf('/');
@@ -83,6 +69,19 @@ QByteArray adresarCesty(const QByteArray& cesta)
 std::string jmenoCesty(const QByteArray& cesta)
 {
     return cesta.mid(cesta.lastIndexOf('/') + 1).toStdString();
+}
+
+// The directory of the file that a write replaces, and that file's path in
+// cil. A symbolic link stays and the file it names gets the new content (a
+// dangling link's target is created), so the file's own directory counts.
+platform::Fd otevriAdresarCile(platform::Syscalls& s, const QString& cesta, QByteArray& cil)
+{
+    std::string konec;
+    if (!platform::cilOdkazu(bajtyZTextu(cesta), konec).ok())
+        return {};
+    cil = QByteArray::fromStdString(konec);
+    const auto d = s.openAt(AT_FDCWD, adresarCesty(cil).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    return d.ok() ? platform::Fd(s, static_cast<int>(d.value)) : platform::Fd();
 }
 
 platform::Syscalls& systemova(platform::Syscalls* sys)
@@ -122,11 +121,10 @@ VysledekZapisu zmenIni(const QString& cesta, const std::function<void(IniDokumen
                        platform::Syscalls* sys)
 {
     platform::Syscalls& s = systemova(sys);
-    const QByteArray cil = cilovaCesta(cesta);
-    const auto d = s.openAt(AT_FDCWD, adresarCesty(cil).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (!d.ok())
+    QByteArray cil;
+    const platform::Fd adresar = otevriAdresarCile(s, cesta, cil);
+    if (!adresar.valid())
         return VysledekZapisu::selhani(cesta);
-    const platform::Fd adresar(s, static_cast<int>(d.value));
     // Serialises read-modify-write cycles of all writers of this directory.
     // The lock goes with the descriptor; readers need none, the rename is atomic.
     while (::flock(adresar.get(), LOCK_EX) != 0 && errno == EINTR) {}
@@ -134,14 +132,17 @@ VysledekZapisu zmenIni(const QString& cesta, const std::function<void(IniDokumen
     struct stat st;
     int err = 0;
     const platform::Fd stary = otevriKeCteni(s, cil, st, err);
-    // A file that exists but cannot be read (or is no settings file at all) is
-    // never replaced: its content would be lost. Nor is one that its owner made
+    // A file that exists but cannot be read (or is no settings file at all:
+    // not a regular file, or lines that no settings file has) is never
+    // replaced: its content would be lost. Nor is one that its owner made
     // read-only: the rename would replace it all the same.
     if (!stary.valid() && err != ENOENT)
         return VysledekZapisu::selhani(cesta);
     const bool existuje = stary.valid();
     const QByteArray puvodni = existuje ? nactiVse(stary.get()) : QByteArray();
     IniDokument dokument = IniDokument::zTextu(puvodni);
+    if (!dokument.jeNastaveni())
+        return VysledekZapisu::selhani(cesta);
     zmena(dokument);
     const QByteArray novy = dokument.text();
     if (existuje && novy == puvodni)

@@ -46,7 +46,11 @@ std::optional<QString> overCteniIni(const QString& cesta);
 // writes the result to a temporary file in the same directory, flushes it to
 // the disk and renames it over the file. Writers in several processes are
 // serialised by a lock on the directory, so no change is lost. A symbolic link
-// is followed: the file it names is replaced. The directory must be writable;
+// (also a chain of them, relative ones counting from the link's directory) is
+// followed and kept: the file it names is replaced, in that file's directory,
+// or created when the link dangles. A file with lines that are neither
+// sections, keys, comments nor blank is no settings file and is never
+// replaced: the write fails. The directory must be writable;
 // when it is not (or the disk is full) nothing is changed and the error is
 // returned. The file keeps its permission bits; a new file gets 0666 less the
 // umask. A file without write permission for its owner is not replaced.

@@ -7,7 +7,9 @@
 #include "util/bajty_cesty.h"
 #include "util/cesty.h"
 
+#include <QApplication>
 #include <QCoreApplication>
+#include <QDialog>
 #include <QDeadlineTimer>
 #include <QEventLoop>
 #include <QThread>
@@ -38,7 +40,7 @@ public:
         return naUi([] {
             return Hlaseni(QStringLiteral("Nedostatek místa na disku, mám pokracovat?"),
                            DruhHlaseni::Chyba, Tlacitko::Ano | Tlacitko::Ne) == Odpoved::Ano;
-        });
+        }, false);
     }
     void krok(Krok k, const std::string& zdroj) override
     {
@@ -64,7 +66,7 @@ public:
             o_.zajistiOkno();
             return odpovedChyby(Hlaseni(t, DruhHlaseni::Informace,
                                         Tlacitko::Zrus | Tlacitko::Opakuj | Tlacitko::Ignoruj));
-        });
+        }, OdpovedChyby::Zrusit);
     }
     OdpovedChyby chybaMazani(const std::string& zdroj, const ChybaSouboru& c) override
     {
@@ -76,7 +78,7 @@ public:
             o_.zajistiOkno();
             return odpovedChyby(Hlaseni(t, DruhHlaseni::Informace,
                                         Tlacitko::Zrus | Tlacitko::Opakuj | Tlacitko::Ignoruj));
-        });
+        }, OdpovedChyby::Zrusit);
     }
     OdpovedCteni jenProCteni(const std::string& zdroj) override
     {
@@ -87,25 +89,33 @@ public:
                                           Tlacitko::Ano | Tlacitko::Ne | Tlacitko::Vse);
             return o == Odpoved::Ano ? OdpovedCteni::Ano
                    : o == Odpoved::Vse ? OdpovedCteni::Vse : OdpovedCteni::Ne;
-        });
+        }, OdpovedCteni::Ne);
     }
     OdpovedKose kosNepouzitelny(const std::string& zdroj, const ChybaSouboru& c) override
     {
         return naUi([&] {
             o_.zajistiOkno();
             return o_.bezKose ? o_.bezKose(zdroj, c) : zeptejSeBezKose(zdroj, c);
-        });
+        }, OdpovedKose::Zrusit);
     }
     void vyrizeno(std::size_t) override {}
 
 private:
     // A blocking call into the user-interface thread: the progress updates
     // posted before it are shown first (one queue, in order).
-    template <class F>
-    auto naUi(F f) -> decltype(f())
+    // A question that comes after Cancel is not shown: it gets poZruseni,
+    // the answer that its "Zruš" (or Esc) would give.
+    template <class F, class R>
+    R naUi(F f, R poZruseni)
     {
-        decltype(f()) vysledek{};
-        QMetaObject::invokeMethod(&o_, [&] { vysledek = f(); }, Qt::BlockingQueuedConnection);
+        R vysledek = poZruseni;
+        QMetaObject::invokeMethod(&o_, [&] {
+            if (o_.zrusit_)
+                return;
+            o_.otazka_ = true;
+            vysledek = f();
+            o_.otazka_ = false;
+        }, Qt::BlockingQueuedConnection);
         return vysledek;
     }
 
@@ -121,6 +131,18 @@ BehOperaceVOkne::BehOperaceVOkne(QWidget* hlavniOkno, std::function<void(const Q
 }
 
 BehOperaceVOkne::~BehOperaceVOkne() = default;
+
+void BehOperaceVOkne::zrus()
+{
+    zrusit_ = true;
+    // The question is the modal dialog above the progress window; its reject
+    // gives the answer of Esc, which is "Zruš" in every error box.
+    if (!otazka_)
+        return;
+    auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+    if (dialog && dialog != okno_.get())
+        dialog->reject();
+}
 
 void BehOperaceVOkne::zajistiOkno()
 {

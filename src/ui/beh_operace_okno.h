@@ -45,8 +45,10 @@ public:
     // zeptejSeBezKose (pojistky_operace.h). Called on the user-interface thread.
     std::function<OdpovedKose(const std::string&, const ChybaSouboru&)> bezKose;
 
-    // Cancel as Esc in the progress window does (closing the main window).
-    void zrus() { zrusit_ = true; }
+    // Cancel as Esc in the progress window does (closing the main window, a
+    // signal to end the program). A question open at that moment is answered
+    // as its "Zruš" (Esc: "Ne" where it has no "Zruš"), and none opens after.
+    void zrus();
     // The progress window while the operation runs (tests, screenshots).
     TForm4* okno() const { return okno_.get(); }
 
@@ -70,6 +72,7 @@ private:
     std::function<void(const QString&)> stavovyRadek_;
     std::unique_ptr<TForm4> okno_;
     std::atomic<bool> zrusit_{false};
+    bool otazka_ = false;   // a question of the worker is open
     std::mutex zamek_;
     Stav stav_;
     bool naplanovano_ = false;

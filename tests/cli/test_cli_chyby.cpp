@@ -2,9 +2,11 @@
 // clear message and the exit status that says what happened.
 
 #include "spusteni_cli.h"
+#include "support/signaly_procesu.h"
 #include "support/temp_tree.h"
 
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -149,6 +151,33 @@ INSTANTIATE_TEST_SUITE_P(Pripady, CliChyby, testing::Values(
     PripadCli{"IniJeAdresar", rozdil, [](const Prostredi& p) { return adresare(p, {"--ini", p.docasny.path()}); },
               Jak::Primo, 2, "", "", "--ini: "}),
     [](const testing::TestParamInfo<PripadCli>& i) { return std::string(i.param.nazev); });
+
+// SIGTERM in the middle of a comparison (a logout, a kill): the run stops at
+// its next check and the program ends by the signal, as the caller expects of
+// a program it terminated.
+TEST(CliSignal, SigtermBehemPorovnaniKonciSignalem)
+{
+    // 10 000 new files in 100 directories present on both sides (only those
+    // are walked): a run of about 0.1 s, far longer than the 0.2 ms between
+    // the looks at the handler.
+    std::vector<test::Entry> soubory, adresare;
+    for (int i = 0; i < 10000; ++i)
+        soubory.push_back(file("d" + std::to_string(i % 100) + "/f" + std::to_string(i), 1));
+    for (int i = 0; i < 100; ++i)
+        adresare.push_back(dir("d" + std::to_string(i)));
+    Prostredi p;
+    p.a.add(soubory);
+    p.b.add(adresare);
+    QProcess cli;
+    cli.start(QStringLiteral(ZRC_CLI_PATH), {p.a.qroot(), p.b.qroot()});
+    ASSERT_TRUE(cli.waitForStarted(15000));
+    ASSERT_TRUE(test::pockejNaObsluhuSignalu(static_cast<pid_t>(cli.processId()), SIGTERM))
+        << "the program never took SIGTERM over";
+    ::kill(static_cast<pid_t>(cli.processId()), SIGTERM);
+    ASSERT_TRUE(cli.waitForFinished(15000));
+    EXPECT_EQ(cli.exitStatus(), QProcess::CrashExit);
+    EXPECT_EQ(cli.exitCode(), SIGTERM);
+}
 
 } // namespace
 } // namespace zrc

@@ -53,6 +53,75 @@ TEST_F(IniSoubor, zapisZachovaPravaAOdkaz)
     EXPECT_EQ(st.st_mode & 07777, 0640u);
 }
 
+// Settings files kept elsewhere behind symbolic links (dotfiles): the write
+// reaches the file at the end of the chain, creates it when the chain dangles,
+// and every link stays a link. Relative targets count from the link's own
+// directory, which here is never the working directory.
+struct PripadOdkazu {
+    const char* nazev;
+    std::vector<std::pair<const char*, const char*>> odkazy;   // link, its target
+    const char* cil;                                           // the file at the end
+    QByteArray puvodni;                                        // empty: cil absent
+};
+
+void PrintTo(const PripadOdkazu& p, std::ostream* os) { *os << p.nazev; }
+
+class OdkazNaNastaveni : public IniTest, public testing::WithParamInterface<PripadOdkazu> {};
+
+TEST_P(OdkazNaNastaveni, ZapisPrejdeNaCilAOdkazZustane)
+{
+    const PripadOdkazu& p = GetParam();
+    ASSERT_TRUE(QDir(adresar.path()).mkpath(QStringLiteral("tecky/hlubsi")));
+    const QString cil = adresar.filePath(QString::fromUtf8(p.cil));
+    if (!p.puvodni.isEmpty()) {
+        QFile f(cil);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(p.puvodni);
+    }
+    for (const auto& [odkaz, kam] : p.odkazy)
+        ASSERT_EQ(::symlink(kam, QFile::encodeName(adresar.filePath(QString::fromUtf8(odkaz))).constData()), 0);
+
+    ASSERT_TRUE(IniZapisCislo(cesta, u"A", u"x", 2).ok());
+    QFile f(cil);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), "[A]\nx=2\n");
+    for (const auto& [odkaz, kam] : p.odkazy)
+        EXPECT_TRUE(QFileInfo(adresar.filePath(QString::fromUtf8(odkaz))).isSymLink()) << odkaz;
+    EXPECT_EQ(IniCtiCislo(cesta, u"A", u"x", 0), 2);
+}
+
+INSTANTIATE_TEST_SUITE_P(Pripady, OdkazNaNastaveni, testing::Values(
+    PripadOdkazu{"RelativniNaExistujici", {{"zrcadlovac.ini", "tecky/nastaveni.ini"}},
+                 "tecky/nastaveni.ini", "[A]\nx=1\n"},
+    PripadOdkazu{"VisiciVytvoriCil", {{"zrcadlovac.ini", "tecky/nastaveni.ini"}},
+                 "tecky/nastaveni.ini", {}},
+    PripadOdkazu{"RetezRelativnichVisici", {{"zrcadlovac.ini", "tecky/hlubsi/dalsi.ini"},
+                                            {"tecky/hlubsi/dalsi.ini", "../nastaveni.ini"}},
+                 "tecky/nastaveni.ini", {}}),
+    [](const testing::TestParamInfo<PripadOdkazu>& i) { return std::string(i.param.nazev); });
+
+// A link (or a mistyped path) that leads to some other file, here one laid
+// out like the password list: the write fails with its message and the file
+// stays byte for byte as it was, also for root, whom permissions do not stop.
+TEST_F(IniSoubor, odkazNaCiziSouborHoNenahradi)
+{
+    const QString cizi = adresar.filePath(QStringLiteral("passwd"));
+    const QByteArray puvodni = "root:x:0:0:root:/root:/bin/bash\n# comment\n\nuser:x:1000:1000::/home/user:/bin/sh\n";
+    {
+        QFile f(cizi);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(puvodni);
+    }
+    ASSERT_TRUE(QFile::link(cizi, cesta));
+    const VysledekZapisu v = IniZapisBool(cesta, u"Historie", u"nepridavani", true);
+    EXPECT_EQ(v.chyba(), QStringLiteral("Unable to write to ") + cesta);
+    QFile f(cizi);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), puvodni);
+    EXPECT_TRUE(QFileInfo(cesta).isSymLink());
+    EXPECT_EQ(souboryAdresare(), (QStringList{QStringLiteral("passwd"), QStringLiteral("zrcadlovac.ini")}));
+}
+
 TEST_F(IniSoubor, adresarMistoSouboruHlasiChybu)
 {
     zapisSoubor("x");

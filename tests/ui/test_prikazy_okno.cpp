@@ -13,19 +13,25 @@
 #include "ui/copy_info.h"
 #include "ui/operace_souboru.h"
 #include "ui/soubor_info.h"
+#include "ui/ukonceni_signalem.h"
 #include "ui/volba_cile.h"
 
 #include "operace/operace.h"
 #include "operace/prikazy.h"
+#include "platform/signaly.h"
+#include "settings/ini_soubor.h"
+#include "settings/klice.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDialog>
 #include <QFileDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
+#include <QPointer>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTabWidget>
@@ -33,6 +39,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <csignal>
 #include <map>
 #include <sstream>
 #include <sys/stat.h>
@@ -149,6 +156,33 @@ protected:
     void klavesa(int tag, Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier)
     {
         QTest::keyClick(seznam(tag), k, m);
+    }
+
+    // F5 on "NOVĚJŠÍ" copies a 2 MiB c.txt over its older counterpart through
+    // writes of 4 KiB slowed by 2 ms each, about a second; prerus runs once
+    // the progress bar has moved. Returns whether it ran before the copy ended.
+    bool pomalaKopie(const std::function<void()>& prerus)
+    {
+        zapis(t1.path("c.txt"), std::string(2 << 20, 'n'), unor);
+        porovnej();
+        test::ChyboveVolani sys;
+        sys.zpozdeniZapisuUs = 2000;
+        sys.jenCteniZapis();
+        okno->operace().nastavVolby({.sys = &sys, .blokCteni = 4096});
+        bool provedeno = false;
+        QTimer hlidac;
+        hlidac.setInterval(10);
+        QObject::connect(&hlidac, &QTimer::timeout, [&] {
+            auto* prubeh = qobject_cast<TForm4*>(QApplication::activeModalWidget());
+            if (provedeno || !prubeh || prubeh->ProgressBar2->value() == 0)
+                return;
+            provedeno = true;
+            prerus();
+        });
+        hlidac.start();
+        vyberVse(3);
+        klavesa(3, Qt::Key_F5);
+        return provedeno;
     }
 };
 
@@ -554,35 +588,80 @@ TEST(InfoDialog, DlouheNazvySeZkracuji)
 
 TEST_F(PrikazyOkna, ZavreniOknaBehemKopieJiZrusi)
 {
-    zapis(t1.path("c.txt"), std::string(2 << 20, 'n'), unor);
-    porovnej();
-    // Slow writes of 4 KiB blocks: a 2 MiB copy takes about a second.
-    test::ChyboveVolani sys;
-    sys.zpozdeniZapisuUs = 2000;
-    sys.jenCteniZapis();
-    okno->operace().nastavVolby({.sys = &sys, .blokCteni = 4096});
     const auto pred2 = snimek(t2.root());
-    bool zavreno = false, viditelnePoZavreni = false;
-    QTimer hlidac;
-    hlidac.setInterval(10);
-    QObject::connect(&hlidac, &QTimer::timeout, [&] {
-        auto* prubeh = qobject_cast<TForm4*>(QApplication::activeModalWidget());
-        if (zavreno || !prubeh || prubeh->ProgressBar2->value() == 0)
-            return;
-        zavreno = true;
+    bool viditelnePoZavreni = false;
+    ASSERT_TRUE(pomalaKopie([&] {
         okno->close();
         viditelnePoZavreni = okno->isVisible();
-    });
-    hlidac.start();
-    vyberVse(3);
-    klavesa(3, Qt::Key_F5);
-    hlidac.stop();
-    ASSERT_TRUE(zavreno) << "the copy ended before the window could be closed";
+    })) << "the copy ended before the window could be closed";
     EXPECT_TRUE(viditelnePoZavreni) << "the window waits for the worker";
     EXPECT_TRUE(pockej([&] { return !okno->isVisible(); }));
     EXPECT_EQ(snimek(t2.root()), pred2) << "the old target stays byte for byte, no temporary file";
     EXPECT_EQ(obsah(t1.path("c.txt")), std::string(2 << 20, 'n'));
     EXPECT_EQ(pocet(3), 1);
+}
+
+// Closed while the error box of a failing copy waits for its answer: the box
+// is answered as "Zruš" at once, no other box follows, the window closes,
+// and the old target stays with no temporary file beside it.
+TEST_F(PrikazyOkna, ZavreniOknaSOtevrenouOtazkouJiZrusi)
+{
+    porovnej();
+    nahrada_.reset();   // the error box as a person sees it, a real dialog
+    test::ChyboveVolani sys;
+    sys.poruchy.push_back({.druh = test::Call::Pwrite, .pocet = -1});
+    sys.jenCteniZapis();
+    okno->operace().nastavVolby({.sys = &sys});
+    const auto pred2 = snimek(t2.root());
+    QList<QPointer<QDialog>> otazky;
+    bool otazkaPoZavreni = false;
+    QTimer hlidac;
+    hlidac.setInterval(10);
+    QObject::connect(&hlidac, &QTimer::timeout, [&] {
+        auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!d || qobject_cast<TForm4*>(d) || otazky.contains(d))
+            return;
+        otazky << d;
+        if (otazky.size() > 1) {
+            d->reject();   // a box that should not have come
+            return;
+        }
+        okno->close();
+        otazkaPoZavreni = d->isVisible();
+        if (otazkaPoZavreni)
+            d->reject();
+    });
+    hlidac.start();
+    vyberVse(3);
+    klavesa(3, Qt::Key_F5);
+    hlidac.stop();
+    ASSERT_FALSE(otazky.isEmpty()) << "the failing copy asked nothing";
+    EXPECT_FALSE(otazkaPoZavreni) << "the question stayed open after the close";
+    EXPECT_EQ(otazky.size(), 1) << "another box followed the close";
+    EXPECT_TRUE(pockej([&] { return !okno->isVisible(); }));
+    EXPECT_EQ(snimek(t2.root()), pred2) << "the old target stays byte for byte, no temporary file";
+    EXPECT_EQ(pocet(3), 1);
+}
+
+// SIGTERM during a replacing copy (a logout): the window ends the copy as
+// Cancel does, writes its settings as on a close, closes and says so; the
+// old target stays whole with no temporary file beside it. (The program
+// itself then ends by the signal: the process tests check that.)
+TEST_F(PrikazyOkna, SigtermBehemKopieJiZrusiAZapiseNastaveni)
+{
+    ASSERT_TRUE(platform::zachytavejUkonceni().ok());
+    ASSERT_FALSE(nactiIni(cestaIni()).hodnota(ini::Nastaveni, ini::MazPodAdr));
+    const auto pred2 = snimek(t2.root());
+    std::unique_ptr<QSignalSpy> zavreno;
+    ASSERT_TRUE(pomalaKopie([&] {
+        zavreno = std::make_unique<QSignalSpy>(new UkonceniSignalem(*okno), &UkonceniSignalem::oknoZavreno);
+        ::raise(SIGTERM);
+    })) << "the copy ended before the signal could be sent";
+    EXPECT_TRUE(zavreno->count() == 1 || zavreno->wait(10000));
+    EXPECT_FALSE(okno->isVisible());
+    EXPECT_EQ(platform::signalUkonceni(), SIGTERM);
+    EXPECT_EQ(snimek(t2.root()), pred2) << "the old target stays byte for byte, no temporary file";
+    EXPECT_TRUE(nactiIni(cestaIni()).hodnota(ini::Nastaveni, ini::MazPodAdr)) << "settings written as on a close";
 }
 
 // ---- Qt's directory dialog takes a new name too ----

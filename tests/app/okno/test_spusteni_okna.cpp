@@ -6,6 +6,7 @@
 #include "app/spusteni.h"
 #include "prostredi_testu.h"
 #include "settings/ini_soubor.h"
+#include "support/signaly_procesu.h"
 #include "ui/hlaseni.h"
 #include "ui/stranka_nastaveni.h"
 #include "ui/stranky_vysledku.h"
@@ -18,6 +19,8 @@
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTest>
+#include <csignal>
+#include <cstring>
 #include <memory>
 
 namespace zrc::test {
@@ -133,6 +136,34 @@ TEST_F(SpusteniOknaTest, TwoSimultaneousStartsLeaveOneWindow)
     window.kill();
     window.waitForFinished(kTimeoutMs);
 }
+
+// ---- a signal to end the program ----------------------------------------
+
+class SignalProgramuTest : public ProstrediShellu, public ::testing::WithParamInterface<int> {};
+
+// A logout (SIGTERM), Ctrl+C (SIGINT), a closed terminal (SIGHUP): the window
+// writes its settings as on a close, and the exit status names the signal.
+TEST_P(SignalProgramuTest, ZapiseNastaveniAKonciSignalem)
+{
+    const int sig = GetParam();
+    QProcess program;
+    program.setProcessChannelMode(QProcess::ForwardedChannels);
+    // A test run started in the background of a shell ignores SIGINT, and
+    // the program keeps an ignored signal ignored (as nohup expects).
+    program.setChildProcessModifier([sig] { std::signal(sig, SIG_DFL); });
+    program.start(kProgram, {});
+    ASSERT_TRUE(program.waitForStarted(kTimeoutMs));
+    ASSERT_TRUE(pockejNaObsluhuSignalu(static_cast<pid_t>(program.processId()), sig))
+        << "the program never took the signal over";
+    ::kill(static_cast<pid_t>(program.processId()), sig);
+    ASSERT_TRUE(program.waitForFinished(kTimeoutMs));
+    EXPECT_EQ(program.exitStatus(), QProcess::CrashExit);
+    EXPECT_EQ(program.exitCode(), sig);
+    EXPECT_TRUE(nactiIni(iniPath()).hodnota(u"Nastaveni", u"MazPodAdr")) << "settings written as on a close";
+}
+
+INSTANTIATE_TEST_SUITE_P(Signaly, SignalProgramuTest, ::testing::Values(SIGTERM, SIGINT, SIGHUP),
+                         [](const auto& info) { return std::string(sigabbrev_np(info.param)); });
 
 // ---- the first instance's own command line -------------------------------
 
