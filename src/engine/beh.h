@@ -17,6 +17,7 @@
 // file, 122 MiB at a million files per side.
 
 #include "engine/beh_kandidati.h"
+#include "engine/deleni_vypisu.h"
 #include "engine/otevirac_stromu.h"
 #include "engine/filtry.h"
 #include "engine/nepristupne_adresare.h"
@@ -73,6 +74,8 @@ class Beh final {
     struct PraceVlakna {
         explicit PraceVlakna(std::size_t otevrenych) : oteviraci{OteviracStromu(otevrenych), OteviracStromu(otevrenych)} {}
         PracovniPametVypisu pamet;         // the pair's listings, side 1 and side 2
+        int fd[2] = {-1, -1};              // the pair's directories while it is listed
+        DeleniVypisu deleni;               // the examination of its entries
         OteviracStromu oteviraci[2];       // side 1, side 2
         ParovaniSouboru parovani;
         std::vector<NalezenyRozdil> rozdily[2];   // per pass
@@ -98,6 +101,7 @@ private:
     // beh_prochazka.cpp: the walk of both trees.
     void projdi(int prvni);
     void nactiPar(UzelStromu& u, platform::DirectoryHandle (&adresare)[2], PraceVlakna& p);
+    void dokonciPar(PraceVlakna& p);
     void podrzAdresare(UzelStromu& u, platform::DirectoryHandle (&adresare)[2],
                        const std::vector<NovyPodadresar>& deti);
     void zpracujPar(UzelStromu& u, PraceVlakna& p);

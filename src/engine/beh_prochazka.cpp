@@ -2,6 +2,7 @@
 // one of the walk's threads, in the order they are found.
 
 #include "engine/beh.h"
+#include "engine/deleni_vypisu.h"
 
 #include <algorithm>
 #include <chrono>
@@ -35,23 +36,49 @@ class Fronta {
 public:
     explicit Fronta(StromStran& strom) : strom_(strom) {}
 
-    // The next pair to list; null when the walk is over, or, with a time
-    // limit, when it passed with nothing to take.
+    // The next pair to list; null when the walk is over, after helping with
+    // another pair's examination, or, with a time limit, when it passed with
+    // nothing to take. Pairs go first: each keeps its thread busy for longer
+    // than a range of another's entries.
     UzelStromu* vezmi(bool& konec, std::chrono::milliseconds limit = {})
     {
         std::unique_lock l(m_);
         ++cekajicich_;
-        const auto muze = [&] { return dalsi_ < strom_.size() || aktivnich_ == 0; };
+        const auto muze = [&] { return dalsi_ < strom_.size() || aktivnich_ == 0 || nabidka(); };
         if (limit.count() > 0)
             prace_.wait_for(l, limit, muze);
         else
             prace_.wait(l, muze);
         --cekajicich_;
         konec = dalsi_ >= strom_.size() && aktivnich_ == 0;
-        if (dalsi_ >= strom_.size())
+        if (dalsi_ >= strom_.size()) {
+            if (Nabidka* n = nabidka())
+                pomoz(l, *n);
             return nullptr;
+        }
         ++aktivnich_;
         return &strom_[dalsi_++];
+    }
+
+    // Ranges of the examination d are there for any thread waiting for a pair
+    // until stahni, which returns once no other thread works on them.
+    void nabidni(DeleniVypisu& d)
+    {
+        bool cekaji;
+        {
+            std::lock_guard l(m_);
+            nabidky_.push_back({&d, 0});
+            cekaji = cekajicich_ > 0;
+        }
+        if (cekaji)
+            prace_.notify_all();
+    }
+    void stahni(DeleniVypisu& d)
+    {
+        std::unique_lock l(m_);
+        const auto n = std::ranges::find(nabidky_, &d, &Nabidka::deleni);
+        dokoncenaPomoc_.wait(l, [&] { return n->pomocniku == 0; });
+        nabidky_.erase(n);
     }
     // Pair u is done: its subdirectories become pairs (their names copied out
     // of the listings).
@@ -84,9 +111,35 @@ public:
     }
 
 private:
+    struct Nabidka {
+        DeleniVypisu* deleni;
+        int pomocniku;   // threads at work on it besides its own
+    };
+
+    Nabidka* nabidka()
+    {
+        for (Nabidka& n : nabidky_)
+            if (n.deleni->maPraci())
+                return &n;
+        return nullptr;
+    }
+    void pomoz(std::unique_lock<std::mutex>& l, Nabidka& n)
+    {
+        DeleniVypisu* d = n.deleni;
+        ++n.pomocniku;   // keeps the entry (and d) until this thread is done
+        l.unlock();
+        d->pracuj();
+        l.lock();
+        const auto konec = std::ranges::find(nabidky_, d, &Nabidka::deleni);
+        if (--konec->pomocniku == 0)
+            dokoncenaPomoc_.notify_all();
+    }
+
     StromStran& strom_;
     std::mutex m_;
     std::condition_variable prace_;
+    std::condition_variable dokoncenaPomoc_;
+    std::vector<Nabidka> nabidky_;   // few: at most one per thread
     std::size_t dalsi_ = 0;    // pairs before it are taken
     int aktivnich_ = 0;        // pairs taken and not done
     int cekajicich_ = 0;
@@ -94,8 +147,8 @@ private:
 
 } // namespace
 
-// The pair's directories on the sides where they exist; one that cannot be
-// opened counts as empty and remembers why. A directory is opened from its
+// The names in the pair's directories on the sides where they exist; one that
+// cannot be opened counts as empty and remembers why. A directory is opened from its
 // parent's descriptor when the parent kept it open (one openat per directory,
 // as a bare walk), else through the thread's chain of open ancestors. Its own
 // time is read only while the subdirectory time filter is on; a pass that
@@ -106,6 +159,7 @@ void Beh::nactiPar(UzelStromu& u, platform::DirectoryHandle (&adresare)[2], Prac
                                                                               : CasAdresare::Vynechat;
     for (int strana = 0; strana < 2; ++strana) {
         NeserazenyVypis& v = p.pamet.strany[strana];
+        p.fd[strana] = -1;
         if (!u.existuje[strana]) {
             v.vyprazdni();
             continue;
@@ -132,9 +186,18 @@ void Beh::nactiPar(UzelStromu& u, platform::DirectoryHandle (&adresare)[2], Prac
             v.chyba = ec;
             continue;
         }
-        vypisNeserazene(fd, p.pamet, strana, cas);
+        nactiZaznamy(fd, p.pamet, strana, cas);
+        p.fd[strana] = fd;
         u.casOdlozen[strana] = cas == CasAdresare::Vynechat;
     }
+    p.deleni.priprav(p.fd, p.pamet.strany);
+}
+
+void Beh::dokonciPar(PraceVlakna& p)
+{
+    for (int strana = 0; strana < 2; ++strana)
+        if (p.fd[strana] >= 0)
+            dokonciVypis(p.fd[strana], p.pamet.strany[strana], p.deleni.chyba(strana), p.pamet.docasne);
 }
 
 // A directory with subdirectories keeps its descriptor for them while the
@@ -184,6 +247,16 @@ void Beh::projdi(int prvni)
                 continue;
             }
             nactiPar(*u, adresare, p);
+            if (p.deleni.stojiZaSdileni() && vlakna_.size() > 1) {
+                if (hlavni && vlakna.empty())
+                    spustVlakna();
+                fronta.nabidni(p.deleni);
+                p.deleni.pracuj();
+                fronta.stahni(p.deleni);
+            } else {
+                p.deleni.pracuj();
+            }
+            dokonciPar(p);
             p.deti.clear();
             zpracujPar(*u, p);
             podrzAdresare(*u, adresare, p.deti);
@@ -210,6 +283,7 @@ void Beh::projdi(int prvni)
         p.oteviraci[1].zavri();
         p.kandidati.uvolniPracovni();
         p.parovani = {};
+        p.deleni = {};
         p.rozdily[0] = std::vector<NalezenyRozdil>();   // "= {}" would keep the capacity
         p.rozdily[1] = std::vector<NalezenyRozdil>();
         p.deti = std::vector<NovyPodadresar>();

@@ -111,6 +111,15 @@ struct PracovniPametVypisu {
 // What counts as a file or a subdirectory is as in nactiAdresar.
 void vypisNeserazene(int fd, PracovniPametVypisu& p, int strana, CasAdresare cas);
 
+// The same in three steps, so that threads can share the examination of a
+// huge listing: the names are read (and soubory holds a slot per entry), any
+// disjoint ranges of entries are examined, each returning the first reason an
+// entry of it could not be examined, and the listing is gathered with the
+// first such reason in the listing's order.
+void nactiZaznamy(int fd, PracovniPametVypisu& p, int strana, CasAdresare cas);
+[[nodiscard]] std::error_code zjistiZaznamy(int fd, NeserazenyVypis& v, std::size_t od, std::size_t po);
+void dokonciVypis(int fd, NeserazenyVypis& v, std::error_code prvni, SberDocasnych* docasne);
+
 struct NactenyAdresar {
     VypisAdresare vypis;
     // Why the directory could not be listed (then it counts as empty), or why

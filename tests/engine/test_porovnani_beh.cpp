@@ -257,3 +257,30 @@ TEST_F(PorovnaniTest, ZbytekPrerusenehoKopirovaniSeNevypise)
 }
 
 } // namespace zrc
+
+namespace zrc {
+
+// A pair of directories of thousands of entries is examined in ranges by
+// every idle thread; what the lists say may not depend on who examined what.
+TEST_F(PorovnaniTest, VelkyAdresarVeViceVlaknechDavaTotez)
+{
+    const std::time_t t = localTime(2024, 3, 1);
+    std::vector<test::Entry> a, b;
+    for (int i = 0; i < 3000; ++i) {
+        const std::string jmeno = "velky/f" + std::to_string(i);
+        a.push_back(file(jmeno, i % 7, t + (i % 3) * 2));
+        if (i % 5)
+            b.push_back(file(jmeno, i % 11, t));
+    }
+    a.push_back(file("velky/.f7.k3j9qa.zrtmp", 3));
+    a.push_back(file("velky/pod/x", 1));
+    b.push_back(file("velky/pod/x", 2));
+    strom1.add(a);
+    strom2.add(b);
+    NastaveniPorovnani n = nastaveni();
+    const Radky jedno = radky(n, 1);
+    EXPECT_GT(jedno.size(), 3000u);
+    EXPECT_EQ(jedno, radky(n, 4));
+}
+
+} // namespace zrc
