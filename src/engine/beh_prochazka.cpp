@@ -80,19 +80,28 @@ void Beh::nactiPar(UzelStromu& u, platform::DirectoryHandle (&adresare)[2], Prac
         nactiZaznamy(fd, p.pamet, strana, cas);
         p.fd[strana] = fd;
         u.casOdlozen[strana] = cas == CasAdresare::Vynechat;
-        if (!p.zeton && v.soubory.size() >= velkyAdresar && vlakna_.size() > 1) {
+        if (!p.zeton && v.surovy.entries.size() >= velkyAdresar && vlakna_.size() > 1) {
             fronta.vezmiZeton();
             p.zeton = true;
         }
     }
-    p.deleni.priprav(p.fd, p.pamet.strany);
+    p.deleni.priprav(p.fd, p.pamet.strany, vlakna_.size() > 1);
 }
 
 void Beh::dokonciPar(PraceVlakna& p)
 {
-    for (int strana = 0; strana < 2; ++strana)
-        if (p.fd[strana] >= 0)
-            dokonciVypis(p.fd[strana], p.pamet.strany[strana], p.deleni.chyba(strana), p.pamet.docasne);
+    for (int strana = 0; strana < 2; ++strana) {
+        if (p.fd[strana] < 0)
+            continue;
+        NeserazenyVypis& v = p.pamet.strany[strana];
+        if (p.deleni.sdileno()) {
+            dokonciVypis(p.fd[strana], v, p.deleni.chyba(strana), p.pamet.docasne);
+            continue;
+        }
+        const std::error_code prvni = roztridZaznamy(p.fd[strana], v, p.pamet.docasne);
+        if (!v.chyba)
+            v.chyba = prvni;
+    }
 }
 
 // A directory with subdirectories keeps its descriptor for them while the
@@ -142,14 +151,12 @@ void Beh::projdi(int prvni)
                 continue;
             }
             nactiPar(*u, adresare, p, fronta);
-            if (p.deleni.stojiZaSdileni() && vlakna_.size() > 1) {
+            if (p.deleni.sdileno()) {
                 if (hlavni && vlakna.empty())
                     spustVlakna();
                 fronta.nabidni(p.deleni);
                 p.deleni.pracuj();
                 fronta.stahni(p.deleni);
-            } else {
-                p.deleni.pracuj();
             }
             dokonciPar(p);
             p.deti.clear();

@@ -4,14 +4,21 @@
 
 namespace zrc {
 
-void DeleniVypisu::priprav(const int (&fd)[2], NeserazenyVypis (&strany)[2])
+void DeleniVypisu::priprav(const int (&fd)[2], NeserazenyVypis (&strany)[2], bool jsouPomocnici)
 {
     strany_ = strany;
     useky_.clear();
+    std::size_t zaznamu = 0;
+    for (int strana = 0; strana < 2; ++strana)
+        if (fd[strana] >= 0)
+            zaznamu += strany[strana].surovy.entries.size();
+    if (!jsouPomocnici || zaznamu <= zaznamuNaUsek)
+        return;
     for (int strana = 0; strana < 2; ++strana) {
         fd_[strana] = fd[strana];
         if (fd[strana] < 0)
             continue;
+        pripravMista(strany[strana]);
         const std::size_t n = strany[strana].soubory.size();
         for (std::size_t od = 0; od < n; od += zaznamuNaUsek)
             useky_.push_back({strana, static_cast<std::uint32_t>(od),

@@ -37,10 +37,12 @@ public:
     static constexpr std::size_t zaznamuNaUsek = 1024;
 
     // Cuts the two listings of the pair (side 1, side 2; fd -1 where a side
-    // is not listed) into ranges.
-    void priprav(const int (&fd)[2], NeserazenyVypis (&strany)[2]);
-    // Whether other threads are worth calling.
-    bool stojiZaSdileni() const { return useky_.size() > 1; }
+    // is not listed) into ranges, when they are worth sharing and there is
+    // someone to share them with; else nothing is prepared.
+    void priprav(const int (&fd)[2], NeserazenyVypis (&strany)[2], bool jsouPomocnici);
+    // Whether the ranges are prepared; the pair's thread examines the
+    // listings alone otherwise.
+    bool sdileno() const { return !useky_.empty(); }
     // Whether a range is still waiting to be taken.
     bool maPraci() const { return dalsi_.load(std::memory_order_relaxed) < useky_.size(); }
     // Examines ranges until none is left to take; ranges taken by others may

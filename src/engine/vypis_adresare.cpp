@@ -32,7 +32,7 @@ Zjisteni souborPresOdkaz(int fd, const char* jmeno)
     return {};
 }
 
-Zjisteni podleStatu(int fd, const char* jmeno)
+[[gnu::always_inline]] inline Zjisteni podleStatu(int fd, const char* jmeno)
 {
     std::error_code ec;
     const auto info = platform::statAt(fd, jmeno, FollowLinks::No, ec);
@@ -53,7 +53,7 @@ Zjisteni podleStatu(int fd, const char* jmeno)
 }
 
 // One stat per file entry; none for a directory whose type the listing gave.
-Zjisteni zjisti(int fd, const char* jmeno, EntryType typ)
+[[gnu::always_inline]] inline Zjisteni zjisti(int fd, const char* jmeno, EntryType typ)
 {
     switch (typ) {
     case EntryType::Directory:
@@ -76,7 +76,7 @@ enum class Znacka : std::int64_t { Adresar = -1, Nic = -2, Docasny = -3 };
 
 constexpr std::int64_t znacka(Znacka z) { return static_cast<std::int64_t>(z); }
 
-SouborVypisu zaznam(int fd, const platform::RawListing& surovy, const platform::RawEntry& e,
+[[gnu::always_inline]] inline SouborVypisu zaznam(int fd, const platform::RawListing& surovy, const platform::RawEntry& e,
                     std::error_code& prvni)
 {
     SouborVypisu s{.velikost = znacka(Znacka::Nic), .sekundy = 0, .jmeno = e.name, .delka = e.length};
@@ -97,6 +97,15 @@ SouborVypisu zaznam(int fd, const platform::RawListing& surovy, const platform::
         s.velikost = znacka(Znacka::Adresar);
     }
     return s;
+}
+
+// An examined entry that is no file: a subdirectory, or a leftover to record.
+void pridejJinou(int fd, NeserazenyVypis& v, const SouborVypisu& s, SberDocasnych* docasne)
+{
+    if (s.velikost == znacka(Znacka::Adresar))
+        v.podadresare.push_back({.jmeno = s.jmeno, .delka = s.delka});
+    else if (s.velikost == znacka(Znacka::Docasny) && docasne)
+        docasne->pridej(fd, {v.surovy.names.data() + s.jmeno, s.delka});
 }
 
 // Sorts by the names' bytes through their 8-byte prefixes; only equal prefixes
@@ -253,6 +262,24 @@ void nactiZaznamy(int fd, PracovniPametVypisu& p, int strana, CasAdresare cas)
         v.surovy.clear();
     }
     v.podadresare.clear();
+    v.soubory.clear();
+}
+
+std::error_code roztridZaznamy(int fd, NeserazenyVypis& v, SberDocasnych* docasne)
+{
+    std::error_code prvni;
+    for (const platform::RawEntry& e : v.surovy.entries) {
+        const SouborVypisu s = zaznam(fd, v.surovy, e, prvni);
+        if (s.velikost >= 0)
+            v.soubory.push_back(s);
+        else
+            pridejJinou(fd, v, s, docasne);
+    }
+    return prvni;
+}
+
+void pripravMista(NeserazenyVypis& v)
+{
     v.soubory.resize(v.surovy.entries.size());
 }
 
@@ -272,10 +299,8 @@ void dokonciVypis(int fd, NeserazenyVypis& v, std::error_code prvni, SberDocasny
     for (const SouborVypisu& s : v.soubory) {
         if (s.velikost >= 0)
             v.soubory[souboru++] = s;
-        else if (s.velikost == znacka(Znacka::Adresar))
-            v.podadresare.push_back({.jmeno = s.jmeno, .delka = s.delka});
-        else if (s.velikost == znacka(Znacka::Docasny) && docasne)
-            docasne->pridej(fd, {v.surovy.names.data() + s.jmeno, s.delka});
+        else
+            pridejJinou(fd, v, s, docasne);
     }
     v.soubory.resize(souboru);
     if (!v.chyba)
@@ -286,7 +311,9 @@ void vypisNeserazene(int fd, PracovniPametVypisu& p, int strana, CasAdresare cas
 {
     nactiZaznamy(fd, p, strana, cas);
     NeserazenyVypis& v = p.strany[strana];
-    dokonciVypis(fd, v, zjistiZaznamy(fd, v, 0, v.soubory.size()), p.docasne);
+    const std::error_code prvni = roztridZaznamy(fd, v, p.docasne);
+    if (!v.chyba)
+        v.chyba = prvni;
 }
 
 NactenyAdresar nactiAdresar(int fd, PracovniPametVypisu& p)
