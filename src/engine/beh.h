@@ -17,6 +17,8 @@
 // file, 122 MiB at a million files per side.
 
 #include "engine/beh_kandidati.h"
+#include "engine/deleni_vypisu.h"
+#include "engine/fronta_paru.h"
 #include "engine/otevirac_stromu.h"
 #include "engine/filtry.h"
 #include "engine/nepristupne_adresare.h"
@@ -46,14 +48,6 @@ struct ZakladyBehu {
 // threads cost at most a few per cent more than 2.
 int vychoziPocetVlaken();
 
-// A subdirectory the walk has found, before it becomes a node.
-struct NovyPodadresar {
-    std::string_view jmeno;   // in a listing of the parent
-    bool existuje[2] = {false, false};
-    bool prochazi[2] = {false, false};
-    bool predek[2] = {true, true};
-};
-
 class Beh final {
     struct Chyba {
         const UzelStromu* uzel;
@@ -73,6 +67,9 @@ class Beh final {
     struct PraceVlakna {
         explicit PraceVlakna(std::size_t otevrenych) : oteviraci{OteviracStromu(otevrenych), OteviracStromu(otevrenych)} {}
         PracovniPametVypisu pamet;         // the pair's listings, side 1 and side 2
+        int fd[2] = {-1, -1};              // the pair's directories while it is listed
+        bool zeton = false;                // holds a token for a huge pair
+        DeleniVypisu deleni;               // the examination of its entries
         OteviracStromu oteviraci[2];       // side 1, side 2
         ParovaniSouboru parovani;
         std::vector<NalezenyRozdil> rozdily[2];   // per pass
@@ -97,7 +94,10 @@ private:
 
     // beh_prochazka.cpp: the walk of both trees.
     void projdi(int prvni);
-    void nactiPar(UzelStromu& u, platform::DirectoryHandle (&adresare)[2], PraceVlakna& p);
+    void nactiPar(UzelStromu& u, platform::DirectoryHandle (&adresare)[2], PraceVlakna& p,
+                  FrontaParu& fronta);
+    int zetonuVelkychParu() const;
+    void dokonciPar(PraceVlakna& p);
     void podrzAdresare(UzelStromu& u, platform::DirectoryHandle (&adresare)[2],
                        const std::vector<NovyPodadresar>& deti);
     void zpracujPar(UzelStromu& u, PraceVlakna& p);

@@ -2,6 +2,8 @@
 // one of the walk's threads, in the order they are found.
 
 #include "engine/beh.h"
+#include "engine/deleni_vypisu.h"
+#include "engine/fronta_paru.h"
 
 #include <algorithm>
 #include <chrono>
@@ -9,6 +11,7 @@
 #include <functional>
 #include <mutex>
 #include <thread>
+#include <utility>
 
 namespace zrc {
 
@@ -23,89 +26,31 @@ QString cisloAdresare(int strana)
     return strana == 0 ? QStringLiteral("ADRESÁŘ 1") : QStringLiteral("ADRESÁŘ 2");
 }
 
-// The pairs waiting to be listed, taken by all threads of the walk in the
-// order they were found. A thread lists and compares a pair alone and adds its
-// subdirectories at once, so no thread waits for another's order: with 10 000
-// pairs of some 20 files, handing each pair over in breadth-first order cost
-// 17 000 context switches and left a third of the two cores idle. A thread
-// that found subdirectories takes the next pair itself and wakes others only
-// for the rest, so a chain of directories runs on one thread without a
-// hand-over per directory.
-class Fronta {
-public:
-    explicit Fronta(StromStran& strom) : strom_(strom) {}
-
-    // The next pair to list; null when the walk is over, or, with a time
-    // limit, when it passed with nothing to take.
-    UzelStromu* vezmi(bool& konec, std::chrono::milliseconds limit = {})
-    {
-        std::unique_lock l(m_);
-        ++cekajicich_;
-        const auto muze = [&] { return dalsi_ < strom_.size() || aktivnich_ == 0; };
-        if (limit.count() > 0)
-            prace_.wait_for(l, limit, muze);
-        else
-            prace_.wait(l, muze);
-        --cekajicich_;
-        konec = dalsi_ >= strom_.size() && aktivnich_ == 0;
-        if (dalsi_ >= strom_.size())
-            return nullptr;
-        ++aktivnich_;
-        return &strom_[dalsi_++];
-    }
-    // Pair u is done: its subdirectories become pairs (their names copied out
-    // of the listings).
-    void dokonceno(UzelStromu& u, const std::vector<NovyPodadresar>& deti)
-    {
-        std::size_t probudit;
-        {
-            std::lock_guard l(m_);
-            for (const NovyPodadresar& d : deti) {
-                UzelStromu& n = strom_.pridej(u, d.jmeno);
-                std::copy_n(d.existuje, 2, n.existuje);
-                std::copy_n(d.prochazi, 2, n.prochazi);
-                std::copy_n(d.predek, 2, n.predek);
-            }
-            --aktivnich_;
-            const std::size_t cekaji = strom_.size() - dalsi_;
-            probudit = aktivnich_ == 0 && cekaji == 0
-                ? static_cast<std::size_t>(cekajicich_)
-                : std::min<std::size_t>(cekaji > 0 ? cekaji - 1 : 0, static_cast<std::size_t>(cekajicich_));
-        }
-        for (std::size_t k = 0; k < probudit; ++k)
-            prace_.notify_one();
-    }
-
-    // Pairs found and not yet taken.
-    std::size_t cekajicich()
-    {
-        std::lock_guard l(m_);
-        return strom_.size() - dalsi_;
-    }
-
-private:
-    StromStran& strom_;
-    std::mutex m_;
-    std::condition_variable prace_;
-    std::size_t dalsi_ = 0;    // pairs before it are taken
-    int aktivnich_ = 0;        // pairs taken and not done
-    int cekajicich_ = 0;
-};
+// A directory of this many entries or more is huge: its pair holds some
+// 1.6 MB of scratch per side. Ordinary directories hold some 20 entries.
+constexpr std::size_t velkyAdresar = 16384;
 
 } // namespace
 
-// The pair's directories on the sides where they exist; one that cannot be
-// opened counts as empty and remembers why. A directory is opened from its
+int Beh::zetonuVelkychParu() const
+{
+    return static_cast<int>(std::max(2u, std::thread::hardware_concurrency()));
+}
+
+// The names in the pair's directories on the sides where they exist; one that
+// cannot be opened counts as empty and remembers why. A directory is opened from its
 // parent's descriptor when the parent kept it open (one openat per directory,
 // as a bare walk), else through the thread's chain of open ancestors. Its own
 // time is read only while the subdirectory time filter is on; a pass that
 // finds the filter turned on later reads the missing times (doplnCasy).
-void Beh::nactiPar(UzelStromu& u, platform::DirectoryHandle (&adresare)[2], PraceVlakna& p)
+void Beh::nactiPar(UzelStromu& u, platform::DirectoryHandle (&adresare)[2], PraceVlakna& p,
+                   FrontaParu& fronta)
 {
     const CasAdresare cas = volby_.ChB_Filtr_2.load(std::memory_order_relaxed) ? CasAdresare::Cist
                                                                               : CasAdresare::Vynechat;
     for (int strana = 0; strana < 2; ++strana) {
         NeserazenyVypis& v = p.pamet.strany[strana];
+        p.fd[strana] = -1;
         if (!u.existuje[strana]) {
             v.vyprazdni();
             continue;
@@ -132,8 +77,30 @@ void Beh::nactiPar(UzelStromu& u, platform::DirectoryHandle (&adresare)[2], Prac
             v.chyba = ec;
             continue;
         }
-        vypisNeserazene(fd, p.pamet, strana, cas);
+        nactiZaznamy(fd, p.pamet, strana, cas);
+        p.fd[strana] = fd;
         u.casOdlozen[strana] = cas == CasAdresare::Vynechat;
+        if (!p.zeton && v.surovy.entries.size() >= velkyAdresar && vlakna_.size() > 1) {
+            fronta.vezmiZeton();
+            p.zeton = true;
+        }
+    }
+    p.deleni.priprav(p.fd, p.pamet.strany, vlakna_.size() > 1);
+}
+
+void Beh::dokonciPar(PraceVlakna& p)
+{
+    for (int strana = 0; strana < 2; ++strana) {
+        if (p.fd[strana] < 0)
+            continue;
+        NeserazenyVypis& v = p.pamet.strany[strana];
+        if (p.deleni.sdileno()) {
+            dokonciVypis(p.fd[strana], v, p.deleni.chyba(strana), p.pamet.docasne);
+            continue;
+        }
+        const std::error_code prvni = roztridZaznamy(p.fd[strana], v, p.pamet.docasne);
+        if (!v.chyba)
+            v.chyba = prvni;
     }
 }
 
@@ -162,7 +129,7 @@ void Beh::podrzAdresare(UzelStromu& u, platform::DirectoryHandle (&adresare)[2],
 // left; only the run's thread reports, as the receiver expects.
 void Beh::projdi(int prvni)
 {
-    Fronta fronta(strom_);
+    FrontaParu fronta(strom_, zetonuVelkychParu());
     std::vector<std::thread> vlakna;
     // The other threads start once there is more than one pair to take: a
     // chain of directories, or a small tree of one level, is walked by the
@@ -183,7 +150,15 @@ void Beh::projdi(int prvni)
                     hlasPrectene(prvni);
                 continue;
             }
-            nactiPar(*u, adresare, p);
+            nactiPar(*u, adresare, p, fronta);
+            if (p.deleni.sdileno()) {
+                if (hlavni && vlakna.empty())
+                    spustVlakna();
+                fronta.nabidni(p.deleni);
+                p.deleni.pracuj();
+                fronta.stahni(p.deleni);
+            }
+            dokonciPar(p);
             p.deti.clear();
             zpracujPar(*u, p);
             podrzAdresare(*u, adresare, p.deti);
@@ -192,6 +167,8 @@ void Beh::projdi(int prvni)
             fronta.dokonceno(*u, p.deti);
             p.pamet.uvolniNadbytek();
             p.parovani.uvolniNadbytek();
+            if (std::exchange(p.zeton, false))
+                fronta.vratZeton();
             if (hlavni && vlakna.empty() && fronta.cekajicich() > 1)
                 spustVlakna();
         }
@@ -210,6 +187,7 @@ void Beh::projdi(int prvni)
         p.oteviraci[1].zavri();
         p.kandidati.uvolniPracovni();
         p.parovani = {};
+        p.deleni = {};
         p.rozdily[0] = std::vector<NalezenyRozdil>();   // "= {}" would keep the capacity
         p.rozdily[1] = std::vector<NalezenyRozdil>();
         p.deti = std::vector<NovyPodadresar>();

@@ -26,6 +26,14 @@
 
 namespace zrc {
 
+// A subdirectory the walk has found, before it becomes a node.
+struct NovyPodadresar {
+    std::string_view jmeno;   // in a listing of the parent
+    bool existuje[2] = {false, false};
+    bool prochazi[2] = {false, false};
+    bool predek[2] = {true, true};
+};
+
 struct UzelStromu {
     UzelStromu* rodic = nullptr;         // null for the base directories
     std::string_view jmeno;              // NUL-terminated in the tree's names

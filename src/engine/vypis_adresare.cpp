@@ -32,7 +32,7 @@ Zjisteni souborPresOdkaz(int fd, const char* jmeno)
     return {};
 }
 
-Zjisteni podleStatu(int fd, const char* jmeno)
+[[gnu::always_inline]] inline Zjisteni podleStatu(int fd, const char* jmeno)
 {
     std::error_code ec;
     const auto info = platform::statAt(fd, jmeno, FollowLinks::No, ec);
@@ -53,7 +53,7 @@ Zjisteni podleStatu(int fd, const char* jmeno)
 }
 
 // One stat per file entry; none for a directory whose type the listing gave.
-Zjisteni zjisti(int fd, const char* jmeno, EntryType typ)
+[[gnu::always_inline]] inline Zjisteni zjisti(int fd, const char* jmeno, EntryType typ)
 {
     switch (typ) {
     case EntryType::Directory:
@@ -69,34 +69,43 @@ Zjisteni zjisti(int fd, const char* jmeno, EntryType typ)
     return {};
 }
 
-// Returns the first reason an entry could not be examined.
-std::error_code roztridZaznamy(int fd, NeserazenyVypis& v, SberDocasnych* docasne)
+// What an examined entry is, kept in its file record's size until the listing
+// is gathered: a file's size is never negative. Examining in place keeps a
+// huge directory at 24 bytes per entry while threads share it.
+enum class Znacka : std::int64_t { Adresar = -1, Nic = -2, Docasny = -3 };
+
+constexpr std::int64_t znacka(Znacka z) { return static_cast<std::int64_t>(z); }
+
+[[gnu::always_inline]] inline SouborVypisu zaznam(int fd, const platform::RawListing& surovy, const platform::RawEntry& e,
+                    std::error_code& prvni)
 {
-    std::error_code prvni;
-    v.soubory.clear();
-    v.podadresare.clear();
-    for (const platform::RawEntry& e : v.surovy.entries) {
-        // A temporary file left by an interrupted copy (kill -9, power loss) is
-        // no file of the tree: it never enters the lists.
-        const char* jmeno = v.surovy.name(e);
-        if (e.type != EntryType::Directory && jmeno[0] == '.' &&
-            jeDocasnySoubor({jmeno, e.length})) {
-            if (docasne)
-                docasne->pridej(fd, {jmeno, e.length});
-            continue;
-        }
-        const Zjisteni z = zjisti(fd, jmeno, e.type);
-        if (z.chyba && !prvni)
-            prvni = z.chyba;
-        if (z.druh == Druh::Soubor)
-            v.soubory.push_back({.velikost = z.info.size,
-                                 .sekundy = z.info.mtime,
-                                 .jmeno = e.name,
-                                 .delka = e.length});
-        else if (z.druh == Druh::Adresar)
-            v.podadresare.push_back({.jmeno = e.name, .delka = e.length});
+    SouborVypisu s{.velikost = znacka(Znacka::Nic), .sekundy = 0, .jmeno = e.name, .delka = e.length};
+    // A temporary file left by an interrupted copy (kill -9, power loss) is
+    // no file of the tree: it never enters the lists.
+    const char* jmeno = surovy.name(e);
+    if (e.type != EntryType::Directory && jmeno[0] == '.' && jeDocasnySoubor({jmeno, e.length})) {
+        s.velikost = znacka(Znacka::Docasny);
+        return s;
     }
-    return prvni;
+    const Zjisteni z = zjisti(fd, jmeno, e.type);
+    if (z.chyba && !prvni)
+        prvni = z.chyba;
+    if (z.druh == Druh::Soubor) {
+        s.velikost = z.info.size;
+        s.sekundy = z.info.mtime;
+    } else if (z.druh == Druh::Adresar) {
+        s.velikost = znacka(Znacka::Adresar);
+    }
+    return s;
+}
+
+// An examined entry that is no file: a subdirectory, or a leftover to record.
+void pridejJinou(int fd, NeserazenyVypis& v, const SouborVypisu& s, SberDocasnych* docasne)
+{
+    if (s.velikost == znacka(Znacka::Adresar))
+        v.podadresare.push_back({.jmeno = s.jmeno, .delka = s.delka});
+    else if (s.velikost == znacka(Znacka::Docasny) && docasne)
+        docasne->pridej(fd, {v.surovy.names.data() + s.jmeno, s.delka});
 }
 
 // Sorts by the names' bytes through their 8-byte prefixes; only equal prefixes
@@ -239,7 +248,7 @@ void PracovniPametVypisu::uvolniNadbytek()
     std::vector<KlicJmena>().swap(klice[1]);
 }
 
-void vypisNeserazene(int fd, PracovniPametVypisu& p, int strana, CasAdresare cas)
+void nactiZaznamy(int fd, PracovniPametVypisu& p, int strana, CasAdresare cas)
 {
     NeserazenyVypis& v = p.strany[strana];
     v.chyba = {};
@@ -252,9 +261,59 @@ void vypisNeserazene(int fd, PracovniPametVypisu& p, int strana, CasAdresare cas
         v.chyba = chyba;   // a listing that fails half-way counts as empty too
         v.surovy.clear();
     }
-    const std::error_code zaznamy = roztridZaznamy(fd, v, p.docasne);
+    v.podadresare.clear();
+    v.soubory.clear();
+}
+
+std::error_code roztridZaznamy(int fd, NeserazenyVypis& v, SberDocasnych* docasne)
+{
+    std::error_code prvni;
+    for (const platform::RawEntry& e : v.surovy.entries) {
+        const SouborVypisu s = zaznam(fd, v.surovy, e, prvni);
+        if (s.velikost >= 0)
+            v.soubory.push_back(s);
+        else
+            pridejJinou(fd, v, s, docasne);
+    }
+    return prvni;
+}
+
+void pripravMista(NeserazenyVypis& v)
+{
+    v.soubory.resize(v.surovy.entries.size());
+}
+
+std::error_code zjistiZaznamy(int fd, NeserazenyVypis& v, std::size_t od, std::size_t po)
+{
+    std::error_code prvni;
+    for (std::size_t i = od; i < po; ++i)
+        v.soubory[i] = zaznam(fd, v.surovy, v.surovy.entries[i], prvni);
+    return prvni;
+}
+
+// The examined entries gathered in the listing's order: files stay where they
+// are in soubory, moved up over the rest.
+void dokonciVypis(int fd, NeserazenyVypis& v, std::error_code prvni, SberDocasnych* docasne)
+{
+    std::size_t souboru = 0;
+    for (const SouborVypisu& s : v.soubory) {
+        if (s.velikost >= 0)
+            v.soubory[souboru++] = s;
+        else
+            pridejJinou(fd, v, s, docasne);
+    }
+    v.soubory.resize(souboru);
     if (!v.chyba)
-        v.chyba = zaznamy;
+        v.chyba = prvni;
+}
+
+void vypisNeserazene(int fd, PracovniPametVypisu& p, int strana, CasAdresare cas)
+{
+    nactiZaznamy(fd, p, strana, cas);
+    NeserazenyVypis& v = p.strany[strana];
+    const std::error_code prvni = roztridZaznamy(fd, v, p.docasne);
+    if (!v.chyba)
+        v.chyba = prvni;
 }
 
 NactenyAdresar nactiAdresar(int fd, PracovniPametVypisu& p)

@@ -111,6 +111,20 @@ struct PracovniPametVypisu {
 // What counts as a file or a subdirectory is as in nactiAdresar.
 void vypisNeserazene(int fd, PracovniPametVypisu& p, int strana, CasAdresare cas);
 
+// The same in steps: the names are read (nactiZaznamy), then the entries are
+// examined, by this thread alone (roztridZaznamy, which returns the first
+// reason an entry could not be examined), or, so that threads can share a
+// huge listing, in place: soubory gets a slot per entry (pripravMista), any
+// disjoint ranges of entries are examined, each returning the first such
+// reason of its own, and the listing is gathered with the first in the
+// listing's order (dokonciVypis). Examining in place keeps the listing at 24
+// bytes per entry; the single pass spares small listings the second.
+void nactiZaznamy(int fd, PracovniPametVypisu& p, int strana, CasAdresare cas);
+[[nodiscard]] std::error_code roztridZaznamy(int fd, NeserazenyVypis& v, SberDocasnych* docasne);
+void pripravMista(NeserazenyVypis& v);
+[[nodiscard]] std::error_code zjistiZaznamy(int fd, NeserazenyVypis& v, std::size_t od, std::size_t po);
+void dokonciVypis(int fd, NeserazenyVypis& v, std::error_code prvni, SberDocasnych* docasne);
+
 struct NactenyAdresar {
     VypisAdresare vypis;
     // Why the directory could not be listed (then it counts as empty), or why

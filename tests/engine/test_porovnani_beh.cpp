@@ -257,3 +257,35 @@ TEST_F(PorovnaniTest, ZbytekPrerusenehoKopirovaniSeNevypise)
 }
 
 } // namespace zrc
+
+namespace zrc {
+
+// A pair of directories of thousands of entries is examined in ranges by
+// every idle thread; what the lists say may not depend on who examined what.
+TEST_F(PorovnaniTest, VelkyAdresarVeViceVlaknechDavaTotez)
+{
+    const std::time_t t = localTime(2024, 3, 1);
+    std::vector<test::Entry> a, b;
+    for (int i = 0; i < 3000; ++i) {
+        const std::string jmeno = "velky/f" + std::to_string(i);
+        a.push_back(file(jmeno, i % 7, t + (i % 3) * 2));
+        if (i % 5)
+            b.push_back(file(jmeno, i % 11, t));
+    }
+    a.push_back(file("velky/.f7.k3j9qa.zrtmp", 3));
+    a.push_back(file("velky/pod/x", 1));
+    b.push_back(file("velky/pod/x", 2));
+    // Three directories too large to be listed at once on two cores.
+    for (int d = 0; d < 3; ++d)
+        for (int i = 0; i < 16500; ++i)
+            a.push_back(file("obri" + std::to_string(d) + "/s" + std::to_string(i)));
+    strom1.add(a);
+    strom2.add(b);
+    NastaveniPorovnani n = nastaveni();
+    n.ChB_adresar1 = false;
+    const Radky jedno = radky(n, 1);
+    EXPECT_GT(jedno.size(), 3000u + 3 * 16500);
+    EXPECT_EQ(jedno, radky(n, 4));
+}
+
+} // namespace zrc

@@ -1,0 +1,50 @@
+#include "engine/deleni_vypisu.h"
+
+#include <algorithm>
+
+namespace zrc {
+
+void DeleniVypisu::priprav(const int (&fd)[2], NeserazenyVypis (&strany)[2], bool jsouPomocnici)
+{
+    strany_ = strany;
+    useky_.clear();
+    std::size_t zaznamu = 0;
+    for (int strana = 0; strana < 2; ++strana)
+        if (fd[strana] >= 0)
+            zaznamu += strany[strana].surovy.entries.size();
+    if (!jsouPomocnici || zaznamu <= zaznamuNaUsek)
+        return;
+    for (int strana = 0; strana < 2; ++strana) {
+        fd_[strana] = fd[strana];
+        if (fd[strana] < 0)
+            continue;
+        pripravMista(strany[strana]);
+        const std::size_t n = strany[strana].soubory.size();
+        for (std::size_t od = 0; od < n; od += zaznamuNaUsek)
+            useky_.push_back({strana, static_cast<std::uint32_t>(od),
+                              static_cast<std::uint32_t>(std::min(n, od + zaznamuNaUsek))});
+    }
+    chyby_.assign(useky_.size(), {});
+    dalsi_.store(0, std::memory_order_relaxed);
+}
+
+void DeleniVypisu::pracuj()
+{
+    for (;;) {
+        const std::size_t i = dalsi_.fetch_add(1, std::memory_order_relaxed);
+        if (i >= useky_.size())
+            return;
+        const Usek& u = useky_[i];
+        chyby_[i] = zjistiZaznamy(fd_[u.strana], strany_[u.strana], u.od, u.po);
+    }
+}
+
+std::error_code DeleniVypisu::chyba(int strana) const
+{
+    for (std::size_t i = 0; i < useky_.size(); ++i)
+        if (useky_[i].strana == strana && chyby_[i])
+            return chyby_[i];
+    return {};
+}
+
+} // namespace zrc
