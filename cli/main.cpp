@@ -72,7 +72,8 @@ int main(int argc, char* argv[])
     zrc::cli::PrijemceCli prijemce(vysledky);
     zrc::ParametryBehu parametry{.nastaveni = volby.nastaveni,
                                  .vynechaneTypy = vynechane.get(),
-                                 .vlakna = volby.vlakna};
+                                 .vlakna = volby.vlakna,
+                                 .jineSvazky = volby.jineSvazky};
     const zrc::VysledekBehu beh = zrc::porovnej(parametry, prijemce);
     prijemce.ukonci();
     if (beh.konec == zrc::KonecBehu::Neplatny) {
@@ -82,9 +83,14 @@ int main(int argc, char* argv[])
     // Like diff -r: the lists of what could be read, and status 2 for the trouble.
     for (const zrc::NepristupnyAdresar& a : beh.nepristupne)
         vypisChybu(zrc::radekNepristupneho(a));
+    // Not an error: the text formats say it beside the unreadable ones, JSON
+    // in its summary.
+    if (volby.format != zrc::cli::Format::Json && !beh.nezahrnute.prazdne())
+        vypisChybu(zrc::textNezahrnutych(beh.nezahrnute));
     vysledky.nastavZaklad(beh.cestaAdr1, beh.cestaAdr2);
     zrc::cli::seradPodleIni(vysledky, volby);
-    if (const int chyba = zrc::cli::vypisVysledky(stdout, vysledky, volby.format))
+    const zrc::cli::SouhrnBehu souhrn{.nepristupnych = beh.nepristupne.size(), .nezahrnute = beh.nezahrnute};
+    if (const int chyba = zrc::cli::vypisVysledky(stdout, vysledky, volby.format, souhrn))
         return chybaVystupu(chyba);
     if (!beh.nepristupne.empty())
         return 2;

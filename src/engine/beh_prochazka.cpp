@@ -7,6 +7,7 @@
 #include <chrono>
 #include <condition_variable>
 #include <functional>
+#include <tuple>
 #include <mutex>
 #include <thread>
 
@@ -104,6 +105,7 @@ void Beh::nactiPar(UzelStromu& u, platform::DirectoryHandle (&adresare)[2], Prac
 {
     const CasAdresare cas = volby_.ChB_Filtr_2.load(std::memory_order_relaxed) ? CasAdresare::Cist
                                                                               : CasAdresare::Vynechat;
+    bool jinySvazek = false;
     for (int strana = 0; strana < 2; ++strana) {
         NeserazenyVypis& v = p.pamet.strany[strana];
         if (!u.existuje[strana]) {
@@ -127,13 +129,53 @@ void Beh::nactiPar(UzelStromu& u, platform::DirectoryHandle (&adresare)[2], Prac
         } else {
             fd = p.oteviraci[strana].otevri(strom_, strana, u, ec);
         }
-        if (fd < 0) {
+        if (fd >= 0 && jineSvazky_ == JineSvazky::Vynechat && naJinemSvazku(u, strana, fd, ec)) {
+            ++p.nezahrnute.jinySvazek[strana];
+            jinySvazek = true;
+            adresare[strana] = platform::DirectoryHandle();
+            v.vyprazdni();
+            continue;
+        }
+        if (fd < 0 || ec) {
+            adresare[strana] = platform::DirectoryHandle();
             v.vyprazdni();
             v.chyba = ec;
             continue;
         }
         vypisNeserazene(fd, p.pamet, strana, cas);
         u.casOdlozen[strana] = cas == CasAdresare::Vynechat;
+    }
+    if (jinySvazek)
+        vynechejPar(adresare, p);
+}
+
+// With "nepřecházet na jiné svazky": whether the open directory lies on
+// another file system than its side's base directory, which it records when
+// it is the base. One fstat per directory, only with the option on; ec says
+// why the directory could not be examined.
+bool Beh::naJinemSvazku(const UzelStromu& u, int strana, int fd, std::error_code& ec)
+{
+    const auto info = platform::statOpen(*sys_, fd, ec);
+    if (!info)
+        return false;
+    if (!u.rodic) {
+        svazekZakladu_[strana] = info->device;
+        return false;
+    }
+    return info->device != svazekZakladu_[strana];
+}
+
+// A mount point on either side: the pair is not compared at all. Its other
+// side has no counterpart to be compared with, and calling its files new
+// would offer to copy them onto the other file system.
+void Beh::vynechejPar(platform::DirectoryHandle (&adresare)[2], PraceVlakna& p)
+{
+    for (int strana = 0; strana < 2; ++strana) {
+        NeserazenyVypis& v = p.pamet.strany[strana];
+        const std::error_code chyba = v.chyba;
+        v.vyprazdni();
+        v.chyba = chyba;
+        adresare[strana] = platform::DirectoryHandle();
     }
 }
 
@@ -216,7 +258,9 @@ void Beh::projdi(int prvni)
     }
 }
 
-// The unreadable directories in the order a walk in breadth-first order meets them.
+// The unreadable directories in the order a walk in breadth-first order meets
+// them, a directory's unreadable files after it by name; the counts of what
+// the threads left unwalked added up.
 void Beh::seradChyby()
 {
     for (int strana = 0; strana < 2; ++strana) {
@@ -225,7 +269,15 @@ void Beh::seradChyby()
             c.insert(c.end(), p.chyby[strana].begin(), p.chyby[strana].end());
             p.chyby[strana] = std::vector<Chyba>();
         }
-        std::ranges::sort(c, {}, [](const Chyba& x) { return x.uzel->index; });
+        std::ranges::sort(c, [](const Chyba& x, const Chyba& y) {
+            return std::tie(x.uzel->index, x.soubor) < std::tie(y.uzel->index, y.soubor);
+        });
+    }
+    for (const PraceVlakna& p : vlakna_) {
+        for (int strana = 0; strana < 2; ++strana) {
+            nezahrnute_.bezProtejsku[strana] += p.nezahrnute.bezProtejsku[strana];
+            nezahrnute_.jinySvazek[strana] += p.nezahrnute.jinySvazek[strana];
+        }
     }
 }
 
@@ -242,6 +294,8 @@ void Beh::zpracujPar(UzelStromu& u, PraceVlakna& p)
             u.chyba[strana] = true;
             p.chyby[strana].push_back({&u, n.chyba});
         }
+        for (const NectenySoubor& f : n.nectene)
+            p.chyby[strana].push_back({&u, f.duvod, std::string(n.jmeno(f))});
         if (n.casAdresare) {
             u.maCas[strana] = true;
             u.cas[strana] = *n.casAdresare;
@@ -249,7 +303,7 @@ void Beh::zpracujPar(UzelStromu& u, PraceVlakna& p)
         u.maSoubory[strana] = !n.soubory.empty();
     }
     najdiRozdily(u, p);
-    pridejPodadresare(u, p.pamet, p.deti);
+    pridejPodadresare(u, p);
 }
 
 void Beh::hlasPrectene(int prvni)
@@ -314,12 +368,17 @@ void Beh::zaradSoubory(const bool (&pruchod)[2], PraceVlakna& p)
         const std::string_view jmeno = v[zdroj].jmeno(f);
         p.rozdily[zdroj].push_back({predponaJmena(jmeno), jmeno.data(), f.delka, r.trida, r.cas, f.velikost});
     };
+    // A file whose counterpart was listed but could not be examined is not new.
+    const auto protejsekNecteny = [&](int strana, const SouborVypisu& f) {
+        const NeserazenyVypis& jina = v[1 - strana];
+        return !jina.nectene.empty() && jina.jeNecteny(v[strana].jmeno(f));
+    };
     p.parovani.sparuj(v[0], v[1]);
     const auto protejsky = p.parovani.protejskyA();
     for (std::size_t i = 0; i < v[0].soubory.size(); ++i) {
         const SouborVypisu& a = v[0].soubory[i];
         if (protejsky[i] == ParovaniSouboru::bezProtejsku) {
-            if (pruchod[0])
+            if (pruchod[0] && !protejsekNecteny(0, a))
                 zapis(0, a, {Trida::Nove, prevod.baleny(a.sekundy)});
             continue;
         }
@@ -334,7 +393,7 @@ void Beh::zaradSoubory(const bool (&pruchod)[2], PraceVlakna& p)
         return;
     const auto sparovane = p.parovani.sparovanyB();
     for (std::size_t j = 0; j < v[1].soubory.size(); ++j)
-        if (!sparovane[j])
+        if (!sparovane[j] && !protejsekNecteny(1, v[1].soubory[j]))
             zapis(1, v[1].soubory[j], {Trida::Nove, prevod.baleny(v[1].soubory[j].sekundy)});
 }
 
@@ -372,8 +431,9 @@ bool Beh::ponechat(int zdroj, const UzelStromu& rodic, bool protejsekExistuje) c
 // merged; one becomes a pair when a pass walks it on its source side. A
 // directory that no pass keeps is not walked, so nothing below it is compared
 // either.
-void Beh::pridejPodadresare(UzelStromu& u, PracovniPametVypisu& pamet, std::vector<NovyPodadresar>& deti)
+void Beh::pridejPodadresare(UzelStromu& u, PraceVlakna& p)
 {
+    PracovniPametVypisu& pamet = p.pamet;
     const NeserazenyVypis (&v)[2] = pamet.strany;
     seradPodleJmena(std::span(v[0].podadresare), v[0].jmena(), pamet.klice[0]);
     seradPodleJmena(std::span(v[1].podadresare), v[1].jmena(), pamet.klice[1]);
@@ -390,12 +450,28 @@ void Beh::pridejPodadresare(UzelStromu& u, PracovniPametVypisu& pamet, std::vect
         d.jmeno = d.existuje[0] ? ja : jb;
         i += d.existuje[0];
         j += d.existuje[1];
-        for (int p = 0; p < 2; ++p) {
-            d.prochazi[p] = u.prochazi[p] && d.existuje[p] && ponechat(p, u, d.existuje[1 - p]);
-            d.predek[p] = hloubka == limity_.UrovenShody ? d.existuje[1 - p] : u.predek[p];
+        for (int s = 0; s < 2; ++s) {
+            d.prochazi[s] = u.prochazi[s] && d.existuje[s] && ponechat(s, u, d.existuje[1 - s]);
+            d.predek[s] = hloubka == limity_.UrovenShody ? d.existuje[1 - s] : u.predek[s];
         }
         if (d.prochazi[0] || d.prochazi[1])
-            deti.push_back(d);
+            p.deti.push_back(d);
+        else
+            spocitejNezahrnute(u, d, p);
+    }
+}
+
+// A subdirectory that its pass leaves out for want of a counterpart, with
+// "procházet pouze shodné podadresáře" ticked for its side. Only where the
+// other side's directory was listed whole: an unreadable one lists no
+// subdirectories, and every subdirectory would look unmatched.
+void Beh::spocitejNezahrnute(const UzelStromu& u, const NovyPodadresar& d, PraceVlakna& p) const
+{
+    for (int s = 0; s < 2; ++s) {
+        const auto& stejne = s == 0 ? volby_.ChB_adresar1 : volby_.ChB_adresar2;
+        if (u.prochazi[s] && d.existuje[s] && !d.existuje[1 - s] && u.existuje[1 - s] && !u.chyba[1 - s]
+            && stejne.load(std::memory_order_relaxed))
+            ++p.nezahrnute.bezProtejsku[s];
     }
 }
 

@@ -23,19 +23,19 @@ struct Zjisteni {
 
 // A link counts when it leads to a regular file; a dangling or looping link, or
 // one whose target cannot be reached, is left out like any other non-file.
-Zjisteni souborPresOdkaz(int fd, const char* jmeno)
+Zjisteni souborPresOdkaz(platform::Syscalls& sys, int fd, const char* jmeno)
 {
     std::error_code ec;
-    const auto cil = platform::statAt(fd, jmeno, FollowLinks::Yes, ec);
+    const auto cil = platform::statAt(sys, fd, jmeno, FollowLinks::Yes, ec);
     if (cil && cil->type == EntryType::Regular)
         return {Druh::Soubor, *cil, {}};
     return {};
 }
 
-Zjisteni podleStatu(int fd, const char* jmeno)
+Zjisteni podleStatu(platform::Syscalls& sys, int fd, const char* jmeno)
 {
     std::error_code ec;
-    const auto info = platform::statAt(fd, jmeno, FollowLinks::No, ec);
+    const auto info = platform::statAt(sys, fd, jmeno, FollowLinks::No, ec);
     if (!info) {
         // Vanished since the listing: nothing to compare. Anything else (no
         // search permission on the directory, an I/O error) must be reported.
@@ -48,33 +48,44 @@ Zjisteni podleStatu(int fd, const char* jmeno)
     if (info->type == EntryType::Directory)
         return {Druh::Adresar, {}, {}};
     if (info->type == EntryType::Symlink)
-        return souborPresOdkaz(fd, jmeno);
+        return souborPresOdkaz(sys, fd, jmeno);
     return {};
 }
 
 // One stat per file entry; none for a directory whose type the listing gave.
-Zjisteni zjisti(int fd, const char* jmeno, EntryType typ)
+Zjisteni zjisti(platform::Syscalls& sys, int fd, const char* jmeno, EntryType typ)
 {
     switch (typ) {
     case EntryType::Directory:
         return {Druh::Adresar, {}, {}};
     case EntryType::Symlink:
-        return souborPresOdkaz(fd, jmeno);
+        return souborPresOdkaz(sys, fd, jmeno);
     case EntryType::Regular:
     case EntryType::Unknown:
-        return podleStatu(fd, jmeno);
+        return podleStatu(sys, fd, jmeno);
     case EntryType::Other:
         break;
     }
     return {};
 }
 
-// Returns the first reason an entry could not be examined.
-std::error_code roztridZaznamy(int fd, NeserazenyVypis& v, SberDocasnych* docasne)
+// No search permission fails the stat of every entry alike: that is the
+// directory's fault, not a file's. Any other reason (an I/O error on one
+// inode) belongs to the file alone, and the rest of the directory is compared.
+bool chybaAdresare(std::error_code ec)
+{
+    return ec == std::errc::permission_denied || ec == std::errc::operation_not_permitted;
+}
+
+// Returns the first reason that is the directory's; the files that could not
+// be examined for reasons of their own go to v.nectene.
+std::error_code roztridZaznamy(int fd, NeserazenyVypis& v, const PracovniPametVypisu& p)
 {
     std::error_code prvni;
     v.soubory.clear();
     v.podadresare.clear();
+    v.nectene.clear();
+    SberDocasnych* docasne = p.docasne;
     for (const platform::RawEntry& e : v.surovy.entries) {
         // A temporary file left by an interrupted copy (kill -9, power loss) is
         // no file of the tree: it never enters the lists.
@@ -85,9 +96,13 @@ std::error_code roztridZaznamy(int fd, NeserazenyVypis& v, SberDocasnych* docasn
                 docasne->pridej(fd, {jmeno, e.length});
             continue;
         }
-        const Zjisteni z = zjisti(fd, jmeno, e.type);
-        if (z.chyba && !prvni)
-            prvni = z.chyba;
+        const Zjisteni z = zjisti(*p.sys, fd, jmeno, e.type);
+        if (z.chyba && chybaAdresare(z.chyba)) {
+            if (!prvni)
+                prvni = z.chyba;
+        } else if (z.chyba) {
+            v.nectene.push_back({.jmeno = e.name, .delka = e.length, .duvod = z.chyba});
+        }
         if (z.druh == Druh::Soubor)
             v.soubory.push_back({.velikost = z.info.size,
                                  .sekundy = z.info.mtime,
@@ -203,11 +218,17 @@ VypisAdresare VypisAdresare::sestav(const std::vector<SouborVypisu>& soubory,
     return v;
 }
 
+bool NeserazenyVypis::jeNecteny(std::string_view jmeno) const
+{
+    return std::ranges::any_of(nectene, [&](const NectenySoubor& n) { return this->jmeno(n) == jmeno; });
+}
+
 void NeserazenyVypis::vyprazdni()
 {
     surovy.clear();
     soubory.clear();
     podadresare.clear();
+    nectene.clear();
     chyba = {};
     casAdresare.reset();
 }
@@ -246,13 +267,13 @@ void vypisNeserazene(int fd, PracovniPametVypisu& p, int strana, CasAdresare cas
     v.casAdresare.reset();
     std::error_code ec;
     if (cas == CasAdresare::Cist)
-        if (const auto info = platform::statOpen(fd, ec))
+        if (const auto info = platform::statOpen(*p.sys, fd, ec))
             v.casAdresare = p.prevod.baleny(info->mtime);
     if (const std::error_code chyba = platform::readDirectory(fd, v.surovy, p.buffer)) {
         v.chyba = chyba;   // a listing that fails half-way counts as empty too
         v.surovy.clear();
     }
-    const std::error_code zaznamy = roztridZaznamy(fd, v, p.docasne);
+    const std::error_code zaznamy = roztridZaznamy(fd, v, p);
     if (!v.chyba)
         v.chyba = zaznamy;
 }
@@ -263,6 +284,8 @@ NactenyAdresar nactiAdresar(int fd, PracovniPametVypisu& p)
     const NeserazenyVypis& v = p.strany[0];
     NactenyAdresar vysledek;
     vysledek.chyba = v.chyba;
+    if (!vysledek.chyba && !v.nectene.empty())
+        vysledek.chyba = v.nectene.front().duvod;
     vysledek.casAdresare = v.casAdresare;
     vysledek.vypis = VypisAdresare::sestav(v.soubory, v.podadresare, v.jmena(), p.klice[0]);
     p.uvolniNadbytek();

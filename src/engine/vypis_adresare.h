@@ -70,6 +70,15 @@ void seradPodleJmena(std::span<const PodadresarVypisu> v, std::string_view jmena
 // The name's first 8 bytes as a number that orders as the bytes do.
 [[nodiscard]] std::uint64_t predponaJmena(std::string_view jmeno);
 
+// A file entry the listing named but whose status could not be read (an I/O
+// error on its inode, ...): it is neither compared nor called new on the
+// other side, and the run names it with its reason.
+struct NectenySoubor {
+    std::uint32_t jmeno = 0;   // offset into the listing's names
+    std::uint32_t delka = 0;
+    std::error_code duvod;
+};
+
 // Whether the directory's own time is read (one fstat per directory): only
 // the subdirectory time filter needs it.
 enum class CasAdresare : bool { Vynechat, Cist };
@@ -80,13 +89,19 @@ struct NeserazenyVypis {
     platform::RawListing surovy;
     std::vector<SouborVypisu> soubory;
     std::vector<PodadresarVypisu> podadresare;
-    // As in NactenyAdresar.
+    // Why the directory could not be listed, or why none of its entries
+    // could be examined (no search permission): then the directory counts as
+    // unreadable. Errors of single files are in nectene.
     std::error_code chyba;
+    std::vector<NectenySoubor> nectene;
     std::optional<BalenyCas> casAdresare;
 
     std::string_view jmena() const { return surovy.names; }
     std::string_view jmeno(const SouborVypisu& s) const { return {surovy.names.data() + s.jmeno, s.delka}; }
     std::string_view jmeno(const PodadresarVypisu& p) const { return {surovy.names.data() + p.jmeno, p.delka}; }
+    std::string_view jmeno(const NectenySoubor& n) const { return {surovy.names.data() + n.jmeno, n.delka}; }
+    // True when the file of that name was listed but could not be examined.
+    bool jeNecteny(std::string_view jmeno) const;
     void vyprazdni();
 };
 
@@ -98,6 +113,7 @@ struct NeserazenyVypis {
 // time table (about 0.3 MB in all) for the rest of the run.
 struct PracovniPametVypisu {
     SberDocasnych* docasne = nullptr;   // records the skipped leftovers of copies
+    platform::Syscalls* sys = &platform::realSyscalls();   // the stat of every file entry
     NeserazenyVypis strany[2];
     std::vector<char> buffer;
     std::vector<KlicJmena> klice[2];

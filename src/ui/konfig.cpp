@@ -209,10 +209,14 @@ QWidget* TForm2::vytvorObecne()
     CBKos = new QCheckBox(QStringLiteral("mazat do koše"));
     CBKos->setObjectName(QStringLiteral("CBKos"));
     nastavHint(CBKos, QStringLiteral("|odstraněné a nahrazené soubory se přesouvají do koše"));
+    CBJedenSvazek = new QCheckBox(QStringLiteral("nepřecházet na jiné svazky"));
+    CBJedenSvazek->setObjectName(QStringLiteral("CBJedenSvazek"));
+    nastavHint(CBJedenSvazek, QStringLiteral("|porovnání nevstupuje do jiných svazků připojených uvnitř adresářů"));
     auto* m2 = tesne(new QVBoxLayout(g2));
     m2->addWidget(CBExistAdr);
     m2->addWidget(CBPotvrOdstr);
     m2->addWidget(CBKos);
+    m2->addWidget(CBJedenSvazek);
 
     auto* g3 = new QGroupBox(QStringLiteral("implicitní zapnutí/vypnutí procházení podadresářů"));
     CheckBox2 = new QCheckBox(QStringLiteral("zapnouto / nezapnuto"));
@@ -307,6 +311,7 @@ void TForm2::nacti()
     CBExistAdr->setChecked(k.vstupparam);
     CBPotvrOdstr->setChecked(k.potvrzodstr);
     CBKos->setChecked(k.kos);
+    CBJedenSvazek->setChecked(k.jedenSvazek);
     CheckBox3->setChecked(resetOkna_);
     oznaceni.seznam->addItems(k.oznaceni);
     odznaceni.seznam->addItems(k.odznaceni);
@@ -397,6 +402,7 @@ void TForm2::Button3Click()
     k.vstupparam = CBExistAdr->isChecked();
     k.potvrzodstr = CBPotvrOdstr->isChecked();
     k.kos = CBKos->isChecked();
+    k.jedenSvazek = CBJedenSvazek->isChecked();
     k.oznaceni = polozky(oznaceni.seznam);
     k.odznaceni = polozky(odznaceni.seznam);
     const VysledekZapisu r = UlozKonfiguraci(cestaIni_, k);
