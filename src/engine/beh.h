@@ -101,6 +101,8 @@ private:
     // beh_prochazka.cpp: the walk of both trees.
     void projdi(int prvni);
     void nactiPar(UzelStromu& u, platform::DirectoryHandle (&adresare)[2], PraceVlakna& p);
+    int otevriStranu(UzelStromu& u, int strana, platform::DirectoryHandle& adresar, PraceVlakna& p,
+                     std::error_code& ec);
     bool naJinemSvazku(const UzelStromu& u, int strana, int fd, std::error_code& ec);
     void vynechejPar(platform::DirectoryHandle (&adresare)[2], PraceVlakna& p);
     void podrzAdresare(UzelStromu& u, platform::DirectoryHandle (&adresare)[2],

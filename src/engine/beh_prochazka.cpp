@@ -96,11 +96,10 @@ private:
 } // namespace
 
 // The pair's directories on the sides where they exist; one that cannot be
-// opened counts as empty and remembers why. A directory is opened from its
-// parent's descriptor when the parent kept it open (one openat per directory,
-// as a bare walk), else through the thread's chain of open ancestors. Its own
-// time is read only while the subdirectory time filter is on; a pass that
-// finds the filter turned on later reads the missing times (doplnCasy).
+// opened counts as empty and remembers why. Its own time is read only while
+// the subdirectory time filter is on; a pass that finds the filter turned on
+// later reads the missing times (doplnCasy). A mount point with "nepřecházet
+// na jiné svazky" leaves the whole pair unlisted.
 void Beh::nactiPar(UzelStromu& u, platform::DirectoryHandle (&adresare)[2], PraceVlakna& p)
 {
     const CasAdresare cas = volby_.ChB_Filtr_2.load(std::memory_order_relaxed) ? CasAdresare::Cist
@@ -113,22 +112,7 @@ void Beh::nactiPar(UzelStromu& u, platform::DirectoryHandle (&adresare)[2], Prac
             continue;
         }
         std::error_code ec;
-        int fd = -1;
-        UzelStromu* rodic = u.rodic;
-        if (!rodic) {
-            adresare[strana] = platform::openDirectory(strom_.zaklad(strana).c_str(),
-                                                       platform::FollowLinks::Yes, ec);
-            fd = adresare[strana].get();
-        } else if (rodic->adresar[strana].valid()) {
-            adresare[strana] = platform::openSubdirectory(rodic->adresar[strana].get(), u.jmeno.data(), ec);
-            fd = adresare[strana].get();
-            if (rodic->zbyva[strana].fetch_sub(1, std::memory_order_acq_rel) == 1) {
-                rodic->adresar[strana] = platform::DirectoryHandle();
-                drzenych_.fetch_sub(1, std::memory_order_relaxed);
-            }
-        } else {
-            fd = p.oteviraci[strana].otevri(strom_, strana, u, ec);
-        }
+        const int fd = otevriStranu(u, strana, adresare[strana], p, ec);
         if (fd >= 0 && jineSvazky_ == JineSvazky::Vynechat && naJinemSvazku(u, strana, fd, ec)) {
             ++p.nezahrnute.jinySvazek[strana];
             jinySvazek = true;
@@ -147,6 +131,27 @@ void Beh::nactiPar(UzelStromu& u, platform::DirectoryHandle (&adresare)[2], Prac
     }
     if (jinySvazek)
         vynechejPar(adresare, p);
+}
+
+// A directory is opened from its parent's descriptor when the parent kept it
+// open (one openat per directory, as a bare walk), else through the thread's
+// chain of open ancestors; -1 with the reason in ec.
+int Beh::otevriStranu(UzelStromu& u, int strana, platform::DirectoryHandle& adresar, PraceVlakna& p,
+                      std::error_code& ec)
+{
+    UzelStromu* rodic = u.rodic;
+    if (!rodic) {
+        adresar = platform::openDirectory(strom_.zaklad(strana).c_str(), platform::FollowLinks::Yes, ec);
+        return adresar.get();
+    }
+    if (!rodic->adresar[strana].valid())
+        return p.oteviraci[strana].otevri(strom_, strana, u, ec);
+    adresar = platform::openSubdirectory(rodic->adresar[strana].get(), u.jmeno.data(), ec);
+    if (rodic->zbyva[strana].fetch_sub(1, std::memory_order_acq_rel) == 1) {
+        rodic->adresar[strana] = platform::DirectoryHandle();
+        drzenych_.fetch_sub(1, std::memory_order_relaxed);
+    }
+    return adresar.get();
 }
 
 // With "nepřecházet na jiné svazky": whether the open directory lies on
