@@ -212,11 +212,14 @@ QWidget* TForm2::vytvorObecne()
     CBJedenSvazek = new QCheckBox(QStringLiteral("nepřecházet na jiné svazky"));
     CBJedenSvazek->setObjectName(QStringLiteral("CBJedenSvazek"));
     nastavHint(CBJedenSvazek, QStringLiteral("|porovnání nevstupuje do jiných svazků připojených uvnitř adresářů"));
-    auto* m2 = tesne(new QVBoxLayout(g2));
-    m2->addWidget(CBExistAdr);
-    m2->addWidget(CBPotvrOdstr);
-    m2->addWidget(CBKos);
-    m2->addWidget(CBJedenSvazek);
+    // Two short captions share the third row: a fourth row made the dialog
+    // 22 pixels taller than its designed 334 and pushed it past the bottom of
+    // the main window at its default size.
+    auto* m2 = tesne(new QGridLayout(g2));
+    m2->addWidget(CBExistAdr, 0, 0, 1, 2);
+    m2->addWidget(CBPotvrOdstr, 1, 0, 1, 2);
+    m2->addWidget(CBKos, 2, 0);
+    m2->addWidget(CBJedenSvazek, 2, 1);
 
     auto* g3 = new QGroupBox(QStringLiteral("implicitní zapnutí/vypnutí procházení podadresářů"));
     CheckBox2 = new QCheckBox(QStringLiteral("zapnouto / nezapnuto"));
