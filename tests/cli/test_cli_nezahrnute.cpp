@@ -6,6 +6,7 @@
 #include "support/temp_tree.h"
 #include "support/tmpfs.h"
 
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -93,6 +94,16 @@ TEST(CliJinySvazek, PripojenyAdresarSeSOptionVynecha)
     EXPECT_EQ(s.kod, 1);
     const test::VysledekCli json = test::spustCli({"--one-file-system", "--format", "json", a.qroot(), b.qroot()});
     EXPECT_EQ(souhrn(json.out), "unmatched [0,0] other [1,0] unreadable 0");
+
+    // The window's "nepřecházet na jiné svazky" through its settings file.
+    TempTree nastaveni;
+    const QString cesta = nastaveni.qroot() + QStringLiteral("/z.ini");
+    QFile f(cesta);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("[Nastaveni]\njedensvazek=1\n");
+    f.close();
+    const test::VysledekCli ini = test::spustCli({"--ini", cesta, "--format", "tsv", a.qroot(), b.qroot()});
+    EXPECT_EQ(seznamyACesty(ini.out), "1 x/vedle\n");
 }
 
 } // namespace
