@@ -7,9 +7,9 @@
 #include <chrono>
 #include <condition_variable>
 #include <functional>
-#include <tuple>
 #include <mutex>
 #include <thread>
+#include <tuple>
 
 namespace zrc {
 
