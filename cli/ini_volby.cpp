@@ -61,6 +61,8 @@ std::optional<QString> nactiZIni(const QCommandLineParser& p, bool maAdresare, V
     v.ini = IniCli{cesta, d.ctiCislo(ini::Serazeni, ini::podle, 0), d.ctiCislo(ini::Serazeni, ini::typ, 0) == 1};
     v.nastaveni.ChB_adresar1 = d.ctiBool(ini::Podadresare, ini::pouzit, true);
     v.nastaveni.ChB_adresar2 = d.ctiBool(ini::Podadresare, ini::pouzit2, true);
+    if (d.ctiBool(ini::Nastaveni, ini::jedensvazek, ini::vychoziJedenSvazek))
+        v.jineSvazky = JineSvazky::Vynechat;
     if (!p.isSet(volbaHistorie))
         return std::nullopt;
     bool ok = false;

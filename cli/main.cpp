@@ -78,7 +78,8 @@ int main(int argc, char* argv[])
     zrc::ParametryBehu parametry{.nastaveni = volby.nastaveni,
                                  .vynechaneTypy = vynechane.get(),
                                  .stop = &zrc::platform::ukoncitPozadovano(),
-                                 .vlakna = volby.vlakna};
+                                 .vlakna = volby.vlakna,
+                                 .jineSvazky = volby.jineSvazky};
     const zrc::VysledekBehu beh = zrc::porovnej(parametry, prijemce);
     prijemce.ukonci();
     if (const int sig = zrc::platform::signalUkonceni())
@@ -90,9 +91,14 @@ int main(int argc, char* argv[])
     // Like diff -r: the lists of what could be read, and status 2 for the trouble.
     for (const zrc::NepristupnyAdresar& a : beh.nepristupne)
         vypisChybu(zrc::radekNepristupneho(a));
+    // Not an error: the text formats say it beside the unreadable ones, JSON
+    // in its summary.
+    if (volby.format != zrc::cli::Format::Json && !beh.nezahrnute.prazdne())
+        vypisChybu(zrc::textNezahrnutych(beh.nezahrnute));
     vysledky.nastavZaklad(beh.cestaAdr1, beh.cestaAdr2);
     zrc::cli::seradPodleIni(vysledky, volby);
-    if (const int chyba = zrc::cli::vypisVysledky(stdout, vysledky, volby.format))
+    const zrc::cli::SouhrnBehu souhrn{.nepristupnych = beh.nepristupne.size(), .nezahrnute = beh.nezahrnute};
+    if (const int chyba = zrc::cli::vypisVysledky(stdout, vysledky, volby.format, souhrn))
         return chybaVystupu(chyba);
     // A signal during the printing: the lists are whole, the status says the signal.
     if (const int sig = zrc::platform::signalUkonceni())

@@ -22,6 +22,7 @@ struct Definice {
     QCommandLineOption exclude{"exclude", "Leave out files of these types (extensions, no dot).", "TYPE[,TYPE...]"};
     QCommandLineOption format{"format", "Output: text (default), tsv or json.", "text|tsv|json", "text"};
     QCommandLineOption threads{"threads", "Listing threads, 1 to 256 (default: 4 per core, at least 8).", "N"};
+    QCommandLineOption oneFs{"one-file-system", "Do not enter mount points inside the trees (subdirectories on another file system); they are counted on standard error or in the JSON summary."};
 };
 
 std::optional<bool> anoNe(const QString& text)
@@ -119,6 +120,8 @@ std::optional<QString> nactiVolby(const QCommandLineParser& p, const Definice& d
             return QStringLiteral("--threads: expected a whole number from 1 to %1").arg(maxVlaken);
         v.vlakna = *vlakna;
     }
+    if (p.isSet(d.oneFs))
+        v.jineSvazky = JineSvazky::Vynechat;
     return std::nullopt;
 }
 
@@ -163,7 +166,7 @@ VysledekParsovani parsujVolby(const QStringList& arguments)
         "Exit status: 0 nothing found, 1 differences listed, 2 error."));
     const Definice d;
     p.addOptions({d.scope, d.same1, d.same2, d.filesSince, d.dirsSince, d.depth, d.sizes,
-                  d.exclude, d.format, d.threads});
+                  d.exclude, d.format, d.threads, d.oneFs});
     p.addOptions(iniVolby());
     const QCommandLineOption help = p.addHelpOption();
     const QCommandLineOption version = p.addVersionOption();

@@ -4,6 +4,7 @@
 
 #include "engine/cas.h"
 #include "engine/nastaveni.h"
+#include "engine/porovnani.h"
 #include "ini_volby.h"
 
 #include <QString>
@@ -20,6 +21,7 @@ struct VolbyCli {
     std::vector<QString> vynechaneTypy;   // in use when not empty
     Format format = Format::Text;
     int vlakna = 0;                       // 0: one per core
+    JineSvazky jineSvazky = JineSvazky::Prochazet;   // --one-file-system
     std::optional<IniCli> ini;            // --ini given
     DlouhyFormatCasu formatCasu = DlouhyFormatCasu::HodinyMinutySekundy;   // of the "datum" column
 };

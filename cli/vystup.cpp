@@ -256,7 +256,20 @@ void jsonPolozka(Vystup& o, const UlozisteVysledku& u, const Polozka& p)
       << ",\"path\":" << jsonText(relativniCesta(u, p)) << '}';
 }
 
-void json(Vystup& o, const UlozisteVysledku& u)
+// Counts per side as [directory 1, directory 2].
+std::string dvojice(const std::size_t (&pocty)[2])
+{
+    return "[" + std::to_string(pocty[0]) + "," + std::to_string(pocty[1]) + "]";
+}
+
+void jsonSouhrn(Vystup& o, const SouhrnBehu& s)
+{
+    o << "\"summary\":{\"unreadable\":" << std::to_string(s.nepristupnych)
+      << ",\"unmatched_subdirs\":" << dvojice(s.nezahrnute.bezProtejsku)
+      << ",\"other_volume_subdirs\":" << dvojice(s.nezahrnute.jinySvazek) << '}';
+}
+
+void json(Vystup& o, const UlozisteVysledku& u, const SouhrnBehu& souhrn)
 {
     o << "{\"directory1\":" << jsonText(zakladProZobrazeni(u, 1)) << ",\"directory2\":"
       << jsonText(zakladProZobrazeni(u, 2)) << ",\"lists\":[";
@@ -273,18 +286,20 @@ void json(Vystup& o, const UlozisteVysledku& u)
         }
         o << "]}";
     }
-    o << "\n]}\n";
+    o << "\n],";
+    jsonSouhrn(o, souhrn);
+    o << "}\n";
 }
 
 } // namespace
 
-int vypisVysledky(std::FILE* f, const UlozisteVysledku& u, Format format)
+int vypisVysledky(std::FILE* f, const UlozisteVysledku& u, Format format, const SouhrnBehu& souhrn)
 {
     Vystup o(f);
     switch (format) {
     case Format::Tsv: tsv(o, u); break;
     case Format::Text: text(o, u); break;
-    case Format::Json: json(o, u); break;
+    case Format::Json: json(o, u, souhrn); break;
     }
     o.flush();
     errno = 0;

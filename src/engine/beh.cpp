@@ -32,15 +32,20 @@ Beh::Beh(const ParametryBehu& p, PrijemceBehu& prijemce, const ZiveVolby& volby,
       stop_(p.stop),
       omezeni_(p.nastaveni.CBOmez),
       vlaken_(p.vlakna > 0 ? p.vlakna : vychoziPocetVlaken()),
-      strom_(zaklady.adresar1, zaklady.adresar2)
+      strom_(zaklady.adresar1, zaklady.adresar2),
+      jineSvazky_(p.jineSvazky),
+      sys_(p.sys ? p.sys : &platform::realSyscalls())
 {
     const std::size_t otevrenych = descriptoruNaOtevirac(2 * vlaken_);
     // A quarter of the process's descriptors, at most 65 536 (some 256 bytes of
     // kernel memory each).
     limitDrzenych_ = std::min<std::size_t>(platform::raiseDescriptorLimit() / 4, 65536);
     vlakna_.reserve(static_cast<std::size_t>(vlaken_));
-    for (int i = 0; i < vlaken_; ++i)
-        vlakna_.emplace_back(otevrenych).pamet.docasne = p.docasne;
+    for (int i = 0; i < vlaken_; ++i) {
+        PracovniPametVypisu& pamet = vlakna_.emplace_back(otevrenych).pamet;
+        pamet.docasne = p.docasne;
+        pamet.sys = sys_;
+    }
 }
 
 // A directory read for the first pass (as its source or as the counterpart) is
@@ -54,9 +59,18 @@ std::vector<NepristupnyAdresar> Beh::nepristupne() const
         for (const bool prvniPruchod : {true, false}) {
             if (!prvniPruchod && !zacalPruchod_[1])
                 continue;
-            for (const Chyba& c : chyby_[strana])
-                if (c.uzel->prochazi[0] == prvniPruchod)
+            for (const Chyba& c : chyby_[strana]) {
+                if (c.uzel->prochazi[0] != prvniPruchod)
+                    continue;
+                if (c.soubor.empty()) {
                     v.push_back({strom_.plnaCesta(strana, *c.uzel), c.duvod});
+                    continue;
+                }
+                std::string cesta = strom_.plnaCesta(strana, *c.uzel);
+                if (cesta.back() != '/')
+                    cesta.push_back('/');
+                v.push_back({cesta + c.soubor, c.duvod, DruhNepristupneho::Soubor});
+            }
         }
     }
     return v;

@@ -52,6 +52,7 @@ class Beh final {
     struct Chyba {
         const UzelStromu* uzel;
         std::error_code duvod;
+        std::string soubor = {};   // a file of the directory; "" for the directory itself
     };
     // A difference of a pass in the pair being compared, before the pass's
     // differences are put in the order of their names.
@@ -76,6 +77,7 @@ class Beh final {
         SberKandidatu kandidati;
         std::vector<NovyPodadresar> deti;
         std::vector<Chyba> chyby[2];       // per side, in the order this thread read them
+        NezahrnuteAdresare nezahrnute;     // what this thread's pairs left unwalked
     };
 
 public:
@@ -86,6 +88,7 @@ public:
     std::size_t pocetPolozek() const { return pocetPolozek_; }
     // The unreadable directories of side 1, then those of side 2.
     std::vector<NepristupnyAdresar> nepristupne() const;
+    const NezahrnuteAdresare& nezahrnute() const { return nezahrnute_; }
 
 private:
     bool pruchod(int zdroj);
@@ -98,6 +101,10 @@ private:
                   FrontaParu& fronta);
     int zetonuVelkychParu() const;
     void dokonciPar(PraceVlakna& p);
+    int otevriStranu(UzelStromu& u, int strana, platform::DirectoryHandle& adresar, PraceVlakna& p,
+                     std::error_code& ec);
+    bool naJinemSvazku(const UzelStromu& u, int strana, int fd, std::error_code& ec);
+    void vynechejPar(platform::DirectoryHandle (&adresare)[2], PraceVlakna& p);
     void podrzAdresare(UzelStromu& u, platform::DirectoryHandle (&adresare)[2],
                        const std::vector<NovyPodadresar>& deti);
     void zpracujPar(UzelStromu& u, PraceVlakna& p);
@@ -106,7 +113,8 @@ private:
     void najdiRozdily(UzelStromu& u, PraceVlakna& p);
     void zaradSoubory(const bool (&pruchod)[2], PraceVlakna& p);
     void ulozRozdily(UzelStromu& u, PraceVlakna& p);
-    void pridejPodadresare(UzelStromu& u, PracovniPametVypisu& pamet, std::vector<NovyPodadresar>& deti);
+    void pridejPodadresare(UzelStromu& u, PraceVlakna& p);
+    void spocitejNezahrnute(const UzelStromu& u, const NovyPodadresar& d, PraceVlakna& p) const;
     void seradChyby();
     bool ponechat(int zdroj, const UzelStromu& rodic, bool protejsekExistuje) const;
 
@@ -129,6 +137,12 @@ private:
     bool prosel_ = false;               // the trees have been walked
     bool zacalPruchod_[2] = {false, false};
     std::vector<Chyba> chyby_[2];       // per side, in breadth-first order
+    NezahrnuteAdresare nezahrnute_;     // of all threads, once the walk is over
+    JineSvazky jineSvazky_;
+    // The file system of each side's base directory, read by the run's thread
+    // before the other threads start (it lists the base pair alone).
+    std::uint64_t svazekZakladu_[2] = {0, 0};
+    platform::Syscalls* sys_;
     std::vector<PraceVlakna> vlakna_;   // one per listing thread, the run's thread first
     std::atomic<std::size_t> drzenych_{0};      // descriptors kept for subdirectories
     std::size_t limitDrzenych_;

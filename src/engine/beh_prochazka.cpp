@@ -12,6 +12,7 @@
 #include <mutex>
 #include <thread>
 #include <utility>
+#include <tuple>
 
 namespace zrc {
 
@@ -38,16 +39,16 @@ int Beh::zetonuVelkychParu() const
 }
 
 // The names in the pair's directories on the sides where they exist; one that
-// cannot be opened counts as empty and remembers why. A directory is opened from its
-// parent's descriptor when the parent kept it open (one openat per directory,
-// as a bare walk), else through the thread's chain of open ancestors. Its own
-// time is read only while the subdirectory time filter is on; a pass that
-// finds the filter turned on later reads the missing times (doplnCasy).
+// cannot be opened counts as empty and remembers why. Its own time is read
+// only while the subdirectory time filter is on; a pass that finds the filter
+// turned on later reads the missing times (doplnCasy). A mount point with
+// "nepřecházet na jiné svazky" leaves the whole pair unlisted.
 void Beh::nactiPar(UzelStromu& u, platform::DirectoryHandle (&adresare)[2], PraceVlakna& p,
                    FrontaParu& fronta)
 {
     const CasAdresare cas = volby_.ChB_Filtr_2.load(std::memory_order_relaxed) ? CasAdresare::Cist
                                                                               : CasAdresare::Vynechat;
+    bool jinySvazek = false;
     for (int strana = 0; strana < 2; ++strana) {
         NeserazenyVypis& v = p.pamet.strany[strana];
         p.fd[strana] = -1;
@@ -56,23 +57,16 @@ void Beh::nactiPar(UzelStromu& u, platform::DirectoryHandle (&adresare)[2], Prac
             continue;
         }
         std::error_code ec;
-        int fd = -1;
-        UzelStromu* rodic = u.rodic;
-        if (!rodic) {
-            adresare[strana] = platform::openDirectory(strom_.zaklad(strana).c_str(),
-                                                       platform::FollowLinks::Yes, ec);
-            fd = adresare[strana].get();
-        } else if (rodic->adresar[strana].valid()) {
-            adresare[strana] = platform::openSubdirectory(rodic->adresar[strana].get(), u.jmeno.data(), ec);
-            fd = adresare[strana].get();
-            if (rodic->zbyva[strana].fetch_sub(1, std::memory_order_acq_rel) == 1) {
-                rodic->adresar[strana] = platform::DirectoryHandle();
-                drzenych_.fetch_sub(1, std::memory_order_relaxed);
-            }
-        } else {
-            fd = p.oteviraci[strana].otevri(strom_, strana, u, ec);
+        const int fd = otevriStranu(u, strana, adresare[strana], p, ec);
+        if (fd >= 0 && jineSvazky_ == JineSvazky::Vynechat && naJinemSvazku(u, strana, fd, ec)) {
+            ++p.nezahrnute.jinySvazek[strana];
+            jinySvazek = true;
+            adresare[strana] = platform::DirectoryHandle();
+            v.vyprazdni();
+            continue;
         }
-        if (fd < 0) {
+        if (fd < 0 || ec) {
+            adresare[strana] = platform::DirectoryHandle();
             v.vyprazdni();
             v.chyba = ec;
             continue;
@@ -85,7 +79,9 @@ void Beh::nactiPar(UzelStromu& u, platform::DirectoryHandle (&adresare)[2], Prac
             p.zeton = true;
         }
     }
-    p.deleni.priprav(p.fd, p.pamet.strany, vlakna_.size() > 1);
+    if (jinySvazek)
+        vynechejPar(adresare, p);
+    p.deleni.priprav(p.fd, p.pamet, vlakna_.size() > 1);
 }
 
 void Beh::dokonciPar(PraceVlakna& p)
@@ -98,9 +94,61 @@ void Beh::dokonciPar(PraceVlakna& p)
             dokonciVypis(p.fd[strana], v, p.deleni.chyba(strana), p.pamet.docasne);
             continue;
         }
-        const std::error_code prvni = roztridZaznamy(p.fd[strana], v, p.pamet.docasne);
+        const std::error_code prvni = roztridZaznamy(p.fd[strana], v, p.pamet);
         if (!v.chyba)
             v.chyba = prvni;
+    }
+}
+
+// A directory is opened from its parent's descriptor when the parent kept it
+// open (one openat per directory, as a bare walk), else through the thread's
+// chain of open ancestors; -1 with the reason in ec.
+int Beh::otevriStranu(UzelStromu& u, int strana, platform::DirectoryHandle& adresar, PraceVlakna& p,
+                      std::error_code& ec)
+{
+    UzelStromu* rodic = u.rodic;
+    if (!rodic) {
+        adresar = platform::openDirectory(strom_.zaklad(strana).c_str(), platform::FollowLinks::Yes, ec);
+        return adresar.get();
+    }
+    if (!rodic->adresar[strana].valid())
+        return p.oteviraci[strana].otevri(strom_, strana, u, ec);
+    adresar = platform::openSubdirectory(rodic->adresar[strana].get(), u.jmeno.data(), ec);
+    if (rodic->zbyva[strana].fetch_sub(1, std::memory_order_acq_rel) == 1) {
+        rodic->adresar[strana] = platform::DirectoryHandle();
+        drzenych_.fetch_sub(1, std::memory_order_relaxed);
+    }
+    return adresar.get();
+}
+
+// With "nepřecházet na jiné svazky": whether the open directory lies on
+// another file system than its side's base directory, which it records when
+// it is the base. One fstat per directory, only with the option on; ec says
+// why the directory could not be examined.
+bool Beh::naJinemSvazku(const UzelStromu& u, int strana, int fd, std::error_code& ec)
+{
+    const auto info = platform::statOpen(*sys_, fd, ec);
+    if (!info)
+        return false;
+    if (!u.rodic) {
+        svazekZakladu_[strana] = info->device;
+        return false;
+    }
+    return info->device != svazekZakladu_[strana];
+}
+
+// A mount point on either side: the pair is not compared at all. Its other
+// side has no counterpart to be compared with, and calling its files new
+// would offer to copy them onto the other file system.
+void Beh::vynechejPar(platform::DirectoryHandle (&adresare)[2], PraceVlakna& p)
+{
+    for (int strana = 0; strana < 2; ++strana) {
+        NeserazenyVypis& v = p.pamet.strany[strana];
+        const std::error_code chyba = v.chyba;
+        v.vyprazdni();
+        v.chyba = chyba;
+        adresare[strana] = platform::DirectoryHandle();
+        p.fd[strana] = -1;
     }
 }
 
@@ -194,7 +242,9 @@ void Beh::projdi(int prvni)
     }
 }
 
-// The unreadable directories in the order a walk in breadth-first order meets them.
+// The unreadable directories in the order a walk in breadth-first order meets
+// them, a directory's unreadable files after it by name; the counts of what
+// the threads left unwalked added up.
 void Beh::seradChyby()
 {
     for (int strana = 0; strana < 2; ++strana) {
@@ -203,7 +253,15 @@ void Beh::seradChyby()
             c.insert(c.end(), p.chyby[strana].begin(), p.chyby[strana].end());
             p.chyby[strana] = std::vector<Chyba>();
         }
-        std::ranges::sort(c, {}, [](const Chyba& x) { return x.uzel->index; });
+        std::ranges::sort(c, [](const Chyba& x, const Chyba& y) {
+            return std::tie(x.uzel->index, x.soubor) < std::tie(y.uzel->index, y.soubor);
+        });
+    }
+    for (const PraceVlakna& p : vlakna_) {
+        for (int strana = 0; strana < 2; ++strana) {
+            nezahrnute_.bezProtejsku[strana] += p.nezahrnute.bezProtejsku[strana];
+            nezahrnute_.jinySvazek[strana] += p.nezahrnute.jinySvazek[strana];
+        }
     }
 }
 
@@ -220,6 +278,8 @@ void Beh::zpracujPar(UzelStromu& u, PraceVlakna& p)
             u.chyba[strana] = true;
             p.chyby[strana].push_back({&u, n.chyba});
         }
+        for (const NectenySoubor& f : n.nectene)
+            p.chyby[strana].push_back({&u, f.duvod, std::string(n.jmeno(f))});
         if (n.casAdresare) {
             u.maCas[strana] = true;
             u.cas[strana] = *n.casAdresare;
@@ -227,7 +287,7 @@ void Beh::zpracujPar(UzelStromu& u, PraceVlakna& p)
         u.maSoubory[strana] = !n.soubory.empty();
     }
     najdiRozdily(u, p);
-    pridejPodadresare(u, p.pamet, p.deti);
+    pridejPodadresare(u, p);
 }
 
 void Beh::hlasPrectene(int prvni)
@@ -292,12 +352,17 @@ void Beh::zaradSoubory(const bool (&pruchod)[2], PraceVlakna& p)
         const std::string_view jmeno = v[zdroj].jmeno(f);
         p.rozdily[zdroj].push_back({predponaJmena(jmeno), jmeno.data(), f.delka, r.trida, r.cas, f.velikost});
     };
+    // A file whose counterpart was listed but could not be examined is not new.
+    const auto protejsekNecteny = [&](int strana, const SouborVypisu& f) {
+        const NeserazenyVypis& jina = v[1 - strana];
+        return !jina.nectene.empty() && jina.jeNecteny(v[strana].jmeno(f));
+    };
     p.parovani.sparuj(v[0], v[1]);
     const auto protejsky = p.parovani.protejskyA();
     for (std::size_t i = 0; i < v[0].soubory.size(); ++i) {
         const SouborVypisu& a = v[0].soubory[i];
         if (protejsky[i] == ParovaniSouboru::bezProtejsku) {
-            if (pruchod[0])
+            if (pruchod[0] && !protejsekNecteny(0, a))
                 zapis(0, a, {Trida::Nove, prevod.baleny(a.sekundy)});
             continue;
         }
@@ -312,7 +377,7 @@ void Beh::zaradSoubory(const bool (&pruchod)[2], PraceVlakna& p)
         return;
     const auto sparovane = p.parovani.sparovanyB();
     for (std::size_t j = 0; j < v[1].soubory.size(); ++j)
-        if (!sparovane[j])
+        if (!sparovane[j] && !protejsekNecteny(1, v[1].soubory[j]))
             zapis(1, v[1].soubory[j], {Trida::Nove, prevod.baleny(v[1].soubory[j].sekundy)});
 }
 
@@ -350,8 +415,9 @@ bool Beh::ponechat(int zdroj, const UzelStromu& rodic, bool protejsekExistuje) c
 // merged; one becomes a pair when a pass walks it on its source side. A
 // directory that no pass keeps is not walked, so nothing below it is compared
 // either.
-void Beh::pridejPodadresare(UzelStromu& u, PracovniPametVypisu& pamet, std::vector<NovyPodadresar>& deti)
+void Beh::pridejPodadresare(UzelStromu& u, PraceVlakna& p)
 {
+    PracovniPametVypisu& pamet = p.pamet;
     const NeserazenyVypis (&v)[2] = pamet.strany;
     seradPodleJmena(std::span(v[0].podadresare), v[0].jmena(), pamet.klice[0]);
     seradPodleJmena(std::span(v[1].podadresare), v[1].jmena(), pamet.klice[1]);
@@ -368,12 +434,28 @@ void Beh::pridejPodadresare(UzelStromu& u, PracovniPametVypisu& pamet, std::vect
         d.jmeno = d.existuje[0] ? ja : jb;
         i += d.existuje[0];
         j += d.existuje[1];
-        for (int p = 0; p < 2; ++p) {
-            d.prochazi[p] = u.prochazi[p] && d.existuje[p] && ponechat(p, u, d.existuje[1 - p]);
-            d.predek[p] = hloubka == limity_.UrovenShody ? d.existuje[1 - p] : u.predek[p];
+        for (int s = 0; s < 2; ++s) {
+            d.prochazi[s] = u.prochazi[s] && d.existuje[s] && ponechat(s, u, d.existuje[1 - s]);
+            d.predek[s] = hloubka == limity_.UrovenShody ? d.existuje[1 - s] : u.predek[s];
         }
         if (d.prochazi[0] || d.prochazi[1])
-            deti.push_back(d);
+            p.deti.push_back(d);
+        else
+            spocitejNezahrnute(u, d, p);
+    }
+}
+
+// A subdirectory that its pass leaves out for want of a counterpart, with
+// "procházet pouze shodné podadresáře" ticked for its side. Only where the
+// other side's directory was listed whole: an unreadable one lists no
+// subdirectories, and every subdirectory would look unmatched.
+void Beh::spocitejNezahrnute(const UzelStromu& u, const NovyPodadresar& d, PraceVlakna& p) const
+{
+    for (int s = 0; s < 2; ++s) {
+        const auto& stejne = s == 0 ? volby_.ChB_adresar1 : volby_.ChB_adresar2;
+        if (u.prochazi[s] && d.existuje[s] && !d.existuje[1 - s] && u.existuje[1 - s] && !u.chyba[1 - s]
+            && stejne.load(std::memory_order_relaxed))
+            ++p.nezahrnute.bezProtejsku[s];
     }
 }
 

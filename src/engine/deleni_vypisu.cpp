@@ -4,9 +4,11 @@
 
 namespace zrc {
 
-void DeleniVypisu::priprav(const int (&fd)[2], NeserazenyVypis (&strany)[2], bool jsouPomocnici)
+void DeleniVypisu::priprav(const int (&fd)[2], PracovniPametVypisu& pamet, bool jsouPomocnici)
 {
+    NeserazenyVypis (&strany)[2] = pamet.strany;
     strany_ = strany;
+    sys_ = pamet.sys;
     useky_.clear();
     std::size_t zaznamu = 0;
     for (int strana = 0; strana < 2; ++strana)
@@ -35,7 +37,7 @@ void DeleniVypisu::pracuj()
         if (i >= useky_.size())
             return;
         const Usek& u = useky_[i];
-        chyby_[i] = zjistiZaznamy(fd_[u.strana], strany_[u.strana], u.od, u.po);
+        chyby_[i] = zjistiZaznamy(*sys_, fd_[u.strana], strany_[u.strana], u.od, u.po);
     }
 }
 

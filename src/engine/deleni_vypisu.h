@@ -39,7 +39,7 @@ public:
     // Cuts the two listings of the pair (side 1, side 2; fd -1 where a side
     // is not listed) into ranges, when they are worth sharing and there is
     // someone to share them with; else nothing is prepared.
-    void priprav(const int (&fd)[2], NeserazenyVypis (&strany)[2], bool jsouPomocnici);
+    void priprav(const int (&fd)[2], PracovniPametVypisu& pamet, bool jsouPomocnici);
     // Whether the ranges are prepared; the pair's thread examines the
     // listings alone otherwise.
     bool sdileno() const { return !useky_.empty(); }
@@ -59,6 +59,7 @@ private:
     };
     int fd_[2] = {-1, -1};
     NeserazenyVypis* strany_ = nullptr;
+    platform::Syscalls* sys_ = nullptr;
     std::vector<Usek> useky_;
     std::vector<std::error_code> chyby_;   // per range
     std::atomic<std::size_t> dalsi_{0};

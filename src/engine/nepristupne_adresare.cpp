@@ -2,6 +2,7 @@
 
 #include "util/bajty_cesty.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -55,10 +56,23 @@ QString bezpecnaCesta(std::string_view cesta)
     return v;
 }
 
+namespace {
+
+QString nadpisHlaseni(const std::vector<NepristupnyAdresar>& polozky)
+{
+    const auto souboru = std::ranges::count(polozky, DruhNepristupneho::Soubor, &NepristupnyAdresar::druh);
+    if (souboru == 0)
+        return QStringLiteral("Některé adresáře nelze přečíst (%1), jejich soubory ve výsledcích chybějí:");
+    if (static_cast<std::size_t>(souboru) == polozky.size())
+        return QStringLiteral("Některé soubory nelze přečíst (%1), ve výsledcích chybějí:");
+    return QStringLiteral("Některé adresáře a soubory nelze přečíst (%1), ve výsledcích chybějí:");
+}
+
+} // namespace
+
 QString hlaseniNepristupnych(const std::vector<NepristupnyAdresar>& adresare)
 {
-    QString text = QStringLiteral("Některé adresáře nelze přečíst (%1), jejich soubory ve výsledcích chybějí:")
-                       .arg(adresare.size());
+    QString text = nadpisHlaseni(adresare).arg(adresare.size());
     for (std::size_t i = 0; i < adresare.size() && i < ukazanychCest; ++i)
         text += QLatin1Char('\r') + bezpecnaCesta(adresare[i].cesta) + QStringLiteral(" (")
               + textDuvodu(adresare[i].duvod) + QLatin1Char(')');
@@ -69,8 +83,9 @@ QString hlaseniNepristupnych(const std::vector<NepristupnyAdresar>& adresare)
 
 QString radekNepristupneho(const NepristupnyAdresar& a)
 {
-    return QStringLiteral("Adresář nelze přečíst: ") + bezpecnaCesta(a.cesta) + QStringLiteral(": ")
-         + textDuvodu(a.duvod);
+    const QString co = a.druh == DruhNepristupneho::Soubor ? QStringLiteral("Soubor nelze přečíst: ")
+                                                           : QStringLiteral("Adresář nelze přečíst: ");
+    return co + bezpecnaCesta(a.cesta) + QStringLiteral(": ") + textDuvodu(a.duvod);
 }
 
 } // namespace zrc

@@ -81,6 +81,7 @@ VysledekBehu porovnej(const ParametryBehu& parametry, PrijemceBehu& prijemce)
     vysledek.konec = beh.proved();
     vysledek.pocetPolozek = beh.pocetPolozek();
     vysledek.nepristupne = beh.nepristupne();
+    vysledek.nezahrnute = beh.nezahrnute();
     if (vysledek.konec == KonecBehu::Dokonceno && vysledek.pocetPolozek == 0)
         vysledek.zprava = zpravy::nicNenalezeno;
     return vysledek;

@@ -11,6 +11,7 @@
 #include "engine/cas.h"
 #include "engine/nastaveni.h"
 #include "engine/nepristupne_adresare.h"
+#include "engine/nezahrnute_adresare.h"
 #include "engine/vynechane_typy.h"
 
 #include <QDateTime>
@@ -19,6 +20,10 @@
 #include <string>
 #include <string_view>
 #include <vector>
+
+namespace zrc::platform {
+class Syscalls;
+}
 
 namespace zrc {
 
@@ -87,11 +92,18 @@ struct VysledekBehu {
     // Directories that could not be read (their files are missing from the
     // lists), side 1 first; the run reports them, it does not stop for them.
     std::vector<NepristupnyAdresar> nepristupne;
+    // Subdirectories that exist and were not walked, per side.
+    NezahrnuteAdresare nezahrnute;
     // Leftover temporary files of interrupted copies met by the walk (full
     // paths, sorted), when the caller gave ParametryBehu::docasne; never in
     // the lists.
     std::vector<std::string> docasne;
 };
+
+// Whether the walk enters a mount point inside a tree ("nepřecházet na jiné
+// svazky"): a directory whose file system (st_dev) differs from its tree's
+// base directory's. Vynechat costs one fstat per directory, none per file.
+enum class JineSvazky : bool { Prochazet, Vynechat };
 
 struct ParametryBehu {
     NastaveniPorovnani nastaveni;
@@ -101,6 +113,8 @@ struct ParametryBehu {
     const std::atomic<bool>* stop = nullptr;
     int vlakna = 0;                        // listing threads; 0 = number of cores
     SberDocasnych* docasne = nullptr;      // null: leftovers of copies are skipped unrecorded
+    JineSvazky jineSvazky = JineSvazky::Prochazet;
+    platform::Syscalls* sys = nullptr;     // the walk's stat calls; null: the real ones
 };
 
 // Runs one comparison. Blocking; the window calls it from a worker thread.

@@ -23,19 +23,19 @@ struct Zjisteni {
 
 // A link counts when it leads to a regular file; a dangling or looping link, or
 // one whose target cannot be reached, is left out like any other non-file.
-Zjisteni souborPresOdkaz(int fd, const char* jmeno)
+Zjisteni souborPresOdkaz(platform::Syscalls& sys, int fd, const char* jmeno)
 {
     std::error_code ec;
-    const auto cil = platform::statAt(fd, jmeno, FollowLinks::Yes, ec);
+    const auto cil = platform::statAt(sys, fd, jmeno, FollowLinks::Yes, ec);
     if (cil && cil->type == EntryType::Regular)
         return {Druh::Soubor, *cil, {}};
     return {};
 }
 
-[[gnu::always_inline]] inline Zjisteni podleStatu(int fd, const char* jmeno)
+[[gnu::always_inline]] inline Zjisteni podleStatu(platform::Syscalls& sys, int fd, const char* jmeno)
 {
     std::error_code ec;
-    const auto info = platform::statAt(fd, jmeno, FollowLinks::No, ec);
+    const auto info = platform::statAt(sys, fd, jmeno, FollowLinks::No, ec);
     if (!info) {
         // Vanished since the listing: nothing to compare. Anything else (no
         // search permission on the directory, an I/O error) must be reported.
@@ -48,21 +48,21 @@ Zjisteni souborPresOdkaz(int fd, const char* jmeno)
     if (info->type == EntryType::Directory)
         return {Druh::Adresar, {}, {}};
     if (info->type == EntryType::Symlink)
-        return souborPresOdkaz(fd, jmeno);
+        return souborPresOdkaz(sys, fd, jmeno);
     return {};
 }
 
 // One stat per file entry; none for a directory whose type the listing gave.
-[[gnu::always_inline]] inline Zjisteni zjisti(int fd, const char* jmeno, EntryType typ)
+[[gnu::always_inline]] inline Zjisteni zjisti(platform::Syscalls& sys, int fd, const char* jmeno, EntryType typ)
 {
     switch (typ) {
     case EntryType::Directory:
         return {Druh::Adresar, {}, {}};
     case EntryType::Symlink:
-        return souborPresOdkaz(fd, jmeno);
+        return souborPresOdkaz(sys, fd, jmeno);
     case EntryType::Regular:
     case EntryType::Unknown:
-        return podleStatu(fd, jmeno);
+        return podleStatu(sys, fd, jmeno);
     case EntryType::Other:
         break;
     }
@@ -72,12 +72,22 @@ Zjisteni souborPresOdkaz(int fd, const char* jmeno)
 // What an examined entry is, kept in its file record's size until the listing
 // is gathered: a file's size is never negative. Examining in place keeps a
 // huge directory at 24 bytes per entry while threads share it.
-enum class Znacka : std::int64_t { Adresar = -1, Nic = -2, Docasny = -3 };
+// A file that could not be examined keeps the errno in its time.
+enum class Znacka : std::int64_t { Adresar = -1, Nic = -2, Docasny = -3, Necteny = -4 };
 
 constexpr std::int64_t znacka(Znacka z) { return static_cast<std::int64_t>(z); }
 
-[[gnu::always_inline]] inline SouborVypisu zaznam(int fd, const platform::RawListing& surovy, const platform::RawEntry& e,
-                    std::error_code& prvni)
+// No search permission fails the stat of every entry alike: that is the
+// directory's fault, not a file's. Any other reason (an I/O error on one
+// inode) belongs to the file alone, and the rest of the directory is compared.
+bool chybaAdresare(std::error_code ec)
+{
+    return ec == std::errc::permission_denied || ec == std::errc::operation_not_permitted;
+}
+
+// prvni gets the first reason that is the directory's.
+[[gnu::always_inline]] inline SouborVypisu zaznam(platform::Syscalls& sys, int fd, const platform::RawListing& surovy,
+                                                  const platform::RawEntry& e, std::error_code& prvni)
 {
     SouborVypisu s{.velikost = znacka(Znacka::Nic), .sekundy = 0, .jmeno = e.name, .delka = e.length};
     // A temporary file left by an interrupted copy (kill -9, power loss) is
@@ -87,9 +97,14 @@ constexpr std::int64_t znacka(Znacka z) { return static_cast<std::int64_t>(z); }
         s.velikost = znacka(Znacka::Docasny);
         return s;
     }
-    const Zjisteni z = zjisti(fd, jmeno, e.type);
-    if (z.chyba && !prvni)
-        prvni = z.chyba;
+    const Zjisteni z = zjisti(sys, fd, jmeno, e.type);
+    if (z.chyba && chybaAdresare(z.chyba)) {
+        if (!prvni)
+            prvni = z.chyba;
+    } else if (z.chyba) {
+        s.velikost = znacka(Znacka::Necteny);
+        s.sekundy = z.chyba.value();
+    }
     if (z.druh == Druh::Soubor) {
         s.velikost = z.info.size;
         s.sekundy = z.info.mtime;
@@ -99,11 +114,15 @@ constexpr std::int64_t znacka(Znacka z) { return static_cast<std::int64_t>(z); }
     return s;
 }
 
-// An examined entry that is no file: a subdirectory, or a leftover to record.
+// An examined entry that is no file: a subdirectory, a file that could not be
+// examined, or a leftover to record.
 void pridejJinou(int fd, NeserazenyVypis& v, const SouborVypisu& s, SberDocasnych* docasne)
 {
     if (s.velikost == znacka(Znacka::Adresar))
         v.podadresare.push_back({.jmeno = s.jmeno, .delka = s.delka});
+    else if (s.velikost == znacka(Znacka::Necteny))
+        v.nectene.push_back({.jmeno = s.jmeno, .delka = s.delka,
+                             .duvod = std::error_code(static_cast<int>(s.sekundy), std::generic_category())});
     else if (s.velikost == znacka(Znacka::Docasny) && docasne)
         docasne->pridej(fd, {v.surovy.names.data() + s.jmeno, s.delka});
 }
@@ -212,11 +231,17 @@ VypisAdresare VypisAdresare::sestav(const std::vector<SouborVypisu>& soubory,
     return v;
 }
 
+bool NeserazenyVypis::jeNecteny(std::string_view jmeno) const
+{
+    return std::ranges::any_of(nectene, [&](const NectenySoubor& n) { return this->jmeno(n) == jmeno; });
+}
+
 void NeserazenyVypis::vyprazdni()
 {
     surovy.clear();
     soubory.clear();
     podadresare.clear();
+    nectene.clear();
     chyba = {};
     casAdresare.reset();
 }
@@ -255,7 +280,7 @@ void nactiZaznamy(int fd, PracovniPametVypisu& p, int strana, CasAdresare cas)
     v.casAdresare.reset();
     std::error_code ec;
     if (cas == CasAdresare::Cist)
-        if (const auto info = platform::statOpen(fd, ec))
+        if (const auto info = platform::statOpen(*p.sys, fd, ec))
             v.casAdresare = p.prevod.baleny(info->mtime);
     if (const std::error_code chyba = platform::readDirectory(fd, v.surovy, p.buffer)) {
         v.chyba = chyba;   // a listing that fails half-way counts as empty too
@@ -263,17 +288,18 @@ void nactiZaznamy(int fd, PracovniPametVypisu& p, int strana, CasAdresare cas)
     }
     v.podadresare.clear();
     v.soubory.clear();
+    v.nectene.clear();
 }
 
-std::error_code roztridZaznamy(int fd, NeserazenyVypis& v, SberDocasnych* docasne)
+std::error_code roztridZaznamy(int fd, NeserazenyVypis& v, const PracovniPametVypisu& p)
 {
     std::error_code prvni;
     for (const platform::RawEntry& e : v.surovy.entries) {
-        const SouborVypisu s = zaznam(fd, v.surovy, e, prvni);
+        const SouborVypisu s = zaznam(*p.sys, fd, v.surovy, e, prvni);
         if (s.velikost >= 0)
             v.soubory.push_back(s);
         else
-            pridejJinou(fd, v, s, docasne);
+            pridejJinou(fd, v, s, p.docasne);
     }
     return prvni;
 }
@@ -283,11 +309,11 @@ void pripravMista(NeserazenyVypis& v)
     v.soubory.resize(v.surovy.entries.size());
 }
 
-std::error_code zjistiZaznamy(int fd, NeserazenyVypis& v, std::size_t od, std::size_t po)
+std::error_code zjistiZaznamy(platform::Syscalls& sys, int fd, NeserazenyVypis& v, std::size_t od, std::size_t po)
 {
     std::error_code prvni;
     for (std::size_t i = od; i < po; ++i)
-        v.soubory[i] = zaznam(fd, v.surovy, v.surovy.entries[i], prvni);
+        v.soubory[i] = zaznam(sys, fd, v.surovy, v.surovy.entries[i], prvni);
     return prvni;
 }
 
@@ -311,7 +337,7 @@ void vypisNeserazene(int fd, PracovniPametVypisu& p, int strana, CasAdresare cas
 {
     nactiZaznamy(fd, p, strana, cas);
     NeserazenyVypis& v = p.strany[strana];
-    const std::error_code prvni = roztridZaznamy(fd, v, p.docasne);
+    const std::error_code prvni = roztridZaznamy(fd, v, p);
     if (!v.chyba)
         v.chyba = prvni;
 }
@@ -322,6 +348,8 @@ NactenyAdresar nactiAdresar(int fd, PracovniPametVypisu& p)
     const NeserazenyVypis& v = p.strany[0];
     NactenyAdresar vysledek;
     vysledek.chyba = v.chyba;
+    if (!vysledek.chyba && !v.nectene.empty())
+        vysledek.chyba = v.nectene.front().duvod;
     vysledek.casAdresare = v.casAdresare;
     vysledek.vypis = VypisAdresare::sestav(v.soubory, v.podadresare, v.jmena(), p.klice[0]);
     p.uvolniNadbytek();

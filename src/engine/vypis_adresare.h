@@ -70,6 +70,15 @@ void seradPodleJmena(std::span<const PodadresarVypisu> v, std::string_view jmena
 // The name's first 8 bytes as a number that orders as the bytes do.
 [[nodiscard]] std::uint64_t predponaJmena(std::string_view jmeno);
 
+// A file entry the listing named but whose status could not be read (an I/O
+// error on its inode, ...): it is neither compared nor called new on the
+// other side, and the run names it with its reason.
+struct NectenySoubor {
+    std::uint32_t jmeno = 0;   // offset into the listing's names
+    std::uint32_t delka = 0;
+    std::error_code duvod;
+};
+
 // Whether the directory's own time is read (one fstat per directory): only
 // the subdirectory time filter needs it.
 enum class CasAdresare : bool { Vynechat, Cist };
@@ -80,13 +89,19 @@ struct NeserazenyVypis {
     platform::RawListing surovy;
     std::vector<SouborVypisu> soubory;
     std::vector<PodadresarVypisu> podadresare;
-    // As in NactenyAdresar.
+    // Why the directory could not be listed, or why none of its entries
+    // could be examined (no search permission): then the directory counts as
+    // unreadable. Errors of single files are in nectene.
     std::error_code chyba;
+    std::vector<NectenySoubor> nectene;
     std::optional<BalenyCas> casAdresare;
 
     std::string_view jmena() const { return surovy.names; }
     std::string_view jmeno(const SouborVypisu& s) const { return {surovy.names.data() + s.jmeno, s.delka}; }
     std::string_view jmeno(const PodadresarVypisu& p) const { return {surovy.names.data() + p.jmeno, p.delka}; }
+    std::string_view jmeno(const NectenySoubor& n) const { return {surovy.names.data() + n.jmeno, n.delka}; }
+    // True when the file of that name was listed but could not be examined.
+    bool jeNecteny(std::string_view jmeno) const;
     void vyprazdni();
 };
 
@@ -98,6 +113,7 @@ struct NeserazenyVypis {
 // time table (about 0.3 MB in all) for the rest of the run.
 struct PracovniPametVypisu {
     SberDocasnych* docasne = nullptr;   // records the skipped leftovers of copies
+    platform::Syscalls* sys = &platform::realSyscalls();   // the stat of every file entry
     NeserazenyVypis strany[2];
     std::vector<char> buffer;
     std::vector<KlicJmena> klice[2];
@@ -117,12 +133,14 @@ void vypisNeserazene(int fd, PracovniPametVypisu& p, int strana, CasAdresare cas
 // huge listing, in place: soubory gets a slot per entry (pripravMista), any
 // disjoint ranges of entries are examined, each returning the first such
 // reason of its own, and the listing is gathered with the first in the
-// listing's order (dokonciVypis). Examining in place keeps the listing at 24
+// listing's order (dokonciVypis). Reasons that are a single file's go to
+// nectene either way. Examining in place keeps the listing at 24
 // bytes per entry; the single pass spares small listings the second.
 void nactiZaznamy(int fd, PracovniPametVypisu& p, int strana, CasAdresare cas);
-[[nodiscard]] std::error_code roztridZaznamy(int fd, NeserazenyVypis& v, SberDocasnych* docasne);
+[[nodiscard]] std::error_code roztridZaznamy(int fd, NeserazenyVypis& v, const PracovniPametVypisu& p);
 void pripravMista(NeserazenyVypis& v);
-[[nodiscard]] std::error_code zjistiZaznamy(int fd, NeserazenyVypis& v, std::size_t od, std::size_t po);
+[[nodiscard]] std::error_code zjistiZaznamy(platform::Syscalls& sys, int fd, NeserazenyVypis& v,
+                                            std::size_t od, std::size_t po);
 void dokonciVypis(int fd, NeserazenyVypis& v, std::error_code prvni, SberDocasnych* docasne);
 
 struct NactenyAdresar {

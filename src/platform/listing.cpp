@@ -42,6 +42,7 @@ FileInfo infoFromStat(const struct stat& st)
 {
     return FileInfo{.size = static_cast<std::int64_t>(st.st_size),
                     .mtime = static_cast<std::int64_t>(st.st_mtim.tv_sec),
+                    .device = static_cast<std::uint64_t>(st.st_dev),
                     .type = typeFromMode(st.st_mode)};
 }
 
@@ -153,6 +154,29 @@ std::optional<FileInfo> statAt(int dirFd, const char* name, FollowLinks follow, 
     const int flags = follow == FollowLinks::Yes ? 0 : AT_SYMLINK_NOFOLLOW;
     if (::fstatat(dirFd, name, &st, flags) != 0) {
         ec = lastError();
+        return std::nullopt;
+    }
+    ec.clear();
+    return infoFromStat(st);
+}
+
+std::optional<FileInfo> statAt(Syscalls& sys, int dirFd, const char* name, FollowLinks follow, std::error_code& ec)
+{
+    struct stat st;
+    const int flags = follow == FollowLinks::Yes ? 0 : AT_SYMLINK_NOFOLLOW;
+    if (const SysResult r = sys.fstatAt(dirFd, name, st, flags); !r.ok()) {
+        ec = std::error_code(r.err, std::generic_category());
+        return std::nullopt;
+    }
+    ec.clear();
+    return infoFromStat(st);
+}
+
+std::optional<FileInfo> statOpen(Syscalls& sys, int fd, std::error_code& ec)
+{
+    struct stat st;
+    if (const SysResult r = sys.fstat(fd, st); !r.ok()) {
+        ec = std::error_code(r.err, std::generic_category());
         return std::nullopt;
     }
     ec.clear();

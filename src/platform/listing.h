@@ -26,6 +26,7 @@ enum class FollowLinks : bool { No = false, Yes = true };
 struct FileInfo {
     std::int64_t size = 0;
     std::int64_t mtime = 0;   // seconds since the epoch
+    std::uint64_t device = 0; // st_dev: the file system it lies on
     EntryType type = EntryType::Unknown;
 };
 
@@ -72,6 +73,10 @@ std::error_code readDirectory(int fd, RawListing& out, std::vector<char>& buffer
 std::optional<FileInfo> statAt(int dirFd, const char* name, FollowLinks follow, std::error_code& ec);
 std::optional<FileInfo> statPath(const char* path, FollowLinks follow, std::error_code& ec);
 std::optional<FileInfo> statOpen(int fd, std::error_code& ec);
+// The same through sys, for the walk: a test reaches its calls through the one
+// fault seam (one virtual call beside the system call itself).
+std::optional<FileInfo> statAt(Syscalls& sys, int dirFd, const char* name, FollowLinks follow, std::error_code& ec);
+std::optional<FileInfo> statOpen(Syscalls& sys, int fd, std::error_code& ec);
 
 // Raises the soft limit of open descriptors to the hard one (a walk keeps a
 // chain of directories open per thread) and returns the limit now in force.

@@ -47,6 +47,10 @@ inline constexpr QStringView MazPodAdr = u"MazPodAdr";     // written at close, 
 // trash. Missing means ticked; the operation reads it into ZadaniOperace::mazani.
 inline constexpr QStringView kos = u"kos";
 inline constexpr bool vychoziKos = true;
+// "nepřecházet na jiné svazky": a comparison does not enter mount points inside
+// its trees. Missing means unticked, so a walk crosses them as it always did.
+inline constexpr QStringView jedensvazek = u"jedensvazek";
+inline constexpr bool vychoziJedenSvazek = false;
 
 // History: "Historie"/"nepridavani" (default false) and the entries "H1".."H30"
 // (settings/historie.h reads and writes them, with the defaults of each key).

@@ -11,6 +11,7 @@
 #include "ui/stranky_vysledku.h"
 
 #include <QGuiApplication>
+#include <QStringList>
 #include <QTabWidget>
 #include <QThread>
 #include <chrono>
@@ -33,6 +34,19 @@ constexpr std::size_t nejvicVDavce = 16384;
 // lists: the window's thread takes at most two batches between two repaints,
 // and the items under way stay under 2 MB whatever the burst.
 constexpr std::size_t nejvicNaCeste = 2 * nejvicVDavce;
+
+// The status line once the lists are filled: what the lists lack. The warning
+// box about unreadable items closes; the line keeps saying that the result is
+// incomplete, ahead of the subdirectories that were not walked.
+QString textStavuPoBehu(const VysledekBehu& v)
+{
+    QStringList casti;
+    if (!v.nepristupne.empty())
+        casti << QStringLiteral("výsledek může být neúplný, nelze přečíst: %1").arg(v.nepristupne.size());
+    if (!v.nezahrnute.prazdne())
+        casti << textNezahrnutych(v.nezahrnute);
+    return casti.join(QStringLiteral("; "));
+}
 } // namespace
 
 // Items posted by a run's thread and not yet taken by the window's thread.
@@ -220,6 +234,7 @@ void BehPorovnani::spust(const ZadaniBehu& zadani)
         p.hodiny = hodiny.get();
         p.stop = stop.get();
         p.vlakna = vlakna;
+        p.jineSvazky = zadani.jineSvazky;
         SberDocasnych docasne;
         p.docasne = &docasne;
         PrijemceOkna prijemce(this, beh, *stop);
@@ -329,15 +344,16 @@ void BehPorovnani::priKonci(std::uint64_t beh, const VysledekBehu& vysledek)
         konecporov();
         break;
     case KonecBehu::Dokonceno:
-        dokonciBeh(vysledek.nepristupne);
+        dokonciBeh(vysledek);
         nabidniSmazaniDocasnych(vysledek.docasne);   // once, after everything else of the run
         break;
     }
     emit dokonceno(vysledek.konec);
 }
 
-void BehPorovnani::dokonciBeh(const std::vector<NepristupnyAdresar>& nepristupne)
+void BehPorovnani::dokonciBeh(const VysledekBehu& vysledek)
 {
+    const std::vector<NepristupnyAdresar>& nepristupne = vysledek.nepristupne;
     const UlozisteVysledku& u = stranky_.uloziste();
     for (int tag = 1; tag <= StrankyVysledku::pocetSeznamu; ++tag) {
         const int adresar = CisloSeznamu(tag).adresar();
@@ -353,6 +369,8 @@ void BehPorovnani::dokonciBeh(const std::vector<NepristupnyAdresar>& nepristupne
         ukaz(true, hlaseniNepristupnych(nepristupne));   // the lists stay as they are
     else if (stranky_.PageControl1()->currentIndex() == 0)
         ukaz(false, zpravy::nicNenalezeno);
+    if (const QString text = textStavuPoBehu(vysledek); !text.isEmpty())
+        emit stav(text);
     pripisDoSeznamuAdresaru();
     if (!nepridavat_)
         emit pridejDoHistorie();

@@ -26,6 +26,7 @@ struct DavkaPolozek;
 struct ZadaniBehu {
     NastaveniPorovnani nastaveni;
     std::shared_ptr<VynechaneTypy> vynechaneTypy;
+    JineSvazky jineSvazky = JineSvazky::Prochazet;   // "nepřecházet na jiné svazky"
 };
 
 class BehPorovnani final : public QObject {
@@ -74,7 +75,7 @@ private:
     void priStavu(std::uint64_t beh, const QString& text);
     void priPrubehu(std::uint64_t beh, int pozice);
     void priKonci(std::uint64_t beh, const VysledekBehu& vysledek);
-    void dokonciBeh(const std::vector<NepristupnyAdresar>& nepristupne);
+    void dokonciBeh(const VysledekBehu& vysledek);
     void pripisDoSeznamuAdresaru();
     void nastavBezi(bool bezi);
     void ukaz(bool varovani, const QString& text);

@@ -209,10 +209,17 @@ QWidget* TForm2::vytvorObecne()
     CBKos = new QCheckBox(QStringLiteral("mazat do koše"));
     CBKos->setObjectName(QStringLiteral("CBKos"));
     nastavHint(CBKos, QStringLiteral("|odstraněné a nahrazené soubory se přesouvají do koše"));
-    auto* m2 = tesne(new QVBoxLayout(g2));
-    m2->addWidget(CBExistAdr);
-    m2->addWidget(CBPotvrOdstr);
-    m2->addWidget(CBKos);
+    CBJedenSvazek = new QCheckBox(QStringLiteral("nepřecházet na jiné svazky"));
+    CBJedenSvazek->setObjectName(QStringLiteral("CBJedenSvazek"));
+    nastavHint(CBJedenSvazek, QStringLiteral("|porovnání nevstupuje do jiných svazků připojených uvnitř adresářů"));
+    // Two short captions share the third row: a fourth row made the dialog
+    // 22 pixels taller than its designed 334 and pushed it past the bottom of
+    // the main window at its default size.
+    auto* m2 = tesne(new QGridLayout(g2));
+    m2->addWidget(CBExistAdr, 0, 0, 1, 2);
+    m2->addWidget(CBPotvrOdstr, 1, 0, 1, 2);
+    m2->addWidget(CBKos, 2, 0);
+    m2->addWidget(CBJedenSvazek, 2, 1);
 
     auto* g3 = new QGroupBox(QStringLiteral("implicitní zapnutí/vypnutí procházení podadresářů"));
     CheckBox2 = new QCheckBox(QStringLiteral("zapnouto / nezapnuto"));
@@ -307,6 +314,7 @@ void TForm2::nacti()
     CBExistAdr->setChecked(k.vstupparam);
     CBPotvrOdstr->setChecked(k.potvrzodstr);
     CBKos->setChecked(k.kos);
+    CBJedenSvazek->setChecked(k.jedenSvazek);
     CheckBox3->setChecked(resetOkna_);
     oznaceni.seznam->addItems(k.oznaceni);
     odznaceni.seznam->addItems(k.odznaceni);
@@ -397,6 +405,7 @@ void TForm2::Button3Click()
     k.vstupparam = CBExistAdr->isChecked();
     k.potvrzodstr = CBPotvrOdstr->isChecked();
     k.kos = CBKos->isChecked();
+    k.jedenSvazek = CBJedenSvazek->isChecked();
     k.oznaceni = polozky(oznaceni.seznam);
     k.odznaceni = polozky(odznaceni.seznam);
     const VysledekZapisu r = UlozKonfiguraci(cestaIni_, k);

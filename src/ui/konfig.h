@@ -55,6 +55,7 @@ public:
     QCheckBox* CBExistAdr = nullptr;
     QCheckBox* CBPotvrOdstr = nullptr;
     QCheckBox* CBKos = nullptr;          // "mazat do koše"
+    QCheckBox* CBJedenSvazek = nullptr;  // "nepřecházet na jiné svazky"
     QCheckBox* CheckBox2 = nullptr;
     QCheckBox* CheckBox4 = nullptr;
     QCheckBox* CheckBox3 = nullptr;

@@ -15,6 +15,8 @@
 #include "ui/stranky_vysledku.h"
 
 #include "settings/historie.h"
+#include "settings/ini_soubor.h"
+#include "settings/klice.h"
 #include "settings/vynechane_typy_ini.h"
 
 #include <QDate>
@@ -44,6 +46,8 @@ void TForm1::Button4Click()
             return;
         zadani.nastaveni = nastaveni();
         zadani.vynechaneTypy = vynechaneTypy(CestaIni_);
+        zadani.jineSvazky = IniCtiBool(CestaIni_, ini::Nastaveni, ini::jedensvazek, ini::vychoziJedenSvazek)
+                                ? JineSvazky::Vynechat : JineSvazky::Prochazet;
     }
     beh_->Button4Click(zadani);
 }

@@ -158,28 +158,47 @@ TEST_F(Konfig, CheckBox3PresRestart)
 namespace zrc::test {
 namespace {
 
-// "mazat do koše" in the group "nastavení:": ticked while the settings file has
-// no key, unticked after OK writes "0", and read back so at the next opening.
-TEST_F(Konfig, MazatDoKoseVychoziZaskrtnutoAUlozeni)
+// The check boxes of the group "nastavení:" that the settings file keeps in
+// section "Nastaveni": their default while the file has no key, the opposite
+// written by OK and read back so at the next opening.
+struct PolickoNastaveni {
+    const char* nazev;
+    QCheckBox* TForm2::*policko;
+    const char16_t* popisek;
+    const char16_t* klic;
+    bool vychozi;
+};
+
+class KonfigPolicko : public Konfig, public testing::WithParamInterface<PolickoNastaveni> {};
+
+TEST_P(KonfigPolicko, VychoziHodnotaAUlozeni)
 {
+    const PolickoNastaveni& p = GetParam();
     {
         auto d = dialog();
-        ASSERT_NE(d->CBKos, nullptr);
-        EXPECT_EQ(d->CBKos->text(), QStringLiteral("mazat do koše"));
-        auto* skupina = qobject_cast<QGroupBox*>(d->CBKos->parentWidget());
+        QCheckBox* c = d.get()->*p.policko;
+        ASSERT_NE(c, nullptr);
+        EXPECT_EQ(c->text(), QString::fromUtf16(p.popisek));
+        auto* skupina = qobject_cast<QGroupBox*>(c->parentWidget());
         ASSERT_NE(skupina, nullptr);
         EXPECT_EQ(skupina->title(), QStringLiteral("nastavení:"));
-        EXPECT_TRUE(d->CBKos->isVisible());
-        EXPECT_TRUE(d->CBKos->isChecked());
+        EXPECT_TRUE(c->isVisible());
+        EXPECT_EQ(c->isChecked(), p.vychozi);
         // The whole caption is readable in the fixed-size dialog.
-        EXPECT_GE(d->CBKos->width(), d->CBKos->sizeHint().width());
-        d->CBKos->setChecked(false);
+        EXPECT_GE(c->width(), c->sizeHint().width());
+        c->setChecked(!p.vychozi);
         d->Button3Click();
     }
-    EXPECT_EQ(IniCtiText(cestaIni(), u"Nastaveni", u"kos", QStringLiteral("x")), QStringLiteral("0"));
+    EXPECT_EQ(IniCtiText(cestaIni(), u"Nastaveni", QStringView(p.klic), QStringLiteral("x")),
+              p.vychozi ? QStringLiteral("0") : QStringLiteral("1"));
     auto d = dialog();
-    EXPECT_FALSE(d->CBKos->isChecked());
+    EXPECT_EQ((d.get()->*p.policko)->isChecked(), !p.vychozi);
 }
+
+INSTANTIATE_TEST_SUITE_P(Policka, KonfigPolicko, testing::Values(
+    PolickoNastaveni{"MazatDoKose", &TForm2::CBKos, u"mazat do koše", u"kos", true},
+    PolickoNastaveni{"JedenSvazek", &TForm2::CBJedenSvazek, u"nepřecházet na jiné svazky", u"jedensvazek", false}),
+    [](const testing::TestParamInfo<PolickoNastaveni>& i) { return std::string(i.param.nazev); });
 
 // No two controls of a page of the dialog answer the same Alt+letter.
 TEST_F(Konfig, MnemotechnikyJsouJedinecne)

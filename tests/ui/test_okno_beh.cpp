@@ -129,6 +129,25 @@ TEST_F(OknoBeh, NecitelnyAdresarHlasiVarovaniASeznamyZustanou)
     EXPECT_TRUE(zpravy[0].contains(t1.qroot() + QStringLiteral("/zavreny (přístup odepřen)")));
     EXPECT_EQ(pocet(1), 1);
     EXPECT_EQ(okno->PageControl1->currentIndex(), 1);
+    EXPECT_EQ(okno->statusBar()->currentMessage(), QStringLiteral("výsledek může být neúplný, nelze přečíst: 1"));
+}
+
+// Subdirectories left out for want of a counterpart are counted per side in
+// the status line once the run is over; unticked, nothing is left out.
+TEST_F(OknoBeh, NezahrnutePodadresareVeStavovemRadku)
+{
+    TempTree t1{file("a", 1, leden), file("jen1/x", 1, leden), file("jen1b/y", 1, leden)};
+    TempTree t2{file("a", 1, unor), dir("jen2")};
+    otevri();
+    porovnej(t1.qroot(), t2.qroot());
+    EXPECT_EQ(okno->statusBar()->currentMessage(),
+              QStringLiteral("bez protějšku nezahrnuto: 2 podadresáře v adresáři 1, 1 podadresář v adresáři 2"));
+    okno->PageControl1->setCurrentIndex(0);
+    okno->strankaNastaveni().ChB_adresar1->setChecked(false);
+    okno->strankaNastaveni().ChB_adresar2->setChecked(false);
+    porovnej(t1.qroot(), t2.qroot());
+    EXPECT_EQ(pocet(1), 2);
+    EXPECT_FALSE(okno->statusBar()->currentMessage().contains(QStringLiteral("nezahrnuto")));
 }
 
 // The first Enter in a choice box reached with Tab starts the run.
