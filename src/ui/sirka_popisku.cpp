@@ -183,14 +183,16 @@ void rozvrhniRadky(QWidget* rodic)
     std::sort(prvky.begin(), prvky.end(), [](const Prvek& a, const Prvek& b) { return a.navrh.x() < b.navrh.x(); });
     vRozvrhu = true;
     zuz(prvky, QFont::AnyStretch);
-    const int vpravo = rozvrhni(prvky);
+    int vpravo = rozvrhni(prvky);
     // A row that cannot be widened inside its parent (six action buttons in
-    // the window's width) keeps its design widths with narrower glyphs.
-    if (rodic->isWindow() == false && vpravo >= rodic->width() && !prvky.empty()) {
-        int procent = 100 * rodic->width() / (vpravo + 1);
-        for (; procent >= 70 && rozvrhni(prvky) >= rodic->width(); procent -= 5)
+    // the window's width) keeps its design widths with narrower glyphs, down
+    // to 70 %, below which DejaVu Sans gets hard to read.
+    if (!rodic->isWindow() && !prvky.empty())
+        for (int procent = 100 * rodic->width() / (vpravo + 1); vpravo >= rodic->width() && procent >= 70;
+             procent -= 5) {
             zuz(prvky, procent);
-    }
+            vpravo = rozvrhni(prvky);
+        }
     vRozvrhu = false;
 }
 
