@@ -3,13 +3,13 @@
 #include "app/core/jedina_instance.h"
 #include "app/core/nabidka_start.h"
 #include "app/core/vstup_par.h"
+#include "ui/cestina.h"
 #include "ui/hlaseni.h"
 #include "ui/ukonceni_signalem.h"
 #include "ui/zakl_okno_1.h"
 
 #include <QApplication>
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QTimer>
 
@@ -44,7 +44,7 @@ void NabidkaStartSeSouhlasem(const QString& program)
 VyberAdresare standardniVyberAdresare()
 {
     return [](QWidget* rodic, const QString& start) {
-        return QFileDialog::getExistingDirectory(rodic, QString(), start, QFileDialog::ShowDirsOnly);
+        return VyberAdresar(rodic, start);
     };
 }
 

@@ -10,11 +10,11 @@ bool hromadneMazani(const RozsahMazani& r)
     return r.natrvalo && r.mazanych >= hromadneOd && 2 * r.mazanych >= r.naStrane;
 }
 
-std::string textHromadnehoMazani(std::int64_t mazanych, std::int64_t naStrane)
+std::string textHromadnehoMazani(std::int64_t mazanych, std::int64_t naStrane, const std::string& radekAdresare)
 {
     return "Natrvalo se odstraní " + pocetSouboru(mazanych) + " z " + std::to_string(naStrane) +
-           (naStrane == 1 ? " uvedeného" : " uvedených") +
-           " na této straně.\rOpravdu pokračovat?";
+           (naStrane == 1 ? " uvedeného" : " uvedených") + " na této straně.\r" +
+           (radekAdresare.empty() ? "" : radekAdresare + "\r") + "Opravdu pokračovat?";
 }
 
 } // namespace zrc

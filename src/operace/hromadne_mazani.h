@@ -31,7 +31,9 @@ struct RozsahMazani {
 inline constexpr std::int64_t hromadneOd = 10;
 
 bool hromadneMazani(const RozsahMazani& r);
-// "Natrvalo se odstraní 12 souborů z 20 uvedených na této straně.\rOpravdu pokračovat?"
-std::string textHromadnehoMazani(std::int64_t mazanych, std::int64_t naStrane);
+// "Natrvalo se odstraní 12 souborů z 20 uvedených na této straně.\rOpravdu pokračovat?";
+// a line radekAdresare ("v adresáři 1: /data") comes before the question.
+std::string textHromadnehoMazani(std::int64_t mazanych, std::int64_t naStrane,
+                                 const std::string& radekAdresare = {});
 
 } // namespace zrc

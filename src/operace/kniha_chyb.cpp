@@ -77,10 +77,4 @@ std::string textKnihy(const std::vector<ZaznamChyby>& zaznamy)
     return s;
 }
 
-std::string textVysledku(std::size_t hotovo, std::size_t neprovedeno)
-{
-    return "Provedeno: " + pocetSouboru(static_cast<std::int64_t>(hotovo)) + ", neprovedeno: " +
-           std::to_string(neprovedeno) + ".";
-}
-
 } // namespace zrc

@@ -4,7 +4,7 @@
 // answer given. The operation engine feeds it (VolbyOperace::kniha); the
 // window keeps one per operation, and when it holds anything after the end:
 //
-//   status: textZBajtu(textVysledku(hotovo, kniha.pocetPolozek()))
+//   the status line counts the items left undone (souhrn_operace.h),
 //   context menu "zobrazit chyby" shows textKnihy(kniha.zaznamy()),
 //   "uložit chyby..." writes the same bytes to the chosen file (a path that
 //   is not UTF-8 keeps its bytes there).
@@ -63,7 +63,5 @@ const char* textOdpovedi(OdpovedZaznamu o);
 //     důvod: na disku není místo
 //     odpověď: Ignorovat
 std::string textKnihy(const std::vector<ZaznamChyby>& zaznamy);
-// The status line after an operation with failures: "Provedeno: 12 souborů, neprovedeno: 3."
-std::string textVysledku(std::size_t hotovo, std::size_t neprovedeno);
 
 } // namespace zrc

@@ -73,6 +73,7 @@ TForm4::TForm4(QWidget* hlavniOkno)
     uzke.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
                       QStringLiteral("DejaVu Sans Condensed"), QStringLiteral("DejaVu Sans")});
     Label3->setFont(uzke);
+    Label3->installEventFilter(this);
 
     QApplication::setOverrideCursor(Qt::WaitCursor);
     kurzor_ = true;
@@ -101,9 +102,19 @@ void TForm4::nastavPrubehCelkem(std::int64_t hotovo, std::int64_t celkem)
 
 void TForm4::nastavRadek(const QString& text)
 {
+    radek_ = text;
     const QString zkraceny = Label3->fontMetrics().elidedText(text, Qt::ElideRight, Label3->width());
     Label3->setText(zkraceny);
     Label3->setToolTip(zkraceny == text ? QString() : text);
+}
+
+// Cut again in a new font (a wider face, a larger size), so that the line
+// never runs past the window's edge.
+bool TForm4::eventFilter(QObject* o, QEvent* e)
+{
+    if (o == Label3 && e->type() == QEvent::FontChange && !radek_.isEmpty())
+        nastavRadek(radek_);
+    return QDialog::eventFilter(o, e);
 }
 
 void TForm4::keyPressEvent(QKeyEvent* e)

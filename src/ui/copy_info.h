@@ -9,6 +9,7 @@
 // does. While it exists the mouse cursor is the busy cursor.
 
 #include <QDialog>
+#include <QString>
 #include <cstdint>
 
 class QLabel;
@@ -41,12 +42,14 @@ signals:
     void zrusit();
 
 protected:
+    bool eventFilter(QObject* o, QEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
     void reject() override;
 
 private:
     bool kurzor_ = false;
+    QString radek_;   // the progress line before it was cut
 };
 
 } // namespace zrc

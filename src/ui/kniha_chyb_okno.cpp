@@ -2,6 +2,7 @@
 
 #include "operace/chyba_souboru.h"
 #include "platform/zapisy.h"
+#include "ui/cestina.h"
 #include "ui/umisteni.h"
 #include "ui/hlaseni.h"
 #include "util/bajty_cesty.h"
@@ -39,11 +40,12 @@ bool ulozKnihu(const KnihaChyb& kniha, const QString& cesta)
 
 void ulozKnihuDotazem(const KnihaChyb& kniha, QWidget* rodic)
 {
-    const QString cesta = QFileDialog::getSaveFileName(rodic, QStringLiteral("uložit chyby operace"),
-                                                       QDir::homePath() + QStringLiteral("/chyby.txt"),
-                                                       QStringLiteral("text (*.txt);;všechny soubory (*)"));
-    if (!cesta.isEmpty())
-        ulozKnihu(kniha, cesta);
+    QFileDialog d(rodic, QStringLiteral("uložit chyby operace"), QDir::homePath() + QStringLiteral("/chyby.txt"),
+                  QStringLiteral("text (*.txt);;všechny soubory (*)"));
+    CeskyDialog(d);
+    d.setAcceptMode(QFileDialog::AcceptSave);
+    if (d.exec() == QDialog::Accepted && !d.selectedFiles().value(0).isEmpty())
+        ulozKnihu(kniha, d.selectedFiles().value(0));
 }
 
 OknoKnihyChyb::OknoKnihyChyb(const KnihaChyb& kniha, QWidget* parent) : QDialog(parent)

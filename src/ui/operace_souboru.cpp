@@ -1,6 +1,7 @@
 #include "ui/operace_souboru.h"
 
 #include "operace/operace.h"
+#include "operace/souhrn_operace.h"
 #include "settings/ini_soubor.h"
 #include "settings/klice.h"
 #include "ui/beh_operace_okno.h"
@@ -12,6 +13,8 @@
 #include "util/bajty_cesty.h"
 
 #include <QCheckBox>
+#include <QEvent>
+#include <QStatusTipEvent>
 #include <QMainWindow>
 #include <QSpinBox>
 #include <QStatusBar>
@@ -46,20 +49,25 @@ void OvladacOperaci::stavovyRadek(const QString& text)
 // the plan line; a permanent mass deletion asks once more in any case.
 bool OvladacOperaci::potvrzeno(const Operace& o, const std::vector<int>& radky) const
 {
-    const auto& seznam = vysledky_.uloziste().seznam(o.seznam);
+    const UlozisteVysledku& u = vysledky_.uloziste();
+    const auto& seznam = u.seznam(o.seznam);
     PlanOperace plan{.soubory = std::int64_t(radky.size())};
     for (int r : radky)
         plan.bajty += seznam[r].velikost;
+    // The directory whose files are replaced or deleted: the same keys act on
+    // either side, so the question says which one.
+    const Strana strana = o.nahrazeni ? o.cil : o.zdroj;
+    const QString adresar = radekAdresare(strana, bajtyZTextu(u.cestaAdr(int(strana))));
     if (o.nahrazeni &&
-        Hlaseni(pojistky_->otazka(QStringLiteral("Opravdu nahradit vybrané soubory?"), o, plan),
+        Hlaseni(pojistky_->otazka(QStringLiteral("Opravdu nahradit vybrané soubory?"), o, plan, adresar),
                 DruhHlaseni::Potvrzeni, Tlacitko::Ano | Tlacitko::Ne) != Odpoved::Ano)
         return false;
     if (o.kod == KodOperace::Odstraneni && o.zdroj != o.cil &&
         IniCtiBool(vysledky_.cestaIni(), ini::Nastaveni, ini::potvrzodstr, true) &&
-        Hlaseni(pojistky_->otazka(QStringLiteral("Opravdu odstranit vybrané soubory?"), o, plan),
+        Hlaseni(pojistky_->otazka(QStringLiteral("Opravdu odstranit vybrané soubory?"), o, plan, adresar),
                 DruhHlaseni::Potvrzeni, Tlacitko::Ano | Tlacitko::Ne) != Odpoved::Ano)
         return false;
-    return pojistky_->hromadnePotvrzeno(o, plan.soubory, std::int64_t(seznam.size()));
+    return pojistky_->hromadnePotvrzeno(o, plan.soubory, std::int64_t(seznam.size()), adresar);
 }
 
 void OvladacOperaci::ProvedOperaci(const Operace& operace, const std::vector<int>& vybraneRadky)
@@ -105,15 +113,65 @@ void OvladacOperaci::ProvedOperaci(const Operace& operace, const std::vector<int
     odeberVyrizene(operace, vybraneRadky, v.vyrizene);
     if (vysledky_.ZalozkaZobrazena(operace.seznam))
         vysledky_.seznam(operace.seznam)->setFocus();
-    auto* okno = qobject_cast<QMainWindow*>(vysledky_.PageControl1()->window());
-    const QString preruseno = v.zruseno && okno ? okno->statusBar()->currentMessage() : QString();
-    if (const QString t = pojistky_->textPoOperaci(z.polozky.size(), v.vyrizene.size(), preruseno); !t.isEmpty()) {
-        // The selection summary brought up to date first: the timer's next
-        // tick then finds nothing new and the counts stay until the selection changes.
-        vysledky_.Timer1Timer();
-        stavovyRadek(t);
-    }
+    // The selection summary brought up to date first: the timer's next tick
+    // then finds nothing new and the line stays until the selection changes.
+    vysledky_.Timer1Timer();
+    drzSouhrn(textPoOperaci(z, v));
     emit hotovo();
+}
+
+// The summary stays while the mouse passes over the lists: each list's hint
+// (its selection summary) reached the status bar as soon as the pointer
+// entered it, the first thing after the progress window closed, and the
+// line was gone before it could be read. A hint of any other control, the
+// timer's new summary after a selection change or the next step replace it.
+void OvladacOperaci::drzSouhrn(const QString& text)
+{
+    auto* okno = qobject_cast<QMainWindow*>(vysledky_.PageControl1()->window());
+    if (!okno)
+        return;
+    if (!sledujeOkno_) {
+        okno->installEventFilter(this);
+        connect(okno->statusBar(), &QStatusBar::messageChanged, this, [this](const QString& t) {
+            if (t != drzenySouhrn_)
+                drzenySouhrn_.clear();
+        });
+        sledujeOkno_ = true;
+    }
+    drzenySouhrn_ = text;
+    stavovyRadek(text);
+}
+
+bool OvladacOperaci::eventFilter(QObject* o, QEvent* e)
+{
+    if (e->type() != QEvent::StatusTip || drzenySouhrn_.isEmpty())
+        return QObject::eventFilter(o, e);
+    const QString tip = static_cast<QStatusTipEvent*>(e)->tip();
+    if (tip.isEmpty())
+        return true;   // the pointer left a control: nothing to clear the summary for
+    for (int tag = 1; tag <= StrankyVysledku::pocetSeznamu; ++tag)
+        if (tip == vysledky_.seznam(tag)->hint())
+            return true;
+    return QObject::eventFilter(o, e);
+}
+
+// What was done, also when nothing failed: a copy of a few small files shows
+// its progress window for a blink, and after "vybrané zkopíruj do .." the
+// items stay selected, so this line is the only trace. After Cancel the
+// interrupted step's text stays in front of it.
+QString OvladacOperaci::textPoOperaci(const ZadaniOperace& z, const VysledekOperace& v) const
+{
+    SouhrnOperace s{.druh = druhOperace(z.operace, z.mazani == Mazani::DoKose),
+                    .souboru = std::int64_t(v.vyrizene.size()),
+                    .neprovedeno = std::int64_t(z.polozky.size() - v.vyrizene.size()),
+                    .doKose = std::int64_t(v.doKose)};
+    for (std::size_t i : v.vyrizene)
+        s.bajtu += z.polozky[i].velikost;
+    const QString text = textZBajtu(textSouhrnu(s));
+    auto* okno = qobject_cast<QMainWindow*>(vysledky_.PageControl1()->window());
+    if (!v.zruseno || !okno || okno->statusBar()->currentMessage().isEmpty())
+        return text;
+    return okno->statusBar()->currentMessage() + QStringLiteral(" — ") + text;
 }
 
 void OvladacOperaci::zrus()

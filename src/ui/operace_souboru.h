@@ -20,6 +20,8 @@
 //   successfully leave their list in one batch through StrankyVysledku
 //   (ResultListModel::odeberRadky, ResultListModel::odeberProtejsky for the
 //   twins), never one search per item.
+// - After an operation that ran, the status line says what was done, failed
+//   items included (operace/souhrn_operace.h).
 // - hotovo is emitted once per ProvedOperaci, also when nothing was done.
 // - Without selected rows nothing is asked or done: no confirmation, no
 //   directory chooser, no progress window.
@@ -72,6 +74,9 @@ private:
     void stavovyRadek(const QString& text);
     bool potvrzeno(const Operace& o, const std::vector<int>& radky) const;
     std::optional<QString> zvolCil(const Operace& o);
+    QString textPoOperaci(const ZadaniOperace& z, const VysledekOperace& v) const;
+    void drzSouhrn(const QString& text);
+    bool eventFilter(QObject* o, QEvent* e) override;
     void odeberVyrizene(const Operace& o, const std::vector<int>& radky,
                         const std::vector<std::size_t>& vyrizene);
 
@@ -81,6 +86,8 @@ private:
     BehOperaceVOkne* beh_ = nullptr;
     VolbaCile volbaCile_ = VyberAdresarDialogem;
     VolbyOperace volby_;
+    QString drzenySouhrn_;       // the status line after the last operation, while it shows
+    bool sledujeOkno_ = false;   // the window's status tips pass eventFilter
 };
 
 } // namespace zrc

@@ -8,6 +8,11 @@
 #include "ui/hlaseni.h"
 #include "util/bajty_cesty.h"
 
+#include <QApplication>
+#include <QFontMetrics>
+#include <QScreen>
+
+#include <algorithm>
 #include <fcntl.h>
 
 namespace zrc {
@@ -48,19 +53,29 @@ Mazani PojistkyOperace::mazani() const
     return IniCtiBool(cestaIni_, ini::Nastaveni, ini::kos, ini::vychoziKos) ? Mazani::DoKose : Mazani::Natrvalo;
 }
 
-QString PojistkyOperace::otazka(const QString& prvniRadek, const Operace& o, const PlanOperace& plan) const
+QString PojistkyOperace::otazka(const QString& prvniRadek, const Operace& o, const PlanOperace& plan,
+                                const QString& adresar) const
 {
-    return prvniRadek + QStringLiteral("\r") + textZBajtu(textPlanu(plan, kamSmazane(o, mazani())));
+    return prvniRadek + QStringLiteral("\r") + textZBajtu(textPlanu(plan, kamSmazane(o, mazani()))) +
+           QStringLiteral("\r") + adresar;
 }
 
-bool PojistkyOperace::hromadnePotvrzeno(const Operace& o, std::int64_t mazanych, std::int64_t naStrane)
+bool PojistkyOperace::hromadnePotvrzeno(const Operace& o, std::int64_t mazanych, std::int64_t naStrane,
+                                        const QString& adresar)
 {
-    rozsah_ = {.mazani = o.kod == KodOperace::Odstraneni, .mazanych = mazanych, .naStrane = naStrane};
+    rozsah_ = {.mazani = o.kod == KodOperace::Odstraneni, .mazanych = mazanych, .naStrane = naStrane,
+               .adresar = adresar};
     if (!rozsah_.mazani ||
         !hromadneMazani({.mazanych = mazanych, .naStrane = naStrane, .natrvalo = mazani() == Mazani::Natrvalo}))
         return true;
-    rozsah_.potvrzeno = Hlaseni(textZBajtu(textHromadnehoMazani(mazanych, naStrane)), DruhHlaseni::Varovani,
-                                Tlacitko::Ano | Tlacitko::Ne) == Odpoved::Ano;
+    return hromadnaOtazka();
+}
+
+bool PojistkyOperace::hromadnaOtazka()
+{
+    const QString text =
+        textZBajtu(textHromadnehoMazani(rozsah_.mazanych, rozsah_.naStrane, rozsah_.adresar.toStdString()));
+    rozsah_.potvrzeno = Hlaseni(text, DruhHlaseni::Varovani, Tlacitko::Ano | Tlacitko::Ne) == Odpoved::Ano;
     return rozsah_.potvrzeno;
 }
 
@@ -70,9 +85,7 @@ OdpovedKose PojistkyOperace::bezKose(const std::string& zdroj, const ChybaSoubor
     if (o != OdpovedKose::Ano || !rozsah_.mazani || rozsah_.potvrzeno ||
         !hromadneMazani({.mazanych = rozsah_.mazanych, .naStrane = rozsah_.naStrane, .natrvalo = true}))
         return o;
-    rozsah_.potvrzeno = Hlaseni(textZBajtu(textHromadnehoMazani(rozsah_.mazanych, rozsah_.naStrane)),
-                                DruhHlaseni::Varovani, Tlacitko::Ano | Tlacitko::Ne) == Odpoved::Ano;
-    return rozsah_.potvrzeno ? OdpovedKose::Ano : OdpovedKose::Ne;
+    return hromadnaOtazka() ? OdpovedKose::Ano : OdpovedKose::Ne;
 }
 
 void PojistkyOperace::zaznamenejZaklady(const QString& adresar1, const QString& adresar2)
@@ -107,13 +120,14 @@ KnihaChyb& PojistkyOperace::novaKniha()
     return kniha_;
 }
 
-QString PojistkyOperace::textPoOperaci(std::size_t vybranych, std::size_t hotovo, const QString& preruseno) const
+QString radekAdresare(Strana strana, std::string_view adresar)
 {
-    if (kniha_.prazdna())
-        return {};
-    // Items never reached after Cancel count as not done, as the failed ones.
-    const QString pocty = textZBajtu(textVysledku(hotovo, vybranych > hotovo ? vybranych - hotovo : 0));
-    return preruseno.isEmpty() ? pocty : preruseno + QStringLiteral(" — ") + pocty;
+    const QString uvod = QStringLiteral("v adresáři %1: ").arg(int(strana));
+    const QFontMetrics metriky(QApplication::font());
+    const QScreen* obrazovka = QGuiApplication::primaryScreen();
+    const int sirka = (obrazovka ? obrazovka->availableGeometry().width() / 2 : 400) -
+                      metriky.horizontalAdvance(uvod);
+    return uvod + metriky.elidedText(textProZobrazeni(adresar), Qt::ElideMiddle, std::max(sirka, 100));
 }
 
 QString textBezKose(const std::string& zdroj, const ChybaSouboru& c)

@@ -23,6 +23,7 @@
 #include <QString>
 #include <array>
 #include <optional>
+#include <string_view>
 
 namespace zrc {
 
@@ -33,13 +34,16 @@ public:
 
     Mazani mazani() const;
 
-    // "Opravdu odstranit vybrané soubory?\r3 soubory, 6,0 MiB, do koše".
-    QString otazka(const QString& prvniRadek, const Operace& o, const PlanOperace& plan) const;
+    // "Opravdu odstranit vybrané soubory?\r3 soubory, 6,0 MiB, do koše\r
+    // v adresáři 2: /home/…/zaloha": adresar is the line of radekAdresare.
+    QString otazka(const QString& prvniRadek, const Operace& o, const PlanOperace& plan,
+                   const QString& adresar) const;
 
     // Yes to the mass-deletion question, or no question due: a deletion (code
     // 2) that would remove at least 10 files and at least half of the list's
-    // naStrane items permanently.
-    bool hromadnePotvrzeno(const Operace& o, std::int64_t mazanych, std::int64_t naStrane);
+    // naStrane items permanently. The question ends with the line adresar.
+    bool hromadnePotvrzeno(const Operace& o, std::int64_t mazanych, std::int64_t naStrane,
+                           const QString& adresar);
 
     // No trash usable on a file system during a deletion: the question of
     // zeptejSeBezKose, and after "Ano" the mass-deletion question as well
@@ -58,10 +62,6 @@ public:
     // The log of the operation about to run (emptied here).
     KnihaChyb& novaKniha();
     const KnihaChyb& kniha() const { return kniha_; }
-    // The status line after an operation of vybranych items of which hotovo
-    // were done; empty when the log is empty (the line stays as it was). After
-    // Cancel the interrupted step's text (preruseno) stays in front.
-    QString textPoOperaci(std::size_t vybranych, std::size_t hotovo, const QString& preruseno = {}) const;
 
 private:
     QString cestaIni_;
@@ -71,8 +71,16 @@ private:
         bool mazani = false;
         std::int64_t mazanych = 0, naStrane = 0;
         bool potvrzeno = false;   // the mass question was answered "Ano" already
+        QString adresar;          // its directory line
     } rozsah_;
+    bool hromadnaOtazka();
 };
+
+// "v adresáři 2: /home/pavel/zaloha", the directory that a confirmation's
+// operation changes, as the lists show its name; a path too long for a
+// message (half the screen, where the message wraps) loses its middle:
+// "v adresáři 2: /home/…/zaloha".
+QString radekAdresare(Strana strana, std::string_view adresar);
 
 // The question asked when no trash of a file system can be used (once per
 // file system and operation): names the mount point and its type.

@@ -1,8 +1,11 @@
 #include "ui/skalovani.h"
 
+#include "ui/sirka_popisku.h"
+
 #include <QComboBox>
 #include <QLineEdit>
 
+#include <algorithm>
 #include <cmath>
 
 namespace zrc {
@@ -47,8 +50,13 @@ void Skalovani::umisti(QWidget* w, const QRect& navrh)
 {
     prvek(w).rect = navrh;
     w->setGeometry(navrh);
-    if (meritko_ != 1.0)
+    if (meritko_ != 1.0) {
         prepocti();
+        return;
+    }
+    oznacNavrh(w, navrh);
+    if (w->parentWidget())
+        rozvrhniRadky(w->parentWidget());
 }
 
 void Skalovani::pismo(QWidget* w, const QFont& navrh)
@@ -80,6 +88,7 @@ void Skalovani::pouzij(const KrokSkalovani& krok)
 
 void Skalovani::prepocti() const
 {
+    std::vector<QWidget*> rodice;
     for (const auto& p : prvky_) {
         if (!p.widget)
             continue;
@@ -95,12 +104,19 @@ void Skalovani::prepocti() const
             // Edges are zoomed, not sizes, so neighbours stay flush.
             const QRect& r = *p.rect;
             const int x0 = zvetsi(r.left()), y0 = zvetsi(r.top());
-            p.widget->setGeometry(x0, y0, zvetsi(r.left() + r.width()) - x0,
-                                  zvetsi(r.top() + r.height()) - y0);
+            const QRect zvetseny(x0, y0, zvetsi(r.left() + r.width()) - x0, zvetsi(r.top() + r.height()) - y0);
+            p.widget->setGeometry(zvetseny);
+            oznacNavrh(p.widget, zvetseny);
+            if (QWidget* rodic = p.widget->parentWidget();
+                rodic && std::find(rodice.begin(), rodice.end(), rodic) == rodice.end())
+                rodice.push_back(rodic);
         }
         if (p.vyska)
             p.widget->setFixedHeight(zvetsi(*p.vyska));
     }
+    // Widened to their captions once all stand at their zoomed places.
+    for (QWidget* rodic : rodice)
+        rozvrhniRadky(rodic);
 }
 
 } // namespace zrc

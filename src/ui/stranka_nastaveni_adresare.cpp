@@ -2,6 +2,7 @@
 // chooser, creating the typed directory, and files or directories dropped
 // from the file manager onto the "Adresář 1:" / "Adresář 2:" groups.
 #include "ui/stranka_nastaveni.h"
+#include "ui/cestina.h"
 #include "ui/hlaseni.h"
 #include "ui/zakl_okno_1_pomoc.h"
 
@@ -11,7 +12,6 @@
 
 #include <QComboBox>
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QLineEdit>
@@ -39,7 +39,7 @@ void StrankaNastaveni::BBOpenClick(int strana)
     QComboBox* combo = adresar(strana);
     const QString text = combo->currentText();
     const QString start = !text.isEmpty() && QFileInfo(text).isDir() ? text : QDir::currentPath();
-    const QString vybrany = QFileDialog::getExistingDirectory(this, QString(), start, QFileDialog::ShowDirsOnly);
+    const QString vybrany = VyberAdresar(this, start);
     if (!vybrany.isEmpty())
         combo->setEditText(vybrany);
 }

@@ -1,6 +1,7 @@
 // The date of a time filter taken from a file or directory: chosen in a
 // dialog (the ".." button) or dropped from the file manager on that button.
 #include "ui/stranka_nastaveni.h"
+#include "ui/cestina.h"
 #include "ui/volby_ovladacu.h"
 #include "ui/zakl_okno_1_pomoc.h"
 
@@ -34,7 +35,7 @@ QFileDialog* vytvorDialog(QWidget* rodic, const QString& titulek)
 {
     // Qt's own dialog: it keeps the last choice between uses.
     auto* d = new QFileDialog(rodic, titulek);
-    d->setOption(QFileDialog::DontUseNativeDialog);
+    CeskyDialog(*d);
     return d;
 }
 

@@ -131,15 +131,30 @@ void StrankyVysledku::ListDelete(int tag)
     const int stranka = strankaSeznamu(tag);
     if (pocetVPari(tag) > 0 || !strankaViditelna(stranka))
         return;
+    // The side the keyboard was on, while the page still holds the focus.
+    std::optional<int> strana;
+    if (auto* fokus = qobject_cast<SeznamVysledku*>(tabs_->window()->focusWidget());
+        fokus && tabs_->widget(stranka)->isAncestorOf(fokus))
+        strana = CisloSeznamu(fokus->tag()).adresar();
     tabs_->setTabVisible(stranka, false);
-    aktivujPoSkryti();
+    aktivujPoSkryti(strana);
 }
 
-void StrankyVysledku::aktivujPoSkryti()
+// The next page with items is shown. When the keyboard was in a list of the
+// hidden page, it goes to the list of the same directory there: left to
+// itself, Qt handed it to the next widget in the focus chain, often the other
+// side's list, and F8 then deleted in the other directory.
+void StrankyVysledku::aktivujPoSkryti(std::optional<int> strana)
 {
     for (int stranka = 1; stranka <= 4; ++stranka) {
         if (strankaViditelna(stranka)) {
             tabs_->setCurrentIndex(stranka);
+            if (strana) {
+                const int tag = 2 * stranka - 2 + *strana;
+                seznam(tag)->setFocus(Qt::OtherFocusReason);
+                if (PAkce)   // laid out (vybav): the buttons take the list's Tags
+                    UpravVelikostList(tag);
+            }
             emit PageControl1Change();
             return;
         }

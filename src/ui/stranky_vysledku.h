@@ -17,6 +17,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QCheckBox;
 class QLabel;
@@ -146,7 +147,7 @@ private:
     void ListInsert(int tag, int vlozeno);
     void ListDelete(int tag);
     int pocetVPari(int tag) const;
-    void aktivujPoSkryti();
+    void aktivujPoSkryti(std::optional<int> strana);
 
     QTabWidget* tabs_;
     std::unique_ptr<UlozisteVysledku> uloziste_;

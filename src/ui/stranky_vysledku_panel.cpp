@@ -3,6 +3,7 @@
 #include "ui/stranky_vysledku.h"
 #include "ui/menu_seznamu.h"
 #include "ui/zakl_okno_1_pomoc.h"
+#include "ui/sirka_popisku.h"
 #include "ui/skalovani.h"
 #include "ui/tlacitka_akci.h"
 
@@ -74,6 +75,7 @@ void StrankyVysledku::vytvorPAkce(Skalovani& s)
     SEMazUroven->raise();   // the check box's design width runs under it
     connect(SEMazUroven, &QSpinBox::valueChanged, this, [this] { SEMazUrovenChange(); });
     MazUrovenVzor = new QLabel(PAkce);
+    pevnaSirka(MazUrovenVzor);   // a path: cut at its design width, never widened
     s.umisti(MazUrovenVzor, {384, 8, 233, 14});
     nastavHint(MazUrovenVzor, QStringLiteral("příklad neodstraňovaných prázdných podadresářů"));
     for (int i = 0; i < pocetAkci; ++i) {

@@ -4,6 +4,7 @@
 #include "operace/prikazy.h"
 #include "operace/strom_operace.h"
 #include "platform/syscalls.h"
+#include "ui/cestina.h"
 #include "ui/hlaseni.h"
 #include "util/bajty_cesty.h"
 
@@ -32,7 +33,7 @@ public:
         : QFileDialog(rodic, titulek, start)
     {
         setObjectName(QStringLiteral("VolbaCile"));
-        setOption(QFileDialog::DontUseNativeDialog);
+        CeskyDialog(*this);
         setFileMode(QFileDialog::Directory);
         setOption(QFileDialog::ShowDirsOnly);
         // No "new folder", rename or delete inside the dialog: those would

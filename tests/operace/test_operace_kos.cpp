@@ -243,7 +243,6 @@ TEST(KnihaChyb, KopieSChybouVZaznamuATextu)
                               "  cíl:   " + t.path("cil/x.txt") + "\n"
                               "  důvod: na disku není místo\n"
                               "  odpověď: Ignorovat\n");
-    EXPECT_EQ(textVysledku(1, 1), "Provedeno: 1 soubor, neprovedeno: 1.");
 }
 
 

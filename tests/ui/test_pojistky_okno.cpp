@@ -19,12 +19,15 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QFontMetrics>
+#include <QScreen>
 #include <QFile>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QStatusBar>
+#include <QStatusTipEvent>
 #include <QTimer>
 
 #include <algorithm>
@@ -122,7 +125,8 @@ TEST_P(KamSmazat, OdstraneniSPlanemAKosem)
     stiskni(1, 4);
     ASSERT_EQ(zpravy.size(), 1) << zpravy.join('|').toStdString();
     EXPECT_EQ(zpravy[0], QStringLiteral("Opravdu odstranit vybrané soubory?\r2 soubory, 6,0 KiB, ") +
-                             (kos ? QStringLiteral("do koše") : QStringLiteral("natrvalo")));
+                             (kos ? QStringLiteral("do koše") : QStringLiteral("natrvalo")) +
+                             QStringLiteral("\rv adresáři 1: ") + strom1.qroot());
     EXPECT_FALSE(existuje(strom1.path("a.txt")));
     EXPECT_FALSE(existuje(strom1.path("b.txt")));
     EXPECT_EQ(vysledky().model(1)->rowCount(), 0);
@@ -148,13 +152,112 @@ TEST_F(Pojistky, NahrazeniUlozStarouVerziDoKose)
     odpovidej({Odpoved::Ano});
     stiskni(3, 5);
     ASSERT_EQ(zpravy.size(), 1);
-    EXPECT_EQ(zpravy[0], QStringLiteral("Opravdu nahradit vybrané soubory?\r1 soubor, 10 B, staré verze do koše"));
+    EXPECT_EQ(zpravy[0], QStringLiteral("Opravdu nahradit vybrané soubory?\r1 soubor, 10 B, staré verze do koše"
+                                        "\rv adresáři 1: ") + strom1.qroot());
     struct stat st {};
     ASSERT_EQ(::stat(strom1.path("zmena.doc").c_str(), &st), 0);
     EXPECT_EQ(st.st_mtime, rano);
     ASSERT_EQ(::stat((domovskyKos() + "/files/zmena.doc").c_str(), &st), 0);
     EXPECT_EQ(st.st_mtime, poledne);
 }
+
+// The same keys act on either directory, so the confirmations name the one
+// they change; a path too long for the message loses its middle, never its
+// ends.
+TEST(RadekAdresare, DlouhaCestaSeZkratiUprostred)
+{
+    const std::string dlouha = "/home/pavel/" + std::string(300, 'x') + "/zaloha";
+    const QString radek = radekAdresare(Strana::Adresar2, dlouha);
+    EXPECT_TRUE(radek.startsWith(QStringLiteral("v adresáři 2: /home/"))) << radek.toStdString();
+    EXPECT_TRUE(radek.endsWith(QStringLiteral("/zaloha"))) << radek.toStdString();
+    EXPECT_TRUE(radek.contains(QChar(0x2026)));
+    EXPECT_LE(QFontMetrics(QApplication::font()).horizontalAdvance(radek),
+              QGuiApplication::primaryScreen()->availableGeometry().width() / 2);
+}
+
+// F8 on the right list empties "NOVÉ": on the page shown next the keyboard is
+// in the right list again, so the next F8 deletes in directory 2 too, and its
+// question says so. (Qt gave the focus to the page's first list, the left one.)
+TEST_F(Pojistky, PoSkrytiStrankyZustavaFokusNaStejneStrane)
+{
+    TempTree strom1{{file("zmena.doc", 10, poledne), file("starsi.doc", 10, rano)}};
+    TempTree strom2{{file("novy.txt", 5, rano), file("zmena.doc", 10, rano), file("starsi.doc", 10, poledne)}};
+    otevri();
+    porovnej(strom1, strom2);
+    ASSERT_EQ(vysledky().model(2)->rowCount(), 1);
+    ASSERT_EQ(vysledky().model(1)->rowCount(), 0);
+    ASSERT_EQ(vysledky().model(4)->rowCount(), 1);
+    const auto vyberVse = [this](int tag) {
+        SeznamVysledku* s = vysledky().seznam(tag);
+        s->setFocus();
+        s->selectAll();
+    };
+    okno->PageControl1->setCurrentIndex(1);
+    vyberVse(2);
+    odpovidej({});
+    okno->MPBB1Click(4);
+    ASSERT_FALSE(existuje(strom2.path("novy.txt")));
+    EXPECT_EQ(okno->PageControl1->currentIndex(), 2);
+    EXPECT_EQ(vysledky().AktivniSeznam(), vysledky().seznam(4));
+
+    zpravy.clear();
+    vysledky().AktivniSeznam()->selectAll();
+    okno->MPBB1Click(4);
+    ASSERT_EQ(zpravy.size(), 1);
+    EXPECT_TRUE(zpravy[0].endsWith(QStringLiteral("\rv adresáři 2: ") + strom2.qroot())) << zpravy[0].toStdString();
+    EXPECT_FALSE(existuje(strom2.path("starsi.doc")));
+    EXPECT_TRUE(existuje(strom1.path("zmena.doc")));
+}
+
+// After every operation the status line says what was done, also when nothing
+// failed: a small copy shows its progress window for a blink, and after
+// "vybrané zkopíruj do .." (tlacitko 0) the items stay selected.
+struct Souhrn {
+    const char* nazev;
+    bool kos;
+    int tag;
+    int tlacitko;   // 2 = F5, 3 = F6, 4 = F8, 5 = Ctrl+F5, 0 = "vybrané zkopíruj do .."
+    const char* radek;
+};
+
+class SouhrnPoOperaci : public Pojistky, public testing::WithParamInterface<Souhrn> {};
+
+TEST_P(SouhrnPoOperaci, StavovyRadekRikaCoSeStalo)
+{
+    const Souhrn& p = GetParam();
+    TempTree strom1{{file("a.txt", 3072, rano), file("b.txt", 3072, rano), file("zmena.doc", 10, poledne)}};
+    TempTree strom2{{file("zmena.doc", 10, rano)}};
+    TempTree jinam;
+    ASSERT_TRUE(IniZapisBool(cestaIni(), u"Nastaveni", u"kos", p.kos).ok());
+    otevri();
+    porovnej(strom1, strom2);
+    odpovidej({});
+    okno->operace().nastavVolbuCile(
+        [&jinam](QWidget*, const QString&, const QString&) { return std::optional<QString>(jinam.qroot()); });
+    if (p.tlacitko == 0) {
+        SeznamVysledku* s = vysledky().seznam(p.tag);
+        s->setFocus();
+        s->selectAll();
+        okno->akce(QStringLiteral("MKopiruj"))->trigger();
+    } else {
+        stiskni(p.tag, p.tlacitko);
+    }
+    EXPECT_EQ(stavovyRadek(), QString::fromUtf8(p.radek));
+    // The pointer entering a list (its hint, the selection summary) leaves it.
+    QStatusTipEvent vstup(vysledky().seznam(p.tag)->hint());
+    QApplication::sendEvent(vysledky().seznam(p.tag), &vstup);
+    EXPECT_EQ(stavovyRadek(), QString::fromUtf8(p.radek));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Operace, SouhrnPoOperaci,
+    testing::Values(Souhrn{"Kopie", true, 1, 2, "Zkopírováno: 2 soubory, 6,0 KiB."},
+                    Souhrn{"Presun", true, 1, 3, "Přesunuto: 2 soubory, 6,0 KiB."},
+                    Souhrn{"DoKose", true, 1, 4, "Přesunuto do koše: 2 soubory, 6,0 KiB."},
+                    Souhrn{"Natrvalo", false, 1, 4, "Smazáno: 2 soubory, 6,0 KiB."},
+                    Souhrn{"Nahrazeni", true, 3, 5, "Nahrazeno: 1 soubor, 10 B, staré verze v koši."},
+                    Souhrn{"KopieDoAdresare", true, 1, 0, "Zkopírováno: 2 soubory, 6,0 KiB."}),
+    [](const auto& i) { return std::string(i.param.nazev); });
 
 // A base that is gone since the comparison: F5 does nothing, not even create
 // the missing base, and the message names it.
@@ -239,9 +342,10 @@ TEST_P(Hromadne, PtaSeOdDesetiAPoloviny)
     if (p.otazka) {
         ASSERT_EQ(zpravy.size(), 1);
         EXPECT_EQ(zpravy[0], QStringLiteral("Natrvalo se odstraní %1 souborů z %2 uvedených na této straně.\r"
-                                            "Opravdu pokračovat?")
+                                            "v adresáři 1: %3\rOpravdu pokračovat?")
                                  .arg(p.vybranych)
-                                 .arg(p.naSeznamu));
+                                 .arg(p.naSeznamu)
+                                 .arg(strom1.qroot()));
         EXPECT_EQ(zbyva, p.naSeznamu);
     } else {
         EXPECT_TRUE(zpravy.isEmpty()) << zpravy.join('|').toStdString();
@@ -271,7 +375,7 @@ TEST_F(Pojistky, KnihaChybVNabidceAUlozeni)
     stiskni(1, 2);
     ASSERT_EQ(zpravy.size(), 1);
     EXPECT_TRUE(zpravy[0].contains(QStringLiteral("nelze zkopírovat")));
-    EXPECT_EQ(stavovyRadek(), QStringLiteral("Provedeno: 1 soubor, neprovedeno: 1."));
+    EXPECT_EQ(stavovyRadek(), QStringLiteral("Zkopírováno: 1 soubor, 5 B, neprovedeno: 1 (viz chyby operace)."));
 
     emit okno->PopupMenu1->aboutToShow();
     QAction* zobraz = okno->findChild<QAction*>(QStringLiteral("MChyby"));
@@ -320,7 +424,7 @@ TEST_F(Pojistky, ZrusitNechaKrokAPridaPocty)
     stiskni(1, 2);
     ASSERT_EQ(zpravy.size(), 1);
     EXPECT_EQ(stavovyRadek(), QStringLiteral("Kopíruji: ") + QString::fromStdString(strom1.path("b.txt")) +
-                                  QStringLiteral(" — Provedeno: 1 soubor, neprovedeno: 2."));
+                                  QStringLiteral(" — Zkopírováno: 1 soubor, 5 B, neprovedeno: 2 (viz chyby operace)."));
     EXPECT_FALSE(existuje(strom2.path("c.txt")));
 }
 
@@ -348,7 +452,8 @@ TEST_P(BezKose, PtaSeJednouZaSvazek)
         << zpravy[1].toStdString();
     EXPECT_EQ(existuje(strom1.path("disk/x1.txt")), !ano);
     EXPECT_EQ(existuje(strom1.path("disk/x2.txt")), !ano);
-    EXPECT_EQ(stavovyRadek(), ano ? QString() : QStringLiteral("Provedeno: 0 souborů, neprovedeno: 2."));
+    EXPECT_EQ(stavovyRadek(), ano ? QStringLiteral("Smazáno: 2 soubory, 8 B.")
+                                   : QStringLiteral("Přesunuto do koše: 0 souborů, 0 B, neprovedeno: 2 (viz chyby operace)."));
     EXPECT_EQ(okno->operace().pojistky().kniha().zaznamy().size(), ano ? 0u : 2u);
 }
 
@@ -372,7 +477,8 @@ TEST_F(Pojistky, BezKoseHromadnePtaSeZnovu)
     ASSERT_EQ(zpravy.size(), 3) << zpravy.join('|').toStdString();
     EXPECT_TRUE(zpravy[1].startsWith(QStringLiteral("Na svazku ")));
     EXPECT_EQ(zpravy[2], QStringLiteral("Natrvalo se odstraní 12 souborů z 13 uvedených na této straně.\r"
-                                        "Opravdu pokračovat?"));
+                                        "v adresáři 1: %1\rOpravdu pokračovat?")
+                             .arg(QString::fromStdString(strom1.path("disk"))));
     for (int i = 0; i < 12; ++i)
         EXPECT_TRUE(existuje(strom1.path("disk/x" + std::to_string(i) + ".txt"))) << i;
 }
