@@ -70,9 +70,11 @@ int main(int argc, char* argv[])
     zrc::UlozisteVysledku vysledky;
     vysledky.nastavFormatCasu(volby.formatCasu);
     zrc::cli::PrijemceCli prijemce(vysledky);
+    zrc::SberDocasnych docasne;
     zrc::ParametryBehu parametry{.nastaveni = volby.nastaveni,
                                  .vynechaneTypy = vynechane.get(),
-                                 .vlakna = volby.vlakna};
+                                 .vlakna = volby.vlakna,
+                                 .docasne = &docasne};
     const zrc::VysledekBehu beh = zrc::porovnej(parametry, prijemce);
     prijemce.ukonci();
     if (beh.konec == zrc::KonecBehu::Neplatny) {
@@ -82,11 +84,13 @@ int main(int argc, char* argv[])
     // Like diff -r: the lists of what could be read, and status 2 for the trouble.
     for (const zrc::NepristupnyAdresar& a : beh.nepristupne)
         vypisChybu(zrc::radekNepristupneho(a));
+    const zrc::cli::SouhrnZbytku zbytky = zrc::cli::vyridZbytky(docasne.nalezene(), volby.zbytky);
     vysledky.nastavZaklad(beh.cestaAdr1, beh.cestaAdr2);
     zrc::cli::seradPodleIni(vysledky, volby);
-    if (const int chyba = zrc::cli::vypisVysledky(stdout, vysledky, volby.format))
+    if (const int chyba = zrc::cli::vypisVysledky(stdout, vysledky, volby.format, zrc::cli::jsonZbytku(zbytky)))
         return chybaVystupu(chyba);
-    if (!beh.nepristupne.empty())
+    std::fputs(zrc::cli::textZbytku(zbytky).c_str(), stderr);
+    if (!beh.nepristupne.empty() || zbytky.chyba())
         return 2;
     return beh.pocetPolozek > 0 ? 1 : 0;
 }

@@ -5,6 +5,7 @@
 #include "engine/cas.h"
 #include "engine/nastaveni.h"
 #include "ini_volby.h"
+#include "zbytky_cli.h"
 
 #include <QString>
 #include <QStringList>
@@ -22,6 +23,7 @@ struct VolbyCli {
     int vlakna = 0;                       // 0: one per core
     std::optional<IniCli> ini;            // --ini given
     DlouhyFormatCasu formatCasu = DlouhyFormatCasu::HodinyMinutySekundy;   // of the "datum" column
+    Zbytky zbytky = Zbytky::Ohlasit;      // --remove-leftovers [--permanently]
 };
 
 struct VysledekParsovani {

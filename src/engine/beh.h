@@ -98,6 +98,7 @@ private:
     // beh_prochazka.cpp: the walk of both trees.
     void projdi(int prvni);
     void nactiPar(UzelStromu& u, platform::DirectoryHandle (&adresare)[2], PraceVlakna& p);
+    void predejDocasne(const UzelStromu& u, int strana, PracovniPametVypisu& pamet) const;
     void podrzAdresare(UzelStromu& u, platform::DirectoryHandle (&adresare)[2],
                        const std::vector<NovyPodadresar>& deti);
     void zpracujPar(UzelStromu& u, PraceVlakna& p);

@@ -134,7 +134,24 @@ void Beh::nactiPar(UzelStromu& u, platform::DirectoryHandle (&adresare)[2], Prac
         }
         vypisNeserazene(fd, p.pamet, strana, cas);
         u.casOdlozen[strana] = cas == CasAdresare::Vynechat;
+        predejDocasne(u, strana, p.pamet);
     }
+}
+
+// The leftovers of the directory just listed go to the collector with the
+// base and the path below it, by which their removal reaches them again.
+void Beh::predejDocasne(const UzelStromu& u, int strana, PracovniPametVypisu& pamet) const
+{
+    if (pamet.nalezeneDocasne.empty())
+        return;
+    std::string podadr;
+    strom_.relativniCesta(u, podadr);
+    for (NalezenyDocasny& d : pamet.nalezeneDocasne) {
+        d.zaklad = strom_.zaklad(strana);
+        d.podadr = podadr;
+        pamet.docasne->pridej(std::move(d));
+    }
+    pamet.nalezeneDocasne.clear();
 }
 
 // A directory with subdirectories keeps its descriptor for them while the

@@ -9,6 +9,7 @@
 // order of their names.
 
 #include "engine/cas.h"
+#include "engine/docasne_soubory.h"
 #include "engine/nastaveni.h"
 #include "engine/nepristupne_adresare.h"
 #include "engine/vynechane_typy.h"
@@ -21,8 +22,6 @@
 #include <vector>
 
 namespace zrc {
-
-class SberDocasnych;
 
 // List numbers as the window's lists carry them: odd = directory 1, even = 2.
 enum class Trida { Nove = 0, Novejsi = 1, Vetsi = 2, Mensi = 3 };   // result page
@@ -87,10 +86,10 @@ struct VysledekBehu {
     // Directories that could not be read (their files are missing from the
     // lists), side 1 first; the run reports them, it does not stop for them.
     std::vector<NepristupnyAdresar> nepristupne;
-    // Leftover temporary files of interrupted copies met by the walk (full
-    // paths, sorted), when the caller gave ParametryBehu::docasne; never in
-    // the lists.
-    std::vector<std::string> docasne;
+    // Leftover temporary files of interrupted copies met by the walk (sorted),
+    // when the caller gave ParametryBehu::docasne and filled them in from its
+    // collector; never in the lists.
+    std::vector<NalezenyDocasny> docasne;
 };
 
 struct ParametryBehu {

@@ -70,7 +70,7 @@ Zjisteni zjisti(int fd, const char* jmeno, EntryType typ)
 }
 
 // Returns the first reason an entry could not be examined.
-std::error_code roztridZaznamy(int fd, NeserazenyVypis& v, SberDocasnych* docasne)
+std::error_code roztridZaznamy(int fd, NeserazenyVypis& v, std::vector<NalezenyDocasny>* docasne)
 {
     std::error_code prvni;
     v.soubory.clear();
@@ -81,8 +81,8 @@ std::error_code roztridZaznamy(int fd, NeserazenyVypis& v, SberDocasnych* docasn
         const char* jmeno = v.surovy.name(e);
         if (e.type != EntryType::Directory && jmeno[0] == '.' &&
             jeDocasnySoubor({jmeno, e.length})) {
-            if (docasne)
-                docasne->pridej(fd, {jmeno, e.length});
+            if (NalezenyDocasny d; docasne && zjistiDocasny(fd, {jmeno, e.length}, d))
+                docasne->push_back(std::move(d));
             continue;
         }
         const Zjisteni z = zjisti(fd, jmeno, e.type);
@@ -252,7 +252,8 @@ void vypisNeserazene(int fd, PracovniPametVypisu& p, int strana, CasAdresare cas
         v.chyba = chyba;   // a listing that fails half-way counts as empty too
         v.surovy.clear();
     }
-    const std::error_code zaznamy = roztridZaznamy(fd, v, p.docasne);
+    p.nalezeneDocasne.clear();
+    const std::error_code zaznamy = roztridZaznamy(fd, v, p.docasne ? &p.nalezeneDocasne : nullptr);
     if (!v.chyba)
         v.chyba = zaznamy;
 }

@@ -6,6 +6,7 @@
 // block (24 bytes per file, 8 per subdirectory, then the names).
 
 #include "engine/cas.h"
+#include "engine/docasne_soubory.h"
 #include "engine/prevod_casu.h"
 #include "platform/listing.h"
 
@@ -19,8 +20,6 @@
 #include <vector>
 
 namespace zrc {
-
-class SberDocasnych;
 
 struct SouborVypisu {
     std::int64_t velikost = 0;
@@ -98,6 +97,9 @@ struct NeserazenyVypis {
 // time table (about 0.3 MB in all) for the rest of the run.
 struct PracovniPametVypisu {
     SberDocasnych* docasne = nullptr;   // records the skipped leftovers of copies
+    // With docasne: the leftovers of the directory listed last (name and
+    // identity); the walk adds where they lie and hands them on.
+    std::vector<NalezenyDocasny> nalezeneDocasne;
     NeserazenyVypis strany[2];
     std::vector<char> buffer;
     std::vector<KlicJmena> klice[2];
