@@ -75,10 +75,12 @@ int main(int argc, char* argv[])
     zrc::UlozisteVysledku vysledky;
     vysledky.nastavFormatCasu(volby.formatCasu);
     zrc::cli::PrijemceCli prijemce(vysledky);
+    zrc::SberDocasnych docasne;
     zrc::ParametryBehu parametry{.nastaveni = volby.nastaveni,
                                  .vynechaneTypy = vynechane.get(),
                                  .stop = &zrc::platform::ukoncitPozadovano(),
                                  .vlakna = volby.vlakna,
+                                 .docasne = &docasne,
                                  .jineSvazky = volby.jineSvazky};
     const zrc::VysledekBehu beh = zrc::porovnej(parametry, prijemce);
     prijemce.ukonci();
@@ -95,15 +97,20 @@ int main(int argc, char* argv[])
     // in its summary.
     if (volby.format != zrc::cli::Format::Json && !beh.nezahrnute.prazdne())
         vypisChybu(zrc::textNezahrnutych(beh.nezahrnute));
+    const zrc::cli::SouhrnZbytku zbytky = zrc::cli::vyridZbytky(docasne.nalezene(), volby.zbytky);
     vysledky.nastavZaklad(beh.cestaAdr1, beh.cestaAdr2);
     zrc::cli::seradPodleIni(vysledky, volby);
-    const zrc::cli::SouhrnBehu souhrn{.nepristupnych = beh.nepristupne.size(), .nezahrnute = beh.nezahrnute};
+    const std::string doplnek = zrc::cli::jsonZbytku(zbytky);
+    const zrc::cli::SouhrnBehu souhrn{.nepristupnych = beh.nepristupne.size(),
+                                      .nezahrnute = beh.nezahrnute,
+                                      .doplnekJson = doplnek};
     if (const int chyba = zrc::cli::vypisVysledky(stdout, vysledky, volby.format, souhrn))
         return chybaVystupu(chyba);
+    std::fputs(zrc::cli::textZbytku(zbytky).c_str(), stderr);
     // A signal during the printing: the lists are whole, the status says the signal.
     if (const int sig = zrc::platform::signalUkonceni())
         zrc::platform::ukonciSignalem(sig);
-    if (!beh.nepristupne.empty())
+    if (!beh.nepristupne.empty() || zbytky.chyba())
         return 2;
     return beh.pocetPolozek > 0 ? 1 : 0;
 }

@@ -168,6 +168,7 @@ VysledekParsovani parsujVolby(const QStringList& arguments)
     p.addOptions({d.scope, d.same1, d.same2, d.filesSince, d.dirsSince, d.depth, d.sizes,
                   d.exclude, d.format, d.threads, d.oneFs});
     p.addOptions(iniVolby());
+    p.addOptions(volbyZbytku());
     const QCommandLineOption help = p.addHelpOption();
     const QCommandLineOption version = p.addVersionOption();
     p.addPositionalArgument(QStringLiteral("DIR1"), QStringLiteral("Directory 1."));
@@ -189,6 +190,8 @@ VysledekParsovani parsujVolby(const QStringList& arguments)
         v.nastaveni.adresar2 = p.positionalArguments().at(1);
     }
     if (const auto problem = nactiVolby(p, d, v))
+        return chyba(*problem);
+    if (const auto problem = nactiVolbyZbytku(p, v.zbytky))
         return chyba(*problem);
     return {std::move(v), {}, 0};
 }

@@ -6,6 +6,7 @@
 #include "engine/nastaveni.h"
 #include "engine/porovnani.h"
 #include "ini_volby.h"
+#include "zbytky_cli.h"
 
 #include <QString>
 #include <QStringList>
@@ -24,6 +25,7 @@ struct VolbyCli {
     JineSvazky jineSvazky = JineSvazky::Prochazet;   // --one-file-system
     std::optional<IniCli> ini;            // --ini given
     DlouhyFormatCasu formatCasu = DlouhyFormatCasu::HodinyMinutySekundy;   // of the "datum" column
+    Zbytky zbytky = Zbytky::Ohlasit;      // --remove-leftovers [--permanently]
 };
 
 struct VysledekParsovani {

@@ -227,6 +227,8 @@ void text(Vystup& o, const UlozisteVysledku& u)
         o << "Nové, nebo změněné soubory vyhovující zadanému filtru nejsou nalezeny.\n";
 }
 
+} // namespace
+
 std::string jsonText(const QString& s)
 {
     std::string v = "\"";
@@ -245,6 +247,8 @@ std::string jsonText(const QString& s)
     }
     return v + "\"";
 }
+
+namespace {
 
 void jsonPolozka(Vystup& o, const UlozisteVysledku& u, const Polozka& p)
 {
@@ -288,7 +292,7 @@ void json(Vystup& o, const UlozisteVysledku& u, const SouhrnBehu& souhrn)
     }
     o << "\n],";
     jsonSouhrn(o, souhrn);
-    o << "}\n";
+    o << souhrn.doplnekJson << "}\n";
 }
 
 } // namespace

@@ -100,11 +100,12 @@ private:
     void nactiPar(UzelStromu& u, platform::DirectoryHandle (&adresare)[2], PraceVlakna& p,
                   FrontaParu& fronta);
     int zetonuVelkychParu() const;
-    void dokonciPar(PraceVlakna& p);
+    void dokonciPar(UzelStromu& u, PraceVlakna& p);
     int otevriStranu(UzelStromu& u, int strana, platform::DirectoryHandle& adresar, PraceVlakna& p,
                      std::error_code& ec);
     bool naJinemSvazku(const UzelStromu& u, int strana, int fd, std::error_code& ec);
     void vynechejPar(platform::DirectoryHandle (&adresare)[2], PraceVlakna& p);
+    void predejDocasne(const UzelStromu& u, int strana, PracovniPametVypisu& pamet) const;
     void podrzAdresare(UzelStromu& u, platform::DirectoryHandle (&adresare)[2],
                        const std::vector<NovyPodadresar>& deti);
     void zpracujPar(UzelStromu& u, PraceVlakna& p);

@@ -84,19 +84,21 @@ void Beh::nactiPar(UzelStromu& u, platform::DirectoryHandle (&adresare)[2], Prac
     p.deleni.priprav(p.fd, p.pamet, vlakna_.size() > 1);
 }
 
-void Beh::dokonciPar(PraceVlakna& p)
+void Beh::dokonciPar(UzelStromu& u, PraceVlakna& p)
 {
     for (int strana = 0; strana < 2; ++strana) {
         if (p.fd[strana] < 0)
             continue;
         NeserazenyVypis& v = p.pamet.strany[strana];
         if (p.deleni.sdileno()) {
-            dokonciVypis(p.fd[strana], v, p.deleni.chyba(strana), p.pamet.docasne);
-            continue;
+            dokonciVypis(p.fd[strana], v, p.deleni.chyba(strana),
+                         p.pamet.docasne ? &p.pamet.nalezeneDocasne : nullptr);
+        } else {
+            const std::error_code prvni = roztridZaznamy(p.fd[strana], v, p.pamet);
+            if (!v.chyba)
+                v.chyba = prvni;
         }
-        const std::error_code prvni = roztridZaznamy(p.fd[strana], v, p.pamet);
-        if (!v.chyba)
-            v.chyba = prvni;
+        predejDocasne(u, strana, p.pamet);
     }
 }
 
@@ -150,6 +152,22 @@ void Beh::vynechejPar(platform::DirectoryHandle (&adresare)[2], PraceVlakna& p)
         adresare[strana] = platform::DirectoryHandle();
         p.fd[strana] = -1;
     }
+}
+
+// The leftovers of the directory just listed go to the collector with the
+// base and the path below it, by which their removal reaches them again.
+void Beh::predejDocasne(const UzelStromu& u, int strana, PracovniPametVypisu& pamet) const
+{
+    if (pamet.nalezeneDocasne.empty())
+        return;
+    std::string podadr;
+    strom_.relativniCesta(u, podadr);
+    for (NalezenyDocasny& d : pamet.nalezeneDocasne) {
+        d.zaklad = strom_.zaklad(strana);
+        d.podadr = podadr;
+        pamet.docasne->pridej(std::move(d));
+    }
+    pamet.nalezeneDocasne.clear();
 }
 
 // A directory with subdirectories keeps its descriptor for them while the
@@ -206,7 +224,7 @@ void Beh::projdi(int prvni)
                 p.deleni.pracuj();
                 fronta.stahni(p.deleni);
             }
-            dokonciPar(p);
+            dokonciPar(*u, p);
             p.deti.clear();
             zpracujPar(*u, p);
             podrzAdresare(*u, adresare, p.deti);

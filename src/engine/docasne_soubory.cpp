@@ -1,30 +1,60 @@
 #include "engine/docasne_soubory.h"
 
-#include "platform/pripojeni.h"
+#include "platform/syscalls.h"
 
 #include <algorithm>
+#include <fcntl.h>
+#include <sys/stat.h>
 
 namespace zrc {
 
-void SberDocasnych::pridej(int fd, std::string_view jmeno)
+std::string NalezenyDocasny::cesta() const
 {
-    const std::string adresar = platform::cestaDeskriptoru(fd);
-    if (adresar.empty())
-        return;
-    std::string cesta = adresar == "/" ? std::string() : adresar;
-    cesta += '/';
-    cesta += jmeno;
-    std::lock_guard z(zamek_);
-    cesty_.push_back(std::move(cesta));
+    std::string c = zaklad;
+    for (const std::string* dil : {&podadr, &jmeno}) {
+        if (dil->empty())
+            continue;
+        if (c.empty() || c.back() != '/')
+            c += '/';
+        c += *dil;
+    }
+    return c;
 }
 
-std::vector<std::string> SberDocasnych::cesty() const
+bool zjistiDocasny(int fd, std::string_view jmeno, NalezenyDocasny& d)
+{
+    d.jmeno.assign(jmeno);
+    struct stat st {};
+    const auto r = platform::realSyscalls().fstatAt(fd, d.jmeno.c_str(), st, AT_SYMLINK_NOFOLLOW);
+    if (!r.ok() || !S_ISREG(st.st_mode))
+        return false;
+    d.dev = st.st_dev;
+    d.ino = st.st_ino;
+    d.velikost = st.st_size;
+    d.casSekundy = st.st_mtim.tv_sec;
+    d.casNano = st.st_mtim.tv_nsec;
+    return true;
+}
+
+void SberDocasnych::pridej(NalezenyDocasny d)
 {
     std::lock_guard z(zamek_);
-    std::vector<std::string> v = cesty_;
+    nalezene_.push_back(std::move(d));
+}
+
+std::vector<NalezenyDocasny> SberDocasnych::nalezene() const
+{
+    std::lock_guard z(zamek_);
+    std::vector<NalezenyDocasny> v = nalezene_;
     std::sort(v.begin(), v.end());
     v.erase(std::unique(v.begin(), v.end()), v.end());
     return v;
+}
+
+std::string pocetDocasnych(std::size_t n)
+{
+    const char* tvar = n == 1 ? "dočasný soubor" : (n >= 2 && n <= 4) ? "dočasné soubory" : "dočasných souborů";
+    return std::to_string(n) + ' ' + tvar;
 }
 
 bool jeDocasnySoubor(std::string_view j)

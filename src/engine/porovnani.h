@@ -9,6 +9,7 @@
 // order of their names.
 
 #include "engine/cas.h"
+#include "engine/docasne_soubory.h"
 #include "engine/nastaveni.h"
 #include "engine/nepristupne_adresare.h"
 #include "engine/nezahrnute_adresare.h"
@@ -26,8 +27,6 @@ class Syscalls;
 }
 
 namespace zrc {
-
-class SberDocasnych;
 
 // List numbers as the window's lists carry them: odd = directory 1, even = 2.
 enum class Trida { Nove = 0, Novejsi = 1, Vetsi = 2, Mensi = 3 };   // result page
@@ -94,10 +93,10 @@ struct VysledekBehu {
     std::vector<NepristupnyAdresar> nepristupne;
     // Subdirectories that exist and were not walked, per side.
     NezahrnuteAdresare nezahrnute;
-    // Leftover temporary files of interrupted copies met by the walk (full
-    // paths, sorted), when the caller gave ParametryBehu::docasne; never in
-    // the lists.
-    std::vector<std::string> docasne;
+    // Leftover temporary files of interrupted copies met by the walk (sorted),
+    // when the caller gave ParametryBehu::docasne and filled them in from its
+    // collector; never in the lists.
+    std::vector<NalezenyDocasny> docasne;
 };
 
 // Whether the walk enters a mount point inside a tree ("nepřecházet na jiné

@@ -116,15 +116,16 @@ bool chybaAdresare(std::error_code ec)
 
 // An examined entry that is no file: a subdirectory, a file that could not be
 // examined, or a leftover to record.
-void pridejJinou(int fd, NeserazenyVypis& v, const SouborVypisu& s, SberDocasnych* docasne)
+void pridejJinou(int fd, NeserazenyVypis& v, const SouborVypisu& s, std::vector<NalezenyDocasny>* docasne)
 {
     if (s.velikost == znacka(Znacka::Adresar))
         v.podadresare.push_back({.jmeno = s.jmeno, .delka = s.delka});
     else if (s.velikost == znacka(Znacka::Necteny))
         v.nectene.push_back({.jmeno = s.jmeno, .delka = s.delka,
                              .duvod = std::error_code(static_cast<int>(s.sekundy), std::generic_category())});
-    else if (s.velikost == znacka(Znacka::Docasny) && docasne)
-        docasne->pridej(fd, {v.surovy.names.data() + s.jmeno, s.delka});
+    else if (NalezenyDocasny d; s.velikost == znacka(Znacka::Docasny) && docasne
+             && zjistiDocasny(fd, {v.surovy.names.data() + s.jmeno, s.delka}, d))
+        docasne->push_back(std::move(d));
 }
 
 // Sorts by the names' bytes through their 8-byte prefixes; only equal prefixes
@@ -291,15 +292,16 @@ void nactiZaznamy(int fd, PracovniPametVypisu& p, int strana, CasAdresare cas)
     v.nectene.clear();
 }
 
-std::error_code roztridZaznamy(int fd, NeserazenyVypis& v, const PracovniPametVypisu& p)
+std::error_code roztridZaznamy(int fd, NeserazenyVypis& v, PracovniPametVypisu& p)
 {
+    std::vector<NalezenyDocasny>* docasne = p.docasne ? &p.nalezeneDocasne : nullptr;
     std::error_code prvni;
     for (const platform::RawEntry& e : v.surovy.entries) {
         const SouborVypisu s = zaznam(*p.sys, fd, v.surovy, e, prvni);
         if (s.velikost >= 0)
             v.soubory.push_back(s);
         else
-            pridejJinou(fd, v, s, p.docasne);
+            pridejJinou(fd, v, s, docasne);
     }
     return prvni;
 }
@@ -319,7 +321,7 @@ std::error_code zjistiZaznamy(platform::Syscalls& sys, int fd, NeserazenyVypis& 
 
 // The examined entries gathered in the listing's order: files stay where they
 // are in soubory, moved up over the rest.
-void dokonciVypis(int fd, NeserazenyVypis& v, std::error_code prvni, SberDocasnych* docasne)
+void dokonciVypis(int fd, NeserazenyVypis& v, std::error_code prvni, std::vector<NalezenyDocasny>* docasne)
 {
     std::size_t souboru = 0;
     for (const SouborVypisu& s : v.soubory) {
@@ -337,6 +339,7 @@ void vypisNeserazene(int fd, PracovniPametVypisu& p, int strana, CasAdresare cas
 {
     nactiZaznamy(fd, p, strana, cas);
     NeserazenyVypis& v = p.strany[strana];
+    p.nalezeneDocasne.clear();
     const std::error_code prvni = roztridZaznamy(fd, v, p);
     if (!v.chyba)
         v.chyba = prvni;

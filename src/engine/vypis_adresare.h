@@ -6,6 +6,7 @@
 // block (24 bytes per file, 8 per subdirectory, then the names).
 
 #include "engine/cas.h"
+#include "engine/docasne_soubory.h"
 #include "engine/prevod_casu.h"
 #include "platform/listing.h"
 
@@ -19,8 +20,6 @@
 #include <vector>
 
 namespace zrc {
-
-class SberDocasnych;
 
 struct SouborVypisu {
     std::int64_t velikost = 0;
@@ -114,6 +113,9 @@ struct NeserazenyVypis {
 struct PracovniPametVypisu {
     SberDocasnych* docasne = nullptr;   // records the skipped leftovers of copies
     platform::Syscalls* sys = &platform::realSyscalls();   // the stat of every file entry
+    // With docasne: the leftovers of the directory listed last (name and
+    // identity); the walk adds where they lie and hands them on.
+    std::vector<NalezenyDocasny> nalezeneDocasne;
     NeserazenyVypis strany[2];
     std::vector<char> buffer;
     std::vector<KlicJmena> klice[2];
@@ -137,11 +139,11 @@ void vypisNeserazene(int fd, PracovniPametVypisu& p, int strana, CasAdresare cas
 // nectene either way. Examining in place keeps the listing at 24
 // bytes per entry; the single pass spares small listings the second.
 void nactiZaznamy(int fd, PracovniPametVypisu& p, int strana, CasAdresare cas);
-[[nodiscard]] std::error_code roztridZaznamy(int fd, NeserazenyVypis& v, const PracovniPametVypisu& p);
+[[nodiscard]] std::error_code roztridZaznamy(int fd, NeserazenyVypis& v, PracovniPametVypisu& p);
 void pripravMista(NeserazenyVypis& v);
 [[nodiscard]] std::error_code zjistiZaznamy(platform::Syscalls& sys, int fd, NeserazenyVypis& v,
                                             std::size_t od, std::size_t po);
-void dokonciVypis(int fd, NeserazenyVypis& v, std::error_code prvni, SberDocasnych* docasne);
+void dokonciVypis(int fd, NeserazenyVypis& v, std::error_code prvni, std::vector<NalezenyDocasny>* docasne);
 
 struct NactenyAdresar {
     VypisAdresare vypis;

@@ -69,6 +69,7 @@ private:
     bool dokonciDavku();
     bool dokonciOdlozene(std::vector<OdlozenaKopie> odlozene);
     Konec umistiOdlozenou(OdlozenaKopie& k);
+    Konec poChybeAdresare(const OdlozenaKopie& k, ChybaSouboru chyba);
 
     void vyrizeno(std::size_t i);
     void posun(std::int64_t bajty);

@@ -118,7 +118,7 @@ bool BehOperace::dokonciOdlozene(std::vector<OdlozenaKopie> odlozene)
             umistene.push_back(&k);
         }
     }
-    const bool naDisku = !synchronizujAdresare(sys_, adresare);
+    const ChybaSouboru naDisku = synchronizujAdresare(sys_, adresare);
     // The replaced old versions, once per trash. They are linked there
     // already; a failed flush risks them only in a crash, and there is no
     // single item to report it on.
@@ -129,11 +129,37 @@ bool BehOperace::dokonciOdlozene(std::vector<OdlozenaKopie> odlozene)
             continue;
         }
         // A source is deleted only when its copy is known to be on disk.
-        if (zruseno || !naDisku)
+        if (zruseno)
             continue;
+        if (naDisku) {
+            const Konec konec = poChybeAdresare(*k, naDisku);
+            zruseno = konec == Konec::Zruseno;
+            if (konec != Konec::Hotovo)
+                continue;
+        }
         zruseno = mazani(k->index, cesty(k->index), k->zdrojAdresar, &k->zdrojSt) == Konec::Zruseno;
     }
     return !zruseno;
+}
+
+// The copy of a move is in place, but its directory's fsync failed: the source
+// stays, and the box and the log say why, as for any failed copy. "Znovu"
+// repeats the fsync; Linux reports a writeback error once per descriptor, so
+// it succeeds only when the kernel holds no newer error for that directory.
+Konec BehOperace::poChybeAdresare(const OdlozenaKopie& k, ChybaSouboru chyba)
+{
+    const std::string zdroj = cesty(k.index).zdroj;
+    for (;;) {
+        const auto odp = r_.chybaKopirovani(zdroj, chyba);
+        if (odp != OdpovedChyby::Znovu) {
+            zapis(k.index, chyba, odpovedZaznamu(odp));
+            return odp == OdpovedChyby::Zrusit ? Konec::Zruseno : Konec::Preskoceno;
+        }
+        const auto r = sys_.fsync(k.docasny.adresar->get());
+        if (r.ok())
+            return Konec::Hotovo;
+        chyba = ChybaSouboru::systemu(r.err);
+    }
 }
 
 Konec BehOperace::umistiOdlozenou(OdlozenaKopie& k)

@@ -21,7 +21,7 @@ const char* textErrno(int e)
     case ENOTDIR: return "část cesty není adresář";
     case EISDIR: return "cíl je adresář";
     case EEXIST: return "soubor už existuje";
-    case ENAMETOOLONG: return "příliš dlouhé jméno";
+    case ENAMETOOLONG: return "příliš dlouhá cesta nebo jméno";
     case EBUSY:
     case ETXTBSY: return "soubor je používán";
     case ENOTEMPTY: return "adresář není prázdný";
@@ -57,6 +57,9 @@ std::string textChyby(const ChybaSouboru& chyba)
     case Duvod::StaraVKosi:
         return "nahrazení selhalo" + (chyba.err ? " (" + textErrnoCely(chyba.err) + ")" : std::string()) +
                ", předchozí verze cíle zůstala v koši";
+    case Duvod::ZmenenOdPorovnani: return "soubor se od porovnání změnil";
+    case Duvod::KosNelze:
+        return "koš nelze použít" + (chyba.err ? " (" + textErrnoCely(chyba.err) + ")" : std::string());
     case Duvod::System: break;
     }
     return textErrnoCely(chyba.err);

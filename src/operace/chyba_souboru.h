@@ -19,6 +19,8 @@ enum class Duvod : std::uint8_t {
     Zruseno,          // Cancel (Esc) while the file was copied
     BezKose,          // no trash usable and "Ne" to deleting permanently (err: why)
     StaraVKosi,       // the replacement failed (err: why) and the old version stayed in the trash
+    ZmenenOdPorovnani, // the file is no longer the one the comparison met
+    KosNelze,         // no trash usable for the file (err: why); it stays
 };
 
 struct [[nodiscard]] ChybaSouboru {

@@ -105,9 +105,15 @@ VysledekKose Kos::kamKoliv(int adresar, const std::string& jmeno, Zpusob zpusob)
     struct stat st {};
     if (const auto r = sys_.fstatAt(adresar, jmeno.c_str(), st, AT_SYMLINK_NOFOLLOW); !r.ok())
         return {StavKose::Chyba, r.err, {}, {}, false};
+    // The trash is found by the file's device (home) and its directory's mount
+    // id, never by the path's text. The path is needed for the info file
+    // alone; beyond 4 KiB (PATH_MAX, the limit of /proc/self/fd) it cannot be
+    // read, and then no trash takes the file (ENAMETOOLONG, before a
+    // .Trash-$uid is made for nothing): the caller asks whether to delete it
+    // permanently instead.
     const std::string dir = cestaDeskriptoru(adresar);
     if (dir.empty())
-        return {StavKose::Chyba, ENOENT, {}, {}};
+        return {StavKose::Nepouzitelny, ENAMETOOLONG, {}, {}};
     const std::string cesta = (dir == "/" ? "" : dir) + "/" + jmeno;
     VysledekKose v{StavKose::Nepouzitelny, ENOENT, {}, {}};
     // The home trash for a file on the file system of $XDG_DATA_HOME, then

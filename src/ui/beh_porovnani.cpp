@@ -3,6 +3,7 @@
 #include "engine/cislo_seznamu.h"
 #include "engine/docasne_soubory.h"
 #include "platform/pamet.h"
+#include "settings/ini_soubor.h"
 #include "settings/klice.h"
 #include "settings/seznamy.h"
 #include "ui/docasne_okno.h"
@@ -239,7 +240,7 @@ void BehPorovnani::spust(const ZadaniBehu& zadani)
         p.docasne = &docasne;
         PrijemceOkna prijemce(this, beh, *stop);
         VysledekBehu v = porovnej(p, prijemce);
-        v.docasne = docasne.cesty();
+        v.docasne = docasne.nalezene();
         // The walk's memory is free now; returned here, off the window's
         // thread, before the final sort of the lists takes its own.
         vratVolnouPamet();
@@ -345,7 +346,11 @@ void BehPorovnani::priKonci(std::uint64_t beh, const VysledekBehu& vysledek)
         break;
     case KonecBehu::Dokonceno:
         dokonciBeh(vysledek);
-        nabidniSmazaniDocasnych(vysledek.docasne);   // once, after everything else of the run
+        // Once, after everything else of the run; where the operations'
+        // deleted files go, there go the leftovers.
+        nabidniSmazaniDocasnych(vysledek.docasne, IniCtiBool(cestaIni_, ini::Nastaveni, ini::kos, ini::vychoziKos)
+                                                      ? Mazani::DoKose
+                                                      : Mazani::Natrvalo);
         break;
     }
     emit dokonceno(vysledek.konec);

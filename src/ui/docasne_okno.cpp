@@ -1,7 +1,6 @@
 #include "ui/docasne_okno.h"
 
 #include "operace/chyba_souboru.h"
-#include "engine/docasne_soubory.h"
 #include "operace/mazani_docasnych.h"
 #include "ui/hlaseni.h"
 #include "util/bajty_cesty.h"
@@ -13,43 +12,48 @@ namespace {
 // Five paths keep the box within the screen; the rest is a count.
 constexpr std::size_t ukazanych = 5;
 
-// "1 dočasný soubor", "3 dočasné soubory", "5 dočasných souborů".
-QString pocetDocasnych(std::size_t n)
+QString pocet(std::size_t n)
 {
-    const char* tvar = n == 1 ? "dočasný soubor" : (n >= 2 && n <= 4) ? "dočasné soubory" : "dočasných souborů";
-    return QString::number(n) + QLatin1Char(' ') + QString::fromUtf8(tvar);
+    return QString::fromStdString(pocetDocasnych(n));
 }
 
-QString seznamCest(const std::vector<std::string>& cesty, std::size_t pocet)
+QString seznamCest(const std::vector<std::string>& cesty)
 {
     QString s;
     for (std::size_t i = 0; i < cesty.size() && i < ukazanych; ++i)
         s += QStringLiteral("\r") + textZBajtu(cesty[i]);
-    if (pocet > ukazanych)
-        s += QStringLiteral("\r... a další (%1)").arg(pocet - ukazanych);
+    if (cesty.size() > ukazanych)
+        s += QStringLiteral("\r... a další (%1)").arg(cesty.size() - ukazanych);
     return s;
 }
 
 } // namespace
 
-QString textDocasnych(const std::vector<std::string>& cesty)
+QString textDocasnych(const std::vector<NalezenyDocasny>& docasne, Mazani mazani)
 {
-    return QStringLiteral("Porovnání našlo %1 přerušeného kopírování:").arg(pocetDocasnych(cesty.size())) +
-           seznamCest(cesty, cesty.size()) + QStringLiteral("\rSmazat je natrvalo?");
+    std::vector<std::string> cesty;
+    for (const NalezenyDocasny& d : docasne)
+        cesty.push_back(d.cesta());
+    return QStringLiteral("Porovnání vynechalo %1 přerušeného kopírování "
+                          "(jména tvaru .jméno.xxxxxx.zrtmp), v seznamech nejsou:")
+               .arg(pocet(docasne.size())) +
+           seznamCest(cesty) +
+           (mazani == Mazani::DoKose ? QStringLiteral("\rPřesunout je do koše?")
+                                     : QStringLiteral("\rSmazat je natrvalo?"));
 }
 
-void nabidniSmazaniDocasnych(const std::vector<std::string>& cesty)
+void nabidniSmazaniDocasnych(const std::vector<NalezenyDocasny>& docasne, Mazani mazani)
 {
-    if (cesty.empty() ||
-        Hlaseni(textDocasnych(cesty), DruhHlaseni::Potvrzeni, Tlacitko::Ano | Tlacitko::Ne) != Odpoved::Ano)
+    if (docasne.empty() || Hlaseni(textDocasnych(docasne, mazani), DruhHlaseni::Potvrzeni,
+                                   Tlacitko::Ano | Tlacitko::Ne) != Odpoved::Ano)
         return;
-    const std::vector<NesmazanyDocasny> chyby = smazDocasne(cesty);
-    if (chyby.empty())
+    const VysledekMazaniDocasnych v = smazDocasne(docasne, {.mazani = mazani});
+    if (v.nesmazane.empty())
         return;
     std::vector<std::string> popisy;
-    for (const NesmazanyDocasny& c : chyby)
-        popisy.push_back(c.cesta + " (" + textChyby(ChybaSouboru::systemu(c.err)) + ")");
-    Hlaseni(QStringLiteral("Nelze smazat %1:").arg(pocetDocasnych(chyby.size())) + seznamCest(popisy, chyby.size()),
+    for (const NesmazanyDocasny& n : v.nesmazane)
+        popisy.push_back(n.cesta + " (" + textChyby(n.chyba) + ")");
+    Hlaseni(QStringLiteral("Nelze odstranit %1:").arg(pocet(popisy.size())) + seznamCest(popisy),
             DruhHlaseni::Chyba, Tlacitko::OK);
 }
 

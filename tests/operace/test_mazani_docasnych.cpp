@@ -1,57 +1,104 @@
-// Deleting the leftover temporary files of interrupted copies removes only
-// what still is such a file.
+// Removing the leftover temporary files of interrupted copies that a
+// comparison met: only what is still the file the walk saw, reached from the
+// walked base without following a link; everything else stays and is named.
 
 #include "operace/mazani_docasnych.h"
 #include "support/chybova_volani.h"
+#include "support/soubory.h"
 #include "support/temp_tree.h"
 
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
-namespace zrc {
+#include <fcntl.h>
+#include <fstream>
+#include <functional>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace zrc::test {
 namespace {
 
-using test::file;
-using test::symlink;
-using test::TempTree;
+const std::string jmeno = ".x.txt.k3j9qa.zrtmp";
 
-bool existuje(const std::string& cesta)
+// The leftover a/b/<jmeno> as the walk records it.
+NalezenyDocasny nalezeny(const TempTree& t, const std::string& j = jmeno)
 {
-    struct stat st {};
-    return ::lstat(cesta.c_str(), &st) == 0;
+    NalezenyDocasny d{.zaklad = t.root(), .podadr = "a/b", .jmeno = j};
+    const int fd = ::open(t.path("a/b").c_str(), O_RDONLY | O_DIRECTORY);
+    EXPECT_TRUE(zjistiDocasny(fd, j, d));
+    ::close(fd);
+    return d;
 }
 
-// Only regular files of the pattern go: a link with such a name and a file of
-// another name stay and are reported; one gone meanwhile is no failure.
-TEST(SmazDocasne, JenSkutecneDocasne)
+// What happens between the offer and "Ano".
+struct ZmenaPripad {
+    const char* nazev;
+    std::function<void(const TempTree& t, const TempTree& venku)> zmena;
+    bool zustane;            // the file at the walked path (or behind the link) is still there
+    std::size_t smazano;     // counted as deleted
+    std::string chyba;       // the reason named; "" when none
+};
+
+class ZmenaPoNabidce : public testing::TestWithParam<ZmenaPripad> {};
+
+TEST_P(ZmenaPoNabidce, OdstraniJenTenSamySoubor)
 {
-    TempTree t{{file("a/.x.txt.k3j9qa.zrtmp", 2), file("cil.txt", 1), file("x.txt.k3j9qa.zrtmp", 1),
-                symlink("a/.o.txt.aaaaaa.zrtmp", "../cil.txt")}};
-    const auto chyby = smazDocasne({t.path("a/.x.txt.k3j9qa.zrtmp"), t.path("a/.o.txt.aaaaaa.zrtmp"),
-                                    t.path("x.txt.k3j9qa.zrtmp"), t.path("a/.pryc.txt.bbbbbb.zrtmp")});
-    EXPECT_FALSE(existuje(t.path("a/.x.txt.k3j9qa.zrtmp")));
-    EXPECT_TRUE(existuje(t.path("a/.o.txt.aaaaaa.zrtmp")));
-    EXPECT_TRUE(existuje(t.path("cil.txt")));
-    EXPECT_TRUE(existuje(t.path("x.txt.k3j9qa.zrtmp")));
-    ASSERT_EQ(chyby.size(), 2u);
-    EXPECT_EQ(chyby[0].cesta, t.path("a/.o.txt.aaaaaa.zrtmp"));
-    EXPECT_EQ(chyby[1].cesta, t.path("x.txt.k3j9qa.zrtmp"));
+    const auto& p = GetParam();
+    TempTree t{{file("a/b/" + jmeno, 3)}}, venku;
+    const NalezenyDocasny d = nalezeny(t);
+    p.zmena(t, venku);
+    const auto v = smazDocasne({d});
+    const std::string zustal = existuje(venku.path("a")) ? venku.path("a/b/" + jmeno) : t.path("a/b/" + jmeno);
+    EXPECT_EQ(existuje(zustal), p.zustane);
+    EXPECT_EQ(v.smazano, p.smazano);
+    if (p.chyba.empty()) {
+        EXPECT_TRUE(v.nesmazane.empty());
+        return;
+    }
+    ASSERT_EQ(v.nesmazane.size(), 1u);
+    EXPECT_EQ(v.nesmazane[0].cesta, t.path("a/b/" + jmeno));
+    EXPECT_EQ(textChyby(v.nesmazane[0].chyba), p.chyba);
 }
+
+void prepis(const std::string& cesta, const std::string& data)
+{
+    std::ofstream(cesta, std::ios::trunc) << data;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    SmazDocasne, ZmenaPoNabidce,
+    testing::Values(
+        ZmenaPripad{"bezeZmeny", [](const TempTree&, const TempTree&) {}, false, 1, ""},
+        ZmenaPripad{"uzPryc", [](const TempTree& t, const TempTree&) { ::unlink(t.path("a/b/" + jmeno).c_str()); },
+                    false, 0, ""},
+        // A user's file written meanwhile under the same name.
+        ZmenaPripad{"prepsan", [](const TempTree& t, const TempTree&) { prepis(t.path("a/b/" + jmeno), "nova data"); },
+                    true, 0, "soubor se od porovnání změnil"},
+        // An ancestor swapped for a link to a directory outside the tree that
+        // holds the same file (moved there, its inode kept).
+        ZmenaPripad{"predekOdkazem",
+                    [](const TempTree& t, const TempTree& venku) {
+                        ASSERT_EQ(::rename(t.path("a").c_str(), venku.path("a").c_str()), 0);
+                        ASSERT_EQ(::symlink(venku.path("a").c_str(), t.path("a").c_str()), 0);
+                    },
+                    true, 0, "cesta vede přes symbolický odkaz"}),
+    [](const auto& i) { return std::string(i.param.nazev); });
 
 // A failed unlink is reported with its errno and the file stays; the next
-// leftover is deleted all the same.
+// leftover is removed all the same.
 TEST(SmazDocasne, ChybaMazaniSeHlasi)
 {
-    TempTree t{{file("a/.x.txt.k3j9qa.zrtmp", 2), file("a/.y.txt.k3j9qa.zrtmp", 2)}};
-    test::ChyboveVolani sys;
-    sys.poruchy.push_back({.druh = test::Call::UnlinkAt, .jmeno = ".x.txt.k3j9qa.zrtmp"});
-    const auto chyby = smazDocasne({t.path("a/.x.txt.k3j9qa.zrtmp"), t.path("a/.y.txt.k3j9qa.zrtmp")}, &sys);
-    ASSERT_EQ(chyby.size(), 1u);
-    EXPECT_EQ(chyby[0].cesta, t.path("a/.x.txt.k3j9qa.zrtmp"));
-    EXPECT_EQ(chyby[0].err, EIO);
-    EXPECT_TRUE(existuje(t.path("a/.x.txt.k3j9qa.zrtmp")));
-    EXPECT_FALSE(existuje(t.path("a/.y.txt.k3j9qa.zrtmp")));
+    TempTree t{{file("a/b/" + jmeno, 2), file("a/b/.y.txt.k3j9qa.zrtmp", 2)}};
+    const NalezenyDocasny x = nalezeny(t), y = nalezeny(t, ".y.txt.k3j9qa.zrtmp");
+    ChyboveVolani sys;
+    sys.poruchy.push_back({.druh = Call::UnlinkAt, .jmeno = jmeno});
+    const auto v = smazDocasne({x, y}, {.sys = &sys});
+    ASSERT_EQ(v.nesmazane.size(), 1u);
+    EXPECT_EQ(v.nesmazane[0].cesta, t.path("a/b/" + jmeno));
+    EXPECT_EQ(v.nesmazane[0].chyba.err, EIO);
+    EXPECT_TRUE(existuje(t.path("a/b/" + jmeno)));
+    EXPECT_FALSE(existuje(t.path("a/b/.y.txt.k3j9qa.zrtmp")));
 }
 
 } // namespace
-} // namespace zrc
+} // namespace zrc::test

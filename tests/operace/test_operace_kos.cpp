@@ -273,5 +273,25 @@ TEST(OperaceSKosemMisto, StaraVerzeVKosiNeuvolniMisto)
     }
 }
 
+// A file whose path is over 4 KiB: its path cannot be read back for the info
+// file, so the trash question names that reason; "Ano" deletes it.
+TEST_F(OperaceSKosem, CestaNad4KiBSePtaNaTrvaleSmazani)
+{
+    const std::string hluboko = deepChain(t.path("zdroj"), std::string(200, 'd'), 25, {"x.txt"});
+    ASSERT_GT(t.path("zdroj/" + hluboko).size(), 4096u);
+    SkriptKose s;
+    s.kos = {OdpovedKose::Ano};
+    const auto v = ProvedOperaci({.zdroj = t.path("zdroj"), .cil = t.path("zdroj"),
+                                  .operace = OperaceKodu(3, int(KodOperace::Odstraneni)),
+                                  .mazani = Mazani::DoKose,
+                                  .polozky = {{hluboko + "/x.txt", 0}}},
+                                 s, volby());
+    EXPECT_EQ(v.vyrizene, std::vector<std::size_t>{0});
+    EXPECT_EQ(s.otazek, 1);
+    EXPECT_NE(std::find(s.udalosti.begin(), s.udalosti.end(), "kos x.txt: příliš dlouhá cesta nebo jméno"),
+              s.udalosti.end()) << testing::PrintToString(s.udalosti);
+    EXPECT_TRUE(vKosi(kos()).empty());
+}
+
 } // namespace
 } // namespace zrc::test

@@ -487,32 +487,45 @@ INSTANTIATE_TEST_SUITE_P(Pojistky, BezKose, testing::Bool(),
                          [](const auto& i) { return i.param ? "AnoSmaze" : "NePonecha"; });
 
 // Leftovers of an interrupted copy in both trees: never listed; after the run
-// one question with their count and paths; "Ano" deletes them, "Ne" keeps them.
-class Zbytky : public Pojistky, public testing::WithParamInterface<bool> {};
+// one question that names them as left out of the comparison; "Ano" moves them
+// to the trash when "mazat do koše" is on (a user's own file of such a name
+// comes back from there), else deletes them; "Ne" keeps them.
+struct ZbytkyPripad {
+    const char* nazev;
+    bool ano, kos;
+};
+
+class Zbytky : public Pojistky, public testing::WithParamInterface<ZbytkyPripad> {};
 
 TEST_P(Zbytky, NabidkaPoPorovnani)
 {
-    const bool ano = GetParam();
-    TempTree strom1{{file("a.txt", 5, rano), file(".b.txt.k3j9qa.zrtmp", 2)}};
+    const auto [nazev, ano, kos] = GetParam();
+    TempTree strom1{{file("a.txt", 5, rano), file(".notes.abc123.zrtmp", 2)}};
     TempTree strom2{{file("jiny.txt", 1, rano), file(".a.txt.000aaa.zrtmp", 3)}};
+    ASSERT_TRUE(IniZapisBool(cestaIni(), u"Nastaveni", u"kos", kos).ok());
     odpoved = ano ? Odpoved::Ano : Odpoved::Ne;
     otevri();
     porovnej(strom1, strom2);
-    std::vector<std::string> zbytky{strom1.path(".b.txt.k3j9qa.zrtmp"), strom2.path(".a.txt.000aaa.zrtmp")};
+    std::vector<std::string> zbytky{strom1.path(".notes.abc123.zrtmp"), strom2.path(".a.txt.000aaa.zrtmp")};
     std::sort(zbytky.begin(), zbytky.end());
     ASSERT_EQ(zpravy.size(), 1) << zpravy.join('|').toStdString();
-    EXPECT_EQ(zpravy[0], QStringLiteral("Porovnání našlo 2 dočasné soubory přerušeného kopírování:\r%1\r%2\r"
-                                        "Smazat je natrvalo?")
-                             .arg(QString::fromStdString(zbytky[0]), QString::fromStdString(zbytky[1])))
+    EXPECT_EQ(zpravy[0], QStringLiteral("Porovnání vynechalo 2 dočasné soubory přerušeného kopírování "
+                                        "(jména tvaru .jméno.xxxxxx.zrtmp), v seznamech nejsou:\r%1\r%2\r%3")
+                             .arg(QString::fromStdString(zbytky[0]), QString::fromStdString(zbytky[1]),
+                                  kos ? QStringLiteral("Přesunout je do koše?") : QStringLiteral("Smazat je natrvalo?")))
         << zpravy[0].toStdString();
     EXPECT_EQ(vysledky().model(1)->rowCount(), 1);   // a.txt only
     EXPECT_EQ(vysledky().model(2)->rowCount(), 1);   // jiny.txt only
-    EXPECT_EQ(existuje(strom1.path(".b.txt.k3j9qa.zrtmp")), !ano);
+    EXPECT_EQ(existuje(strom1.path(".notes.abc123.zrtmp")), !ano);
     EXPECT_EQ(existuje(strom2.path(".a.txt.000aaa.zrtmp")), !ano);
+    EXPECT_EQ(obsah(domovskyKos() + "/files/.notes.abc123.zrtmp").size(), ano && kos ? 2u : 0u);
 }
 
-INSTANTIATE_TEST_SUITE_P(Pojistky, Zbytky, testing::Bool(),
-                         [](const auto& i) { return i.param ? "AnoSmaze" : "NePonecha"; });
+INSTANTIATE_TEST_SUITE_P(Pojistky, Zbytky,
+                         testing::Values(ZbytkyPripad{"NePonecha", false, true},
+                                         ZbytkyPripad{"AnoDoKose", true, true},
+                                         ZbytkyPripad{"AnoNatrvalo", true, false}),
+                         [](const auto& i) { return std::string(i.param.nazev); });
 
 } // namespace
 } // namespace zrc::test
