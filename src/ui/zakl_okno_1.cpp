@@ -7,6 +7,7 @@
 #include "ui/stranka_nastaveni.h"
 #include "ui/stranky_vysledku.h"
 #include "ui/umisteni.h"
+#include "ui/zavreni_spravcem.h"
 
 #include "settings/ini_soubor.h"
 #include "settings/klice.h"
@@ -195,6 +196,21 @@ void TForm1::closeEvent(QCloseEvent* e)
         ohlasZapis(UlozOkno(CestaIni_, ini::Okno, z));
     }
     e->accept();
+}
+
+// The window manager's close request (the title bar's close box) while a
+// file operation runs: the progress window and its questions are
+// application-modal, so Qt would drop the request for this blocked window.
+// Taken here before Qt sees it, it closes the window as close() does; queued,
+// so that the question it answers is left from the event loop, not from
+// within the dispatch of the X11 event.
+bool TForm1::nativeEvent(const QByteArray& typ, void* udalost, qintptr* vysledek)
+{
+    if (operace_->bezi() && jeZadostOZavreni(typ, udalost)) {
+        QMetaObject::invokeMethod(this, [this] { close(); }, Qt::QueuedConnection);
+        return true;
+    }
+    return QMainWindow::nativeEvent(typ, udalost, vysledek);
 }
 
 void TForm1::prevezmiAdresare(const QString& adresar1, const QString& adresar2)

@@ -92,6 +92,7 @@ protected:
     void resizeEvent(QResizeEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
+    bool nativeEvent(const QByteArray& typ, void* udalost, qintptr* vysledek) override;
     bool eventFilter(QObject* o, QEvent* e) override;
 
 private:

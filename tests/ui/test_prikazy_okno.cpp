@@ -26,14 +26,17 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
+#include <QElapsedTimer>
 #include <QFileDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPointer>
+#include <QProcess>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QStandardPaths>
 #include <QTabWidget>
 #include <QTimer>
 
@@ -641,6 +644,61 @@ TEST_F(PrikazyOkna, ZavreniOknaSOtevrenouOtazkouJiZrusi)
     EXPECT_TRUE(pockej([&] { return !okno->isVisible(); }));
     EXPECT_EQ(snimek(t2.root()), pred2) << "the old target stays byte for byte, no temporary file";
     EXPECT_EQ(pocet(3), 1);
+}
+
+// The same through the window manager, as the title bar's close box asks it
+// (run under Xvfb and openbox: the test "dialogy_s_ramem"). The main window is
+// blocked by the error box then, and the request must still end the copy as
+// "Zruš" does and close the window with its settings written.
+TEST_F(PrikazyOkna, ZavreniSpravcemOkenSOtevrenouOtazkouJiZrusi)
+{
+    const QString wmctrl = QStandardPaths::findExecutable(QStringLiteral("wmctrl"));
+    if (QGuiApplication::platformName() != QLatin1String("xcb") || wmctrl.isEmpty())
+        GTEST_SKIP() << "needs X11 with a window manager and wmctrl";
+    ASSERT_FALSE(nactiIni(cestaIni()).hodnota(ini::Nastaveni, ini::MazPodAdr));
+    porovnej();
+    nahrada_.reset();
+    test::ChyboveVolani sys;
+    sys.poruchy.push_back({.druh = test::Call::Pwrite, .pocet = -1});
+    sys.jenCteniZapis();
+    okno->operace().nastavVolby({.sys = &sys});
+    const auto pred2 = snimek(t2.root());
+    QList<QPointer<QDialog>> otazky;
+    bool otazkaZustala = false;
+    QElapsedTimer odZadosti;
+    QTimer hlidac;
+    hlidac.setInterval(10);
+    QObject::connect(&hlidac, &QTimer::timeout, [&] {
+        auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!d || qobject_cast<TForm4*>(d))
+            return;
+        if (otazky.contains(d)) {
+            // Unanswered for 5 s: the request went nowhere.
+            if (odZadosti.hasExpired(5000) && !otazkaZustala) {
+                otazkaZustala = true;
+                d->reject();
+            }
+            return;
+        }
+        otazky << d;
+        if (otazky.size() > 1) {
+            d->reject();   // a box that should not have come
+            return;
+        }
+        QProcess::execute(wmctrl, {QStringLiteral("-i"), QStringLiteral("-c"),
+                                   QString::number(okno->winId())});
+        odZadosti.start();
+    });
+    hlidac.start();
+    vyberVse(3);
+    klavesa(3, Qt::Key_F5);
+    hlidac.stop();
+    ASSERT_FALSE(otazky.isEmpty()) << "the failing copy asked nothing";
+    EXPECT_FALSE(otazkaZustala) << "the question stayed open after the window manager's close";
+    EXPECT_EQ(otazky.size(), 1) << "another box followed the close";
+    EXPECT_TRUE(pockej([&] { return !okno->isVisible(); })) << "the window stayed open";
+    EXPECT_EQ(snimek(t2.root()), pred2) << "the old target stays byte for byte, no temporary file";
+    EXPECT_TRUE(nactiIni(cestaIni()).hodnota(ini::Nastaveni, ini::MazPodAdr)) << "settings written as on a close";
 }
 
 // SIGTERM during a replacing copy (a logout): the window ends the copy as
