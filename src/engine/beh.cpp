@@ -30,6 +30,7 @@ Beh::Beh(const ParametryBehu& p, PrijemceBehu& prijemce, const ZiveVolby& volby,
       limity_(limity),
       kontext_{.volby = volby, .limity = limity, .vynechaneTypy = p.vynechaneTypy},
       stop_(p.stop),
+      shodne_(p.shodne),
       omezeni_(p.nastaveni.CBOmez),
       vlaken_(p.vlakna > 0 ? p.vlakna : vychoziPocetVlaken()),
       strom_(zaklady.adresar1, zaklady.adresar2)

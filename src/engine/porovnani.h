@@ -23,6 +23,7 @@
 namespace zrc {
 
 class SberDocasnych;
+class SberShodnych;
 
 // List numbers as the window's lists carry them: odd = directory 1, even = 2.
 enum class Trida { Nove = 0, Novejsi = 1, Vetsi = 2, Mensi = 3 };   // result page
@@ -101,6 +102,7 @@ struct ParametryBehu {
     const std::atomic<bool>* stop = nullptr;
     int vlakna = 0;                        // listing threads; 0 = number of cores
     SberDocasnych* docasne = nullptr;      // null: leftovers of copies are skipped unrecorded
+    SberShodnych* shodne = nullptr;        // null: pairs judged equal are not recorded
 };
 
 // Runs one comparison. Blocking; the window calls it from a worker thread.
