@@ -1,8 +1,10 @@
 // zrcadlovac-cli: parse the options, run one comparison, print the lists.
 
 #include "engine/porovnani.h"
+#include "engine/shodne_pary.h"
 #include "engine/vysledky.h"
 #include "ini_volby.h"
+#include "overeni_cli.h"
 #include "prijemce_cli.h"
 #include "volby.h"
 #include "vystup.h"
@@ -70,9 +72,11 @@ int main(int argc, char* argv[])
     zrc::UlozisteVysledku vysledky;
     vysledky.nastavFormatCasu(volby.formatCasu);
     zrc::cli::PrijemceCli prijemce(vysledky);
+    zrc::SberShodnych shodne;
     zrc::ParametryBehu parametry{.nastaveni = volby.nastaveni,
                                  .vynechaneTypy = vynechane.get(),
-                                 .vlakna = volby.vlakna};
+                                 .vlakna = volby.vlakna,
+                                 .shodne = volby.overeni == zrc::cli::OvereniCli::IShodne ? &shodne : nullptr};
     const zrc::VysledekBehu beh = zrc::porovnej(parametry, prijemce);
     prijemce.ukonci();
     if (beh.konec == zrc::KonecBehu::Neplatny) {
@@ -83,10 +87,18 @@ int main(int argc, char* argv[])
     for (const zrc::NepristupnyAdresar& a : beh.nepristupne)
         vypisChybu(zrc::radekNepristupneho(a));
     vysledky.nastavZaklad(beh.cestaAdr1, beh.cestaAdr2);
+    const zrc::cli::SouhrnOvereni overeni = zrc::cli::overObsah(volby, vysledky, shodne);
+    if (volby.overeni != zrc::cli::OvereniCli::Zadne)
+        zrc::cli::hlasOvereni(stderr, overeni);
     zrc::cli::seradPodleIni(vysledky, volby);
-    if (const int chyba = zrc::cli::vypisVysledky(stdout, vysledky, volby.format))
+    const std::string dodatek =
+        volby.overeni != zrc::cli::OvereniCli::Zadne ? zrc::cli::jsonOvereni(overeni) : std::string();
+    if (const int chyba = zrc::cli::vypisVysledky(stdout, vysledky, volby.format, dodatek))
         return chybaVystupu(chyba);
-    if (!beh.nepristupne.empty())
+    if (volby.format != zrc::cli::Format::Json)
+        if (const int chyba = zrc::cli::vypisLisiciSe(stdout, overeni, volby.format))
+            return chybaVystupu(chyba);
+    if (!beh.nepristupne.empty() || !overeni.necitelne.empty())
         return 2;
-    return beh.pocetPolozek > 0 ? 1 : 0;
+    return zrc::cli::pocetPolozek(vysledky) > 0 || !overeni.lisiSe.empty() ? 1 : 0;
 }

@@ -15,12 +15,16 @@ namespace zrc::cli {
 
 enum class Format { Text, Tsv, Json };
 
+// Which pairs are compared by their bytes after the run (overeni_cli.h).
+enum class OvereniCli { Zadne, Novejsi, IShodne };
+
 struct VolbyCli {
     NastaveniPorovnani nastaveni;
     std::vector<QString> vynechaneTypy;   // in use when not empty
     Format format = Format::Text;
     int vlakna = 0;                       // 0: one per core
     std::optional<IniCli> ini;            // --ini given
+    OvereniCli overeni = OvereniCli::Zadne;
     DlouhyFormatCasu formatCasu = DlouhyFormatCasu::HodinyMinutySekundy;   // of the "datum" column
 };
 

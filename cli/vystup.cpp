@@ -227,6 +227,39 @@ void text(Vystup& o, const UlozisteVysledku& u)
         o << "Nové, nebo změněné soubory vyhovující zadanému filtru nejsou nalezeny.\n";
 }
 
+
+void jsonPolozka(Vystup& o, const UlozisteVysledku& u, const Polozka& p)
+{
+    o << "{\"name\":" << jsonText(text(u, p, Sloupec::Nazev))
+      << ",\"type\":" << jsonText(text(u, p, Sloupec::Typ))
+      << ",\"date\":" << jsonText(text(u, p, Sloupec::Datum))
+      << ",\"size\":" << std::to_string(p.velikost)
+      << ",\"subdir\":" << jsonText(text(u, p, Sloupec::Podadr))
+      << ",\"path\":" << jsonText(relativniCesta(u, p)) << '}';
+}
+
+void json(Vystup& o, const UlozisteVysledku& u, const std::string& dodatek)
+{
+    o << "{\"directory1\":" << jsonText(zakladProZobrazeni(u, 1)) << ",\"directory2\":"
+      << jsonText(zakladProZobrazeni(u, 2)) << ",\"lists\":[";
+    for (int s = 1; s <= UlozisteVysledku::pocetSeznamu; ++s) {
+        const CisloSeznamu c(s);
+        o << (s > 1 ? ",\n" : "\n") << "{\"list\":" << std::to_string(s) << ",\"page\":\""
+          << strankyUtf8[std::size_t(c.stranka() - 1)] << "\",\"side\":" << std::to_string(c.adresar())
+          << ",\"items\":[";
+        bool prvni = true;
+        for (const Polozka& p : u.seznam(s)) {
+            o << (prvni ? "\n" : ",\n");
+            prvni = false;
+            jsonPolozka(o, u, p);
+        }
+        o << "]}";
+    }
+    o << "\n]" << dodatek << "}\n";
+}
+
+} // namespace
+
 std::string jsonText(const QString& s)
 {
     std::string v = "\"";
@@ -246,45 +279,13 @@ std::string jsonText(const QString& s)
     return v + "\"";
 }
 
-void jsonPolozka(Vystup& o, const UlozisteVysledku& u, const Polozka& p)
-{
-    o << "{\"name\":" << jsonText(text(u, p, Sloupec::Nazev))
-      << ",\"type\":" << jsonText(text(u, p, Sloupec::Typ))
-      << ",\"date\":" << jsonText(text(u, p, Sloupec::Datum))
-      << ",\"size\":" << std::to_string(p.velikost)
-      << ",\"subdir\":" << jsonText(text(u, p, Sloupec::Podadr))
-      << ",\"path\":" << jsonText(relativniCesta(u, p)) << '}';
-}
-
-void json(Vystup& o, const UlozisteVysledku& u)
-{
-    o << "{\"directory1\":" << jsonText(zakladProZobrazeni(u, 1)) << ",\"directory2\":"
-      << jsonText(zakladProZobrazeni(u, 2)) << ",\"lists\":[";
-    for (int s = 1; s <= UlozisteVysledku::pocetSeznamu; ++s) {
-        const CisloSeznamu c(s);
-        o << (s > 1 ? ",\n" : "\n") << "{\"list\":" << std::to_string(s) << ",\"page\":\""
-          << strankyUtf8[std::size_t(c.stranka() - 1)] << "\",\"side\":" << std::to_string(c.adresar())
-          << ",\"items\":[";
-        bool prvni = true;
-        for (const Polozka& p : u.seznam(s)) {
-            o << (prvni ? "\n" : ",\n");
-            prvni = false;
-            jsonPolozka(o, u, p);
-        }
-        o << "]}";
-    }
-    o << "\n]}\n";
-}
-
-} // namespace
-
-int vypisVysledky(std::FILE* f, const UlozisteVysledku& u, Format format)
+int vypisVysledky(std::FILE* f, const UlozisteVysledku& u, Format format, const std::string& dodatekJson)
 {
     Vystup o(f);
     switch (format) {
     case Format::Tsv: tsv(o, u); break;
     case Format::Text: text(o, u); break;
-    case Format::Json: json(o, u); break;
+    case Format::Json: json(o, u, dodatekJson); break;
     }
     o.flush();
     errno = 0;

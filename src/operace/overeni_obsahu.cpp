@@ -1,5 +1,7 @@
 #include "operace/overeni_obsahu.h"
 
+#include "operace/plan_operace.h"
+
 #include <chrono>
 
 namespace zrc {
@@ -57,6 +59,12 @@ private:
 };
 
 } // namespace
+
+std::string textShodnehoObsahu(const VysledekOvereni& v)
+{
+    return "shodný obsah: " +
+           textPlanu({.soubory = std::int64_t(v.shodne.size()), .bajty = v.bajtuShodnych});
+}
 
 VysledekOvereni OverObsah(const ZadaniOvereni& z, RozhraniOvereni& r, const VolbyShody& volby)
 {

@@ -53,6 +53,10 @@ public:
     virtual void prubeh(const Prubeh& p) { (void)p; }
 };
 
+// "shodný obsah: 12 souborů, 3,4 GiB": the status line after a verification
+// and the command line's report.
+std::string textShodnehoObsahu(const VysledekOvereni& v);
+
 [[nodiscard]] VysledekOvereni OverObsah(const ZadaniOvereni& z, RozhraniOvereni& r,
                                         const VolbyShody& volby = {});
 

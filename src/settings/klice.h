@@ -47,6 +47,9 @@ inline constexpr QStringView MazPodAdr = u"MazPodAdr";     // written at close, 
 // trash. Missing means ticked; the operation reads it into ZadaniOperace::mazani.
 inline constexpr QStringView kos = u"kos";
 inline constexpr bool vychoziKos = true;
+// The external comparison program of "porovnat obsah v ..": a command name or
+// path; missing or empty means the first installed of the known ones.
+inline constexpr QStringView porovnavac = u"porovnavac";
 
 // History: "Historie"/"nepridavani" (default false) and the entries "H1".."H30"
 // (settings/historie.h reads and writes them, with the defaults of each key).

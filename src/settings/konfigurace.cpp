@@ -40,6 +40,7 @@ Konfigurace NactiKonfiguraci(const QString& cesta)
     k.vstupparam = d.ctiBool(ini::Nastaveni, ini::vstupparam, false);
     k.potvrzodstr = d.ctiBool(ini::Nastaveni, ini::potvrzodstr, true);
     k.kos = d.ctiBool(ini::Nastaveni, ini::kos, ini::vychoziKos);
+    k.porovnavac = d.ctiText(ini::Nastaveni, ini::porovnavac);
     k.oznaceni = seznamTypu(d, ini::oznaceni);
     k.odznaceni = seznamTypu(d, ini::odznaceni);
     return k;
@@ -60,6 +61,7 @@ VysledekZapisu UlozKonfiguraci(const QString& cesta, const Konfigurace& k)
         d.zapisBool(ini::Nastaveni, ini::vstupparam, k.vstupparam);
         d.zapisBool(ini::Nastaveni, ini::potvrzodstr, k.potvrzodstr);
         d.zapisBool(ini::Nastaveni, ini::kos, k.kos);
+        d.zapisText(ini::Nastaveni, ini::porovnavac, k.porovnavac.trimmed());
         zapisTypy(d, ini::oznaceni, k.oznaceni);
         zapisTypy(d, ini::odznaceni, k.odznaceni);
         zapisTypy(d, ini::Typ, k.typy);

@@ -20,6 +20,7 @@ struct Konfigurace {
     bool vstupparam = false;         // "Nastaveni"/"vstupparam"
     bool potvrzodstr = true;         // "Nastaveni"/"potvrzodstr"
     bool kos = true;                 // "Nastaveni"/"kos": "mazat do koše"
+    QString porovnavac;              // "Nastaveni"/"porovnavac": "" the first installed
     QStringList oznaceni;            // "oznaceni" 1..10
     QStringList odznaceni;           // "odznaceni" 1..10
     bool vychoziVelikostOkna = false;   // write 640 x 480 into "Okno" (CheckBox3)

@@ -9,6 +9,7 @@
 
 class QButtonGroup;
 class QCheckBox;
+class QComboBox;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
@@ -55,6 +56,7 @@ public:
     QCheckBox* CBExistAdr = nullptr;
     QCheckBox* CBPotvrOdstr = nullptr;
     QCheckBox* CBKos = nullptr;          // "mazat do koše"
+    QComboBox* CBPorovnavac = nullptr;   // "porovnat obsah v ..": a program, "" the first installed
     QCheckBox* CheckBox2 = nullptr;
     QCheckBox* CheckBox4 = nullptr;
     QCheckBox* CheckBox3 = nullptr;
@@ -71,6 +73,7 @@ private:
     void nastavVelikost();
     QWidget* vytvorObecne();
     QWidget* vytvorOznacovani();
+    QWidget* vytvorPorovnavac();
     QWidget* skupinaTypu(const QString& titulek, SeznamTypu& s, const char* editJmeno, const char* seznamJmeno);
     void nacti();
 

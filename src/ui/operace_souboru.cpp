@@ -24,6 +24,8 @@ OvladacOperaci::OvladacOperaci(StrankyVysledku& vysledky, QObject* parent)
 {
     connect(&vysledky_, &StrankyVysledku::operace, this,
             [this](const Operace& o, SeznamVysledku* s) { ProvedOperaci(o, s->vybraneRadky()); });
+    connect(&vysledky_, &StrankyVysledku::overeniObsahu, this,
+            [this](SeznamVysledku* s) { OverObsah(s->tag(), s->vybraneRadky()); });
 }
 
 OvladacOperaci::~OvladacOperaci() = default;
