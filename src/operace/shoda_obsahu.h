@@ -1,8 +1,8 @@
 #pragma once
 // Byte comparison of the two files of a pair: do they hold the same bytes?
 //
-// Each file is read once, front to back, in blocks of VolbyShody::blok from
-// both files per step, and the comparison stops at the first block that
+// Each file is read once, front to back, to the length both had when opened,
+// in blocks of VolbyShody::blok from both files per step, and the comparison stops at the first block that
 // differs. No hash: a hash reads both files whole, a comparison of a pair can
 // stop early and needs nothing but the two buffers, so memory does not grow
 // with the file. The kernel is told the reading is sequential (larger
@@ -54,7 +54,7 @@ public:
                                          const std::function<void(std::int64_t)>& prubeh = {});
 
 private:
-    [[nodiscard]] VysledekShody porovnejData(int fd1, int fd2,
+    [[nodiscard]] VysledekShody porovnejData(int fd1, int fd2, std::int64_t velikost,
                                              const std::function<void(std::int64_t)>& prubeh);
 
     platform::Syscalls& sys_;

@@ -112,7 +112,7 @@ void OvladacOperaci::ProvedOperaci(const Operace& operace, const std::vector<int
     if (const QString t = pojistky_->textPoOperaci(z.polozky.size(), v.vyrizene.size(), preruseno); !t.isEmpty()) {
         // The selection summary brought up to date first: the timer's next
         // tick then finds nothing new and the counts stay until the selection changes.
-        vysledky_.Timer1Timer();
+        vysledky_.Timer1Timer(vysledky_.seznam(operace.seznam));
         stavovyRadek(t);
     }
     emit hotovo();

@@ -118,7 +118,9 @@ public:
     void vybervseClick();
     // The selection summary of the active list into its hint; true when the
     // hint changed.
-    bool Timer1Timer();
+    // The list s instead of the active one: after a dialog the focus comes
+    // back to the list only later.
+    bool Timer1Timer(SeznamVysledku* s = nullptr);
 
     // "mazat prázdné podadresáře do úrovně:" and its level.
     StavMazani stavMazani() const;
