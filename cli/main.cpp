@@ -1,8 +1,10 @@
 // zrcadlovac-cli: parse the options, run one comparison, print the lists.
 
 #include "engine/porovnani.h"
+#include "engine/shodne_pary.h"
 #include "engine/vysledky.h"
 #include "ini_volby.h"
+#include "overeni_cli.h"
 #include "prijemce_cli.h"
 #include "volby.h"
 #include "vystup.h"
@@ -76,12 +78,14 @@ int main(int argc, char* argv[])
     vysledky.nastavFormatCasu(volby.formatCasu);
     zrc::cli::PrijemceCli prijemce(vysledky);
     zrc::SberDocasnych docasne;
+    zrc::SberShodnych shodne;
     zrc::ParametryBehu parametry{.nastaveni = volby.nastaveni,
                                  .vynechaneTypy = vynechane.get(),
                                  .stop = &zrc::platform::ukoncitPozadovano(),
                                  .vlakna = volby.vlakna,
                                  .docasne = &docasne,
-                                 .jineSvazky = volby.jineSvazky};
+                                 .jineSvazky = volby.jineSvazky,
+                                 .shodne = volby.overeni == zrc::cli::OvereniCli::IShodne ? &shodne : nullptr};
     const zrc::VysledekBehu beh = zrc::porovnej(parametry, prijemce);
     prijemce.ukonci();
     if (const int sig = zrc::platform::signalUkonceni())
@@ -99,18 +103,25 @@ int main(int argc, char* argv[])
         vypisChybu(zrc::textNezahrnutych(beh.nezahrnute));
     const zrc::cli::SouhrnZbytku zbytky = zrc::cli::vyridZbytky(docasne.nalezene(), volby.zbytky);
     vysledky.nastavZaklad(beh.cestaAdr1, beh.cestaAdr2);
+    const zrc::cli::SouhrnOvereni overeni = zrc::cli::overObsah(volby, vysledky, shodne);
+    if (volby.overeni != zrc::cli::OvereniCli::Zadne)
+        zrc::cli::hlasOvereni(stderr, overeni);
     zrc::cli::seradPodleIni(vysledky, volby);
-    const std::string doplnek = zrc::cli::jsonZbytku(zbytky);
+    const std::string doplnek = zrc::cli::jsonZbytku(zbytky)
+        + (volby.overeni != zrc::cli::OvereniCli::Zadne ? zrc::cli::jsonOvereni(overeni) : std::string());
     const zrc::cli::SouhrnBehu souhrn{.nepristupnych = beh.nepristupne.size(),
                                       .nezahrnute = beh.nezahrnute,
                                       .doplnekJson = doplnek};
     if (const int chyba = zrc::cli::vypisVysledky(stdout, vysledky, volby.format, souhrn))
         return chybaVystupu(chyba);
+    if (volby.format != zrc::cli::Format::Json)
+        if (const int chyba = zrc::cli::vypisLisiciSe(stdout, overeni, volby.format))
+            return chybaVystupu(chyba);
     std::fputs(zrc::cli::textZbytku(zbytky).c_str(), stderr);
     // A signal during the printing: the lists are whole, the status says the signal.
     if (const int sig = zrc::platform::signalUkonceni())
         zrc::platform::ukonciSignalem(sig);
-    if (!beh.nepristupne.empty() || zbytky.chyba())
+    if (!beh.nepristupne.empty() || zbytky.chyba() || !overeni.necitelne.empty())
         return 2;
-    return beh.pocetPolozek > 0 ? 1 : 0;
+    return zrc::cli::pocetPolozek(vysledky) > 0 || !overeni.lisiSe.empty() ? 1 : 0;
 }

@@ -1,5 +1,7 @@
 #include "volby.h"
 
+#include "overeni_cli.h"
+
 #include <QCommandLineParser>
 #include <QRegularExpression>
 
@@ -163,10 +165,12 @@ VysledekParsovani parsujVolby(const QStringList& arguments)
     p.setApplicationDescription(QStringLiteral(
         "Compares two directory trees and prints the eight result lists: files that are\n"
         "new (NOVÉ), newer (NOVĚJŠÍ), larger (VĚTŠÍ) or smaller (MENŠÍ) on either side.\n"
-        "Exit status: 0 nothing found, 1 differences listed, 2 error."));
+        "Exit status: 0 nothing found, 1 differences listed (or, with --verify-equal,\n"
+        "pairs whose bytes differ), 2 error."));
     const Definice d;
     p.addOptions({d.scope, d.same1, d.same2, d.filesSince, d.dirsSince, d.depth, d.sizes,
                   d.exclude, d.format, d.threads, d.oneFs});
+    p.addOptions(volbyOvereni());
     p.addOptions(iniVolby());
     p.addOptions(volbyZbytku());
     const QCommandLineOption help = p.addHelpOption();
@@ -193,6 +197,7 @@ VysledekParsovani parsujVolby(const QStringList& arguments)
         return chyba(*problem);
     if (const auto problem = nactiVolbyZbytku(p, v.zbytky))
         return chyba(*problem);
+    nactiOvereni(p, v);
     return {std::move(v), {}, 0};
 }
 

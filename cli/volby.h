@@ -17,6 +17,9 @@ namespace zrc::cli {
 
 enum class Format { Text, Tsv, Json };
 
+// Which pairs are compared by their bytes after the run (overeni_cli.h).
+enum class OvereniCli { Zadne, Novejsi, IShodne };
+
 struct VolbyCli {
     NastaveniPorovnani nastaveni;
     std::vector<QString> vynechaneTypy;   // in use when not empty
@@ -24,6 +27,7 @@ struct VolbyCli {
     int vlakna = 0;                       // 0: one per core
     JineSvazky jineSvazky = JineSvazky::Prochazet;   // --one-file-system
     std::optional<IniCli> ini;            // --ini given
+    OvereniCli overeni = OvereniCli::Zadne;
     DlouhyFormatCasu formatCasu = DlouhyFormatCasu::HodinyMinutySekundy;   // of the "datum" column
     Zbytky zbytky = Zbytky::Ohlasit;      // --remove-leftovers [--permanently]
 };

@@ -25,6 +25,7 @@
 #include "engine/omezovac.h"
 #include "engine/parovani_souboru.h"
 #include "engine/porovnani.h"
+#include "engine/shodne_pary.h"
 #include "engine/strom_strany.h"
 #include "engine/vypis_adresare.h"
 #include "engine/zarazeni.h"
@@ -74,6 +75,7 @@ class Beh final {
         OteviracStromu oteviraci[2];       // side 1, side 2
         ParovaniSouboru parovani;
         std::vector<NalezenyRozdil> rozdily[2];   // per pass
+        std::vector<ShodnyPar> shodne;     // the pair's equal files, with a SberShodnych only
         SberKandidatu kandidati;
         std::vector<NovyPodadresar> deti;
         std::vector<Chyba> chyby[2];       // per side, in the order this thread read them
@@ -132,6 +134,7 @@ private:
     const Limity& limity_;
     KontextZarazeni kontext_;
     const std::atomic<bool>* stop_;
+    SberShodnych* shodne_;
     int omezeni_;                       // CBOmez
     int vlaken_;
     StromStran strom_;

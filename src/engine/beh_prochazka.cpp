@@ -360,6 +360,14 @@ void Beh::najdiRozdily(UzelStromu& u, PraceVlakna& p)
     p.rozdily[1].clear();
     zaradSoubory(pruchod, p);
     ulozRozdily(u, p);
+    if (shodne_ && !p.shodne.empty()) {
+        std::string podadresar;
+        strom_.relativniCesta(u, podadresar);
+        if (!podadresar.empty())
+            podadresar.push_back('/');
+        shodne_->pridej(podadresar, p.shodne);
+        p.shodne.clear();
+    }
 }
 
 void Beh::zaradSoubory(const bool (&pruchod)[2], PraceVlakna& p)
@@ -386,6 +394,8 @@ void Beh::zaradSoubory(const bool (&pruchod)[2], PraceVlakna& p)
         }
         const SouborVypisu& b = v[1].soubory[protejsky[i]];
         const RozdilyParu r = tridyParu(a, b, prevod);
+        if (!r.a && !r.b && shodne_)   // equal in time and size
+            p.shodne.push_back({std::string(v[0].jmeno(a)), a.velikost});
         if (r.a && pruchod[0])
             zapis(0, a, *r.a);
         if (r.b && pruchod[1])

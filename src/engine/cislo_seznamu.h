@@ -30,6 +30,7 @@ public:
     [[nodiscard]] constexpr int stranka() const { return (cislo_ + 1) / 2; }
     // "NOVÉ": files that exist on one side only; there is no other version.
     [[nodiscard]] constexpr bool nove() const { return stranka() == 1; }
+    [[nodiscard]] constexpr bool novejsi() const { return stranka() == 2; }
     // "VĚTŠÍ" and "MENŠÍ": every item has a twin in the partner list.
     [[nodiscard]] constexpr bool maDvojce() const { return stranka() >= 3; }
     // The list that holds the twins of this list's items (5 <-> 8, 6 <-> 7).

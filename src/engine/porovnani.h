@@ -28,6 +28,8 @@ class Syscalls;
 
 namespace zrc {
 
+class SberShodnych;
+
 // List numbers as the window's lists carry them: odd = directory 1, even = 2.
 enum class Trida { Nove = 0, Novejsi = 1, Vetsi = 2, Mensi = 3 };   // result page
 inline int cisloSeznamu(Trida t, int strana) { return 2 * static_cast<int>(t) + strana; }
@@ -114,6 +116,7 @@ struct ParametryBehu {
     SberDocasnych* docasne = nullptr;      // null: leftovers of copies are skipped unrecorded
     JineSvazky jineSvazky = JineSvazky::Prochazet;
     platform::Syscalls* sys = nullptr;     // the walk's stat calls; null: the real ones
+    SberShodnych* shodne = nullptr;        // null: pairs judged equal are not recorded
 };
 
 // Runs one comparison. Blocking; the window calls it from a worker thread.

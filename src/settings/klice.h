@@ -51,6 +51,9 @@ inline constexpr bool vychoziKos = true;
 // its trees. Missing means unticked, so a walk crosses them as it always did.
 inline constexpr QStringView jedensvazek = u"jedensvazek";
 inline constexpr bool vychoziJedenSvazek = false;
+// The external comparison program of "porovnat obsah v ..": a command name or
+// path; missing or empty means the first installed of the known ones.
+inline constexpr QStringView porovnavac = u"porovnavac";
 
 // History: "Historie"/"nepridavani" (default false) and the entries "H1".."H30"
 // (settings/historie.h reads and writes them, with the defaults of each key).

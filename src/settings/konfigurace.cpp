@@ -41,6 +41,7 @@ Konfigurace NactiKonfiguraci(const QString& cesta)
     k.potvrzodstr = d.ctiBool(ini::Nastaveni, ini::potvrzodstr, true);
     k.kos = d.ctiBool(ini::Nastaveni, ini::kos, ini::vychoziKos);
     k.jedenSvazek = d.ctiBool(ini::Nastaveni, ini::jedensvazek, ini::vychoziJedenSvazek);
+    k.porovnavac = d.ctiText(ini::Nastaveni, ini::porovnavac);
     k.oznaceni = seznamTypu(d, ini::oznaceni);
     k.odznaceni = seznamTypu(d, ini::odznaceni);
     return k;
@@ -62,6 +63,7 @@ VysledekZapisu UlozKonfiguraci(const QString& cesta, const Konfigurace& k)
         d.zapisBool(ini::Nastaveni, ini::potvrzodstr, k.potvrzodstr);
         d.zapisBool(ini::Nastaveni, ini::kos, k.kos);
         d.zapisBool(ini::Nastaveni, ini::jedensvazek, k.jedenSvazek);
+        d.zapisText(ini::Nastaveni, ini::porovnavac, k.porovnavac.trimmed());
         zapisTypy(d, ini::oznaceni, k.oznaceni);
         zapisTypy(d, ini::odznaceni, k.odznaceni);
         zapisTypy(d, ini::Typ, k.typy);

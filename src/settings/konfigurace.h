@@ -21,6 +21,7 @@ struct Konfigurace {
     bool potvrzodstr = true;         // "Nastaveni"/"potvrzodstr"
     bool kos = true;                 // "Nastaveni"/"kos": "mazat do koše"
     bool jedenSvazek = false;        // "Nastaveni"/"jedensvazek": "nepřecházet na jiné svazky"
+    QString porovnavac;              // "Nastaveni"/"porovnavac": "" the first installed
     QStringList oznaceni;            // "oznaceni" 1..10
     QStringList odznaceni;           // "odznaceni" 1..10
     bool vychoziVelikostOkna = false;   // write 640 x 480 into "Okno" (CheckBox3)

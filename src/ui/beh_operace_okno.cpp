@@ -123,6 +123,31 @@ private:
     PoradiSouboru poradi_;   // the worker's own: steps come on its thread
 };
 
+// A verification's side: only the step and the progress.
+class PosrednikOvereni : public RozhraniOvereni {
+public:
+    explicit PosrednikOvereni(BehOperaceVOkne& o) : o_(o) {}
+
+    void krok(const std::string& cesta1) override
+    {
+        const QString cesta = textZBajtu(cesta1);
+        const std::size_t poradi = ++poradi_;
+        o_.zverejni([&](BehOperaceVOkne::Stav& st) {
+            st.soubor = cesta;
+            st.stav = QStringLiteral("Ověřuji: ") + cesta;
+            st.poradi = poradi;
+        });
+    }
+    void prubeh(const Prubeh& p) override
+    {
+        o_.zverejni([&](BehOperaceVOkne::Stav& st) { st.prubeh = p; });
+    }
+
+private:
+    BehOperaceVOkne& o_;
+    std::size_t poradi_ = 0;
+};
+
 BehOperaceVOkne::BehOperaceVOkne(QWidget* hlavniOkno, std::function<void(const QString&)> stav)
     : hlavniOkno_(hlavniOkno), stavovyRadek_(std::move(stav))
 {
@@ -149,7 +174,7 @@ void BehOperaceVOkne::zajistiOkno()
     if (okno_)
         return;
     okno_ = std::make_unique<TForm4>(hlavniOkno_);
-    okno_->setWindowTitle(QString::fromUtf8(titulekKodu(kod_)));
+    okno_->setWindowTitle(titulek_);
     connect(okno_.get(), &TForm4::zrusit, this, [this] { zrusit_ = true; });
     obnovRadek();
     casovacRadku_.start();
@@ -200,31 +225,60 @@ void BehOperaceVOkne::obnovRadek()
 
 VysledekOperace BehOperaceVOkne::proved(const ZadaniOperace& z, VolbyOperace volby)
 {
-    kod_ = z.operace.kod;
+    std::int64_t celkem = 0;
+    for (const auto& p : z.polozky)
+        celkem += p.velikost;
+    volby.zrusit = &zrusit_;
+    VysledekOperace vysledek;
+    PosrednikOperace posrednik(*this, z);
+    spust(QString::fromUtf8(titulekKodu(z.operace.kod)), z.polozky.size(), celkem,
+          [&] { vysledek = ProvedOperaci(z, posrednik, volby); });
+    // After Cancel the status line keeps the interrupted step's text.
+    if (stavovyRadek_ && !vysledek.zruseno)
+        stavovyRadek_(QString());
+    okno_.reset();
+    return vysledek;
+}
+
+VysledekOvereni BehOperaceVOkne::over(const ZadaniOvereni& z, VolbyShody volby)
+{
+    std::int64_t celkem = 0;
+    for (const auto& p : z.pary)
+        celkem += p.velikost;
+    volby.zrusit = &zrusit_;
+    VysledekOvereni vysledek;
+    PosrednikOvereni posrednik(*this);
+    spust(QStringLiteral("Ověřování obsahu:"), z.pary.size(), celkem,
+          [&] { vysledek = OverObsah(z, posrednik, volby); });
+    if (stavovyRadek_)
+        stavovyRadek_(QString());
+    okno_.reset();
+    return vysledek;
+}
+
+void BehOperaceVOkne::spust(const QString& titulek, std::size_t souboru, std::int64_t celkem,
+                            const std::function<void()>& prace)
+{
+    titulek_ = titulek;
     zrusit_ = false;
-    souboru_ = z.polozky.size();
+    souboru_ = souboru;
     radek_ = {};
     {
         std::lock_guard zamek(zamek_);
         stav_ = {};
         // The whole set is known before the first report: "0 B z 4,0 GiB".
-        for (const auto& p : z.polozky)
-            stav_.prubeh.celkem += p.velikost;
+        stav_.prubeh.celkem = celkem;
     }
     hodiny_.start();
-    volby.zrusit = &zrusit_;
-    VysledekOperace vysledek;
-    PosrednikOperace posrednik(*this, z);
     QEventLoop smycka;
-    std::unique_ptr<QThread> vlakno(
-        QThread::create([&] { vysledek = ProvedOperaci(z, posrednik, volby); }));
+    std::unique_ptr<QThread> vlakno(QThread::create(prace));
     vlakno->setObjectName(QStringLiteral("operace"));
     connect(vlakno.get(), &QThread::finished, &smycka, &QEventLoop::quit);
     vlakno->start();
     smycka.exec();
-    // The loop also ends when the application quits. The operation then ends
-    // as Cancel ends it, and this thread keeps answering the worker's calls
-    // (a question cannot open any more and counts as Cancel or No) until the
+    // The loop also ends when the application quits. The work then ends as
+    // Cancel ends it, and this thread keeps answering the worker's calls (a
+    // question cannot open any more and counts as Cancel or No) until the
     // worker has stopped: a bare wait() would leave a worker that asks
     // waiting for this thread for ever.
     if (!vlakno->isFinished()) {
@@ -234,12 +288,7 @@ VysledekOperace BehOperaceVOkne::proved(const ZadaniOperace& z, VolbyOperace vol
     }
     vlakno->wait();
     QCoreApplication::sendPostedEvents(this);   // the last progress update
-    // After Cancel the status line keeps the interrupted step's text.
-    if (stavovyRadek_ && !vysledek.zruseno)
-        stavovyRadek_(QString());
     casovacRadku_.stop();
-    okno_.reset();
-    return vysledek;
 }
 
 } // namespace zrc

@@ -12,6 +12,7 @@
 // and text that changes faster cannot be read anyway.
 
 #include "operace/operace.h"
+#include "operace/overeni_obsahu.h"
 #include "ui/radek_prubehu.h"
 
 #include <QElapsedTimer>
@@ -40,6 +41,9 @@ public:
     // Runs the operation and returns when it has ended; meanwhile the event
     // loop runs (as in a modal dialog) and the progress window is open.
     VysledekOperace proved(const ZadaniOperace& z, VolbyOperace volby = {});
+    // The same for a verification of pairs by content ("ověřit obsah"):
+    // the same window, bars, progress line and Esc.
+    VysledekOvereni over(const ZadaniOvereni& z, VolbyShody volby = {});
 
     // The question when no trash of a file system can be used; empty:
     // zeptejSeBezKose (pojistky_operace.h). Called on the user-interface thread.
@@ -58,11 +62,15 @@ signals:
 
 private:
     friend class PosrednikOperace;
+    friend class PosrednikOvereni;
     struct Stav {
         QString soubor, stav;
         Prubeh prubeh;
         std::size_t poradi = 0;   // the file being worked on, from 1
     };
+    // Runs prace on a worker thread with the event loop running meanwhile.
+    void spust(const QString& titulek, std::size_t souboru, std::int64_t celkem,
+               const std::function<void()>& prace);
     void zajistiOkno();
     void zverejni(const std::function<void(Stav&)>& zmena);
     void obnov();
@@ -76,7 +84,7 @@ private:
     std::mutex zamek_;
     Stav stav_;
     bool naplanovano_ = false;
-    KodOperace kod_ = KodOperace::Kopie;
+    QString titulek_;
     std::size_t souboru_ = 0;
     RadekPrubehu radek_;
     QTimer casovacRadku_;

@@ -1,11 +1,13 @@
 #include "ui/konfig.h"
 
 #include "ui/hlaseni.h"
+#include "ui/prikazy_desktopu.h"
 #include "ui/zakl_okno_1_pomoc.h"
 
 #include <QButtonGroup>
 #include <QEvent>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -259,6 +261,22 @@ QWidget* TForm2::vytvorObecne()
     return stranka;
 }
 
+// The comparison program of "porovnat obsah v ..": the installed known ones
+// offered, any command or path typed; empty is the first installed one.
+QWidget* TForm2::vytvorPorovnavac()
+{
+    auto* g = new QGroupBox(QStringLiteral("program pro porovnání obsahu:"));
+    CBPorovnavac = new QComboBox;
+    CBPorovnavac->setObjectName(QStringLiteral("CBPorovnavac"));
+    CBPorovnavac->setEditable(true);
+    CBPorovnavac->addItem(QString());
+    CBPorovnavac->addItems(nainstalovanePorovnavace());
+    CBPorovnavac->lineEdit()->setPlaceholderText(QStringLiteral("první nainstalovaný"));
+    nastavHint(CBPorovnavac, QStringLiteral("|program, v němž příkaz \"porovnat obsah v ..\" otevře dvojici souborů"));
+    tesne(new QVBoxLayout(g))->addWidget(CBPorovnavac);
+    return g;
+}
+
 QWidget* TForm2::skupinaTypu(const QString& titulek, SeznamTypu& s, const char* editJmeno, const char* seznamJmeno)
 {
     auto* g = new QGroupBox(titulek);
@@ -294,11 +312,17 @@ QWidget* TForm2::skupinaTypu(const QString& titulek, SeznamTypu& s, const char* 
 QWidget* TForm2::vytvorOznacovani()
 {
     auto* stranka = new QWidget;
-    auto* m = new QHBoxLayout(stranka);
-    m->setContentsMargins(2, 2, 2, 2);
+    auto* svisle = new QVBoxLayout(stranka);
+    svisle->setContentsMargins(2, 2, 2, 2);
+    svisle->setSpacing(2);
+    auto* m = new QHBoxLayout;
     m->setSpacing(4);
     m->addWidget(skupinaTypu(QStringLiteral("označované typy:"), oznaceni, "Edit2", "ListBox1"));
     m->addWidget(skupinaTypu(QStringLiteral("odznačované typy:"), odznaceni, "Edit3", "ListBox2"));
+    svisle->addLayout(m, 1);
+    // The page "obecné" has no room left at the designed size; the type lists
+    // here give up one line for the comparison program.
+    svisle->addWidget(vytvorPorovnavac());
     return stranka;
 }
 
@@ -315,6 +339,7 @@ void TForm2::nacti()
     CBPotvrOdstr->setChecked(k.potvrzodstr);
     CBKos->setChecked(k.kos);
     CBJedenSvazek->setChecked(k.jedenSvazek);
+    CBPorovnavac->setEditText(k.porovnavac);
     CheckBox3->setChecked(resetOkna_);
     oznaceni.seznam->addItems(k.oznaceni);
     odznaceni.seznam->addItems(k.odznaceni);
@@ -406,6 +431,7 @@ void TForm2::Button3Click()
     k.potvrzodstr = CBPotvrOdstr->isChecked();
     k.kos = CBKos->isChecked();
     k.jedenSvazek = CBJedenSvazek->isChecked();
+    k.porovnavac = CBPorovnavac->currentText();
     k.oznaceni = polozky(oznaceni.seznam);
     k.odznaceni = polozky(odznaceni.seznam);
     const VysledekZapisu r = UlozKonfiguraci(cestaIni_, k);

@@ -9,6 +9,7 @@
 
 class QButtonGroup;
 class QCheckBox;
+class QComboBox;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
@@ -56,6 +57,7 @@ public:
     QCheckBox* CBPotvrOdstr = nullptr;
     QCheckBox* CBKos = nullptr;          // "mazat do koše"
     QCheckBox* CBJedenSvazek = nullptr;  // "nepřecházet na jiné svazky"
+    QComboBox* CBPorovnavac = nullptr;   // "porovnat obsah v ..": a program, "" the first installed
     QCheckBox* CheckBox2 = nullptr;
     QCheckBox* CheckBox4 = nullptr;
     QCheckBox* CheckBox3 = nullptr;
@@ -72,6 +74,7 @@ private:
     void nastavVelikost();
     QWidget* vytvorObecne();
     QWidget* vytvorOznacovani();
+    QWidget* vytvorPorovnavac();
     QWidget* skupinaTypu(const QString& titulek, SeznamTypu& s, const char* editJmeno, const char* seznamJmeno);
     void nacti();
 

@@ -1,4 +1,5 @@
 #include "ui/menu_seznamu.h"
+#include "ui/prikazy_desktopu.h"
 #include "ui/prikazy_seznamu.h"
 #include "ui/stranky_vysledku.h"
 
@@ -132,6 +133,8 @@ void MenuSeznamu::pripojKSeznamum()
             p.akce->setShortcutContext(Qt::WidgetShortcut);
             s->addAction(p.akce);
         }
+        // A double click opens the file, as "otevřít" does.
+        connect(s, &QAbstractItemView::doubleClicked, this, [this] { otevriPolozku(vysledky_); });
         connect(s, &QWidget::customContextMenuRequested, this,
                 [this, s](const QPoint& p) { menu_->popup(s->viewport()->mapToGlobal(p)); });
         auto* zKlavesnice = new QAction(s);
@@ -153,7 +156,12 @@ void MenuSeznamu::PopupMenu1Popup()
     SeznamVysledku* s = vysledky_.AktivniSeznam();
     const bool nove = CisloSeznamu(s->tag()).nove() && s->hasFocus();
     const bool polozky = s->model()->rowCount() > 0;
+    const bool novejsi = CisloSeznamu(s->tag()).novejsi();
     for (const Polozka& p : polozky_) {
+        if (p.radek->stranka == Stranka::Novejsi)
+            p.akce->setVisible(novejsi);
+        if (p.radek->viditelny)
+            p.akce->setVisible(p.radek->viditelny(vysledky_));
         if (p.radek->naNove == NaNove::Skryto) {
             p.akce->setVisible(!nove);
             if (p.oddelovac)
@@ -181,6 +189,8 @@ void MenuSeznamu::spust(const PrikazSeznamu& radek)
     // "NOVÉ" has no other version: a file of that name on the other side is
     // one the comparison did not see, and it is not deleted unseen.
     if (radek.naNove == NaNove::Skryto && CisloSeznamu(s->tag()).nove())
+        return;
+    if (radek.stranka == Stranka::Novejsi && !CisloSeznamu(s->tag()).novejsi())
         return;
     if (radek.operace)
         vysledky_.proved(radek.operace(s->tag()), s);

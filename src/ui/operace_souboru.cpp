@@ -27,6 +27,8 @@ OvladacOperaci::OvladacOperaci(StrankyVysledku& vysledky, QObject* parent)
 {
     connect(&vysledky_, &StrankyVysledku::operace, this,
             [this](const Operace& o, SeznamVysledku* s) { ProvedOperaci(o, s->vybraneRadky()); });
+    connect(&vysledky_, &StrankyVysledku::overeniObsahu, this,
+            [this](SeznamVysledku* s) { OverObsah(s->tag(), s->vybraneRadky()); });
 }
 
 OvladacOperaci::~OvladacOperaci() = default;
@@ -113,9 +115,10 @@ void OvladacOperaci::ProvedOperaci(const Operace& operace, const std::vector<int
     odeberVyrizene(operace, vybraneRadky, v.vyrizene);
     if (vysledky_.ZalozkaZobrazena(operace.seznam))
         vysledky_.seznam(operace.seznam)->setFocus();
-    // The selection summary brought up to date first: the timer's next tick
-    // then finds nothing new and the line stays until the selection changes.
-    vysledky_.Timer1Timer();
+    // The selection summary of the list acted on brought up to date first: the
+    // timer's next tick then finds nothing new and the line stays until the
+    // selection changes.
+    vysledky_.Timer1Timer(vysledky_.seznam(operace.seznam));
     drzSouhrn(textPoOperaci(z, v));
     emit hotovo();
 }

@@ -30,6 +30,7 @@
 //
 
 #include "operace/operace.h"
+#include "operace/shoda_obsahu.h"
 #include "operace/prikazy.h"
 #include "ui/volba_cile.h"
 
@@ -53,6 +54,11 @@ public:
 
     // Runs operace on the rows (indices into the list operace.seznam).
     void ProvedOperaci(const Operace& operace, const std::vector<int>& vybraneRadky);
+    // "ověřit obsah" (overeni_obsahu_okno.cpp): the rows' pairs compared by
+    // their bytes off this thread with the progress window; the pairs with
+    // equal bytes leave the list, the others stay selected, and the status
+    // line says "shodný obsah: 12 souborů, 3,4 GiB". No rows: every row.
+    void OverObsah(int seznam, std::vector<int> radky);
     // True while an operation runs (its progress window is open).
     bool bezi() const { return bezi_; }
     // Trash setting, plan line, base guard, mass deletion, log (pojistky_operace.h).
@@ -66,6 +72,7 @@ public:
     void nastavVolbuCile(VolbaCile volba) { volbaCile_ = std::move(volba); }
     // System calls and block sizes of the operations (tests slow them down).
     void nastavVolby(const VolbyOperace& volby) { volby_ = volby; }
+    void nastavVolbyShody(const VolbyShody& volby) { volbyShody_ = volby; }
 
 signals:
     void hotovo();
@@ -88,6 +95,7 @@ private:
     VolbyOperace volby_;
     QString drzenySouhrn_;       // the status line after the last operation, while it shows
     bool sledujeOkno_ = false;   // the window's status tips pass eventFilter
+    VolbyShody volbyShody_;
 };
 
 } // namespace zrc

@@ -1,4 +1,5 @@
 #include "ui/prikazy_seznamu.h"
+#include "ui/prikazy_desktopu.h"
 #include "ui/stranky_vysledku.h"
 
 #include "settings/klice.h"
@@ -55,7 +56,21 @@ const std::array tabulka{
                   .hint = "přesune vybrané soubory do vybraného adresáře", .zkratka = ctrlShift(Qt::Key_F6),
                   .oddelovac = "N5", .operace = &PresunDoAdresare},
     PrikazSeznamu{.jmeno = "info", .popis = "soubor - &informace", .hint = "zobrazí informace o aktivním souboru",
-                  .zkratka = ctrl(Qt::Key_I), .akce = [](StrankyVysledku& v) { v.infoClick(); }},
+                  .zkratka = ctrl(Qt::Key_I), .oddelovac = "N6",
+                  .akce = [](StrankyVysledku& v) { v.infoClick(); }},
+    PrikazSeznamu{.jmeno = "MOtevrit", .popis = "otevřít", .hint = "otevře soubor jeho výchozí aplikací",
+                  .akce = &otevriPolozku},
+    PrikazSeznamu{.jmeno = "MUmisteni", .popis = "otevřít umístění",
+                  .hint = "ukáže soubor ve správci souborů", .akce = &ukazUmisteniPolozky},
+    PrikazSeznamu{.jmeno = "MPorovnat", .popis = "porovnat obsah v ..",
+                  .hint = "otevře oba soubory dvojice v programu pro porovnání",
+                  .viditelny = [](const StrankyVysledku& v) { return !porovnavac(v.cestaIni()).isEmpty(); },
+                  .oddelovac = "N7", .akce = &porovnejVProgramu},
+    // Ctrl+Shift+O: "obsah"; Ctrl+O alone is the window's "další okno".
+    PrikazSeznamu{.jmeno = "MOverObsah", .popis = "ověřit obsah",
+                  .hint = "porovná obsah vybraných dvojic bajt po bajtu, shodné odstraní z nabídky",
+                  .zkratka = ctrlShift(Qt::Key_O), .stranka = Stranka::Novejsi,
+                  .akce = [](StrankyVysledku& v) { v.overObsahClick(); }},
 };
 
 } // namespace

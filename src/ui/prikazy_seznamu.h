@@ -43,6 +43,12 @@ struct TypyPrikazu {
     void (*akce)(StrankyVysledku&, int p) = nullptr;   // item p (0-based)
 };
 
+// Commands that belong to one page only.
+enum class Stranka : std::uint8_t {
+    Kazda,
+    Novejsi,   // shown only while a "NOVĚJŠÍ" list is the active list, doing nothing on another
+};
+
 struct PrikazSeznamu {
     const char* jmeno;                    // objectName: TForm1::akce finds the item by it
     const char* popis;                    // caption
@@ -52,6 +58,9 @@ struct PrikazSeznamu {
     const char* podnabidka = nullptr;     // jmeno of the submenu row holding it; nullptr: the menu
     Povoleni povoleni = Povoleni::MaPolozky;
     NaNove naNove = NaNove::Ano;
+    Stranka stranka = Stranka::Kazda;
+    // Shown only while this says so, checked each time the menu opens.
+    bool (*viditelny)(const StrankyVysledku&) = nullptr;
     const char* oddelovac = nullptr;      // objectName of a separator after it; it hides with the item
     // A command on the list itself (marking, the offer, information).
     void (*akce)(StrankyVysledku&) = nullptr;

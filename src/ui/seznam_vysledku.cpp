@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include <QApplication>
+#include <QDrag>
 #include <QEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -272,12 +273,16 @@ QItemSelectionModel::SelectionFlags SeznamVysledku::selectionCommand(const QMode
 void SeznamVysledku::mousePressEvent(QMouseEvent* event)
 {
     stisknuty_ = indexAt(event->position().toPoint());
+    mistoStisku_ = event->position().toPoint();
+    tahOznacenych_ = event->button() == Qt::LeftButton && event->modifiers() == Qt::NoModifier &&
+                     stisknuty_.isValid() && vyber_->oznacen(stisknuty_.row());
     tazeniCtrl_ = QItemSelectionModel::NoUpdate;
     QTableView::mousePressEvent(event);
 }
 
 void SeznamVysledku::mouseReleaseEvent(QMouseEvent* event)
 {
+    tahOznacenych_ = false;
     QTableView::mouseReleaseEvent(event);
     tazeniCtrl_ = QItemSelectionModel::NoUpdate;
 }
@@ -317,8 +322,24 @@ void SeznamVysledku::focusInEvent(QFocusEvent* event)
     emit vstup(this);
 }
 
+void SeznamVysledku::tahniOznacene()
+{
+    tahOznacenych_ = false;
+    QModelIndexList radky;
+    for (int r : vyber_->radky())
+        radky << model_->index(r, 0);
+    auto* tah = new QDrag(this);
+    tah->setMimeData(model_->mimeData(radky));
+    tah->exec(Qt::CopyAction);
+}
+
 void SeznamVysledku::mouseMoveEvent(QMouseEvent* event)
 {
+    if (tahOznacenych_ && (event->buttons() & Qt::LeftButton)) {
+        if ((event->position().toPoint() - mistoStisku_).manhattanLength() >= QApplication::startDragDistance())
+            tahniOznacene();
+        return;
+    }
     QTableView::mouseMoveEvent(event);
     if (!hasFocus())
         setFocus(Qt::MouseFocusReason);

@@ -8,6 +8,7 @@
 #include "ui/vysledky_model.h"
 
 #include <QHeaderView>
+#include <QPoint>
 #include <QTableView>
 #include <cstdint>
 #include <optional>
@@ -85,6 +86,7 @@ protected:
 
 private:
     void nastavVyskuRadku();
+    void tahniOznacene();
     void zmerVelikosti(int prvni, int posledni);
     int sirkaVelikosti() const;
     void rozsirVelikost();
@@ -93,6 +95,12 @@ private:
     VyberRadku* vyber_;
     SdileneRazeni* razeni_;
     QPersistentModelIndex stisknuty_;   // the row under the last mouse press
+    // A plain left press on a marked row: moved further than the drag
+    // distance, it drags the marked rows' files out (mimeData of the model);
+    // the moves before that do not reach Qt's drag selection, which would
+    // unmark the other rows.
+    bool tahOznacenych_ = false;
+    QPoint mistoStisku_;
     // What a Ctrl-press did to its row (Select or Deselect); a drag with Ctrl
     // held does the same to the rows it passes.
     mutable QItemSelectionModel::SelectionFlags tazeniCtrl_ = QItemSelectionModel::NoUpdate;

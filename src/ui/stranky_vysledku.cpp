@@ -1,4 +1,5 @@
 #include "ui/stranky_vysledku.h"
+#include "ui/spoustec.h"
 
 #include "ui/hlaseni.h"
 #include "ui/soubor_info.h"
@@ -9,7 +10,8 @@
 namespace zrc {
 
 StrankyVysledku::StrankyVysledku(QTabWidget* PageControl1, QObject* parent)
-    : QObject(parent), tabs_(PageControl1), uloziste_(std::make_unique<UlozisteVysledku>())
+    : QObject(parent), tabs_(PageControl1), uloziste_(std::make_unique<UlozisteVysledku>()),
+      spoustec_(&skutecnySpoustec())
 {
     for (int tag = 1; tag <= pocetSeznamu; ++tag) {
         auto* model = new ResultListModel(*uloziste_, tag, this);
@@ -70,6 +72,11 @@ void StrankyVysledku::infoClick()
         return;
     const ResultListModel* m = s->modelSeznamu();
     ZobrazInfo(zadaniInfa(m->uloziste(), s->tag(), m->polozka(s->currentIndex().row())), *tabs_->window());
+}
+
+void StrankyVysledku::overObsahClick()
+{
+    emit overeniObsahu(AktivniSeznam());
 }
 
 void StrankyVysledku::proved(const Operace& o, SeznamVysledku* seznam)

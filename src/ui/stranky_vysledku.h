@@ -30,6 +30,7 @@ class QWidget;
 namespace zrc {
 
 class MenuSeznamu;
+class Spoustec;
 class Skalovani;
 
 // State of the pruning controls written into the newest history entry when the
@@ -65,6 +66,9 @@ public:
     // "soubor - &informace" (Ctrl+I): the information dialog TForm5 for the
     // focused item of the active list.
     void infoClick();
+    // "ověřit obsah": the pairs of the active list checked by their bytes, by
+    // whoever runs operations.
+    void overObsahClick();
     // A file command on the selected rows of seznam, to whoever runs operations.
     void proved(const Operace& o, SeznamVysledku* seznam);
     // PopupMenu1 of the eight lists (after vybav).
@@ -115,11 +119,17 @@ public:
     void vybervseClick();
     // The selection summary of the active list into its hint; true when the
     // hint changed.
-    bool Timer1Timer();
+    // The list s instead of the active one: after a dialog the focus comes
+    // back to the list only later.
+    bool Timer1Timer(SeznamVysledku* s = nullptr);
 
     // "mazat prázdné podadresáře do úrovně:" and its level.
     StavMazani stavMazani() const;
     void nastavMazani(const StavMazani& stav);
+
+    // The door to the desktop's tools ("otevřít" and its kin); tests record.
+    Spoustec& spoustec() const { return *spoustec_; }
+    void nastavSpoustec(Spoustec& s) { spoustec_ = &s; }
 
     void setCestaIni(const QString& cesta) { cestaIni_ = cesta; }
     const QString& cestaIni() const { return cestaIni_; }
@@ -140,6 +150,8 @@ signals:
     // A file operation on the selected rows of a list: the action buttons,
     // their keys and the file commands of the list menu, all of them.
     void operace(const zrc::Operace& operace, zrc::SeznamVysledku* seznam);
+    // "ověřit obsah" on a list (its selected rows, or all when none is selected).
+    void overeniObsahu(zrc::SeznamVysledku* seznam);
 
 private:
     void vytvorRozdelovace(Skalovani& skalovani);
@@ -157,6 +169,7 @@ private:
     QString cestaIni_;
     std::function<StavMazani()> stavMazani_;
     MenuSeznamu* menu_ = nullptr;
+    Spoustec* spoustec_;
 };
 
 // Page of PageControl1 that holds the list with this Tag (1-2 -> 1 ... 7-8 -> 4).

@@ -96,9 +96,10 @@ void StrankyVysledku::vybervseClick()
     s->setFocus();
 }
 
-bool StrankyVysledku::Timer1Timer()
+bool StrankyVysledku::Timer1Timer(SeznamVysledku* s)
 {
-    SeznamVysledku* s = AktivniSeznam();
+    if (!s)
+        s = AktivniSeznam();
     const QString hint = SouhrnVyberu(int(s->vybraneRadky().size()), s->model()->rowCount(), s->VelikostVybranych(),
                                       VlastniAdresar(*uloziste_, s->tag()));
     if (hint == s->hint())

@@ -1,4 +1,7 @@
 #include "ui/vysledky_model.h"
+#include "ui/spoustec.h"
+
+#include <QMimeData>
 
 #include "engine/razeni.h"
 
@@ -153,7 +156,34 @@ Qt::ItemFlags ResultListModel::flags(const QModelIndex& index) const
 {
     if (!index.isValid())
         return Qt::NoItemFlags;
-    return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemNeverHasChildren;
+    return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsDragEnabled | Qt::ItemNeverHasChildren;
+}
+
+QStringList ResultListModel::mimeTypes() const
+{
+    return {QStringLiteral("text/uri-list"), QStringLiteral("text/plain")};
+}
+
+QMimeData* ResultListModel::mimeData(const QModelIndexList& indexes) const
+{
+    std::vector<int> radky;
+    for (const QModelIndex& i : indexes)
+        if (i.isValid() && i.model() == this)
+            radky.push_back(i.row());
+    std::sort(radky.begin(), radky.end());
+    radky.erase(std::unique(radky.begin(), radky.end()), radky.end());
+    QList<QUrl> urls;
+    QByteArray text;
+    for (int r : radky) {
+        const std::string cesta = plnaCesta(uloziste_, cislo_, polozka(r));
+        urls << urlSouboru(cesta);
+        text += QByteArray::fromStdString(cesta) + '\n';
+    }
+    auto* data = new QMimeData;
+    data->setUrls(urls);
+    // The bytes themselves: setText would replace a name that is not UTF-8.
+    data->setData(QStringLiteral("text/plain"), text);
+    return data;
 }
 
 void ResultListModel::pridej(std::span<const NalezenySoubor> soubory)

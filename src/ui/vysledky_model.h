@@ -34,6 +34,13 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation,
                         int role = Qt::DisplayRole) const override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
+    // Dragged out, the rows' files go as a file list (text/uri-list: file
+    // URLs of the full paths, bytes that are not UTF-8 percent-encoded as
+    // they are) and as plain text (the paths' bytes, one a line), so that a
+    // file manager, a terminal or a mail program can take them.
+    QStringList mimeTypes() const override;
+    QMimeData* mimeData(const QModelIndexList& indexes) const override;
+    Qt::DropActions supportedDragActions() const override { return Qt::CopyAction; }
 
     // Appends a batch of items with one row insertion.
     void pridej(std::span<const NalezenySoubor> soubory);

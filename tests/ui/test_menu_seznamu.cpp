@@ -11,6 +11,7 @@
 #include "ui/vysledky_model.h"
 
 #include "settings/ini_soubor.h"
+#include "settings/klice.h"
 
 #include <QAction>
 #include <QApplication>
@@ -78,8 +79,8 @@ protected:
         emit okno->PopupMenu1->aboutToShow();
     }
 
-    // What a person sees change: the selection, the rows, a dialog; or a
-    // file command handed to the operations.
+    // What a person sees change: the selection, the rows, a dialog or a
+    // message; or a file command handed to the operations.
     struct Stav {
         std::vector<int> vybrane;
         int radku;
@@ -92,13 +93,14 @@ protected:
     {
         const Stav pred = stav();
         const std::size_t operaci = zachycene.size();
+        const qsizetype zprav = zpravy.size();
         ZaviracDialogu dialogy;
         if (p.maZkratku())
             QTest::keyClick(seznam(), p.zkratka.key(), p.zkratka.keyboardModifiers());
         else
             a->trigger();
         QApplication::processEvents();
-        return stav() != pred || zachycene.size() != operaci || dialogy.pocet > 0;
+        return stav() != pred || zachycene.size() != operaci || dialogy.pocet > 0 || zpravy.size() != zprav;
     }
 
     std::vector<Zachycena> zachycene;
@@ -119,6 +121,9 @@ QMenu* ocekavanaNabidka(TForm1& okno, const PrikazSeznamu& p)
 TEST_P(RadekMenu, JePolozkouOknaSeZkratkouAObsluhou)
 {
     const PrikazSeznamu& p = prikazySeznamu()[GetParam()];
+    // "porovnat obsah v .." shows only with a comparison program to start.
+    ASSERT_TRUE(IniZapisText(cestaIni(), ini::Nastaveni, ini::porovnavac, QStringLiteral("/bin/true")).ok());
+    emit okno->PopupMenu1->aboutToShow();
     if (p.druh == DruhPrikazu::Typy) {
         // A type submenu has something to open once its list has a type.
         ASSERT_TRUE(IniZapisText(cestaIni(), p.typy.sekce, u"1", QStringLiteral("TXT")).ok());

@@ -1,0 +1,137 @@
+#include "overeni_cli.h"
+
+#include "engine/nepristupne_adresare.h"
+#include "util/bajty_cesty.h"
+#include "vystup.h"
+
+#include <algorithm>
+#include <cerrno>
+
+namespace zrc::cli {
+
+namespace {
+
+const QCommandLineOption verifyContent{
+    "verify-content",
+    "Compare the bytes of the NOVĚJŠÍ pairs of equal size; pairs with the same bytes leave the lists."};
+const QCommandLineOption verifyEqual{
+    "verify-equal",
+    "As --verify-content, and compare the pairs that time and size call equal; print those whose bytes differ (exit status 1)."};
+
+// Every pair of both NOVĚJŠÍ lists, list 3 first, with where it came from.
+struct PuvodParu {
+    int seznam;
+    std::size_t radek;
+};
+
+ZadaniOvereni zadani(const UlozisteVysledku& u)
+{
+    return {.zaklad1 = bajtyZTextu(u.cestaAdr(1)), .zaklad2 = bajtyZTextu(u.cestaAdr(2))};
+}
+
+VysledekOvereni overNovejsi(UlozisteVysledku& u, const VolbyShody& volby)
+{
+    ZadaniOvereni z = zadani(u);
+    std::vector<PuvodParu> puvod;
+    for (const int s : {3, 4})
+        for (std::size_t r = 0; r < u.seznam(s).size(); ++r) {
+            const Polozka& p = u.seznam(s)[r];
+            z.pary.push_back({CestaPolozky(u, p, true), p.velikost});
+            puvod.push_back({s, r});
+        }
+    RozhraniOvereni tichy;
+    VysledekOvereni v = OverObsah(z, tichy, volby);
+    // Back to front, so that the rows still to go keep their indices.
+    for (auto i = v.shodne.rbegin(); i != v.shodne.rend(); ++i) {
+        auto& seznam = u.seznam(puvod[*i].seznam);
+        seznam.erase(seznam.begin() + std::ptrdiff_t(puvod[*i].radek));
+    }
+    return v;
+}
+
+std::string jsonCesta(const std::string& bajty)
+{
+    return jsonText(textProZobrazeni(bajty));
+}
+
+} // namespace
+
+QList<QCommandLineOption> volbyOvereni()
+{
+    return {verifyContent, verifyEqual};
+}
+
+void nactiOvereni(const QCommandLineParser& p, VolbyCli& v)
+{
+    if (p.isSet(verifyEqual))
+        v.overeni = OvereniCli::IShodne;
+    else if (p.isSet(verifyContent))
+        v.overeni = OvereniCli::Novejsi;
+}
+
+SouhrnOvereni overObsah(const VolbyCli& v, UlozisteVysledku& u, const SberShodnych& shodne)
+{
+    SouhrnOvereni s;
+    if (v.overeni == OvereniCli::Zadne)
+        return s;
+    const VolbyShody volby{};
+    s.novejsi = overNovejsi(u, volby);
+    s.necitelne = s.novejsi.necitelne;
+    if (v.overeni != OvereniCli::IShodne)
+        return s;
+    ZadaniOvereni z = zadani(u);
+    for (ShodnyPar& p : shodne.pary())
+        z.pary.push_back({std::move(p.cesta), p.velikost});
+    RozhraniOvereni tichy;
+    const VysledekOvereni r = OverObsah(z, tichy, volby);
+    for (const std::size_t i : r.lisi)
+        s.lisiSe.push_back(z.pary[i].cesta);
+    s.necitelne.insert(s.necitelne.end(), r.necitelne.begin(), r.necitelne.end());
+    return s;
+}
+
+std::size_t pocetPolozek(const UlozisteVysledku& u)
+{
+    std::size_t n = 0;
+    for (int s = 1; s <= UlozisteVysledku::pocetSeznamu; ++s)
+        n += u.seznam(s).size();
+    return n;
+}
+
+void hlasOvereni(std::FILE* err, const SouhrnOvereni& s)
+{
+    std::string t = textShodnehoObsahu(s.novejsi) + '\n';
+    for (const NecitelnyPar& p : s.necitelne)
+        t += (QStringLiteral("Soubor nelze přečíst: ") + bezpecnaCesta(p.cesta) + QStringLiteral(": ")).toStdString() +
+             textChyby(p.chyba) + '\n';
+    std::fputs(t.c_str(), err);
+}
+
+std::string jsonOvereni(const SouhrnOvereni& s)
+{
+    std::string j = ",\"contentCheck\":{\"equalContent\":" + std::to_string(s.novejsi.shodne.size()) +
+                    ",\"equalContentBytes\":" + std::to_string(s.novejsi.bajtuShodnych) + ",\"differing\":[";
+    for (std::size_t i = 0; i < s.lisiSe.size(); ++i)
+        j += (i ? "," : "") + jsonCesta(s.lisiSe[i]);
+    j += "],\"unreadable\":[";
+    for (std::size_t i = 0; i < s.necitelne.size(); ++i)
+        j += std::string(i ? "," : "") + "{\"path\":" + jsonCesta(s.necitelne[i].cesta) +
+             ",\"error\":" + jsonText(QString::fromStdString(textChyby(s.necitelne[i].chyba))) + '}';
+    return j + "]}";
+}
+
+int vypisLisiciSe(std::FILE* f, const SouhrnOvereni& s, Format format)
+{
+    std::string t;
+    for (const std::string& cesta : s.lisiSe) {
+        // Tabs and line breaks of a name come escaped (\t, \n): one line each.
+        t += format == Format::Tsv ? "LIŠÍ SE\t" : "LIŠÍ SE  ";
+        t += bezpecnaCesta(cesta).toStdString() + '\n';
+    }
+    errno = 0;
+    if (!t.empty() && (std::fputs(t.c_str(), f) == EOF || std::fflush(f) != 0))
+        return errno ? errno : EIO;
+    return 0;
+}
+
+} // namespace zrc::cli
