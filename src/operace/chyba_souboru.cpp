@@ -57,6 +57,10 @@ std::string textChyby(const ChybaSouboru& chyba)
     case Duvod::StaraVKosi:
         return "nahrazení selhalo" + (chyba.err ? " (" + textErrnoCely(chyba.err) + ")" : std::string()) +
                ", předchozí verze cíle zůstala v koši";
+    case Duvod::ZmenenoOdOperace: return "soubor byl od operace změněn";
+    case Duvod::MistoObsazeno: return "jeho původní místo je obsazeno";
+    case Duvod::SmazanoNatrvalo: return "byl smazán natrvalo";
+    case Duvod::JinySvazek: return "přesun mezi svazky nelze vrátit";
     case Duvod::System: break;
     }
     return textErrnoCely(chyba.err);

@@ -19,6 +19,11 @@ enum class Duvod : std::uint8_t {
     Zruseno,          // Cancel (Esc) while the file was copied
     BezKose,          // no trash usable and "Ne" to deleting permanently (err: why)
     StaraVKosi,       // the replacement failed (err: why) and the old version stayed in the trash
+    // An undo (vraceni.h):
+    ZmenenoOdOperace, // the file is no longer what the operation left there
+    MistoObsazeno,    // the place to return the file to is taken
+    SmazanoNatrvalo,  // the operation deleted the file (or the old version) permanently
+    JinySvazek,       // a move between file systems, which a rename cannot take back
 };
 
 struct [[nodiscard]] ChybaSouboru {
