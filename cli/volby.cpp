@@ -1,5 +1,7 @@
 #include "volby.h"
 
+#include "denik_cli.h"
+
 #include <QCommandLineParser>
 #include <QRegularExpression>
 
@@ -165,6 +167,7 @@ VysledekParsovani parsujVolby(const QStringList& arguments)
     p.addOptions({d.scope, d.same1, d.same2, d.filesSince, d.dirsSince, d.depth, d.sizes,
                   d.exclude, d.format, d.threads});
     p.addOptions(iniVolby());
+    p.addOption(volbaDeniku());
     const QCommandLineOption help = p.addHelpOption();
     const QCommandLineOption version = p.addVersionOption();
     p.addPositionalArgument(QStringLiteral("DIR1"), QStringLiteral("Directory 1."));
@@ -176,6 +179,15 @@ VysledekParsovani parsujVolby(const QStringList& arguments)
     if (p.isSet(version))
         return {std::nullopt, QStringLiteral(ZRC_CLI_VERSION) + QLatin1Char('\n'), 0};
     const qsizetype adresaru = p.positionalArguments().size();
+    QString chybaDeniku;
+    if (const auto n = cisloDeniku(p, chybaDeniku)) {
+        if (!chybaDeniku.isEmpty() || adresaru != 0)
+            return chyba(chybaDeniku.isEmpty() ? QStringLiteral("--journal: takes no directories") : chybaDeniku);
+        VolbyCli v{.denik = n};
+        if (const auto problem = nactiVolby(p, d, v))
+            return chyba(*problem);
+        return {std::move(v), {}, 0};
+    }
     if (adresaru != 2 && !(adresaru == 0 && adresareZHistorie(p)))
         return chyba(QStringLiteral("expected two directories: DIR1 DIR2"));
     VolbyCli v;

@@ -22,6 +22,7 @@ struct VolbyCli {
     int vlakna = 0;                       // 0: one per core
     std::optional<IniCli> ini;            // --ini given
     DlouhyFormatCasu formatCasu = DlouhyFormatCasu::HodinyMinutySekundy;   // of the "datum" column
+    std::optional<int> denik;             // --journal N: list that journal, compare nothing
 };
 
 struct VysledekParsovani {

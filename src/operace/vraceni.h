@@ -54,7 +54,8 @@ struct VysledekVraceni {
 // "Vráceno: 12 souborů." (", nevráceno: 2" before the full stop when some were not)
 std::string textPoVraceni(const VysledekVraceni& v);
 
-// The header of the undo's own journal: the same two trees.
+// The header of an operation's journal, and of an undo's: the same two trees.
+HlavickaDeniku hlavickaOperace(const ZadaniOperace& z);
 HlavickaDeniku hlavickaVraceni(const Denik& d);
 
 // Runs the undo on the calling (worker) thread. r gets the steps, the

@@ -97,6 +97,13 @@ std::string textPoVraceni(const VysledekVraceni& v)
     return s + ".";
 }
 
+HlavickaDeniku hlavickaOperace(const ZadaniOperace& z)
+{
+    const auto druh = !z.operace.kopie ? DruhDeniku::Odstraneni
+                      : z.operace.odstraneni ? DruhDeniku::Presun : DruhDeniku::Kopie;
+    return {.druh = druh, .zdroj = z.zdroj, .cil = z.cil, .cas = std::time(nullptr)};
+}
+
 HlavickaDeniku hlavickaVraceni(const Denik& d)
 {
     return {.druh = DruhDeniku::Vraceni, .zdroj = d.hlavicka.zdroj, .cil = d.hlavicka.cil,

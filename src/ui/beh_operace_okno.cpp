@@ -43,8 +43,9 @@ public:
     void krok(Krok k, const std::string& zdroj) override
     {
         const QString cesta = textZBajtu(zdroj);
-        const QString s = (k == Krok::Kopirovani ? QStringLiteral("Kopíruji: ")
-                                                 : QStringLiteral("Odstraňuji: ")) + cesta;
+        const QString s = (o_.kod_ == KodOperace::Vraceni ? QStringLiteral("Vracím: ")
+                           : k == Krok::Kopirovani      ? QStringLiteral("Kopíruji: ")
+                                                        : QStringLiteral("Odstraňuji: ")) + cesta;
         const std::size_t poradi = poradi_.krok(zdroj);
         o_.zverejni([&](BehOperaceVOkne::Stav& st) {
             st.soubor = cesta;
@@ -178,6 +179,35 @@ void BehOperaceVOkne::obnovRadek()
 
 VysledekOperace BehOperaceVOkne::proved(const ZadaniOperace& z, VolbyOperace volby)
 {
+    VysledekOperace v;
+    spust(z, std::move(volby), [&](RozhraniOperace& r, const VolbyOperace& vo) {
+        v = ProvedOperaci(z, r, vo);
+        return v.zruseno;
+    });
+    return v;
+}
+
+// The undo's items for the progress window: the paths it works on, newest
+// first, as full paths below "/".
+VysledekVraceni BehOperaceVOkne::vrat(const Denik& d, VolbyOperace volby)
+{
+    ZadaniOperace z{.zdroj = "/", .operace = {.kod = KodOperace::Vraceni}};
+    for (auto it = d.zaznamy.rbegin(); it != d.zaznamy.rend(); ++it)
+        if (it->druh != DruhZaznamu::Chyba) {
+            const bool smazany = it->druh == DruhZaznamu::DoKose || it->druh == DruhZaznamu::Smazano;
+            z.polozky.push_back({(smazany ? it->cesta : it->cil).substr(1), it->identita.velikost});
+        }
+    VysledekVraceni v;
+    spust(z, std::move(volby), [&](RozhraniOperace& r, const VolbyOperace& vo) {
+        v = VratOperaci(d, r, vo);
+        return v.zruseno;
+    });
+    return v;
+}
+
+void BehOperaceVOkne::spust(const ZadaniOperace& z, VolbyOperace volby,
+                            const std::function<bool(RozhraniOperace&, const VolbyOperace&)>& prace)
+{
     kod_ = z.operace.kod;
     zrusit_ = false;
     souboru_ = z.polozky.size();
@@ -191,11 +221,10 @@ VysledekOperace BehOperaceVOkne::proved(const ZadaniOperace& z, VolbyOperace vol
     }
     hodiny_.start();
     volby.zrusit = &zrusit_;
-    VysledekOperace vysledek;
+    bool zruseno = false;
     PosrednikOperace posrednik(*this, z);
     QEventLoop smycka;
-    std::unique_ptr<QThread> vlakno(
-        QThread::create([&] { vysledek = ProvedOperaci(z, posrednik, volby); }));
+    std::unique_ptr<QThread> vlakno(QThread::create([&] { zruseno = prace(posrednik, volby); }));
     vlakno->setObjectName(QStringLiteral("operace"));
     connect(vlakno.get(), &QThread::finished, &smycka, &QEventLoop::quit);
     vlakno->start();
@@ -213,11 +242,10 @@ VysledekOperace BehOperaceVOkne::proved(const ZadaniOperace& z, VolbyOperace vol
     vlakno->wait();
     QCoreApplication::sendPostedEvents(this);   // the last progress update
     // After Cancel the status line keeps the interrupted step's text.
-    if (stavovyRadek_ && !vysledek.zruseno)
+    if (stavovyRadek_ && !zruseno)
         stavovyRadek_(QString());
     casovacRadku_.stop();
     okno_.reset();
-    return vysledek;
 }
 
 } // namespace zrc

@@ -12,6 +12,7 @@
 // and text that changes faster cannot be read anyway.
 
 #include "operace/operace.h"
+#include "operace/vraceni.h"
 #include "ui/radek_prubehu.h"
 
 #include <QElapsedTimer>
@@ -40,6 +41,8 @@ public:
     // Runs the operation and returns when it has ended; meanwhile the event
     // loop runs (as in a modal dialog) and the progress window is open.
     VysledekOperace proved(const ZadaniOperace& z, VolbyOperace volby = {});
+    // The same for the undo of the journal d ("Vrácení:", "Vracím: ...").
+    VysledekVraceni vrat(const Denik& d, VolbyOperace volby = {});
 
     // The question when no trash of a file system can be used; empty:
     // zeptejSeBezKose (pojistky_operace.h). Called on the user-interface thread.
@@ -61,6 +64,10 @@ private:
         Prubeh prubeh;
         std::size_t poradi = 0;   // the file being worked on, from 1
     };
+    // Runs prace on the worker (it returns whether Cancel ended it), z
+    // describing its items for the progress window.
+    void spust(const ZadaniOperace& z, VolbyOperace volby,
+               const std::function<bool(RozhraniOperace&, const VolbyOperace&)>& prace);
     void zajistiOkno();
     void zverejni(const std::function<void(Stav&)>& zmena);
     void obnov();

@@ -1,6 +1,7 @@
 #include "ui/operace_souboru.h"
 
 #include "operace/operace.h"
+#include "operace/vraceni.h"
 #include "settings/ini_soubor.h"
 #include "settings/klice.h"
 #include "ui/beh_operace_okno.h"
@@ -24,6 +25,7 @@ OvladacOperaci::OvladacOperaci(StrankyVysledku& vysledky, QObject* parent)
 {
     connect(&vysledky_, &StrankyVysledku::operace, this,
             [this](const Operace& o, SeznamVysledku* s) { ProvedOperaci(o, s->vybraneRadky()); });
+    connect(&vysledky_, &StrankyVysledku::vratitOperaci, this, &OvladacOperaci::VratPosledniOperaci);
 }
 
 OvladacOperaci::~OvladacOperaci() = default;
@@ -98,9 +100,13 @@ void OvladacOperaci::ProvedOperaci(const Operace& operace, const std::vector<int
     beh.bezKose = [this](const std::string& zdroj, const ChybaSouboru& c) { return pojistky_->bezKose(zdroj, c); };
     VolbyOperace volby = volby_;
     volby.kniha = &pojistky_->novaKniha();
+    ZapisDeniku denik;
+    zalozDenik(z, hlavickaOperace(z), denik, *volby.kniha);
+    volby.denik = denik.otevreny() ? &denik : nullptr;
     beh_ = &beh;
     const VysledekOperace v = beh.proved(z, volby);
     beh_ = nullptr;
+    ohlasDenik(denik, *volby.kniha);
     bezi_ = false;
     odeberVyrizene(operace, vybraneRadky, v.vyrizene);
     if (vysledky_.ZalozkaZobrazena(operace.seznam))

@@ -55,7 +55,10 @@ const std::array tabulka{
                   .hint = "přesune vybrané soubory do vybraného adresáře", .zkratka = ctrlShift(Qt::Key_F6),
                   .oddelovac = "N5", .operace = &PresunDoAdresare},
     PrikazSeznamu{.jmeno = "info", .popis = "soubor - &informace", .hint = "zobrazí informace o aktivním souboru",
-                  .zkratka = ctrl(Qt::Key_I), .akce = [](StrankyVysledku& v) { v.infoClick(); }},
+                  .zkratka = ctrl(Qt::Key_I), .oddelovac = "N6", .akce = [](StrankyVysledku& v) { v.infoClick(); }},
+    PrikazSeznamu{.jmeno = "MVratit", .popis = "vrátit poslední operaci\tCtrl+Z",
+                  .hint = "vrátí poslední kopírování, přesun nebo odstranění", .povoleni = Povoleni::Vzdy,
+                  .akce = [](StrankyVysledku& v) { emit v.vratitOperaci(); }, .zkratkaOkna = true},
 };
 
 } // namespace

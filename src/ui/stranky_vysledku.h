@@ -139,6 +139,8 @@ signals:
     // A file operation on the selected rows of a list: the action buttons,
     // their keys and the file commands of the list menu, all of them.
     void operace(const zrc::Operace& operace, zrc::SeznamVysledku* seznam);
+    // "vrátit poslední operaci" from the list menu.
+    void vratitOperaci();
 
 private:
     void vytvorRozdelovace(Skalovani& skalovani);

@@ -78,7 +78,7 @@ protected:
         emit okno->PopupMenu1->aboutToShow();
     }
 
-    // What a person sees change: the selection, the rows, a dialog; or a
+    // What a person sees change: the selection, the rows, a dialog, a message; or a
     // file command handed to the operations.
     struct Stav {
         std::vector<int> vybrane;
@@ -92,13 +92,14 @@ protected:
     {
         const Stav pred = stav();
         const std::size_t operaci = zachycene.size();
+        const qsizetype zprav = zpravy.size();   // a message through Hlaseni (answered by the test)
         ZaviracDialogu dialogy;
         if (p.maZkratku())
             QTest::keyClick(seznam(), p.zkratka.key(), p.zkratka.keyboardModifiers());
         else
             a->trigger();
         QApplication::processEvents();
-        return stav() != pred || zachycene.size() != operaci || dialogy.pocet > 0;
+        return stav() != pred || zachycene.size() != operaci || dialogy.pocet > 0 || zpravy.size() != zprav;
     }
 
     std::vector<Zachycena> zachycene;
