@@ -6,7 +6,7 @@ set -eu
 cd "$(dirname "$0")"
 
 PACKAGES="cmake ninja-build g++ ccache qt6-base-dev libgl-dev libgtest-dev libgmock-dev
-  xvfb xauth openbox rsync desktop-file-utils fonts-dejavu-core appstream dpkg-dev file lintian"
+  xvfb xauth openbox rsync trash-cli desktop-file-utils fonts-dejavu-core appstream dpkg-dev file lintian"
 
 install_missing() {
   missing=""
