@@ -230,6 +230,31 @@ TEST_F(SmisenaOperace, PlanRikaCoVratiACoNe)
     EXPECT_EQ(textPoVraceni(v), "Vráceno: 2 soubory, nevráceno: 2.");
 }
 
+// The journal is flushed with the batch, once, after the batch's renames and
+// before its directories are: never once per file, and never after the
+// changes it describes are on disk.
+TEST_F(VraceniTest, DenikSeUkladaSDavkou)
+{
+    std::vector<std::string> polozky;
+    for (int i = 0; i < 20; ++i) {
+        const std::string jmeno = "f" + std::to_string(i) + ".txt";
+        zapis(a() + "/" + jmeno, "nova " + std::to_string(i));
+        zapis(b() + "/" + jmeno, "stara");
+        polozky.push_back(jmeno);
+    }
+    ChyboveVolani sys;
+    const Denik d = proved(3, KodOperace::Kopie, polozky, &sys);
+    EXPECT_EQ(d.zaznamy.size(), 20u);
+    sys.zaznam.erase(sys.zaznam.begin(), std::find(sys.zaznam.begin(), sys.zaznam.end(), "syncfs"));
+    EXPECT_EQ(std::count(sys.zaznam.begin(), sys.zaznam.end(), "fdatasync"), 1);
+    const auto posledniPrejmenovani = std::find_if(sys.zaznam.rbegin(), sys.zaznam.rend(), [](const auto& u) {
+        return u.starts_with("rename .");
+    }).base();
+    const auto ulozeni = std::find(sys.zaznam.begin(), sys.zaznam.end(), "fdatasync");
+    EXPECT_LE(posledniPrejmenovani - sys.zaznam.begin(), ulozeni - sys.zaznam.begin());   // base(): one past it
+    EXPECT_LT(ulozeni - sys.zaznam.begin(), std::find(ulozeni, sys.zaznam.end(), "fsync") - sys.zaznam.begin());
+}
+
 struct DenikPripad {
     const char* nazev;
     std::function<void(std::string& obsah, const std::string& koren)> uprava;

@@ -26,7 +26,8 @@ Snimek VraceniTest::vse() const
     return s;
 }
 
-Denik VraceniTest::proved(int seznam, KodOperace kod, const std::vector<std::string>& polozky)
+Denik VraceniTest::proved(int seznam, KodOperace kod, const std::vector<std::string>& polozky,
+                          platform::Syscalls* sys)
 {
     ZadaniOperace z{.zdroj = a(), .cil = kod == KodOperace::Odstraneni ? a() : b(),
                     .operace = OperaceKodu(seznam, int(kod)), .mazani = Mazani::DoKose};
@@ -34,8 +35,8 @@ Denik VraceniTest::proved(int seznam, KodOperace kod, const std::vector<std::str
         z.polozky.push_back({p, std::int64_t(obsah(a() + "/" + p).size())});
     ZapisDeniku denik;
     const HlavickaDeniku h{.druh = DruhDeniku::Kopie, .zdroj = z.zdroj, .cil = z.cil, .cas = 0};
-    EXPECT_EQ(zalozDenik(platform::realSyscalls(), t.path("stav"), h, denik), 0);
-    (void)ProvedOperaci(z, skript, {.kosDomov = kos(), .denik = &denik});
+    EXPECT_EQ(zalozDenik(sys ? *sys : platform::realSyscalls(), t.path("stav"), h, denik), 0);
+    (void)ProvedOperaci(z, skript, {.sys = sys, .kosDomov = kos(), .denik = &denik});
     EXPECT_EQ(denik.chyba(), 0);
     auto c = ctiDenik(denik.cesta(), {.kosDomov = kos()});
     EXPECT_TRUE(c.denik) << c.chyba;

@@ -26,7 +26,8 @@ protected:
 
     // Runs the command (list, code) on the items from a to b (a to a for a
     // deletion) with "mazat do koše", journaled; returns the journal read back.
-    Denik proved(int seznam, KodOperace kod, const std::vector<std::string>& polozky);
+    Denik proved(int seznam, KodOperace kod, const std::vector<std::string>& polozky,
+                 platform::Syscalls* sys = nullptr);
     // Undoes d through sys (nullptr: the real calls), journaled.
     VysledekVraceni vrat(const Denik& d, platform::Syscalls* sys = nullptr);
 
