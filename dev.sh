@@ -6,8 +6,8 @@ set -eu
 cd "$(dirname "$0")"
 
 PACKAGES="cmake ninja-build g++ ccache qt6-base-dev libgl-dev libgtest-dev libgmock-dev
-  xvfb xauth openbox wmctrl rsync desktop-file-utils fonts-dejavu-core fonts-dejavu-extra
-  qt6-translations-l10n appstream dpkg-dev file lintian"
+  xvfb xauth openbox wmctrl rsync trash-cli desktop-file-utils fonts-dejavu-core
+  fonts-dejavu-extra qt6-translations-l10n appstream dpkg-dev file lintian"
 
 install_missing() {
   missing=""

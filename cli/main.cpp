@@ -3,6 +3,7 @@
 #include "engine/porovnani.h"
 #include "engine/shodne_pary.h"
 #include "engine/vysledky.h"
+#include "denik_cli.h"
 #include "ini_volby.h"
 #include "overeni_cli.h"
 #include "prijemce_cli.h"
@@ -72,6 +73,8 @@ int main(int argc, char* argv[])
         return parsovani.kod;
     }
     const zrc::cli::VolbyCli& volby = *parsovani.volby;
+    if (volby.denik)
+        return zrc::cli::vypisDenik(stdout, *volby.denik, volby.format);
 
     const auto vynechane = zrc::cli::zdrojVynechanychTypu(volby);
     zrc::UlozisteVysledku vysledky;

@@ -1,6 +1,7 @@
 #include "volby.h"
 
 #include "overeni_cli.h"
+#include "denik_cli.h"
 
 #include <QCommandLineParser>
 #include <QRegularExpression>
@@ -173,6 +174,7 @@ VysledekParsovani parsujVolby(const QStringList& arguments)
     p.addOptions(volbyOvereni());
     p.addOptions(iniVolby());
     p.addOptions(volbyZbytku());
+    p.addOption(volbaDeniku());
     const QCommandLineOption help = p.addHelpOption();
     const QCommandLineOption version = p.addVersionOption();
     p.addPositionalArgument(QStringLiteral("DIR1"), QStringLiteral("Directory 1."));
@@ -184,6 +186,15 @@ VysledekParsovani parsujVolby(const QStringList& arguments)
     if (p.isSet(version))
         return {std::nullopt, QStringLiteral(ZRC_CLI_VERSION) + QLatin1Char('\n'), 0};
     const qsizetype adresaru = p.positionalArguments().size();
+    QString chybaDeniku;
+    if (const auto n = cisloDeniku(p, chybaDeniku)) {
+        if (!chybaDeniku.isEmpty() || adresaru != 0)
+            return chyba(chybaDeniku.isEmpty() ? QStringLiteral("--journal: takes no directories") : chybaDeniku);
+        VolbyCli v{.denik = n};
+        if (const auto problem = nactiVolby(p, d, v))
+            return chyba(*problem);
+        return {std::move(v), {}, 0};
+    }
     if (adresaru != 2 && !(adresaru == 0 && adresareZHistorie(p)))
         return chyba(QStringLiteral("expected two directories: DIR1 DIR2"));
     VolbyCli v;

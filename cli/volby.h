@@ -30,6 +30,7 @@ struct VolbyCli {
     OvereniCli overeni = OvereniCli::Zadne;
     DlouhyFormatCasu formatCasu = DlouhyFormatCasu::HodinyMinutySekundy;   // of the "datum" column
     Zbytky zbytky = Zbytky::Ohlasit;      // --remove-leftovers [--permanently]
+    std::optional<int> denik;             // --journal N: list that journal, compare nothing
 };
 
 struct VysledekParsovani {

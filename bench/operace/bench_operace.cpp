@@ -5,11 +5,17 @@
 //
 // copy replaces existing targets, new places only absent ones (a "NOVÉ" list),
 // move moves, delete deletes in SRC. Errors are answered with Ignore and
-// counted; the exit status is 1 when any item was not handled.
+// counted; the exit status is 1 when any item was not handled. With
+// ZRC_BENCH_DENIK=DIR the operation is journaled into DIR as the window
+// journals it (a wrapper script that sets it, given as --ref to
+// fileops_bench, times the journal's cost in the same rounds).
 
 #include "operace/operace.h"
+#include "operace/slozka_deniku.h"
+#include "operace/vraceni.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <string>
@@ -80,7 +86,13 @@ int main(int argc, char** argv)
         return 2;
     z.polozky = polozky(z.zdroj);
     Tichy r;
-    const auto v = ProvedOperaci(z, r);
+    ZapisDeniku denik;
+    if (const char* d = std::getenv("ZRC_BENCH_DENIK"))
+        if (const int e = zalozDenik(platform::realSyscalls(), d, hlavickaOperace(z), denik)) {
+            std::fprintf(stderr, "journal: %s\n", std::strerror(e));
+            return 2;
+        }
+    const auto v = ProvedOperaci(z, r, {.denik = denik.otevreny() ? &denik : nullptr});
     std::printf("%zu of %zu handled\n", v.vyrizene.size(), z.polozky.size());
     return v.vyrizene.size() == z.polozky.size() ? 0 : 1;
 }

@@ -71,6 +71,7 @@ VysledekOperace BehOperace::proved()
     }
     if (!zruseno)
         zruseno = !dokonciDavku();
+    denikSynchronizuj();
     otazky_.predcteni(nullptr);
     predcteni_.reset();
     davka_.zahod();   // after Cancel: the batch's temporary files go, the targets stay
@@ -183,7 +184,7 @@ ChybaSouboru BehOperace::zkopiruj(std::size_t i, const Cesty& c, const SdilenyAd
     const bool odlozit = z_.operace.odstraneni || stav.existuje;
     const bool samostatne = odlozit && st.st_size > volby_.samostatnySync;
     OdlozenaKopie k{.index = i, .docasny = {}, .velikost = st.st_size, .smazatZdroj = z_.operace.odstraneni,
-                    .zdrojAdresar = zdrojAdr, .zdrojJmeno = jmeno, .zdrojSt = st};
+                    .nahrazuje = stav.existuje, .zdrojAdresar = zdrojAdr, .zdrojJmeno = jmeno, .zdrojSt = st};
     posledniBajty_ = souborHotovo_ = 0;
     souborCelkem_ = st.st_size;
     r_.prubeh({0, souborCelkem_, hotovo_, celkem_});
@@ -202,6 +203,7 @@ ChybaSouboru BehOperace::zkopiruj(std::size_t i, const Cesty& c, const SdilenyAd
             odstranDocasny(sys_, k.docasny);
             return e;
         }
+        denikVytvoreno(i, {.druh = DruhZaznamu::Kopie, .adresar = cilAdr->get(), .jmeno = jmeno});
         posun(z_.polozky[i].velikost);
         vyrizeno(i);
         return {};
@@ -239,6 +241,8 @@ ChybaSouboru BehOperace::presunPrejmenovanim(std::size_t i, const Cesty& c,
                         : sys_.renameAt(zdroj->get(), jmeno.c_str(), cil->get(), jmeno.c_str(), 0);
     if (r.ok()) {
         hotovo = true;
+        denikVytvoreno(i, {.druh = stav.existuje ? DruhZaznamu::Nahrazeno : DruhZaznamu::Presun,
+                           .adresar = cil->get(), .jmeno = jmeno, .stara = &zaloha, .presun = true});
         return {};
     }
     if (auto e = vratStarou(zaloha, cil->get(), jmeno, r.err))

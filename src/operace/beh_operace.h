@@ -2,6 +2,7 @@
 // One call of ProvedOperaci: the walk over the selected items.
 
 #include "operace/davka_zapisu.h"
+#include "operace/denik.h"
 #include "operace/kniha_chyb.h"
 #include "operace/kopie_souboru.h"
 #include "operace/operace.h"
@@ -16,8 +17,6 @@
 #include <optional>
 
 namespace zrc {
-
-OdpovedZaznamu odpovedZaznamu(OdpovedChyby o);
 
 // How the handling of one item ended.
 enum class Konec : std::uint8_t { Hotovo, Odlozeno, Preskoceno, Zruseno };
@@ -52,20 +51,32 @@ private:
 
     Konec mazani(std::size_t i, const Cesty& c, const SdilenyAdresar& adresar,
                  const struct stat* ocekavany);
-    ChybaSouboru smazJednou(const SdilenyAdresar& adresar, const Cesty& c,
+    ChybaSouboru smazJednou(std::size_t i, const SdilenyAdresar& adresar, const Cesty& c,
                             const struct stat* ocekavany);
     void prorezej(std::string_view podadr);
 
     // The trash (beh_operace_kos.cpp).
     bool kosProMazani() const { return z_.mazani == Mazani::DoKose && !z_.operace.kopie; }
     ChybaSouboru doKose(int adresar, const std::string& jmeno, const struct stat& l,
-                        const std::string& zdroj, bool& natrvalo);
+                        const std::string& zdroj, bool& natrvalo, platform::VysledekKose& kam);
     ChybaSouboru starouDoKose(std::size_t i, int adresar, const std::string& jmeno,
                               platform::VysledekKose& zaloha);
     ChybaSouboru vratStarou(const platform::VysledekKose& zaloha, int adresar, const std::string& jmeno,
                             int err);
     OdpovedKose rozhodnutiBezKose(dev_t dev, const std::string& zdroj, int err);
     void zapis(std::size_t i, const ChybaSouboru& c, OdpovedZaznamu o);
+
+    // The journal (beh_operace_denik.cpp).
+    struct Vytvoreno {
+        DruhZaznamu druh;
+        int adresar;                                   // of the target
+        const std::string& jmeno;
+        const platform::VysledekKose* stara = nullptr;  // the replaced version's trash entry
+        bool presun = false;
+    };
+    void denikVytvoreno(std::size_t i, const Vytvoreno& v);
+    void denikSmazano(std::size_t i, const struct stat& l, const platform::VysledekKose* kos);
+    void denikSynchronizuj();
     bool dokonciDavku();
     bool dokonciOdlozene(std::vector<OdlozenaKopie> odlozene);
     Konec umistiOdlozenou(OdlozenaKopie& k);

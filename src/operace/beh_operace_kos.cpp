@@ -2,6 +2,7 @@
 
 #include "operace/beh_operace.h"
 #include "operace/kniha_chyb.h"
+#include "operace/zapis_deniku.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -34,9 +35,10 @@ OdpovedKose BehOperace::rozhodnutiBezKose(dev_t dev, const std::string& zdroj, i
 // A file that code 2 deletes goes to the trash. natrvalo: no trash usable and
 // "Ano" to deleting permanently; the caller unlinks then.
 ChybaSouboru BehOperace::doKose(int adresar, const std::string& jmeno, const struct stat& l,
-                                const std::string& zdroj, bool& natrvalo)
+                                const std::string& zdroj, bool& natrvalo, platform::VysledekKose& kam)
 {
     const auto k = kos_.doKose(adresar, jmeno);
+    kam = k;
     if (k.ok()) {
         ++doKose_;
         return {};
@@ -103,9 +105,13 @@ OdpovedZaznamu odpovedZaznamu(OdpovedChyby o)
 // Only how an item ends is logged: a Retry that succeeds leaves no record.
 void BehOperace::zapis(std::size_t i, const ChybaSouboru& c, OdpovedZaznamu o)
 {
+    const std::string& rel = z_.polozky[i].cesta;
+    if (volby_.denik)
+        volby_.denik->zapis({.druh = DruhZaznamu::Chyba, .cesta = cesty(i).zdroj,
+                             .cil = z_.operace.kopie ? z_.cil + "/" + rel : std::string(),
+                             .duvod = textChyby(c)});
     if (!volby_.kniha)
         return;
-    const std::string& rel = z_.polozky[i].cesta;
     volby_.kniha->pridej({.kod = z_.operace.kod,
                           .zdroj = cesty(i).zdroj,
                           .cil = z_.operace.kopie ? z_.cil + "/" + rel : std::string(),

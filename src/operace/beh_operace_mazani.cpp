@@ -15,7 +15,7 @@ Konec BehOperace::mazani(std::size_t i, const Cesty& c, const SdilenyAdresar& ad
 {
     for (;;) {
         r_.krok(Krok::Odstraneni, c.zdroj);
-        const auto chyba = smazJednou(adresar, c, ocekavany);
+        const auto chyba = smazJednou(i, adresar, c, ocekavany);
         if (!chyba) {
             if (!z_.operace.kopie)
                 posun(z_.polozky[i].velikost);
@@ -31,7 +31,7 @@ Konec BehOperace::mazani(std::size_t i, const Cesty& c, const SdilenyAdresar& ad
 // unlinkat of the item's own name: a symbolic link item deletes the link. A
 // read-only file (no owner write permission) is deleted only after "Ano" or
 // "Vše"; the permission is granted first, as a user would.
-ChybaSouboru BehOperace::smazJednou(const SdilenyAdresar& adresar, const Cesty& c,
+ChybaSouboru BehOperace::smazJednou(std::size_t i, const SdilenyAdresar& adresar, const Cesty& c,
                                     const struct stat* ocekavany)
 {
     const std::string jmeno(c.jmeno);
@@ -56,7 +56,11 @@ ChybaSouboru BehOperace::smazJednou(const SdilenyAdresar& adresar, const Cesty& 
     if (kosProMazani()) {
         // Into the trash with its mode unchanged, so that it comes back as it was.
         bool natrvalo = false;
-        if (auto e = doKose(adresar->get(), jmeno, l, c.zdroj, natrvalo); e || !natrvalo)
+        platform::VysledekKose kam;
+        auto e = doKose(adresar->get(), jmeno, l, c.zdroj, natrvalo, kam);
+        if (!e && !natrvalo)
+            denikSmazano(i, l, &kam);
+        if (e || !natrvalo)
             return e;
     }
     if (jenProCteni) {
@@ -66,6 +70,8 @@ ChybaSouboru BehOperace::smazJednou(const SdilenyAdresar& adresar, const Cesty& 
     }
     if (const auto r = sys_.unlinkAt(adresar->get(), jmeno.c_str(), 0); !r.ok())
         return ChybaSouboru::systemu(r.err);
+    if (!ocekavany)   // a moved source lives on at its target: not a deletion
+        denikSmazano(i, l, nullptr);
     return {};
 }
 
@@ -118,6 +124,7 @@ bool BehOperace::dokonciOdlozene(std::vector<OdlozenaKopie> odlozene)
             umistene.push_back(&k);
         }
     }
+    denikSynchronizuj();   // the records of this batch before its renames are durable
     const ChybaSouboru naDisku = synchronizujAdresare(sys_, adresare);
     // The replaced old versions, once per trash. They are linked there
     // already; a failed flush risks them only in a crash, and there is no
@@ -174,8 +181,13 @@ Konec BehOperace::umistiOdlozenou(OdlozenaKopie& k)
                 if (auto e = vratStarou(zaloha, adresar, k.docasny.cil, chyba.err))
                     chyba = e;
         }
-        if (!chyba)
+        if (!chyba) {
+            denikVytvoreno(k.index, {.druh = k.nahrazuje ? DruhZaznamu::Nahrazeno
+                                     : k.smazatZdroj ? DruhZaznamu::Presun : DruhZaznamu::Kopie,
+                                     .adresar = adresar, .jmeno = k.docasny.cil, .stara = &zaloha,
+                                     .presun = k.smazatZdroj});
             return Konec::Hotovo;
+        }
         if (chyba.duvod == Duvod::Zruseno || chyba.duvod == Duvod::BezKose) {
             zapis(k.index, chyba,
                   chyba.duvod == Duvod::BezKose ? OdpovedZaznamu::Ne : OdpovedZaznamu::Zrusit);

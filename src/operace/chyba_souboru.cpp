@@ -60,6 +60,10 @@ std::string textChyby(const ChybaSouboru& chyba)
     case Duvod::ZmenenOdPorovnani: return "soubor se od porovnání změnil";
     case Duvod::KosNelze:
         return "koš nelze použít" + (chyba.err ? " (" + textErrnoCely(chyba.err) + ")" : std::string());
+    case Duvod::ZmenenoOdOperace: return "soubor byl od operace změněn";
+    case Duvod::MistoObsazeno: return "jeho původní místo je obsazeno";
+    case Duvod::SmazanoNatrvalo: return "byl smazán natrvalo";
+    case Duvod::JinySvazek: return "přesun mezi svazky nelze vrátit";
     case Duvod::System: break;
     }
     return textErrnoCely(chyba.err);

@@ -21,6 +21,11 @@ enum class Duvod : std::uint8_t {
     StaraVKosi,       // the replacement failed (err: why) and the old version stayed in the trash
     ZmenenOdPorovnani, // the file is no longer the one the comparison met
     KosNelze,         // no trash usable for the file (err: why); it stays
+    // An undo (vraceni.h):
+    ZmenenoOdOperace, // the file is no longer what the operation left there
+    MistoObsazeno,    // the place to return the file to is taken
+    SmazanoNatrvalo,  // the operation deleted the file (or the old version) permanently
+    JinySvazek,       // a move between file systems, which a rename cannot take back
 };
 
 struct [[nodiscard]] ChybaSouboru {

@@ -25,6 +25,7 @@ struct OdlozenaKopie {
     std::int64_t velikost = 0;       // bytes of the temporary file
     // A move: the source to delete once the target is on disk.
     bool smazatZdroj = false;
+    bool nahrazuje = false;          // the target existed (for the journal)
     SdilenyAdresar zdrojAdresar;
     std::string zdrojJmeno;
     struct stat zdrojSt {};          // as copied

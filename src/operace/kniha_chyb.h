@@ -54,6 +54,9 @@ private:
     std::vector<ZaznamChyby> zaznamy_;
 };
 
+// The log's answer for an error box's answer (Retry never ends an item).
+OdpovedZaznamu odpovedZaznamu(OdpovedChyby o);
+
 // "Zrušit", "Ignorovat", "Ne", "—".
 const char* textOdpovedi(OdpovedZaznamu o);
 // One block per record, UTF-8, "\n" line ends:

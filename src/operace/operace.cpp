@@ -15,6 +15,7 @@ const char* titulekKodu(KodOperace kod)
     case KodOperace::Odstraneni: return "Odstranění:";
     case KodOperace::Presun:
     case KodOperace::PresunSDvojcetem: return "Přesun:";
+    case KodOperace::Vraceni: return "Vrácení:";
     default: return "Kopírování:";
     }
 }

@@ -29,6 +29,7 @@ namespace zrc {
 
 namespace platform { class Syscalls; }
 class KnihaChyb;
+class ZapisDeniku;
 
 // The progress window's caption of the code: "Kopírování:", "Odstranění:", "Přesun:".
 const char* titulekKodu(KodOperace kod);
@@ -127,6 +128,9 @@ struct VolbyOperace {
     std::int64_t predcteniMax = std::int64_t{256} << 10;
     std::string kosDomov{};                        // the home trash; "": $XDG_DATA_HOME/Trash
     KnihaChyb* kniha = nullptr;                    // receives every item left undone
+    // Receives a record of every item: what was done, or why not (denik.h),
+    // flushed with the operation's durability points.
+    ZapisDeniku* denik = nullptr;
 };
 
 struct VysledekOperace {

@@ -25,6 +25,7 @@ Operace OperaceKodu(int seznam, int kod)
     case KodOperace::Kopie:
     case KodOperace::KopieSDvojcetem:
     case KodOperace::KopieZustava:
+    case KodOperace::Vraceni:
         break;
     case KodOperace::Odstraneni:
         o.kopie = false;

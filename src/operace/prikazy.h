@@ -21,6 +21,7 @@ enum class KodOperace {
     KopieSDvojcetem = 4,    // copy, the twin item of the partner list leaves too
     PresunSDvojcetem = 5,   // move, the twin item leaves too
     KopieZustava = 6,       // copy into a chosen directory; the items stay listed
+    Vraceni = 7,            // an undo of the last operation (never a command code)
 };
 
 // Whose base directory an operation reads from or writes to. Zvoleny: a

@@ -45,8 +45,9 @@ public:
     void krok(Krok k, const std::string& zdroj) override
     {
         const QString cesta = textZBajtu(zdroj);
-        const QString s = (k == Krok::Kopirovani ? QStringLiteral("Kopíruji: ")
-                                                 : QStringLiteral("Odstraňuji: ")) + cesta;
+        const QString s = (o_.kod_ == KodOperace::Vraceni ? QStringLiteral("Vracím: ")
+                           : k == Krok::Kopirovani      ? QStringLiteral("Kopíruji: ")
+                                                        : QStringLiteral("Odstraňuji: ")) + cesta;
         const std::size_t poradi = poradi_.krok(zdroj);
         o_.zverejni([&](BehOperaceVOkne::Stav& st) {
             st.soubor = cesta;
@@ -228,6 +229,7 @@ VysledekOperace BehOperaceVOkne::proved(const ZadaniOperace& z, VolbyOperace vol
     std::int64_t celkem = 0;
     for (const auto& p : z.polozky)
         celkem += p.velikost;
+    kod_ = z.operace.kod;
     volby.zrusit = &zrusit_;
     VysledekOperace vysledek;
     PosrednikOperace posrednik(*this, z);
@@ -238,6 +240,30 @@ VysledekOperace BehOperaceVOkne::proved(const ZadaniOperace& z, VolbyOperace vol
         stavovyRadek_(QString());
     okno_.reset();
     return vysledek;
+}
+
+// The undo's items for the progress window: the paths it works on, newest
+// first, as full paths below "/".
+VysledekVraceni BehOperaceVOkne::vrat(const Denik& d, VolbyOperace volby)
+{
+    ZadaniOperace z{.zdroj = "/", .operace = {.kod = KodOperace::Vraceni}};
+    std::int64_t celkem = 0;
+    for (auto it = d.zaznamy.rbegin(); it != d.zaznamy.rend(); ++it)
+        if (it->druh != DruhZaznamu::Chyba) {
+            const bool smazany = it->druh == DruhZaznamu::DoKose || it->druh == DruhZaznamu::Smazano;
+            z.polozky.push_back({(smazany ? it->cesta : it->cil).substr(1), it->identita.velikost});
+            celkem += it->identita.velikost;
+        }
+    kod_ = KodOperace::Vraceni;
+    volby.zrusit = &zrusit_;
+    VysledekVraceni v;
+    PosrednikOperace posrednik(*this, z);
+    spust(QString::fromUtf8(titulekKodu(z.operace.kod)), z.polozky.size(), celkem,
+          [&] { v = VratOperaci(d, posrednik, volby); });
+    if (stavovyRadek_ && !v.zruseno)
+        stavovyRadek_(QString());
+    okno_.reset();
+    return v;
 }
 
 VysledekOvereni BehOperaceVOkne::over(const ZadaniOvereni& z, VolbyShody volby)

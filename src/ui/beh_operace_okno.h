@@ -13,6 +13,7 @@
 
 #include "operace/operace.h"
 #include "operace/overeni_obsahu.h"
+#include "operace/vraceni.h"
 #include "ui/radek_prubehu.h"
 
 #include <QElapsedTimer>
@@ -44,6 +45,8 @@ public:
     // The same for a verification of pairs by content ("ověřit obsah"):
     // the same window, bars, progress line and Esc.
     VysledekOvereni over(const ZadaniOvereni& z, VolbyShody volby = {});
+    // The same for the undo of the journal d ("Vrácení:", "Vracím: ...").
+    VysledekVraceni vrat(const Denik& d, VolbyOperace volby = {});
 
     // The question when no trash of a file system can be used; empty:
     // zeptejSeBezKose (pojistky_operace.h). Called on the user-interface thread.
@@ -71,6 +74,7 @@ private:
     // Runs prace on a worker thread with the event loop running meanwhile.
     void spust(const QString& titulek, std::size_t souboru, std::int64_t celkem,
                const std::function<void()>& prace);
+    KodOperace kod_ = KodOperace::Kopie;   // of the run in progress: its step texts
     void zajistiOkno();
     void zverejni(const std::function<void(Stav&)>& zmena);
     void obnov();

@@ -128,7 +128,7 @@ void MenuSeznamu::pripojKSeznamum()
     for (int tag = 1; tag <= CisloSeznamu::pocet; ++tag) {
         SeznamVysledku* s = vysledky_.seznam(tag);
         for (const Polozka& p : polozky_) {
-            if (!p.radek->maZkratku())
+            if (!p.radek->maZkratku() || p.radek->zkratkaOkna)
                 continue;
             p.akce->setShortcutContext(Qt::WidgetShortcut);
             s->addAction(p.akce);

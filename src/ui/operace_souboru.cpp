@@ -2,6 +2,7 @@
 
 #include "operace/operace.h"
 #include "operace/souhrn_operace.h"
+#include "operace/vraceni.h"
 #include "settings/ini_soubor.h"
 #include "settings/klice.h"
 #include "ui/beh_operace_okno.h"
@@ -29,6 +30,7 @@ OvladacOperaci::OvladacOperaci(StrankyVysledku& vysledky, QObject* parent)
             [this](const Operace& o, SeznamVysledku* s) { ProvedOperaci(o, s->vybraneRadky()); });
     connect(&vysledky_, &StrankyVysledku::overeniObsahu, this,
             [this](SeznamVysledku* s) { OverObsah(s->tag(), s->vybraneRadky()); });
+    connect(&vysledky_, &StrankyVysledku::vratitOperaci, this, &OvladacOperaci::VratPosledniOperaci);
 }
 
 OvladacOperaci::~OvladacOperaci() = default;
@@ -108,9 +110,13 @@ void OvladacOperaci::ProvedOperaci(const Operace& operace, const std::vector<int
     beh.bezKose = [this](const std::string& zdroj, const ChybaSouboru& c) { return pojistky_->bezKose(zdroj, c); };
     VolbyOperace volby = volby_;
     volby.kniha = &pojistky_->novaKniha();
+    ZapisDeniku denik;
+    zalozDenik(z, hlavickaOperace(z), denik, *volby.kniha);
+    volby.denik = denik.otevreny() ? &denik : nullptr;
     beh_ = &beh;
     const VysledekOperace v = beh.proved(z, volby);
     beh_ = nullptr;
+    ohlasDenik(denik, *volby.kniha);
     bezi_ = false;
     odeberVyrizene(operace, vybraneRadky, v.vyrizene);
     if (vysledky_.ZalozkaZobrazena(operace.seznam))

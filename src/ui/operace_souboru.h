@@ -27,11 +27,18 @@
 //   directory chooser, no progress window.
 // - A command into a chosen directory (operace.cil == Strana::Zvoleny) opens
 //   the directory chooser on the other side's base first (volba_cile.h).
+// - Every operation is journaled (operace/slozka_deniku.h); a journal that
+//   cannot be written is noted in the operation's log, and the operation runs.
+// - VratPosledniOperaci takes the newest journal back after its confirmation
+//   with the plan line, in the same progress window, journaled itself; then
+//   the status line says what came back and porovnatZnovu is emitted when the
+//   user wants the trees compared again.
 //
 
 #include "operace/operace.h"
 #include "operace/shoda_obsahu.h"
 #include "operace/prikazy.h"
+#include "operace/slozka_deniku.h"
 #include "ui/volba_cile.h"
 
 #include <QObject>
@@ -59,6 +66,8 @@ public:
     // equal bytes leave the list, the others stay selected, and the status
     // line says "shodný obsah: 12 souborů, 3,4 GiB". No rows: every row.
     void OverObsah(int seznam, std::vector<int> radky);
+    // "vrátit poslední operaci" (Ctrl+Z).
+    void VratPosledniOperaci();
     // True while an operation runs (its progress window is open).
     bool bezi() const { return bezi_; }
     // Trash setting, plan line, base guard, mass deletion, log (pojistky_operace.h).
@@ -76,9 +85,16 @@ public:
 
 signals:
     void hotovo();
+    // After an undo: "Ano" to comparing the trees again.
+    void porovnatZnovu();
 
 private:
     void stavovyRadek(const QString& text);
+    // The journal of the operation z (vraceni_operace.cpp): created, or the
+    // reason why not in the operation's log.
+    void zalozDenik(const ZadaniOperace& z, const HlavickaDeniku& h, ZapisDeniku& w, KnihaChyb& kniha) const;
+    void ohlasDenik(const ZapisDeniku& w, KnihaChyb& kniha) const;
+    std::optional<Denik> posledniDenik() const;
     bool potvrzeno(const Operace& o, const std::vector<int>& radky) const;
     std::optional<QString> zvolCil(const Operace& o);
     QString textPoOperaci(const ZadaniOperace& z, const VysledekOperace& v) const;

@@ -71,6 +71,9 @@ const std::array tabulka{
                   .hint = "porovná obsah vybraných dvojic bajt po bajtu, shodné odstraní z nabídky",
                   .zkratka = ctrlShift(Qt::Key_O), .stranka = Stranka::Novejsi,
                   .akce = [](StrankyVysledku& v) { v.overObsahClick(); }},
+    PrikazSeznamu{.jmeno = "MVratit", .popis = "vrátit poslední operaci\tCtrl+Z",
+                  .hint = "vrátí poslední kopírování, přesun nebo odstranění", .povoleni = Povoleni::Vzdy,
+                  .akce = [](StrankyVysledku& v) { emit v.vratitOperaci(); }, .zkratkaOkna = true},
 };
 
 } // namespace

@@ -68,6 +68,10 @@ struct PrikazSeznamu {
     // StrankyVysledku::operace like the action buttons' commands.
     Operace (*operace)(int seznam) = nullptr;
     TypyPrikazu typy{};
+    // A command of the window's own map (PopupMenu2): the item shows the
+    // window's shortcut in its caption's tab column and takes none of its own
+    // (the same key on the list too would be an ambiguous shortcut).
+    bool zkratkaOkna = false;
 
     [[nodiscard]] bool maZkratku() const { return zkratka.key() != Qt::Key_unknown; }
 };

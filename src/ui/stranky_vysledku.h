@@ -152,6 +152,8 @@ signals:
     void operace(const zrc::Operace& operace, zrc::SeznamVysledku* seznam);
     // "ověřit obsah" on a list (its selected rows, or all when none is selected).
     void overeniObsahu(zrc::SeznamVysledku* seznam);
+    // "vrátit poslední operaci" from the list menu.
+    void vratitOperaci();
 
 private:
     void vytvorRozdelovace(Skalovani& skalovani);

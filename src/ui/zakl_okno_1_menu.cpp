@@ -3,6 +3,7 @@
 // the result pages (menu_seznamu.h).
 #include "ui/zakl_okno_1.h"
 #include "ui/menu_seznamu.h"
+#include "ui/operace_souboru.h"
 #include "ui/stranka_nastaveni.h"
 #include "ui/stranky_vysledku.h"
 #include "ui/tlacitka_akci.h"
@@ -77,6 +78,8 @@ void TForm1::vytvorPopupMenu2()
             &QAction::triggered, n, &StrankaNastaveni::SBHDClick);
     connect(pridej({"MBHistoriePridani", "HistoriePridavani", QKeySequence(Qt::CTRL | Qt::Key_H)}),
             &QAction::triggered, n, &StrankaNastaveni::MBHistoriePridaniClick);
+    connect(pridej({"MVratitOperaci", "vrátit poslední operaci", QKeySequence(Qt::CTRL | Qt::Key_Z)}),
+            &QAction::triggered, this, [this] { operace_->VratPosledniOperaci(); });   // made after the menus
 }
 
 namespace {
@@ -97,10 +100,11 @@ bool jeTextovePole(const QWidget& w)
 // A control that wants a key for itself (Ctrl+Left in an edit box) asks
 // first; the window's own shortcuts win, as they do in every control. Only
 // Ctrl+A stays with a text field: "vybrat vše" there would drop the path being
-// typed and move the focus into a list of a page not even shown.
+// typed and move the focus into a list of a page not even shown; Ctrl+Z
+// there takes back the typing, not the last file operation.
 bool prebiraZkratku(const QWidget& okno, const QWidget& fokus, const QKeyEvent& e)
 {
-    if (e.matches(QKeySequence::SelectAll) && jeTextovePole(fokus))
+    if ((e.matches(QKeySequence::SelectAll) || e.matches(QKeySequence::Undo)) && jeTextovePole(fokus))
         return false;
     const QKeySequence klavesa(e.keyCombination());
     for (QAction* a : okno.actions())

@@ -71,6 +71,7 @@ void TForm1::propojCasti()
     pridejKnihuDoNabidky(PopupMenu1, operace_->pojistky().kniha(), this);
     // Closed during an operation: the close comes again once it has ended,
     // from the event loop, after the command that ran it has returned.
+    connect(operace_, &OvladacOperaci::porovnatZnovu, this, &TForm1::Button4Click);
     connect(operace_, &OvladacOperaci::hotovo, this, [this] {
         if (zavritPoOperaci_) {
             zavritPoOperaci_ = false;

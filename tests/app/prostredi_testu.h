@@ -29,7 +29,7 @@ protected:
     QTemporaryDir root_;
 
 private:
-    QByteArray savedIni_, savedRuntime_, savedData_, savedConfig_;
+    QByteArray savedIni_, savedRuntime_, savedData_, savedState_, savedConfig_;
 };
 
 } // namespace zrc::test

@@ -3,7 +3,8 @@
 // ($XDG_DATA_HOME/Trash) lives in a temporary directory of this run, never in
 // the tester's own, and on the file system of the temporary trees (as
 // support/temp_tree.h picks it), so that their files land there and no
-// .Trash-$uid is left at the top of that file system.
+// .Trash-$uid is left at the top of that file system. The journals of the
+// operations ($XDG_STATE_HOME) are kept there as well.
 #include <QApplication>
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -33,8 +34,11 @@ int main(int argc, char** argv)
     const QString misto = mistoStromu();
     auto data = misto.isEmpty() ? std::make_unique<QTemporaryDir>()
                                 : std::make_unique<QTemporaryDir>(misto + QStringLiteral("/zrc-data-XXXXXX"));
-    if (data->isValid())
+    if (data->isValid()) {
         qputenv("XDG_DATA_HOME", data->path().toUtf8());
+        // The operations' journals too, and "vrátit poslední operaci" reads them.
+        qputenv("XDG_STATE_HOME", (data->path() + QStringLiteral("/state")).toUtf8());
+    }
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

@@ -79,8 +79,8 @@ protected:
         emit okno->PopupMenu1->aboutToShow();
     }
 
-    // What a person sees change: the selection, the rows, a dialog or a
-    // message; or a file command handed to the operations.
+    // What a person sees change: the selection, the rows, a dialog, a message; or a
+    // file command handed to the operations.
     struct Stav {
         std::vector<int> vybrane;
         int radku;
@@ -93,7 +93,7 @@ protected:
     {
         const Stav pred = stav();
         const std::size_t operaci = zachycene.size();
-        const qsizetype zprav = zpravy.size();
+        const qsizetype zprav = zpravy.size();   // a message through Hlaseni (answered by the test)
         ZaviracDialogu dialogy;
         if (p.maZkratku())
             QTest::keyClick(seznam(), p.zkratka.key(), p.zkratka.keyboardModifiers());

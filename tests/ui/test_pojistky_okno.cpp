@@ -33,6 +33,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <sys/stat.h>
 
 namespace zrc::test {
@@ -526,6 +527,59 @@ INSTANTIATE_TEST_SUITE_P(Pojistky, Zbytky,
                                          ZbytkyPripad{"AnoDoKose", true, true},
                                          ZbytkyPripad{"AnoNatrvalo", true, false}),
                          [](const auto& i) { return std::string(i.param.nazev); });
+
+// Path -> content and modification time of every file of a tree.
+std::map<std::string, std::pair<std::string, std::time_t>> soubory(const TempTree& t)
+{
+    std::map<std::string, std::pair<std::string, std::time_t>> m;
+    for (const auto& e : fs::recursive_directory_iterator(t.root())) {
+        struct stat st {};
+        if (e.is_regular_file() && ::stat(e.path().c_str(), &st) == 0)
+            m[fs::relative(e.path(), t.root()).string()] = {obsah(e.path().string()), st.st_mtime};
+    }
+    return m;
+}
+
+// A copy, a replacement and a deletion, each taken back by Ctrl+Z: the
+// confirmation carries its plan line, the status line says what came back,
+// "Ano" to comparing again refreshes the lists, and both trees are byte for
+// byte (and to the second) as they started.
+TEST_F(Pojistky, CtrlZVratiKopiiNahrazeniAOdstraneni)
+{
+    TempTree strom1{{file("novy.txt", 100, rano), file("zmena.doc", 10, poledne), file("smaz.txt", 5, rano)}};
+    TempTree strom2{{file("zmena.doc", 12, rano), file("jiny.txt", 1, rano)}};
+    const auto puvodne1 = soubory(strom1), puvodne2 = soubory(strom2);
+    otevri();
+    porovnej(strom1, strom2);
+    const std::pair<int, int> kroky[] = {{1, 2}, {3, 5}, {1, 4}};   // F5 on NOVÉ, Ctrl+F5 on NOVĚJŠÍ, F8
+    const char* jmena[] = {"novy", "zmena", "smaz"};
+    for (std::size_t i = 0; i < std::size(kroky); ++i) {
+        odpovidej({});
+        stiskni(kroky[i].first, kroky[i].second, [&](const QString& n) { return n == QLatin1String(jmena[i]); });
+        ASSERT_TRUE(soubory(strom1) != puvodne1 || soubory(strom2) != puvodne2) << "krok " << i << " nic nezměnil";
+        QString stavPoVraceni;
+        skriptovane_.reset();   // answerers stack: the old one goes first
+        skriptovane_ = std::make_unique<NahradaHlaseni>([&](const ZadostHlaseni& z) {
+            zpravy << z.text;
+            if (z.text == QStringLiteral("Porovnat adresáře znovu?"))
+                stavPoVraceni = stavovyRadek();
+            return Odpoved::Ano;
+        });
+        zpravy.clear();
+        QSignalSpy porovnano(&okno->beh(), &BehPorovnani::dokonceno);
+        okno->activateWindow();   // the progress window was the active one
+        ASSERT_TRUE(pockej([&] { return QApplication::activeWindow() == okno.get(); }));
+        QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : okno.get(), Qt::Key_Z,
+                        Qt::ControlModifier);
+        ASSERT_TRUE(porovnano.count() > 0 || porovnano.wait(20000)) << zpravy.join('|').toStdString();
+        ASSERT_EQ(zpravy.size(), 2) << zpravy.join('|').toStdString();
+        EXPECT_EQ(zpravy[0], QStringLiteral("Opravdu vrátit poslední operaci?\rvrátí 1 soubor"));
+        EXPECT_EQ(stavPoVraceni, QStringLiteral("Vráceno: 1 soubor."));
+        EXPECT_EQ(soubory(strom1), puvodne1) << "krok " << i;
+        EXPECT_EQ(soubory(strom2), puvodne2) << "krok " << i;
+    }
+    EXPECT_EQ(vysledky().model(1)->rowCount(), 2);   // novy.txt and smaz.txt listed again
+}
 
 } // namespace
 } // namespace zrc::test

@@ -1,0 +1,66 @@
+#pragma once
+// "vrátit poslední operaci": takes an operation back from its journal
+// (denik.h), newest record first.
+//
+//   DoKose     the file comes back from the trash to its path, only where
+//              that path is free; its info file goes after it is back
+//   Kopie      the created file goes to the trash, only if unchanged
+//   Nahrazeno  the new version and the old one in the trash swap places in
+//              one rename (RENAME_EXCHANGE), only if the new one is unchanged
+//   Presun     the file goes back, only if unchanged and its old place is free
+//   Smazano    cannot be undone; logged
+//
+// Nothing is ever overwritten: every placement is a rename that refuses an
+// existing name (platform::prejmenujBezPrepisu) or the atomic exchange, so a
+// failure or a kill at any point leaves each file in its before-undo or
+// after-undo place. Whatever has changed since is skipped and logged.
+// The undo is journaled itself (VolbyOperace::denik), so it can be undone.
+
+#include "operace/operace.h"
+#include "operace/slozka_deniku.h"
+
+#include <cstdint>
+#include <string>
+
+namespace zrc {
+
+enum class StavVraceni : std::uint8_t {
+    Lze,        // the record can be undone now
+    Nelze,      // changed since, or its place taken (duvod)
+    Natrvalo,   // deleted permanently by the operation
+    Nic,        // nothing was done (a failed or skipped item)
+};
+
+struct PosouzeniZaznamu {
+    StavVraceni stav = StavVraceni::Nic;
+    ChybaSouboru duvod{};
+};
+
+// A look at the disk, nothing changed.
+PosouzeniZaznamu posudZaznam(const ZaznamDeniku& z, platform::Syscalls& sys);
+
+struct PlanVraceni {
+    std::int64_t lze = 0, zmeneno = 0, natrvalo = 0;
+};
+PlanVraceni naplanujVraceni(const Denik& d, platform::Syscalls* sys = nullptr);
+
+// "vrátí 12 souborů, 2 nelze: byly mezitím změněny, 1 nelze: smazán natrvalo"
+std::string textPlanuVraceni(const PlanVraceni& p);
+
+struct VysledekVraceni {
+    std::size_t vraceno = 0, nevraceno = 0;
+    bool zruseno = false;
+};
+// "Vráceno: 12 souborů." (", nevráceno: 2" before the full stop when some were not)
+std::string textPoVraceni(const VysledekVraceni& v);
+
+// The header of an operation's journal, and of an undo's: the same two trees.
+HlavickaDeniku hlavickaOperace(const ZadaniOperace& z);
+HlavickaDeniku hlavickaVraceni(const Denik& d);
+
+// Runs the undo on the calling (worker) thread. r gets the steps, the
+// progress and the error box (Retry, Ignore, Cancel) of a failed system call;
+// volby: sys, zrusit, kosDomov, kniha (every item not taken back), denik.
+VysledekVraceni VratOperaci(const Denik& d, RozhraniOperace& r, const VolbyOperace& volby = {});
+
+} // namespace zrc
