@@ -226,20 +226,12 @@ void BehOperaceVOkne::obnovRadek()
 
 VysledekOperace BehOperaceVOkne::proved(const ZadaniOperace& z, VolbyOperace volby)
 {
-    std::int64_t celkem = 0;
-    for (const auto& p : z.polozky)
-        celkem += p.velikost;
-    kod_ = z.operace.kod;
-    volby.zrusit = &zrusit_;
-    VysledekOperace vysledek;
-    PosrednikOperace posrednik(*this, z);
-    spust(QString::fromUtf8(titulekKodu(z.operace.kod)), z.polozky.size(), celkem,
-          [&] { vysledek = ProvedOperaci(z, posrednik, volby); });
-    // After Cancel the status line keeps the interrupted step's text.
-    if (stavovyRadek_ && !vysledek.zruseno)
-        stavovyRadek_(QString());
-    okno_.reset();
-    return vysledek;
+    VysledekOperace v;
+    spustOperaci(z, std::move(volby), [&](RozhraniOperace& r, const VolbyOperace& vo) {
+        v = ProvedOperaci(z, r, vo);
+        return v.zruseno;
+    });
+    return v;
 }
 
 // The undo's items for the progress window: the paths it works on, newest
@@ -247,23 +239,36 @@ VysledekOperace BehOperaceVOkne::proved(const ZadaniOperace& z, VolbyOperace vol
 VysledekVraceni BehOperaceVOkne::vrat(const Denik& d, VolbyOperace volby)
 {
     ZadaniOperace z{.zdroj = "/", .operace = {.kod = KodOperace::Vraceni}};
-    std::int64_t celkem = 0;
     for (auto it = d.zaznamy.rbegin(); it != d.zaznamy.rend(); ++it)
         if (it->druh != DruhZaznamu::Chyba) {
             const bool smazany = it->druh == DruhZaznamu::DoKose || it->druh == DruhZaznamu::Smazano;
             z.polozky.push_back({(smazany ? it->cesta : it->cil).substr(1), it->identita.velikost});
-            celkem += it->identita.velikost;
         }
-    kod_ = KodOperace::Vraceni;
-    volby.zrusit = &zrusit_;
     VysledekVraceni v;
+    spustOperaci(z, std::move(volby), [&](RozhraniOperace& r, const VolbyOperace& vo) {
+        v = VratOperaci(d, r, vo);
+        return v.zruseno;
+    });
+    return v;
+}
+
+bool BehOperaceVOkne::spustOperaci(const ZadaniOperace& z, VolbyOperace volby,
+                                   const std::function<bool(RozhraniOperace&, const VolbyOperace&)>& prace)
+{
+    std::int64_t celkem = 0;
+    for (const auto& p : z.polozky)
+        celkem += p.velikost;
+    kod_ = z.operace.kod;
+    volby.zrusit = &zrusit_;
+    bool zruseno = false;
     PosrednikOperace posrednik(*this, z);
     spust(QString::fromUtf8(titulekKodu(z.operace.kod)), z.polozky.size(), celkem,
-          [&] { v = VratOperaci(d, posrednik, volby); });
-    if (stavovyRadek_ && !v.zruseno)
+          [&] { zruseno = prace(posrednik, volby); });
+    // After Cancel the status line keeps the interrupted step's text.
+    if (stavovyRadek_ && !zruseno)
         stavovyRadek_(QString());
     okno_.reset();
-    return v;
+    return zruseno;
 }
 
 VysledekOvereni BehOperaceVOkne::over(const ZadaniOvereni& z, VolbyShody volby)

@@ -71,6 +71,10 @@ private:
         Prubeh prubeh;
         std::size_t poradi = 0;   // the file being worked on, from 1
     };
+    // An operation's items in the progress window while the worker runs
+    // prace (which returns whether Cancel ended it); returns the same.
+    bool spustOperaci(const ZadaniOperace& z, VolbyOperace volby,
+                      const std::function<bool(RozhraniOperace&, const VolbyOperace&)>& prace);
     // Runs prace on a worker thread with the event loop running meanwhile.
     void spust(const QString& titulek, std::size_t souboru, std::int64_t celkem,
                const std::function<void()>& prace);

@@ -19,18 +19,6 @@ constexpr char vlastnostNavrhu[] = "zrcNavrh";
 constexpr char vlastnostPevne[] = "zrcPevnaSirka";
 constexpr char vlastnostRodice[] = "zrcRodicRadku";
 
-// The caption as drawn: "&&" is one "&", a single "&" marks the mnemonic.
-QString bezMnemoniky(const QString& text)
-{
-    QString s;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i] == u'&' && i + 1 < text.size())
-            ++i;
-        s += text[i];
-    }
-    return s;
-}
-
 int mistoTlacitka(const QAbstractButton& b)
 {
     QStyleOptionButton o;
@@ -80,6 +68,17 @@ bool vRadku(const QRect& a, const QRect& b)
 }
 
 } // namespace
+
+QString bezMnemoniky(const QString& text)
+{
+    QString s;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == u'&' && i + 1 < text.size())
+            ++i;
+        s += text[i];
+    }
+    return s;
+}
 
 int sirkaProPopisek(const QWidget& w)
 {

@@ -10,10 +10,14 @@
 // changes later (a style, a test, the desktop) reflows its parent itself.
 
 #include <QRect>
+#include <QString>
 
 class QWidget;
 
 namespace zrc {
+
+// The caption as drawn: "&&" is one "&", a single "&" marks the mnemonic.
+QString bezMnemoniky(const QString& text);
 
 // The width a control needs to show its caption whole in its current font:
 // its width less the room its style leaves for the text, plus the text's

@@ -28,23 +28,13 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include "ui/sirka_popisku.h"
+
 #include <functional>
 #include <memory>
 
 namespace zrc::test {
 namespace {
-
-// The caption as drawn: "&&" is one "&", a single "&" marks the mnemonic.
-QString bezMnemoniky(const QString& text)
-{
-    QString s;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i] == u'&' && i + 1 < text.size())
-            ++i;
-        s += text[i];
-    }
-    return s;
-}
 
 // The room the style leaves for the caption of a widget, or -1 when the
 // widget has no caption to check.

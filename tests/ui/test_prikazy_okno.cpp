@@ -142,6 +142,16 @@ protected:
                   (std::vector<int>{2, 1, 1, 1, 1}));
     }
 
+    // Every write of the next copy fails, and its error box is a real dialog
+    // as a person sees it.
+    void kopieSelze(test::ChyboveVolani& sys)
+    {
+        nahrada_.reset();
+        sys.poruchy.push_back({.druh = test::Call::Pwrite, .pocet = -1});
+        sys.jenCteniZapis();
+        okno->operace().nastavVolby({.sys = &sys});
+    }
+
     // The list's page shown, the list focused (its Tags on the buttons).
     void zamer(int tag)
     {
@@ -610,11 +620,8 @@ TEST_F(PrikazyOkna, ZavreniOknaBehemKopieJiZrusi)
 TEST_F(PrikazyOkna, ZavreniOknaSOtevrenouOtazkouJiZrusi)
 {
     porovnej();
-    nahrada_.reset();   // the error box as a person sees it, a real dialog
     test::ChyboveVolani sys;
-    sys.poruchy.push_back({.druh = test::Call::Pwrite, .pocet = -1});
-    sys.jenCteniZapis();
-    okno->operace().nastavVolby({.sys = &sys});
+    kopieSelze(sys);
     const auto pred2 = snimek(t2.root());
     QList<QPointer<QDialog>> otazky;
     bool otazkaPoZavreni = false;
@@ -657,11 +664,8 @@ TEST_F(PrikazyOkna, ZavreniSpravcemOkenSOtevrenouOtazkouJiZrusi)
         GTEST_SKIP() << "needs X11 with a window manager and wmctrl";
     ASSERT_FALSE(nactiIni(cestaIni()).hodnota(ini::Nastaveni, ini::MazPodAdr));
     porovnej();
-    nahrada_.reset();
     test::ChyboveVolani sys;
-    sys.poruchy.push_back({.druh = test::Call::Pwrite, .pocet = -1});
-    sys.jenCteniZapis();
-    okno->operace().nastavVolby({.sys = &sys});
+    kopieSelze(sys);
     const auto pred2 = snimek(t2.root());
     QList<QPointer<QDialog>> otazky;
     bool otazkaZustala = false;
