@@ -101,7 +101,6 @@ private:
     void projdi(int prvni);
     void nactiPar(UzelStromu& u, platform::DirectoryHandle (&adresare)[2], PraceVlakna& p,
                   FrontaParu& fronta);
-    int zetonuVelkychParu() const;
     void dokonciPar(UzelStromu& u, PraceVlakna& p);
     int otevriStranu(UzelStromu& u, int strana, platform::DirectoryHandle& adresar, PraceVlakna& p,
                      std::error_code& ec);

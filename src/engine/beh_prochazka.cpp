@@ -31,12 +31,13 @@ QString cisloAdresare(int strana)
 // 1.6 MB of scratch per side. Ordinary directories hold some 20 entries.
 constexpr std::size_t velkyAdresar = 16384;
 
-} // namespace
-
-int Beh::zetonuVelkychParu() const
+// Huge pairs listed at once: one per core.
+int zetonuVelkychParu()
 {
     return static_cast<int>(std::max(2u, std::thread::hardware_concurrency()));
 }
+
+} // namespace
 
 // The names in the pair's directories on the sides where they exist; one that
 // cannot be opened counts as empty and remembers why. Its own time is read
@@ -90,14 +91,11 @@ void Beh::dokonciPar(UzelStromu& u, PraceVlakna& p)
         if (p.fd[strana] < 0)
             continue;
         NeserazenyVypis& v = p.pamet.strany[strana];
-        if (p.deleni.sdileno()) {
+        if (p.deleni.sdileno())
             dokonciVypis(p.fd[strana], v, p.deleni.chyba(strana),
                          p.pamet.docasne ? &p.pamet.nalezeneDocasne : nullptr);
-        } else {
-            const std::error_code prvni = roztridZaznamy(p.fd[strana], v, p.pamet);
-            if (!v.chyba)
-                v.chyba = prvni;
-        }
+        else
+            roztridZaznamy(p.fd[strana], v, p.pamet);
         predejDocasne(u, strana, p.pamet);
     }
 }

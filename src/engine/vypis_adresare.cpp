@@ -292,7 +292,7 @@ void nactiZaznamy(int fd, PracovniPametVypisu& p, int strana, CasAdresare cas)
     v.nectene.clear();
 }
 
-std::error_code roztridZaznamy(int fd, NeserazenyVypis& v, PracovniPametVypisu& p)
+void roztridZaznamy(int fd, NeserazenyVypis& v, PracovniPametVypisu& p)
 {
     std::vector<NalezenyDocasny>* docasne = p.docasne ? &p.nalezeneDocasne : nullptr;
     std::error_code prvni;
@@ -303,7 +303,8 @@ std::error_code roztridZaznamy(int fd, NeserazenyVypis& v, PracovniPametVypisu& 
         else
             pridejJinou(fd, v, s, docasne);
     }
-    return prvni;
+    if (!v.chyba)
+        v.chyba = prvni;
 }
 
 void pripravMista(NeserazenyVypis& v)
@@ -340,9 +341,7 @@ void vypisNeserazene(int fd, PracovniPametVypisu& p, int strana, CasAdresare cas
     nactiZaznamy(fd, p, strana, cas);
     NeserazenyVypis& v = p.strany[strana];
     p.nalezeneDocasne.clear();
-    const std::error_code prvni = roztridZaznamy(fd, v, p);
-    if (!v.chyba)
-        v.chyba = prvni;
+    roztridZaznamy(fd, v, p);
 }
 
 NactenyAdresar nactiAdresar(int fd, PracovniPametVypisu& p)

@@ -130,16 +130,16 @@ struct PracovniPametVypisu {
 void vypisNeserazene(int fd, PracovniPametVypisu& p, int strana, CasAdresare cas);
 
 // The same in steps: the names are read (nactiZaznamy), then the entries are
-// examined, by this thread alone (roztridZaznamy, which returns the first
-// reason an entry could not be examined), or, so that threads can share a
-// huge listing, in place: soubory gets a slot per entry (pripravMista), any
-// disjoint ranges of entries are examined, each returning the first such
-// reason of its own, and the listing is gathered with the first in the
-// listing's order (dokonciVypis). Reasons that are a single file's go to
+// examined, by this thread alone (roztridZaznamy), or, so that threads can
+// share a huge listing, in place: soubory gets a slot per entry
+// (pripravMista), any disjoint ranges of entries are examined, each returning
+// the first reason an entry of it could not be examined, and the listing is
+// gathered (dokonciVypis). Either way the listing keeps the first reason in
+// the listing's order in chyba, unless the listing itself failed. Reasons that are a single file's go to
 // nectene either way. Examining in place keeps the listing at 24
 // bytes per entry; the single pass spares small listings the second.
 void nactiZaznamy(int fd, PracovniPametVypisu& p, int strana, CasAdresare cas);
-[[nodiscard]] std::error_code roztridZaznamy(int fd, NeserazenyVypis& v, PracovniPametVypisu& p);
+void roztridZaznamy(int fd, NeserazenyVypis& v, PracovniPametVypisu& p);
 void pripravMista(NeserazenyVypis& v);
 [[nodiscard]] std::error_code zjistiZaznamy(platform::Syscalls& sys, int fd, NeserazenyVypis& v,
                                             std::size_t od, std::size_t po);

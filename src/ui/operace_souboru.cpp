@@ -121,11 +121,7 @@ void OvladacOperaci::ProvedOperaci(const Operace& operace, const std::vector<int
     odeberVyrizene(operace, vybraneRadky, v.vyrizene);
     if (vysledky_.ZalozkaZobrazena(operace.seznam))
         vysledky_.seznam(operace.seznam)->setFocus();
-    // The selection summary of the list acted on brought up to date first: the
-    // timer's next tick then finds nothing new and the line stays until the
-    // selection changes.
-    vysledky_.Timer1Timer(vysledky_.seznam(operace.seznam));
-    drzSouhrn(textPoOperaci(z, v));
+    drzSouhrn(textPoOperaci(z, v), vysledky_.seznam(operace.seznam));
     emit hotovo();
 }
 
@@ -134,8 +130,12 @@ void OvladacOperaci::ProvedOperaci(const Operace& operace, const std::vector<int
 // entered it, the first thing after the progress window closed, and the
 // line was gone before it could be read. A hint of any other control, the
 // timer's new summary after a selection change or the next step replace it.
-void OvladacOperaci::drzSouhrn(const QString& text)
+void OvladacOperaci::drzSouhrn(const QString& text, SeznamVysledku* seznam)
 {
+    // The selection summary of the list acted on brought up to date first:
+    // the timer's next tick then finds nothing new, and the line stays until
+    // the selection changes.
+    vysledky_.Timer1Timer(seznam);
     auto* okno = qobject_cast<QMainWindow*>(vysledky_.PageControl1()->window());
     if (!okno)
         return;

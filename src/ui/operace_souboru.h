@@ -52,6 +52,7 @@ namespace zrc {
 class BehOperaceVOkne;
 class PojistkyOperace;
 class StrankyVysledku;
+class SeznamVysledku;
 
 class OvladacOperaci final : public QObject {
     Q_OBJECT
@@ -98,7 +99,9 @@ private:
     bool potvrzeno(const Operace& o, const std::vector<int>& radky) const;
     std::optional<QString> zvolCil(const Operace& o);
     QString textPoOperaci(const ZadaniOperace& z, const VysledekOperace& v) const;
-    void drzSouhrn(const QString& text);
+    // Shows text on the status line and holds it against the lists' hints.
+    // seznam: the list acted on (null: the focused one).
+    void drzSouhrn(const QString& text, SeznamVysledku* seznam = nullptr);
     bool eventFilter(QObject* o, QEvent* e) override;
     void odeberVyrizene(const Operace& o, const std::vector<int>& radky,
                         const std::vector<std::size_t>& vyrizene);

@@ -85,10 +85,7 @@ void OvladacOperaci::OverObsah(int seznam, std::vector<int> radky)
     s->vyber()->vyberRadky(vyber, QItemSelectionModel::Select);
     if (vysledky_.ZalozkaZobrazena(seznam))
         s->setFocus();
-    // The selection summary of this list brought up to date first, so that
-    // the window's next tick finds nothing new and leaves the line standing.
-    vysledky_.Timer1Timer(s);
-    drzSouhrn(textPoOvereni(v));
+    drzSouhrn(textPoOvereni(v), s);
     emit hotovo();
 }
 

@@ -100,10 +100,6 @@ void OvladacOperaci::VratPosledniOperaci()
     bezi_ = false;
     ohlasDenik(denik, *volby.kniha);
     emit hotovo();
-    // The selection summary brought up to date first, as after an operation,
-    // so that its timer does not overwrite the line at its next tick; the line
-    // is held against the lists' hints as an operation's is.
-    vysledky_.Timer1Timer();
     drzSouhrn(textStavuPoVraceni(v));
     if (Hlaseni(QStringLiteral("Porovnat adresáře znovu?"), DruhHlaseni::Potvrzeni, Tlacitko::Ano | Tlacitko::Ne) ==
         Odpoved::Ano)
