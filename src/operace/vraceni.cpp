@@ -70,6 +70,7 @@ BehVraceni::Konec BehVraceni::zaznam(const ZaznamDeniku& z)
     const std::string& cesta = cestaZaznamu(z);
     for (;;) {
         r_.krok(Krok::Kopirovani, cesta);
+        zustaloVKosi_.clear();
         const auto chyba = vrat(z);
         if (!chyba) {
             hotovo_ += z.identita.velikost;
@@ -169,9 +170,10 @@ ChybaSouboru BehVraceni::vratPresun(const ZaznamDeniku& z)
         return e;
     const auto r = platform::prejmenujBezPrepisu(sys_, cil.adresar->get(), cil.jmeno.c_str(),
                                                  zdroj.adresar->get(), zdroj.jmeno.c_str());
+    if (r.err == EXDEV)
+        return presunKopii(z, cil, zdroj);
     if (!r.ok())
-        return r.err == EEXIST ? ChybaSouboru{Duvod::MistoObsazeno, 0}
-               : r.err == EXDEV ? ChybaSouboru{Duvod::JinySvazek, 0} : ChybaSouboru::systemu(r.err);
+        return r.err == EEXIST ? ChybaSouboru{Duvod::MistoObsazeno, 0} : ChybaSouboru::systemu(r.err);
     zapisDenik({.druh = DruhZaznamu::Presun, .cesta = z.cil, .cil = z.cesta, .identita = z.identita});
     return {};
 }
@@ -193,13 +195,11 @@ ChybaSouboru BehVraceni::vratNahrazeni(const ZaznamDeniku& z)
         return vratPresunSNahrazenim(z, cil);
     const std::string soubor = z.kos + "/files/" + z.vKosi;
     const auto r = sys_.renameAt(AT_FDCWD, soubor.c_str(), cil.adresar->get(), cil.jmeno.c_str(), RENAME_EXCHANGE);
+    if (r.err == EINVAL)
+        return vymenVeDvou(z, cil);
     if (!r.ok())
         return r.err == ENOENT ? ChybaSouboru{Duvod::ZmenenoOdOperace, 0} : ChybaSouboru::systemu(r.err);
-    struct stat st {};
-    const auto s = sys_.fstatAt(cil.adresar->get(), cil.jmeno.c_str(), st, AT_SYMLINK_NOFOLLOW);
-    if (s.ok())
-        zapisDenik({.druh = DruhZaznamu::Nahrazeno, .cil = z.cil, .kos = z.kos, .vKosi = z.vKosi,
-                    .identita = Identita::ze(st)});
+    zapisIdentitu({.druh = DruhZaznamu::Nahrazeno, .cil = z.cil, .kos = z.kos, .vKosi = z.vKosi}, cil);
     return {};
 }
 
@@ -225,9 +225,7 @@ ChybaSouboru BehVraceni::vratPresunSNahrazenim(const ZaznamDeniku& z, const Mist
     }
     odeberInfo(z);
     zapisDenik({.druh = DruhZaznamu::Presun, .cesta = z.cil, .cil = z.cesta, .identita = z.identita});
-    struct stat st {};
-    if (sys_.fstatAt(c, cil.jmeno.c_str(), st, AT_SYMLINK_NOFOLLOW).ok())
-        zapisDenik({.druh = DruhZaznamu::Kopie, .cil = z.cil, .identita = Identita::ze(st)});
+    zapisIdentitu({.druh = DruhZaznamu::Kopie, .cil = z.cil}, cil);
     return {};
 }
 
@@ -244,12 +242,25 @@ void BehVraceni::zapisDenik(ZaznamDeniku z)
         volby_.denik->zapis(z);
 }
 
+// A record of what the place m holds now, with its identity read from the
+// disk. Without it (the stat failed) no record: an undo of the undo must not
+// take away a file of unknown identity.
+void BehVraceni::zapisIdentitu(ZaznamDeniku z, const Misto& m)
+{
+    struct stat st {};
+    if (!sys_.fstatAt(m.adresar->get(), m.jmeno.c_str(), st, AT_SYMLINK_NOFOLLOW).ok())
+        return;
+    z.identita = Identita::ze(st);
+    zapisDenik(std::move(z));
+}
+
 void BehVraceni::zapisChybu(const ZaznamDeniku& z, const ChybaSouboru& c, OdpovedZaznamu o)
 {
     zapisDenik({.druh = DruhZaznamu::Chyba, .cesta = z.cesta, .cil = z.cil, .duvod = textChyby(c)});
     if (volby_.kniha)
         volby_.kniha->pridej({.kod = KodOperace::Vraceni, .zdroj = cestaZaznamu(z),
-                              .cil = z.druh == DruhZaznamu::DoKose ? std::string() : z.cesta,
+                              .cil = !zustaloVKosi_.empty() ? zustaloVKosi_
+                                      : z.druh == DruhZaznamu::DoKose ? std::string() : z.cesta,
                               .duvod = textChyby(c), .odpoved = o});
 }
 
