@@ -35,9 +35,11 @@ private:
     ChybaSouboru vratPresun(const ZaznamDeniku& z);
     ChybaSouboru vratNahrazeni(const ZaznamDeniku& z);
     ChybaSouboru vratPresunSNahrazenim(const ZaznamDeniku& z, const Misto& cil);
+    ChybaSouboru zpetNaCil(const ZaznamDeniku& z, const Misto& cil, const Misto& zdroj, int err);
+    ChybaSouboru presun(const Misto& odkud, const Misto& kam, const Identita& i);
 
     // A move between file systems, back by a copy (vraceni_svazky.cpp).
-    ChybaSouboru presunKopii(const ZaznamDeniku& z, const Misto& odkud, const Misto& kam);
+    ChybaSouboru presunKopii(const Misto& odkud, const Misto& kam, const Identita& i);
     ChybaSouboru zkopirujZpet(const Identita& i, const Misto& odkud, const Misto& kam, DocasnySoubor& t);
     ChybaSouboru odstranPresunuty(const Misto& m, const Identita& i);
     bool kopirovano(std::int64_t hotovo, std::int64_t celkem) override;

@@ -168,14 +168,12 @@ ChybaSouboru BehVraceni::vratPresun(const ZaznamDeniku& z)
         return e;
     if (auto e = otevri(z.cesta, true, zdroj))
         return e;
-    const auto r = platform::prejmenujBezPrepisu(sys_, cil.adresar->get(), cil.jmeno.c_str(),
-                                                 zdroj.adresar->get(), zdroj.jmeno.c_str());
-    if (r.err == EXDEV)
-        return presunKopii(z, cil, zdroj);
-    if (!r.ok())
-        return r.err == EEXIST ? ChybaSouboru{Duvod::MistoObsazeno, 0} : ChybaSouboru::systemu(r.err);
-    zapisDenik({.druh = DruhZaznamu::Presun, .cesta = z.cil, .cil = z.cesta, .identita = z.identita});
-    return {};
+    const auto e = presun(cil, zdroj, z.identita);
+    if (!e)
+        zapisIdentitu({.druh = DruhZaznamu::Presun, .cesta = z.cil, .cil = z.cesta}, zdroj);
+    else if (e.duvod == Duvod::NaObouMistech)   // the copy back is the undo's own
+        zapisIdentitu({.druh = DruhZaznamu::Kopie, .cil = z.cesta}, zdroj);
+    return e;
 }
 
 // The new version and the old one in the trash swap places in one rename:
@@ -205,27 +203,57 @@ ChybaSouboru BehVraceni::vratNahrazeni(const ZaznamDeniku& z)
 
 // A move that replaced a target: the moved file goes back to its free old
 // place, then the old version comes back from the trash to the emptied name.
-// Should that fail, the moved file returns to the target, as before the undo.
 ChybaSouboru BehVraceni::vratPresunSNahrazenim(const ZaznamDeniku& z, const Misto& cil)
 {
     Misto zdroj;
     if (auto e = otevri(z.cesta, true, zdroj))
         return e;
-    const int c = cil.adresar->get(), s = zdroj.adresar->get();
-    auto r = platform::prejmenujBezPrepisu(sys_, c, cil.jmeno.c_str(), s, zdroj.jmeno.c_str());
+    if (auto e = presun(cil, zdroj, z.identita)) {
+        if (e.duvod == Duvod::NaObouMistech)
+            zapisIdentitu({.druh = DruhZaznamu::Kopie, .cil = z.cesta}, zdroj);
+        return e;
+    }
+    const std::string soubor = z.kos + "/files/" + z.vKosi;
+    const auto r = platform::prejmenujBezPrepisu(sys_, AT_FDCWD, soubor.c_str(), cil.adresar->get(),
+                                                 cil.jmeno.c_str());
+    if (!r.ok())
+        return zpetNaCil(z, cil, zdroj, r.err);
+    odeberInfo(z);
+    zapisIdentitu({.druh = DruhZaznamu::Presun, .cesta = z.cil, .cil = z.cesta}, zdroj);
+    zapisIdentitu({.druh = DruhZaznamu::Kopie, .cil = z.cil}, cil);
+    return {};
+}
+
+// The old version could not come back to the target (err): the moved file
+// returns there, as before the undo. Where that fails, the moved file stays
+// at its old place and the old version in the trash; the journal holds the
+// move, so that undoing the undo takes the file to the target again.
+ChybaSouboru BehVraceni::zpetNaCil(const ZaznamDeniku& z, const Misto& cil, const Misto& zdroj, int err)
+{
+    struct stat st {};
+    if (const auto s = sys_.fstatAt(zdroj.adresar->get(), zdroj.jmeno.c_str(), st, AT_SYMLINK_NOFOLLOW); !s.ok())
+        return {Duvod::StaraVKosi, err};
+    const auto zpet = presun(zdroj, cil, Identita::ze(st));
+    if (!zpet)
+        return ChybaSouboru::systemu(err);
+    if (zpet.duvod == Duvod::NaObouMistech) {
+        zapisIdentitu({.druh = DruhZaznamu::Kopie, .cil = z.cesta}, zdroj);
+        return {Duvod::NaObouMistech, err};
+    }
+    zapisIdentitu({.druh = DruhZaznamu::Presun, .cesta = z.cil, .cil = z.cesta}, zdroj);
+    return {Duvod::StaraVKosi, err};
+}
+
+// Moves the file i from odkud to the free place kam: one rename, or between
+// file systems a copy (vraceni_svazky.cpp).
+ChybaSouboru BehVraceni::presun(const Misto& odkud, const Misto& kam, const Identita& i)
+{
+    const auto r = platform::prejmenujBezPrepisu(sys_, odkud.adresar->get(), odkud.jmeno.c_str(),
+                                                 kam.adresar->get(), kam.jmeno.c_str());
+    if (r.err == EXDEV)
+        return presunKopii(odkud, kam, i);
     if (!r.ok())
         return r.err == EEXIST ? ChybaSouboru{Duvod::MistoObsazeno, 0} : ChybaSouboru::systemu(r.err);
-    const std::string soubor = z.kos + "/files/" + z.vKosi;
-    r = platform::prejmenujBezPrepisu(sys_, AT_FDCWD, soubor.c_str(), c, cil.jmeno.c_str());
-    if (!r.ok()) {
-        if (const auto zpet = platform::prejmenujBezPrepisu(sys_, s, zdroj.jmeno.c_str(), c, cil.jmeno.c_str());
-            !zpet.ok())
-            return {Duvod::StaraVKosi, r.err};   // the moved file at its old place, the old version in the trash
-        return ChybaSouboru::systemu(r.err);
-    }
-    odeberInfo(z);
-    zapisDenik({.druh = DruhZaznamu::Presun, .cesta = z.cil, .cil = z.cesta, .identita = z.identita});
-    zapisIdentitu({.druh = DruhZaznamu::Kopie, .cil = z.cil}, cil);
     return {};
 }
 

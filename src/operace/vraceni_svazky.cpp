@@ -22,7 +22,7 @@ constexpr auto krokHlaseni = std::chrono::milliseconds(100);
 
 } // namespace
 
-ChybaSouboru BehVraceni::presunKopii(const ZaznamDeniku& z, const Misto& odkud, const Misto& kam)
+ChybaSouboru BehVraceni::presunKopii(const Misto& odkud, const Misto& kam, const Identita& i)
 {
     // The kernel answers EXDEV before it looks at the target: the free place
     // is checked here, before a large file is copied for nothing.
@@ -33,25 +33,20 @@ ChybaSouboru BehVraceni::presunKopii(const ZaznamDeniku& z, const Misto& odkud, 
     if (s.err != ENOENT)
         return ChybaSouboru::systemu(s.err);
     DocasnySoubor t;
-    if (auto e = zkopirujZpet(z.identita, odkud, kam, t))
+    if (auto e = zkopirujZpet(i, odkud, kam, t))
         return e;
     if (auto e = umisti(sys_, t, Prepis::JenNovy)) {
         odstranDocasny(sys_, t);
         return e.duvod == Duvod::CilExistuje ? ChybaSouboru{Duvod::MistoObsazeno, 0} : e;
     }
-    // From here the file exists twice. The copy is removed only once its
-    // name is on disk; otherwise both stay, and the undo's journal holds the
-    // copy as created, so that undoing the undo takes just the copy away.
-    ChybaSouboru chyba;
+    // From here the file exists twice. The moved file is removed only once
+    // the copy's name is on disk; otherwise both stay (NaObouMistech), and the
+    // caller journals the copy as created, so that undoing the undo takes
+    // just the copy away.
     if (const auto f = sys_.fsync(kam.adresar->get()); !f.ok())
-        chyba = {Duvod::NaObouMistech, f.err};
-    else if (auto e = odstranPresunuty(odkud, z.identita))
-        chyba = {Duvod::NaObouMistech, e.duvod == Duvod::System ? e.err : 0};
-    if (chyba) {
-        zapisIdentitu({.druh = DruhZaznamu::Kopie, .cil = z.cesta}, kam);
-        return chyba;
-    }
-    zapisIdentitu({.druh = DruhZaznamu::Presun, .cesta = z.cil, .cil = z.cesta}, kam);
+        return {Duvod::NaObouMistech, f.err};
+    if (auto e = odstranPresunuty(odkud, i))
+        return {Duvod::NaObouMistech, e.duvod == Duvod::System ? e.err : 0};
     return {};
 }
 

@@ -6,6 +6,7 @@
 
 #include "vraceni_pomoc.h"
 
+#include <algorithm>
 #include <array>
 #include <fcntl.h>
 #include <optional>
@@ -25,9 +26,18 @@ std::string duvodKnihy(const KnihaChyb& k)
     return k.zaznamy().empty() ? std::string() : k.zaznamy()[0].duvod;
 }
 
+// A content short enough for a failure message: itself up to 40 bytes, else
+// its size and hash.
+std::string otisk(const std::string& data)
+{
+    if (data.size() <= 40)
+        return data;
+    return std::to_string(data.size()) + " B #" + std::to_string(std::hash<std::string>{}(data));
+}
+
 std::optional<std::string> soubor(const std::string& cesta)
 {
-    return existuje(cesta) ? std::optional(obsah(cesta)) : std::nullopt;
+    return existuje(cesta) ? std::optional(otisk(obsah(cesta))) : std::nullopt;
 }
 
 timespec mtime(const std::string& cesta)
@@ -44,6 +54,7 @@ enum class Vada : std::uint8_t { Zadna, ZmenaBehemKopie, MistoObsazeno, PlnyDisk
 struct SvazekPripad {
     const char* nazev;
     Vada vada;
+    bool nahrazuje;     // the move replaced a target, whose old version went to the trash
     bool zpet;          // the old place holds the file after the undo
     bool zustal;        // the new place still holds it
     const char* duvod;  // "" when nothing is logged
@@ -55,11 +66,11 @@ protected:
     std::string stara() const { return a() + "/m/x.bin"; }
     std::string nova() const { return b() + "/m/x.bin"; }
 
-    // Every rename of the file's name answers EXDEV once, as between volumes.
-    static void jinySvazek(ChyboveVolani& sys)
+    // The od-th rename to the file's name answers EXDEV, as between volumes.
+    static void jinySvazek(ChyboveVolani& sys, int od = 1)
     {
         sys.jenCteniZapis();
-        sys.poruchy.push_back({.druh = Call::RenameAt, .err = EXDEV, .jmeno = "x.bin"});
+        sys.poruchy.push_back({.druh = Call::RenameAt, .od = od, .err = EXDEV, .jmeno = "x.bin"});
     }
 };
 
@@ -68,11 +79,13 @@ TEST_P(PresunMeziSvazky, VratiKopiiNeboNechaSouborNaNovemMiste)
     const auto& p = GetParam();
     zapis(stara(), data);
     ASSERT_EQ(::utimensat(AT_FDCWD, stara().c_str(), std::array{casPresunuteho, casPresunuteho}.data(), 0), 0);
+    if (p.nahrazuje)
+        zapis(nova(), "stara verze");
     ChyboveVolani operace;
     jinySvazek(operace);
-    const Denik d = proved(1, KodOperace::Presun, {"m/x.bin"}, &operace);
+    const Denik d = proved(p.nahrazuje ? 3 : 1, KodOperace::Presun, {"m/x.bin"}, &operace);
     ASSERT_EQ(d.zaznamy.size(), 1u);
-    ASSERT_EQ(d.zaznamy[0].druh, DruhZaznamu::Presun);
+    ASSERT_EQ(d.zaznamy[0].druh, p.nahrazuje ? DruhZaznamu::Nahrazeno : DruhZaznamu::Presun);
     ASSERT_FALSE(existuje(stara()));
 
     ChyboveVolani sys;
@@ -91,11 +104,13 @@ TEST_P(PresunMeziSvazky, VratiKopiiNeboNechaSouborNaNovemMiste)
     EXPECT_EQ(v.vraceno, p.duvod[0] ? 0u : 1u);
     EXPECT_EQ(duvodKnihy(kniha), p.duvod);
     const std::string naNovem = p.vada == Vada::ZmenaBehemKopie ? data + "navic" : data;
-    EXPECT_EQ(soubor(nova()), p.zustal ? std::optional(naNovem) : std::nullopt);
+    EXPECT_EQ(soubor(nova()), p.zustal      ? std::optional(otisk(naNovem))
+                              : p.nahrazuje ? std::optional<std::string>("stara verze")
+                                            : std::nullopt);
     if (p.vada == Vada::MistoObsazeno)
         EXPECT_EQ(obsah(stara()), "cizí");
     else
-        EXPECT_EQ(soubor(stara()), p.zpet ? std::optional(data) : std::nullopt);
+        EXPECT_EQ(soubor(stara()), p.zpet ? std::optional(otisk(data)) : std::nullopt);
     if (p.zpet) {
         const timespec t = mtime(stara());
         EXPECT_EQ(t.tv_sec, casPresunuteho.tv_sec);
@@ -112,24 +127,29 @@ TEST_P(PresunMeziSvazky, VratiKopiiNeboNechaSouborNaNovemMiste)
     const auto zpet = ctiDenik(denikVraceni, {.kosDomov = kos()});
     ASSERT_TRUE(zpet.denik) << zpet.chyba;
     ChyboveVolani znovu;
-    if (!p.zustal)
-        jinySvazek(znovu);
+    if (!p.zustal)   // after the old version's own rename to the trash, where there is one
+        jinySvazek(znovu, p.nahrazuje ? 2 : 1);
     kniha.vymaz();
-    EXPECT_EQ(vrat(*zpet.denik, &znovu).vraceno, 1u);
+    const auto zmeny = std::ranges::count_if(zpet.denik->zaznamy,
+                                             [](const auto& z) { return z.druh != DruhZaznamu::Chyba; });
+    EXPECT_EQ(vrat(*zpet.denik, &znovu).vraceno, std::size_t(zmeny));
     EXPECT_TRUE(kniha.prazdna()) << textKnihy(kniha.zaznamy());
-    EXPECT_EQ(soubor(nova()), data);
+    EXPECT_EQ(soubor(nova()), otisk(data));
     EXPECT_FALSE(existuje(stara()));
+    if (p.nahrazuje)
+        EXPECT_EQ(snimek(kos() + "/files"), (Snimek{{"x.bin", "stara verze"}}));
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Vraceni, PresunMeziSvazky,
     testing::Values(
-        SvazekPripad{"Uspech", Vada::Zadna, true, false, ""},
-        SvazekPripad{"ZmenaBehemKopie", Vada::ZmenaBehemKopie, false, true, "soubor byl od operace změněn"},
-        SvazekPripad{"MistoObsazeno", Vada::MistoObsazeno, false, true, "jeho původní místo je obsazeno"},
-        SvazekPripad{"PlnyDisk", Vada::PlnyDisk, false, true, "na disku není místo"},
-        SvazekPripad{"ChybaFdatasync", Vada::ChybaFdatasync, false, true, chybaDisku},
-        SvazekPripad{"ChybaOdstraneni", Vada::ChybaOdstraneni, true, true,
+        SvazekPripad{"Uspech", Vada::Zadna, false, true, false, ""},
+        SvazekPripad{"UspechSNahrazenim", Vada::Zadna, true, true, false, ""},
+        SvazekPripad{"ZmenaBehemKopie", Vada::ZmenaBehemKopie, false, false, true, "soubor byl od operace změněn"},
+        SvazekPripad{"MistoObsazeno", Vada::MistoObsazeno, false, false, true, "jeho původní místo je obsazeno"},
+        SvazekPripad{"PlnyDisk", Vada::PlnyDisk, false, false, true, "na disku není místo"},
+        SvazekPripad{"ChybaFdatasync", Vada::ChybaFdatasync, false, false, true, chybaDisku},
+        SvazekPripad{"ChybaOdstraneni", Vada::ChybaOdstraneni, false, true, true,
                      "soubor je zpět na původním místě, ale zůstal i na novém (chyba čtení nebo zápisu na disk)"}),
     [](const auto& i) { return std::string(i.param.nazev); });
 
