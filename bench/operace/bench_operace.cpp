@@ -1,10 +1,11 @@
 // Runs one file operation of the engine over every file below a source
 // directory, the way the window runs it for a list of selected items:
 //
-//   bench_operace copy|new|move|delete SRC DST
+//   bench_operace copy|new|move|delete|trash SRC DST
 //
 // copy replaces existing targets, new places only absent ones (a "NOVÉ" list),
-// move moves, delete deletes in SRC. Errors are answered with Ignore and
+// move moves, delete deletes in SRC, trash deletes in SRC to the trash (the
+// home trash of $XDG_DATA_HOME, as the window finds it). Errors are answered with Ignore and
 // counted; the exit status is 1 when any item was not handled. With
 // ZRC_BENCH_DENIK=DIR the operation is journaled into DIR as the window
 // journals it (a wrapper script that sets it, given as --ref to
@@ -66,7 +67,7 @@ std::vector<PolozkaOperace> polozky(const std::string& zdroj)
 int main(int argc, char** argv)
 {
     if (argc != 4) {
-        std::fprintf(stderr, "usage: bench_operace copy|new|move|delete SRC DST\n");
+        std::fprintf(stderr, "usage: bench_operace copy|new|move|delete|trash SRC DST\n");
         return 2;
     }
     const std::string druh = argv[1];
@@ -80,10 +81,12 @@ int main(int argc, char** argv)
         z.operace = OperaceKodu(3, int(KodOperace::Kopie));
     else if (druh == "move")
         z.operace = OperaceKodu(3, int(KodOperace::Presun));
-    else if (druh == "delete")
+    else if (druh == "delete" || druh == "trash")
         z.operace = OperaceKodu(3, int(KodOperace::Odstraneni));
     else
         return 2;
+    if (druh == "trash")
+        z.mazani = Mazani::DoKose;
     z.polozky = polozky(z.zdroj);
     Tichy r;
     ZapisDeniku denik;

@@ -106,7 +106,10 @@ private:
     platform::Kos kos_;
     std::map<dev_t, OdpovedKose> bezKose_;   // answers per file system
     std::size_t doKose_ = 0;
-    std::vector<std::size_t> ulozene_;      // items whose old version is in the trash already
+    // Items whose old version is in the trash already (a hard link), with its
+    // entry: a retry or the copy path after EXDEV saves nothing twice, and
+    // the journal still names the entry.
+    std::map<std::size_t, platform::VysledekKose> ulozene_;
     // Started once the first file was copied byte by byte (no reflink): on a
     // file system that reflinks, reading ahead would only cost.
     std::unique_ptr<PredcteniZdroju> predcteni_;

@@ -4,7 +4,6 @@
 #include "operace/kniha_chyb.h"
 #include "operace/zapis_deniku.h"
 
-#include <algorithm>
 #include <cerrno>
 
 namespace zrc {
@@ -60,9 +59,12 @@ ChybaSouboru BehOperace::doKose(int adresar, const std::string& jmeno, const str
 ChybaSouboru BehOperace::starouDoKose(std::size_t i, int adresar, const std::string& jmeno,
                                       platform::VysledekKose& zaloha)
 {
-    if (z_.mazani != Mazani::DoKose || prepis_ != Prepis::Nahradit || zaloha.ok() ||
-        std::find(ulozene_.begin(), ulozene_.end(), i) != ulozene_.end())
+    if (z_.mazani != Mazani::DoKose || prepis_ != Prepis::Nahradit || zaloha.ok())
         return {};
+    if (const auto it = ulozene_.find(i); it != ulozene_.end()) {
+        zaloha = it->second;
+        return {};
+    }
     struct stat st {};
     if (const auto r = sys_.fstatAt(adresar, jmeno.c_str(), st, AT_SYMLINK_NOFOLLOW); !r.ok())
         return r.err == ENOENT ? ChybaSouboru{} : ChybaSouboru::systemu(r.err);
@@ -72,7 +74,7 @@ ChybaSouboru BehOperace::starouDoKose(std::size_t i, int adresar, const std::str
     if (zaloha.ok()) {
         ++doKose_;
         if (zaloha.odkaz)
-            ulozene_.push_back(i);   // a retry or the copy path after EXDEV saves nothing twice
+            ulozene_.emplace(i, zaloha);
         return {};
     }
     if (zaloha.stav == platform::StavKose::Chyba)

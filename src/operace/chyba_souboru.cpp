@@ -63,7 +63,12 @@ std::string textChyby(const ChybaSouboru& chyba)
     case Duvod::ZmenenoOdOperace: return "soubor byl od operace změněn";
     case Duvod::MistoObsazeno: return "jeho původní místo je obsazeno";
     case Duvod::SmazanoNatrvalo: return "byl smazán natrvalo";
-    case Duvod::JinySvazek: return "přesun mezi svazky nelze vrátit";
+    case Duvod::NaObouMistech:
+        return "soubor je zpět na původním místě, ale zůstal i na novém" +
+               (chyba.err ? " (" + textErrnoCely(chyba.err) + ")" : std::string());
+    case Duvod::NovaVKosi:
+        return "vrácení předchozí verze selhalo" +
+               (chyba.err ? " (" + textErrnoCely(chyba.err) + ")" : std::string()) + ", nová verze zůstala v koši";
     case Duvod::System: break;
     }
     return textErrnoCely(chyba.err);

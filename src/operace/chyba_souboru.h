@@ -25,7 +25,8 @@ enum class Duvod : std::uint8_t {
     ZmenenoOdOperace, // the file is no longer what the operation left there
     MistoObsazeno,    // the place to return the file to is taken
     SmazanoNatrvalo,  // the operation deleted the file (or the old version) permanently
-    JinySvazek,       // a move between file systems, which a rename cannot take back
+    NaObouMistech,    // a copy is back at the old place, the moved file stayed at its new one (err: why)
+    NovaVKosi,        // the old version could not come back (err: why); the new one stayed in the trash
 };
 
 struct [[nodiscard]] ChybaSouboru {

@@ -70,6 +70,7 @@ BehVraceni::Konec BehVraceni::zaznam(const ZaznamDeniku& z)
     const std::string& cesta = cestaZaznamu(z);
     for (;;) {
         r_.krok(Krok::Kopirovani, cesta);
+        zustaloVKosi_.clear();
         const auto chyba = vrat(z);
         if (!chyba) {
             hotovo_ += z.identita.velikost;
@@ -167,13 +168,12 @@ ChybaSouboru BehVraceni::vratPresun(const ZaznamDeniku& z)
         return e;
     if (auto e = otevri(z.cesta, true, zdroj))
         return e;
-    const auto r = platform::prejmenujBezPrepisu(sys_, cil.adresar->get(), cil.jmeno.c_str(),
-                                                 zdroj.adresar->get(), zdroj.jmeno.c_str());
-    if (!r.ok())
-        return r.err == EEXIST ? ChybaSouboru{Duvod::MistoObsazeno, 0}
-               : r.err == EXDEV ? ChybaSouboru{Duvod::JinySvazek, 0} : ChybaSouboru::systemu(r.err);
-    zapisDenik({.druh = DruhZaznamu::Presun, .cesta = z.cil, .cil = z.cesta, .identita = z.identita});
-    return {};
+    const auto e = presun(cil, zdroj, z.identita);
+    if (!e)
+        zapisIdentitu({.druh = DruhZaznamu::Presun, .cesta = z.cil, .cil = z.cesta}, zdroj);
+    else if (e.duvod == Duvod::NaObouMistech)   // the copy back is the undo's own
+        zapisIdentitu({.druh = DruhZaznamu::Kopie, .cil = z.cesta}, zdroj);
+    return e;
 }
 
 // The new version and the old one in the trash swap places in one rename:
@@ -193,41 +193,67 @@ ChybaSouboru BehVraceni::vratNahrazeni(const ZaznamDeniku& z)
         return vratPresunSNahrazenim(z, cil);
     const std::string soubor = z.kos + "/files/" + z.vKosi;
     const auto r = sys_.renameAt(AT_FDCWD, soubor.c_str(), cil.adresar->get(), cil.jmeno.c_str(), RENAME_EXCHANGE);
+    if (r.err == EINVAL)
+        return vymenVeDvou(z, cil);
     if (!r.ok())
         return r.err == ENOENT ? ChybaSouboru{Duvod::ZmenenoOdOperace, 0} : ChybaSouboru::systemu(r.err);
-    struct stat st {};
-    const auto s = sys_.fstatAt(cil.adresar->get(), cil.jmeno.c_str(), st, AT_SYMLINK_NOFOLLOW);
-    if (s.ok())
-        zapisDenik({.druh = DruhZaznamu::Nahrazeno, .cil = z.cil, .kos = z.kos, .vKosi = z.vKosi,
-                    .identita = Identita::ze(st)});
+    zapisIdentitu({.druh = DruhZaznamu::Nahrazeno, .cil = z.cil, .kos = z.kos, .vKosi = z.vKosi}, cil);
     return {};
 }
 
 // A move that replaced a target: the moved file goes back to its free old
 // place, then the old version comes back from the trash to the emptied name.
-// Should that fail, the moved file returns to the target, as before the undo.
 ChybaSouboru BehVraceni::vratPresunSNahrazenim(const ZaznamDeniku& z, const Misto& cil)
 {
     Misto zdroj;
     if (auto e = otevri(z.cesta, true, zdroj))
         return e;
-    const int c = cil.adresar->get(), s = zdroj.adresar->get();
-    auto r = platform::prejmenujBezPrepisu(sys_, c, cil.jmeno.c_str(), s, zdroj.jmeno.c_str());
+    if (auto e = presun(cil, zdroj, z.identita)) {
+        if (e.duvod == Duvod::NaObouMistech)
+            zapisIdentitu({.druh = DruhZaznamu::Kopie, .cil = z.cesta}, zdroj);
+        return e;
+    }
+    const std::string soubor = z.kos + "/files/" + z.vKosi;
+    const auto r = platform::prejmenujBezPrepisu(sys_, AT_FDCWD, soubor.c_str(), cil.adresar->get(),
+                                                 cil.jmeno.c_str());
+    if (!r.ok())
+        return zpetNaCil(z, cil, zdroj, r.err);
+    odeberInfo(z);
+    zapisIdentitu({.druh = DruhZaznamu::Presun, .cesta = z.cil, .cil = z.cesta}, zdroj);
+    zapisIdentitu({.druh = DruhZaznamu::Kopie, .cil = z.cil}, cil);
+    return {};
+}
+
+// The old version could not come back to the target (err): the moved file
+// returns there, as before the undo. Where that fails, the moved file stays
+// at its old place and the old version in the trash; the journal holds the
+// move, so that undoing the undo takes the file to the target again.
+ChybaSouboru BehVraceni::zpetNaCil(const ZaznamDeniku& z, const Misto& cil, const Misto& zdroj, int err)
+{
+    struct stat st {};
+    if (const auto s = sys_.fstatAt(zdroj.adresar->get(), zdroj.jmeno.c_str(), st, AT_SYMLINK_NOFOLLOW); !s.ok())
+        return {Duvod::StaraVKosi, err};
+    const auto zpet = presun(zdroj, cil, Identita::ze(st));
+    if (!zpet)
+        return ChybaSouboru::systemu(err);
+    if (zpet.duvod == Duvod::NaObouMistech) {
+        zapisIdentitu({.druh = DruhZaznamu::Kopie, .cil = z.cesta}, zdroj);
+        return {Duvod::NaObouMistech, err};
+    }
+    zapisIdentitu({.druh = DruhZaznamu::Presun, .cesta = z.cil, .cil = z.cesta}, zdroj);
+    return {Duvod::StaraVKosi, err};
+}
+
+// Moves the file i from odkud to the free place kam: one rename, or between
+// file systems a copy (vraceni_svazky.cpp).
+ChybaSouboru BehVraceni::presun(const Misto& odkud, const Misto& kam, const Identita& i)
+{
+    const auto r = platform::prejmenujBezPrepisu(sys_, odkud.adresar->get(), odkud.jmeno.c_str(),
+                                                 kam.adresar->get(), kam.jmeno.c_str());
+    if (r.err == EXDEV)
+        return presunKopii(odkud, kam, i);
     if (!r.ok())
         return r.err == EEXIST ? ChybaSouboru{Duvod::MistoObsazeno, 0} : ChybaSouboru::systemu(r.err);
-    const std::string soubor = z.kos + "/files/" + z.vKosi;
-    r = platform::prejmenujBezPrepisu(sys_, AT_FDCWD, soubor.c_str(), c, cil.jmeno.c_str());
-    if (!r.ok()) {
-        if (const auto zpet = platform::prejmenujBezPrepisu(sys_, s, zdroj.jmeno.c_str(), c, cil.jmeno.c_str());
-            !zpet.ok())
-            return {Duvod::StaraVKosi, r.err};   // the moved file at its old place, the old version in the trash
-        return ChybaSouboru::systemu(r.err);
-    }
-    odeberInfo(z);
-    zapisDenik({.druh = DruhZaznamu::Presun, .cesta = z.cil, .cil = z.cesta, .identita = z.identita});
-    struct stat st {};
-    if (sys_.fstatAt(c, cil.jmeno.c_str(), st, AT_SYMLINK_NOFOLLOW).ok())
-        zapisDenik({.druh = DruhZaznamu::Kopie, .cil = z.cil, .identita = Identita::ze(st)});
     return {};
 }
 
@@ -244,12 +270,25 @@ void BehVraceni::zapisDenik(ZaznamDeniku z)
         volby_.denik->zapis(z);
 }
 
+// A record of what the place m holds now, with its identity read from the
+// disk. Without it (the stat failed) no record: an undo of the undo must not
+// take away a file of unknown identity.
+void BehVraceni::zapisIdentitu(ZaznamDeniku z, const Misto& m)
+{
+    struct stat st {};
+    if (!sys_.fstatAt(m.adresar->get(), m.jmeno.c_str(), st, AT_SYMLINK_NOFOLLOW).ok())
+        return;
+    z.identita = Identita::ze(st);
+    zapisDenik(std::move(z));
+}
+
 void BehVraceni::zapisChybu(const ZaznamDeniku& z, const ChybaSouboru& c, OdpovedZaznamu o)
 {
     zapisDenik({.druh = DruhZaznamu::Chyba, .cesta = z.cesta, .cil = z.cil, .duvod = textChyby(c)});
     if (volby_.kniha)
         volby_.kniha->pridej({.kod = KodOperace::Vraceni, .zdroj = cestaZaznamu(z),
-                              .cil = z.druh == DruhZaznamu::DoKose ? std::string() : z.cesta,
+                              .cil = !zustaloVKosi_.empty() ? zustaloVKosi_
+                                      : z.druh == DruhZaznamu::DoKose ? std::string() : z.cesta,
                               .duvod = textChyby(c), .odpoved = o});
 }
 

@@ -6,14 +6,18 @@
 //              that path is free; its info file goes after it is back
 //   Kopie      the created file goes to the trash, only if unchanged
 //   Nahrazeno  the new version and the old one in the trash swap places in
-//              one rename (RENAME_EXCHANGE), only if the new one is unchanged
-//   Presun     the file goes back, only if unchanged and its old place is free
+//              one rename (RENAME_EXCHANGE), only if the new one is unchanged;
+//              where the file system refuses the exchange, in two renames
+//              through the trash (vraceni_vymena.cpp)
+//   Presun     the file goes back, only if unchanged and its old place is
+//              free; across file systems by a copy (vraceni_svazky.cpp)
 //   Smazano    cannot be undone; logged
 //
 // Nothing is ever overwritten: every placement is a rename that refuses an
 // existing name (platform::prejmenujBezPrepisu) or the atomic exchange, so a
 // failure or a kill at any point leaves each file in its before-undo or
-// after-undo place. Whatever has changed since is skipped and logged.
+// after-undo place (a copy back at worst in both, which the log says).
+// Whatever has changed since is skipped and logged.
 // The undo is journaled itself (VolbyOperace::denik), so it can be undone.
 
 #include "operace/operace.h"
