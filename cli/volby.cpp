@@ -190,7 +190,8 @@ VysledekParsovani parsujVolby(const QStringList& arguments)
     if (const auto n = cisloDeniku(p, chybaDeniku)) {
         if (!chybaDeniku.isEmpty() || adresaru != 0)
             return chyba(chybaDeniku.isEmpty() ? QStringLiteral("--journal: takes no directories") : chybaDeniku);
-        VolbyCli v{.denik = n};
+        VolbyCli v;
+        v.denik = n;
         if (const auto problem = nactiVolby(p, d, v))
             return chyba(*problem);
         return {std::move(v), {}, 0};

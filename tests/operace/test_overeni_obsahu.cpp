@@ -78,8 +78,9 @@ TEST_P(OvereniObsahu, RozliseniParu)
     EXPECT_EQ(v.shodne.size(), p.cekana == Shoda::Shodne ? 1U : 0U);
     EXPECT_EQ(v.lisi.size(), p.cekana == Shoda::Lisi ? 1U : 0U);
     ASSERT_EQ(v.necitelne.size(), p.cekana == Shoda::Chyba ? 1U : 0U);
-    if (p.cekana == Shoda::Chyba)
+    if (p.cekana == Shoda::Chyba) {
         EXPECT_EQ(v.necitelne[0].cesta, t.path("2/x.bin"));
+    }
     EXPECT_EQ(v.bajtuShodnych, p.cekana == Shoda::Shodne ? std::int64_t(n) : 0);
 }
 

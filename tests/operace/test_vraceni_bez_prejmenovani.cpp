@@ -149,8 +149,9 @@ TEST_P(PresunMeziSvazky, VratiKopiiNeboNechaSouborNaNovemMiste)
     EXPECT_TRUE(kniha.prazdna()) << textKnihy(kniha.zaznamy());
     EXPECT_EQ(soubor(nova()), otisk(data));
     EXPECT_FALSE(existuje(stara()));
-    if (p.nahrazuje)
+    if (p.nahrazuje) {
         EXPECT_EQ(snimek(kos() + "/files"), (Snimek{{"x.bin", "stara verze"}}));
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(

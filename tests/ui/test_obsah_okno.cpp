@@ -161,8 +161,9 @@ TEST_P(SpusteniOkna, CoBySeSpustilo)
     const QString ocekavane = QString::fromUtf8(p.ocekavane).arg(t1.qroot(), t2.qroot());
     EXPECT_EQ(zaznam.udalosti, ocekavane.isEmpty() ? std::vector<QString>{} : std::vector<QString>{ocekavane});
     EXPECT_EQ(zpravy.size(), ocekavane.isEmpty() ? 1U : 0U);
-    if (ocekavane.isEmpty() && !zpravy.isEmpty())
+    if (ocekavane.isEmpty() && !zpravy.isEmpty()) {
         EXPECT_TRUE(zpravy.front().startsWith(QStringLiteral("Soubor neexistuje:\r"))) << zpravy.front().toStdString();
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
