@@ -79,7 +79,9 @@ int main(int argc, char* argv[])
     const auto vynechane = zrc::cli::zdrojVynechanychTypu(volby);
     zrc::UlozisteVysledku vysledky;
     vysledky.nastavFormatCasu(volby.formatCasu);
-    zrc::cli::PrijemceCli prijemce(vysledky);
+    zrc::cli::OvereniBehem overeniBehem(volby.vlakna, &zrc::platform::ukoncitPozadovano());
+    zrc::cli::PrijemceCli prijemce(vysledky,
+                                   volby.overeni != zrc::cli::OvereniCli::Zadne ? &overeniBehem : nullptr);
     zrc::SberDocasnych docasne;
     zrc::SberShodnych shodne;
     zrc::ParametryBehu parametry{.nastaveni = volby.nastaveni,
@@ -106,7 +108,9 @@ int main(int argc, char* argv[])
         vypisChybu(zrc::textNezahrnutych(beh.nezahrnute));
     const zrc::cli::SouhrnZbytku zbytky = zrc::cli::vyridZbytky(docasne.nalezene(), volby.zbytky);
     vysledky.nastavZaklad(beh.cestaAdr1, beh.cestaAdr2);
-    const zrc::cli::SouhrnOvereni overeni = zrc::cli::overObsah(volby, vysledky, shodne);
+    const zrc::cli::SouhrnOvereni overeni = zrc::cli::overObsah(volby, vysledky, shodne, overeniBehem);
+    if (const int sig = zrc::platform::signalUkonceni())
+        zrc::platform::ukonciSignalem(sig);
     if (volby.overeni != zrc::cli::OvereniCli::Zadne)
         zrc::cli::hlasOvereni(stderr, overeni);
     zrc::cli::seradPodleIni(vysledky, volby);

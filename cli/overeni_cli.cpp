@@ -1,5 +1,7 @@
 #include "overeni_cli.h"
 
+#include "engine/beh.h"
+#include "engine/cislo_seznamu.h"
 #include "engine/nepristupne_adresare.h"
 #include "util/bajty_cesty.h"
 #include "vystup.h"
@@ -17,37 +19,6 @@ const QCommandLineOption verifyContent{
 const QCommandLineOption verifyEqual{
     "verify-equal",
     "As --verify-content, and compare the pairs that time and size call equal; print those whose bytes differ (exit status 1)."};
-
-// Every pair of both NOVĚJŠÍ lists, list 3 first, with where it came from.
-struct PuvodParu {
-    int seznam;
-    std::size_t radek;
-};
-
-ZadaniOvereni zadani(const UlozisteVysledku& u)
-{
-    return {.zaklad1 = bajtyZTextu(u.cestaAdr(1)), .zaklad2 = bajtyZTextu(u.cestaAdr(2))};
-}
-
-VysledekOvereni overNovejsi(UlozisteVysledku& u, const VolbyShody& volby)
-{
-    ZadaniOvereni z = zadani(u);
-    std::vector<PuvodParu> puvod;
-    for (const int s : {3, 4})
-        for (std::size_t r = 0; r < u.seznam(s).size(); ++r) {
-            const Polozka& p = u.seznam(s)[r];
-            z.pary.push_back({CestaPolozky(u, p, true), p.velikost});
-            puvod.push_back({s, r});
-        }
-    RozhraniOvereni tichy;
-    VysledekOvereni v = OverObsah(z, tichy, volby);
-    // Back to front, so that the rows still to go keep their indices.
-    for (auto i = v.shodne.rbegin(); i != v.shodne.rend(); ++i) {
-        auto& seznam = u.seznam(puvod[*i].seznam);
-        seznam.erase(seznam.begin() + std::ptrdiff_t(puvod[*i].radek));
-    }
-    return v;
-}
 
 std::string jsonCesta(const std::string& bajty)
 {
@@ -69,23 +40,67 @@ void nactiOvereni(const QCommandLineParser& p, VolbyCli& v)
         v.overeni = OvereniCli::Novejsi;
 }
 
-SouhrnOvereni overObsah(const VolbyCli& v, UlozisteVysledku& u, const SberShodnych& shodne)
+OvereniBehem::OvereniBehem(int vlakna, const std::atomic<bool>* zrusit)
+    : vlakna_(vlakna > 0 ? vlakna : vychoziPocetVlaken()), zrusit_(zrusit)
+{
+}
+
+VolbySoubeznehoOvereni OvereniBehem::volby(const QString& cestaAdr1, const QString& cestaAdr2) const
+{
+    return {.zaklad1 = bajtyZTextu(cestaAdr1),
+            .zaklad2 = bajtyZTextu(cestaAdr2),
+            .vlakna = vlakna_,
+            .shoda = {.zrusit = zrusit_}};
+}
+
+void OvereniBehem::zacni(const QString& cestaAdr1, const QString& cestaAdr2)
+{
+    overeni_.emplace(volby(cestaAdr1, cestaAdr2));
+}
+
+void OvereniBehem::pridej(int seznam, std::size_t radek, const NalezenySoubor& s)
+{
+    if (!overeni_ || !CisloSeznamu(seznam).novejsi())
+        return;
+    std::string cesta;
+    cesta.reserve(s.podadresar.size() + s.jmeno.size());
+    cesta.append(s.podadresar).append(s.jmeno);
+    overeni_->pridej({std::move(cesta), s.velikost});
+    puvod_.push_back({seznam, radek});
+}
+
+VysledekOvereni OvereniBehem::dokonci(UlozisteVysledku& u)
+{
+    if (!overeni_)
+        return {};
+    VysledekOvereni v = overeni_->vysledek();
+    overeni_.reset();
+    // Back to front, so that the rows still to go keep their indices (the
+    // rows of a list were handed in ascending).
+    for (auto i = v.shodne.rbegin(); i != v.shodne.rend(); ++i) {
+        auto& seznam = u.seznam(puvod_[*i].seznam);
+        seznam.erase(seznam.begin() + std::ptrdiff_t(puvod_[*i].radek));
+    }
+    return v;
+}
+
+SouhrnOvereni overObsah(const VolbyCli& v, UlozisteVysledku& u, const SberShodnych& shodne,
+                        OvereniBehem& behem)
 {
     SouhrnOvereni s;
     if (v.overeni == OvereniCli::Zadne)
         return s;
-    const VolbyShody volby{};
-    s.novejsi = overNovejsi(u, volby);
+    s.novejsi = behem.dokonci(u);
     s.necitelne = s.novejsi.necitelne;
     if (v.overeni != OvereniCli::IShodne)
         return s;
-    ZadaniOvereni z = zadani(u);
-    for (ShodnyPar& p : shodne.pary())
-        z.pary.push_back({std::move(p.cesta), p.velikost});
-    RozhraniOvereni tichy;
-    const VysledekOvereni r = OverObsah(z, tichy, volby);
+    SoubezneOvereni overeni(behem.volby(u.cestaAdr(1), u.cestaAdr(2)));
+    std::vector<ShodnyPar> pary = shodne.pary();
+    for (const ShodnyPar& p : pary)
+        overeni.pridej({p.cesta, p.velikost});
+    const VysledekOvereni r = overeni.vysledek();
     for (const std::size_t i : r.lisi)
-        s.lisiSe.push_back(z.pary[i].cesta);
+        s.lisiSe.push_back(pary[i].cesta);
     s.necitelne.insert(s.necitelne.end(), r.necitelne.begin(), r.necitelne.end());
     return s;
 }

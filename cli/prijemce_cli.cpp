@@ -1,5 +1,7 @@
 #include "prijemce_cli.h"
 
+#include "overeni_cli.h"
+
 #include "engine/nepristupne_adresare.h"
 #include "util/bajty_cesty.h"
 
@@ -16,15 +18,24 @@ constexpr int sirkaStavu = 70;
 
 } // namespace
 
-PrijemceCli::PrijemceCli(UlozisteVysledku& vysledky)
+PrijemceCli::PrijemceCli(UlozisteVysledku& vysledky, OvereniBehem* overeni)
     : vysledky_(vysledky),
+      overeni_(overeni),
       terminal_(::isatty(STDERR_FILENO) == 1),
       zacatek_(std::chrono::steady_clock::now())
 {
 }
 
+void PrijemceCli::overeno(const QString& cestaAdr1, const QString& cestaAdr2)
+{
+    if (overeni_)
+        overeni_->zacni(cestaAdr1, cestaAdr2);
+}
+
 void PrijemceCli::polozka(int seznam, const NalezenySoubor& soubor)
 {
+    if (overeni_)
+        overeni_->pridej(seznam, vysledky_.seznam(seznam).size(), soubor);
     vysledky_.pridej(seznam, soubor);
 }
 

@@ -57,6 +57,13 @@ public:
 // and the command line's report.
 std::string textShodnehoObsahu(const VysledekOvereni& v);
 
+// zaklad + "/" + rel (one "/" between them).
+std::string spojOvereni(const std::string& zaklad, const std::string& rel);
+// Sorts pair i with its comparison's result into v (cestaChyby: the full
+// path of the side that failed, when one did); false for a cancelled pair,
+// which goes nowhere.
+[[nodiscard]] bool zaradPar(VysledekOvereni& v, std::size_t i, const VysledekShody& s, std::string cestaChyby);
+
 [[nodiscard]] VysledekOvereni OverObsah(const ZadaniOvereni& z, RozhraniOvereni& r,
                                         const VolbyShody& volby = {});
 
