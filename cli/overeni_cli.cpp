@@ -1,7 +1,7 @@
 #include "overeni_cli.h"
 
 #include "engine/beh.h"
-#include "engine/cislo_seznamu.h"
+#include "operace/soubezne_overeni.h"
 #include "engine/nepristupne_adresare.h"
 #include "util/bajty_cesty.h"
 #include "vystup.h"
@@ -19,6 +19,36 @@ const QCommandLineOption verifyContent{
 const QCommandLineOption verifyEqual{
     "verify-equal",
     "As --verify-content, and compare the pairs that time and size call equal; print those whose bytes differ (exit status 1)."};
+
+// Every item of both NOVĚJŠÍ lists, list 3 first, in the order of its rows;
+// those with the same bytes leave.
+VysledekOvereni overNovejsi(UlozisteVysledku& u, OvereniBehem& behem)
+{
+    struct Puvod {
+        int seznam;
+        std::size_t radek;
+    };
+    VysledekOvereni v;
+    std::vector<Puvod> puvod;
+    for (const int s : {3, 4})
+        for (std::size_t r = 0; r < u.seznam(s).size(); ++r) {
+            const Polozka& p = u.seznam(s)[r];
+            const std::string rel = CestaPolozky(u, p, true);
+            const VysledekShody vs = behem.vysledek(rel, p.velikost);
+            std::string cestaChyby;
+            if (vs.shoda == Shoda::Chyba)
+                cestaChyby = behem.cesta(vs.strana, rel);
+            if (!zaradPar(v, puvod.size(), vs, std::move(cestaChyby)))
+                return v;   // cancelled: nothing leaves
+            puvod.push_back({s, r});
+        }
+    // Back to front, so that the rows still to go keep their indices.
+    for (auto i = v.shodne.rbegin(); i != v.shodne.rend(); ++i) {
+        auto& seznam = u.seznam(puvod[*i].seznam);
+        seznam.erase(seznam.begin() + std::ptrdiff_t(puvod[*i].radek));
+    }
+    return v;
+}
 
 std::string jsonCesta(const std::string& bajty)
 {
@@ -40,61 +70,20 @@ void nactiOvereni(const QCommandLineParser& p, VolbyCli& v)
         v.overeni = OvereniCli::Novejsi;
 }
 
-OvereniBehem::OvereniBehem(int vlakna, const std::atomic<bool>* zrusit)
-    : vlakna_(vlakna > 0 ? vlakna : vychoziPocetVlaken()), zrusit_(zrusit)
-{
-}
-
-VolbySoubeznehoOvereni OvereniBehem::volby(const QString& cestaAdr1, const QString& cestaAdr2) const
-{
-    return {.zaklad1 = bajtyZTextu(cestaAdr1),
-            .zaklad2 = bajtyZTextu(cestaAdr2),
-            .vlakna = vlakna_,
-            .shoda = {.zrusit = zrusit_}};
-}
-
-void OvereniBehem::zacni(const QString& cestaAdr1, const QString& cestaAdr2)
-{
-    overeni_.emplace(volby(cestaAdr1, cestaAdr2));
-}
-
-void OvereniBehem::pridej(int seznam, std::size_t radek, const NalezenySoubor& s)
-{
-    if (!overeni_ || !CisloSeznamu(seznam).novejsi())
-        return;
-    std::string cesta;
-    cesta.reserve(s.podadresar.size() + s.jmeno.size());
-    cesta.append(s.podadresar).append(s.jmeno);
-    overeni_->pridej({std::move(cesta), s.velikost});
-    puvod_.push_back({seznam, radek});
-}
-
-VysledekOvereni OvereniBehem::dokonci(UlozisteVysledku& u)
-{
-    if (!overeni_)
-        return {};
-    VysledekOvereni v = overeni_->vysledek();
-    overeni_.reset();
-    // Back to front, so that the rows still to go keep their indices (the
-    // rows of a list were handed in ascending).
-    for (auto i = v.shodne.rbegin(); i != v.shodne.rend(); ++i) {
-        auto& seznam = u.seznam(puvod_[*i].seznam);
-        seznam.erase(seznam.begin() + std::ptrdiff_t(puvod_[*i].radek));
-    }
-    return v;
-}
-
 SouhrnOvereni overObsah(const VolbyCli& v, UlozisteVysledku& u, const SberShodnych& shodne,
-                        OvereniBehem& behem)
+                        OvereniBehem& behem, const std::atomic<bool>* zrusit)
 {
     SouhrnOvereni s;
     if (v.overeni == OvereniCli::Zadne)
         return s;
-    s.novejsi = behem.dokonci(u);
+    s.novejsi = overNovejsi(u, behem);
     s.necitelne = s.novejsi.necitelne;
     if (v.overeni != OvereniCli::IShodne)
         return s;
-    SoubezneOvereni overeni(behem.volby(u.cestaAdr(1), u.cestaAdr(2)));
+    SoubezneOvereni overeni({.zaklad1 = bajtyZTextu(u.cestaAdr(1)),
+                             .zaklad2 = bajtyZTextu(u.cestaAdr(2)),
+                             .vlakna = v.vlakna > 0 ? v.vlakna : vychoziPocetVlaken(),
+                             .shoda = {.zrusit = zrusit}});
     std::vector<ShodnyPar> pary = shodne.pary();
     for (const ShodnyPar& p : pary)
         overeni.pridej({p.cesta, p.velikost});

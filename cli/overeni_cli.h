@@ -14,7 +14,7 @@
 #include "engine/shodne_pary.h"
 #include "engine/vysledky.h"
 #include "operace/overeni_obsahu.h"
-#include "operace/soubezne_overeni.h"
+#include "operace/overeni_behem.h"
 #include "volby.h"
 
 #include <QCommandLineOption>
@@ -22,7 +22,6 @@
 #include <QList>
 #include <atomic>
 #include <cstdio>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -32,35 +31,6 @@ QList<QCommandLineOption> volbyOvereni();
 // Reads the two options into v.overeni.
 void nactiOvereni(const QCommandLineParser& p, VolbyCli& v);
 
-// The check of the NOVĚJŠÍ pairs while the run is still finding them: the
-// receiver hands each in as it arrives, so that most are compared by the time
-// the walk ends (10 000 small pairs, warm: the walk alone is about half of
-// the command's time).
-class OvereniBehem final {
-public:
-    // vlakna: as the walk's (0: its default); zrusit: raised by a signal.
-    OvereniBehem(int vlakna, const std::atomic<bool>* zrusit);
-    // Validation passed: the bases are known, the threads start.
-    void zacni(const QString& cestaAdr1, const QString& cestaAdr2);
-    // An item of list seznam at row radek, as the receiver stores it.
-    void pridej(int seznam, std::size_t radek, const NalezenySoubor& s);
-    // Waits for every pair and removes those with the same bytes from their
-    // lists; a run that never passed validation checked nothing.
-    [[nodiscard]] VysledekOvereni dokonci(UlozisteVysledku& u);
-    // The settings of a check of these bases (the threads, the cancel flag).
-    [[nodiscard]] VolbySoubeznehoOvereni volby(const QString& cestaAdr1, const QString& cestaAdr2) const;
-
-private:
-    struct Puvod {
-        int seznam;
-        std::size_t radek;
-    };
-    std::optional<SoubezneOvereni> overeni_;
-    std::vector<Puvod> puvod_;
-    int vlakna_;
-    const std::atomic<bool>* zrusit_;
-};
-
 struct SouhrnOvereni {
     VysledekOvereni novejsi;               // over the NOVĚJŠÍ pairs
     std::vector<std::string> lisiSe;       // equal by time and size, different bytes (relative)
@@ -68,10 +38,11 @@ struct SouhrnOvereni {
 };
 
 // Ends the checks that v.overeni asks for on the store of a finished run:
-// the NOVĚJŠÍ pairs handed to behem, whose equal items leave their lists,
-// and with --verify-equal the equal pairs from the run's collector.
+// the NOVĚJŠÍ pairs, compared by behem during the walk, whose equal items
+// leave their lists, and with --verify-equal the equal pairs from the run's
+// collector, on as many threads as the walk listed with.
 SouhrnOvereni overObsah(const VolbyCli& v, UlozisteVysledku& u, const SberShodnych& shodne,
-                        OvereniBehem& behem);
+                        OvereniBehem& behem, const std::atomic<bool>* zrusit);
 
 // Items left in the eight lists (after the equal pairs went).
 std::size_t pocetPolozek(const UlozisteVysledku& u);

@@ -1,8 +1,7 @@
 #include "prijemce_cli.h"
 
-#include "overeni_cli.h"
-
 #include "engine/nepristupne_adresare.h"
+#include "operace/overeni_behem.h"
 #include "util/bajty_cesty.h"
 
 #include <cstdio>
@@ -29,13 +28,11 @@ PrijemceCli::PrijemceCli(UlozisteVysledku& vysledky, OvereniBehem* overeni)
 void PrijemceCli::overeno(const QString& cestaAdr1, const QString& cestaAdr2)
 {
     if (overeni_)
-        overeni_->zacni(cestaAdr1, cestaAdr2);
+        overeni_->zacni(bajtyZTextu(cestaAdr1), bajtyZTextu(cestaAdr2));
 }
 
 void PrijemceCli::polozka(int seznam, const NalezenySoubor& soubor)
 {
-    if (overeni_)
-        overeni_->pridej(seznam, vysledky_.seznam(seznam).size(), soubor);
     vysledky_.pridej(seznam, soubor);
 }
 

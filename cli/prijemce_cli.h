@@ -7,13 +7,15 @@
 
 #include <chrono>
 
-namespace zrc::cli {
-
+namespace zrc {
 class OvereniBehem;
+}
+
+namespace zrc::cli {
 
 class PrijemceCli final : public PrijemceBehu {
 public:
-    // overeni: where the NOVĚJŠÍ pairs go to be checked by content, or null.
+    // overeni: the check by content during the walk, given its bases here; or null.
     explicit PrijemceCli(UlozisteVysledku& vysledky, OvereniBehem* overeni = nullptr);
 
     void overeno(const QString& cestaAdr1, const QString& cestaAdr2) override;

@@ -3,6 +3,7 @@
 #include "operace/plan_operace.h"
 
 #include <chrono>
+#include <fcntl.h>
 
 namespace zrc {
 
@@ -58,6 +59,21 @@ std::string spojOvereni(const std::string& zaklad, const std::string& rel)
     if (s.empty() || s.back() != '/')
         s += '/';
     return s + rel;
+}
+
+platform::Fd otevriZakladOvereni(platform::Syscalls& sys, const std::string& zaklad)
+{
+    const auto r = sys.openAt(AT_FDCWD, zaklad.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+    return r.ok() ? platform::Fd(sys, int(r.value)) : platform::Fd();
+}
+
+const std::string& cestaOvereni(const platform::Fd& adresar, const std::string& zaklad, const std::string& rel,
+                                std::string& plna)
+{
+    if (adresar.valid())
+        return rel;
+    plna = spojOvereni(zaklad, rel);
+    return plna;
 }
 
 bool zaradPar(VysledekOvereni& v, std::size_t i, const VysledekShody& s, std::string cestaChyby)

@@ -57,12 +57,11 @@ ChybaSouboru chybaCteni(platform::Syscalls& sys, int fd, int err)
 }
 
 // Reads n bytes at od into buffer; fewer only at the end of the file.
-platform::SysResult nactiBlok(platform::Syscalls& sys, int fd, std::vector<char>& buffer, std::size_t n,
-                              off_t od)
+platform::SysResult nactiBlok(platform::Syscalls& sys, int fd, char* buffer, std::size_t n, off_t od)
 {
     std::size_t precteno = 0;
     while (precteno < n) {
-        const auto r = sys.pread(fd, buffer.data() + precteno, n - precteno, od + off_t(precteno));
+        const auto r = sys.pread(fd, buffer + precteno, n - precteno, od + off_t(precteno));
         if (!r.ok())
             return r;
         if (r.value == 0)
@@ -76,7 +75,8 @@ platform::SysResult nactiBlok(platform::Syscalls& sys, int fd, std::vector<char>
 
 PorovnaniObsahu::PorovnaniObsahu(const VolbyShody& volby)
     : sys_(volby.sys ? *volby.sys : platform::realSyscalls()), zrusit_(volby.zrusit),
-      adresar1_(volby.adresar1), adresar2_(volby.adresar2), a_(volby.blok), b_(volby.blok)
+      adresar1_(volby.adresar1), adresar2_(volby.adresar2), blok_(volby.blok),
+      a_(std::make_unique_for_overwrite<char[]>(blok_)), b_(std::make_unique_for_overwrite<char[]>(blok_))
 {
 }
 
@@ -90,7 +90,7 @@ VysledekShody PorovnaniObsahu::porovnej(const std::string& cesta1, const std::st
     if (b.chyba)
         return {Shoda::Chyba, b.chyba, 2};
     VysledekShody v;
-    if (ocekavana >= 0 && ocekavana < std::int64_t(a_.size()) && porovnejMaly(a.fd.get(), b.fd.get(), ocekavana, v)) {
+    if (ocekavana >= 0 && ocekavana < std::int64_t(blok_) && porovnejMaly(a.fd.get(), b.fd.get(), ocekavana, v)) {
         if (prubeh && v.shoda == Shoda::Shodne)
             prubeh(v.velikost);
         return v;
@@ -105,12 +105,12 @@ VysledekShody PorovnaniObsahu::porovnej(const std::string& cesta1, const std::st
 bool PorovnaniObsahu::porovnejMaly(int fd1, int fd2, std::int64_t velikost, VysledekShody& v)
 {
     const auto n = std::size_t(velikost) + 1;
-    const auto ra = sys_.pread(fd1, a_.data(), n, 0);
+    const auto ra = sys_.pread(fd1, a_.get(), n, 0);
     if (!ra.ok()) {
         v = {Shoda::Chyba, chybaCteni(sys_, fd1, ra.err), 1};
         return true;
     }
-    const auto rb = sys_.pread(fd2, b_.data(), n, 0);
+    const auto rb = sys_.pread(fd2, b_.get(), n, 0);
     if (!rb.ok()) {
         v = {Shoda::Chyba, chybaCteni(sys_, fd2, rb.err), 2};
         return true;
@@ -119,7 +119,7 @@ bool PorovnaniObsahu::porovnejMaly(int fd1, int fd2, std::int64_t velikost, Vysl
     // said, the file shrank, and the rest of its reading confirms the end.
     if (std::size_t(ra.value) == n || std::size_t(rb.value) == n || ra.value < velikost || rb.value < velikost)
         return false;
-    const bool stejne = ra.value == rb.value && std::memcmp(a_.data(), b_.data(), std::size_t(ra.value)) == 0;
+    const bool stejne = ra.value == rb.value && std::memcmp(a_.get(), b_.get(), std::size_t(ra.value)) == 0;
     v = {stejne ? Shoda::Shodne : Shoda::Lisi, {}, 0, ra.value};
     return true;
 }
@@ -136,7 +136,7 @@ VysledekShody PorovnaniObsahu::porovnejVelky(int fd1, int fd2, const std::functi
         return {Shoda::Lisi, {}, 0, velikost};
     // A file of one block is read at once: read-ahead advice would only cost
     // a call.
-    if (velikost > std::int64_t(a_.size()))
+    if (velikost > std::int64_t(blok_))
         for (const int fd : {fd1, fd2})
             (void)sys_.fadvise(fd, 0, 0, POSIX_FADV_SEQUENTIAL);   // advice only: a file system without it reads the same
     VysledekShody v = porovnejData(fd1, fd2, velikost, prubeh);
@@ -155,14 +155,14 @@ VysledekShody PorovnaniObsahu::porovnejData(int fd1, int fd2, std::int64_t velik
     while (od < velikost) {
         if (zrusit_ && zrusit_->load(std::memory_order_relaxed))
             return {Shoda::Zruseno};
-        const auto n = std::size_t(std::min<std::int64_t>(std::int64_t(a_.size()), velikost - od));
-        const auto ra = nactiBlok(sys_, fd1, a_, n, od);
+        const auto n = std::size_t(std::min<std::int64_t>(std::int64_t(blok_), velikost - od));
+        const auto ra = nactiBlok(sys_, fd1, a_.get(), n, od);
         if (!ra.ok())
             return {Shoda::Chyba, chybaCteni(sys_, fd1, ra.err), 1};
-        const auto rb = nactiBlok(sys_, fd2, b_, n, od);
+        const auto rb = nactiBlok(sys_, fd2, b_.get(), n, od);
         if (!rb.ok())
             return {Shoda::Chyba, chybaCteni(sys_, fd2, rb.err), 2};
-        if (std::size_t(ra.value) != n || std::size_t(rb.value) != n || std::memcmp(a_.data(), b_.data(), n) != 0)
+        if (std::size_t(ra.value) != n || std::size_t(rb.value) != n || std::memcmp(a_.get(), b_.get(), n) != 0)
             return {Shoda::Lisi};
         od += off_t(n);
         if (prubeh)

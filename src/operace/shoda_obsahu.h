@@ -19,8 +19,8 @@
 #include <cstdint>
 #include <fcntl.h>
 #include <functional>
+#include <memory>
 #include <string>
-#include <vector>
 
 namespace zrc {
 
@@ -71,7 +71,10 @@ private:
     platform::Syscalls& sys_;
     const std::atomic<bool>* zrusit_;
     int adresar1_, adresar2_;
-    std::vector<char> a_, b_;
+    std::size_t blok_;
+    // Not cleared: a page of a buffer costs memory only once a read reaches
+    // it, so eight comparers of small files hold a few KiB each, not 2 MiB.
+    std::unique_ptr<char[]> a_, b_;
     bool bezAtime_ = true;   // O_NOATIME until a file refuses it
 };
 

@@ -4,31 +4,11 @@
 
 namespace zrc {
 
-namespace {
-
-platform::Fd otevriZaklad(platform::Syscalls& sys, const std::string& zaklad)
-{
-    const auto r = sys.openAt(AT_FDCWD, zaklad.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
-    return r.ok() ? platform::Fd(sys, int(r.value)) : platform::Fd();
-}
-
-// The path to open: relative to the base's descriptor, else in full.
-const std::string& cestaStrany(const platform::Fd& adresar, const std::string& zaklad, const std::string& rel,
-                               std::string& plna)
-{
-    if (adresar.valid())
-        return rel;
-    plna = spojOvereni(zaklad, rel);
-    return plna;
-}
-
-} // namespace
-
 SoubezneOvereni::SoubezneOvereni(VolbySoubeznehoOvereni volby) : volby_(std::move(volby))
 {
     platform::Syscalls& sys = volby_.shoda.sys ? *volby_.shoda.sys : platform::realSyscalls();
-    adresar1_ = otevriZaklad(sys, volby_.zaklad1);
-    adresar2_ = otevriZaklad(sys, volby_.zaklad2);
+    adresar1_ = otevriZakladOvereni(sys, volby_.zaklad1);
+    adresar2_ = otevriZakladOvereni(sys, volby_.zaklad2);
     for (int i = 0; i < std::max(1, volby_.vlakna); ++i)
         vlakna_.emplace_back([this] { pracuj(); });
 }
@@ -63,8 +43,8 @@ void SoubezneOvereni::pracuj()
         const std::size_t i = dalsi_++;
         const ParOvereni& par = pary_[i];
         z.unlock();
-        VysledekShody v = porovnani.porovnej(cestaStrany(adresar1_, volby_.zaklad1, par.cesta, plna1),
-                                             cestaStrany(adresar2_, volby_.zaklad2, par.cesta, plna2), par.velikost);
+        VysledekShody v = porovnani.porovnej(cestaOvereni(adresar1_, volby_.zaklad1, par.cesta, plna1),
+                                             cestaOvereni(adresar2_, volby_.zaklad2, par.cesta, plna2), par.velikost);
         z.lock();
         vysledky_[i] = std::move(v);
     }

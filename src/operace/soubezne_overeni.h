@@ -1,17 +1,15 @@
 #pragma once
-// Verification by content on a few worker threads: pairs are handed in while
-// they are still being found (the comparison's walk running) and compared at
-// once, each thread with its own comparer and buffers; the result names them
-// in the order they were handed in, exactly as OverObsah does one after the
-// other. The command line uses it; the window's check, with its progress
-// window and a pair at a time on its bar, uses OverObsah.
+// Verification by content on a few worker threads: pairs are handed in and
+// compared at once, each thread with its own comparer and buffers; the
+// result names them in the order they were handed in, exactly as OverObsah
+// does one after the other. The command line checks the pairs that time and
+// size call equal with it; the window's check, with its progress window and
+// a pair at a time on its bar, uses OverObsah.
 //
-// Why threads: a small pair costs eight system calls (open, fstat, pread and
-// close of each side) and the time goes to the kernel's path walk and page
-// cache, not to a disk, so two cores check it in about half the time. Why
-// during the walk: from a cold cache the walk waits for directory blocks and
-// the check for file blocks; with both asked for at once the disk has more
-// to do at a time and the check is mostly over when the walk ends.
+// Why threads: a small pair costs six system calls (open, pread and close of
+// each side) and the time goes to the kernel's path walk and page cache, not
+// to a disk, so two cores check it in about half the time; from a cold cache
+// each thread waits on its own file's blocks.
 
 #include "operace/overeni_obsahu.h"
 #include "operace/shoda_obsahu.h"
@@ -55,11 +53,7 @@ private:
     void ukonciVlakna();
 
     const VolbySoubeznehoOvereni volby_;
-    // The bases, so that a pair is opened by its relative path: two
-    // components to look up instead of the base's as well (a fifth less
-    // kernel time on 10 000 small pairs under /work/bench-trees/verify/...).
-    // Not open (a base that went away): full paths.
-    platform::Fd adresar1_, adresar2_;
+    platform::Fd adresar1_, adresar2_;   // the bases (otevriZakladOvereni)
     std::mutex zamek_;
     std::condition_variable prace_;
     std::deque<ParOvereni> pary_;           // a deque: references stay valid while it grows

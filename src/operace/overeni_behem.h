@@ -1,0 +1,52 @@
+#pragma once
+// The check by content of the NOVĚJŠÍ pairs during the comparison's walk: the
+// walk hands each directory's pairs over on the listing thread that has just
+// classified them (engine/shodne_pary.h), and they are compared there, on as
+// many threads as the walk lists with. After the run the command line asks
+// for the result of each item of its lists; one the walk did not hand over is
+// compared then.
+//
+// A pair whose sides differ in size differs in content: no file is opened.
+
+#include "engine/shodne_pary.h"
+#include "operace/overeni_obsahu.h"
+#include "operace/shoda_obsahu.h"
+#include "platform/syscalls.h"
+
+#include <memory>
+#include <mutex>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+namespace zrc {
+
+class OvereniBehem final : public PrijemceNovejsich {
+public:
+    // shoda.sys must serve several threads at once.
+    explicit OvereniBehem(const VolbyShody& shoda = {});
+
+    // The bases (bytes), before the walk starts.
+    void zacni(const std::string& zaklad1, const std::string& zaklad2);
+    void novejsi(std::string_view podadresar, const std::vector<NovejsiPar>& pary) override;
+
+    // The result of the pair at rel (velikost: its list's size): as the walk's
+    // thread found it, else compared now. After the walk.
+    [[nodiscard]] VysledekShody vysledek(const std::string& rel, std::int64_t velikost);
+    // The full path of a side of rel, for the report of an error.
+    [[nodiscard]] std::string cesta(int strana, const std::string& rel) const;
+
+private:
+    [[nodiscard]] VysledekShody porovnej(PorovnaniObsahu& p, const std::string& rel, std::int64_t velikost);
+    std::unique_ptr<PorovnaniObsahu> vezmiPorovnani();
+
+    VolbyShody shoda_;
+    std::string zaklad1_, zaklad2_;
+    platform::Fd adresar1_, adresar2_;
+    std::mutex zamek_;
+    std::vector<std::unique_ptr<PorovnaniObsahu>> volna_;   // comparers no thread uses now
+    std::unordered_map<std::string, VysledekShody> vysledky_;
+};
+
+} // namespace zrc
