@@ -367,7 +367,7 @@ void Beh::najdiRozdily(UzelStromu& u, PraceVlakna& p)
     if (!p.shodne.empty())
         shodne_->pridej(podadresar, p.shodne);
     if (!p.novejsi.empty())
-        novejsi_->novejsi(podadresar, p.novejsi);
+        novejsi_->novejsi(podadresar, p.fd, p.novejsi);
     p.shodne.clear();
     p.novejsi.clear();
 }

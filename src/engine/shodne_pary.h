@@ -29,16 +29,18 @@ struct NovejsiPar {
 
 // Takes the NOVĚJŠÍ pairs of each directory on the listing thread that has
 // just read and classified it, long before the run hands its lists on: the
-// command line compares their bytes there, while the kernel still holds the
-// names it has just looked up for the stat. After the walk every open looked
-// its name up again from a cold cache, and the comparison took a fifth more
-// kernel time than diff -rq, which opens a file right after its stat.
-// Called on several threads at once; the names are valid during the call.
+// command line compares their bytes there, from the directories' open
+// descriptors, while the kernel still holds the names it has just looked up
+// for the stat. After the walk every open looked its name up again from a
+// cold cache, and the comparison took a fifth more kernel time than diff -rq,
+// which opens a file right after its stat. Called on several threads at once;
+// the names and descriptors are valid during the call.
 class PrijemceNovejsich {
 public:
     virtual ~PrijemceNovejsich() = default;
-    // podadresar: "" or "a/b/".
-    virtual void novejsi(std::string_view podadresar, const std::vector<NovejsiPar>& pary) = 0;
+    // podadresar: "" or "a/b/"; adresare: its descriptors on side 1 and 2.
+    virtual void novejsi(std::string_view podadresar, const int (&adresare)[2],
+                         const std::vector<NovejsiPar>& pary) = 0;
 };
 
 class SberShodnych final {

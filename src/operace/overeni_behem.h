@@ -1,10 +1,10 @@
 #pragma once
 // The check by content of the NOVĚJŠÍ pairs during the comparison's walk: the
 // walk hands each directory's pairs over on the listing thread that has just
-// classified them (engine/shodne_pary.h), and they are compared there, on as
-// many threads as the walk lists with. After the run the command line asks
-// for the result of each item of its lists; one the walk did not hand over is
-// compared then.
+// classified them (engine/shodne_pary.h), and they are compared there, opened
+// from the directory's descriptors, on as many threads as the walk lists
+// with. After the run the command line asks for the result of each item of
+// its lists; one the walk did not hand over is compared then.
 //
 // A pair whose sides differ in size differs in content: no file is opened.
 
@@ -29,7 +29,7 @@ public:
 
     // The bases (bytes), before the walk starts.
     void zacni(const std::string& zaklad1, const std::string& zaklad2);
-    void novejsi(std::string_view podadresar, const std::vector<NovejsiPar>& pary) override;
+    void novejsi(std::string_view podadresar, const int (&adresare)[2], const std::vector<NovejsiPar>& pary) override;
 
     // The result of the pair at rel (velikost: its list's size): as the walk's
     // thread found it, else compared now. After the walk.
@@ -38,15 +38,26 @@ public:
     [[nodiscard]] std::string cesta(int strana, const std::string& rel) const;
 
 private:
-    [[nodiscard]] VysledekShody porovnej(PorovnaniObsahu& p, const std::string& rel, std::int64_t velikost);
+    struct Vysledek {
+        std::string jmeno;
+        VysledekShody shoda;
+    };
+    using Adresar = std::vector<Vysledek>;   // sorted by name
+
     std::unique_ptr<PorovnaniObsahu> vezmiPorovnani();
+    void vratPorovnani(std::unique_ptr<PorovnaniObsahu> p);
+    [[nodiscard]] const VysledekShody* najdi(std::string_view rel);
 
     VolbyShody shoda_;
     std::string zaklad1_, zaklad2_;
     platform::Fd adresar1_, adresar2_;
     std::mutex zamek_;
     std::vector<std::unique_ptr<PorovnaniObsahu>> volna_;   // comparers no thread uses now
-    std::unordered_map<std::string, VysledekShody> vysledky_;
+    // Per directory ("" or "a/b/"): a hash per directory and a binary search
+    // per pair cost less than a hashed string per pair.
+    std::unordered_map<std::string, Adresar> vysledky_;
+    const Adresar* posledni_ = nullptr;   // of the last lookup; items come directory by directory
+    std::string posledniJmeno_;
 };
 
 } // namespace zrc

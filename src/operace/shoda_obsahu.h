@@ -54,6 +54,13 @@ class PorovnaniObsahu final {
 public:
     explicit PorovnaniObsahu(const VolbyShody& volby = {});
 
+    // Relative paths are opened from these directories from now on.
+    void nastavAdresare(int adresar1, int adresar2)
+    {
+        adresar1_ = adresar1;
+        adresar2_ = adresar2;
+    }
+
     // Compares the files at two paths (bytes; relative ones from the
     // directories of VolbyShody). ocekavana: the size the list gave the
     // pair, -1 when none. prubeh gets the bytes of one side compared so far
