@@ -32,8 +32,8 @@ struct NovejsiPar {
 // command line compares their bytes there, from the directories' open
 // descriptors, while the kernel still holds the names it has just looked up
 // for the stat. After the walk every open looked its name up again from a
-// cold cache, and the comparison took a fifth more kernel time than diff -rq,
-// which opens a file right after its stat. Called on several threads at once;
+// cold cache, and 10 000 small pairs took a quarter more CPU time than
+// diff -rq, which opens a file right after its stat. Called on several threads at once;
 // the names and descriptors are valid during the call.
 class PrijemceNovejsich {
 public:
