@@ -5,7 +5,8 @@
 // an ordinary run pays one untaken branch per equal pair.
 //
 // Listing threads add to one collector at once; each adds a directory's pairs
-// under one lock.
+// under one lock. The NOVĚJŠÍ pairs go, only when the caller gives a receiver
+// in ParametryBehu::novejsi, the same way to PrijemceNovejsich.
 
 #include <cstdint>
 #include <mutex>
@@ -33,8 +34,8 @@ struct NovejsiPar {
 // descriptors, while the kernel still holds the names it has just looked up
 // for the stat. After the walk every open looked its name up again from a
 // cold cache, and 10 000 small pairs took a quarter more CPU time than
-// diff -rq, which opens a file right after its stat. Called on several threads at once;
-// the names and descriptors are valid during the call.
+// diff -rq, which opens a file right after its stat. Called on several
+// threads at once; the names and descriptors are valid during the call.
 class PrijemceNovejsich {
 public:
     virtual ~PrijemceNovejsich() = default;

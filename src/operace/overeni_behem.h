@@ -7,6 +7,8 @@
 // its lists; one the walk did not hand over is compared then.
 //
 // A pair whose sides differ in size differs in content: no file is opened.
+// A pair that the run's file filters then leave out of its lists was compared
+// for nothing; the filters are applied after the walk.
 
 #include "engine/shodne_pary.h"
 #include "operace/overeni_obsahu.h"
