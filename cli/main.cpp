@@ -79,7 +79,9 @@ int main(int argc, char* argv[])
     const auto vynechane = zrc::cli::zdrojVynechanychTypu(volby);
     zrc::UlozisteVysledku vysledky;
     vysledky.nastavFormatCasu(volby.formatCasu);
-    zrc::cli::PrijemceCli prijemce(vysledky);
+    const bool overit = volby.overeni != zrc::cli::OvereniCli::Zadne;
+    zrc::OvereniBehem overeniBehem({.zrusit = &zrc::platform::ukoncitPozadovano()});
+    zrc::cli::PrijemceCli prijemce(vysledky, overit ? &overeniBehem : nullptr);
     zrc::SberDocasnych docasne;
     zrc::SberShodnych shodne;
     zrc::ParametryBehu parametry{.nastaveni = volby.nastaveni,
@@ -88,7 +90,8 @@ int main(int argc, char* argv[])
                                  .vlakna = volby.vlakna,
                                  .docasne = &docasne,
                                  .jineSvazky = volby.jineSvazky,
-                                 .shodne = volby.overeni == zrc::cli::OvereniCli::IShodne ? &shodne : nullptr};
+                                 .shodne = volby.overeni == zrc::cli::OvereniCli::IShodne ? &shodne : nullptr,
+                                 .novejsi = overit ? &overeniBehem : nullptr};
     const zrc::VysledekBehu beh = zrc::porovnej(parametry, prijemce);
     prijemce.ukonci();
     if (const int sig = zrc::platform::signalUkonceni())
@@ -106,12 +109,15 @@ int main(int argc, char* argv[])
         vypisChybu(zrc::textNezahrnutych(beh.nezahrnute));
     const zrc::cli::SouhrnZbytku zbytky = zrc::cli::vyridZbytky(docasne.nalezene(), volby.zbytky);
     vysledky.nastavZaklad(beh.cestaAdr1, beh.cestaAdr2);
-    const zrc::cli::SouhrnOvereni overeni = zrc::cli::overObsah(volby, vysledky, shodne);
-    if (volby.overeni != zrc::cli::OvereniCli::Zadne)
+    const zrc::cli::SouhrnOvereni overeni = zrc::cli::overObsah(volby, vysledky, shodne, overeniBehem,
+                                                                &zrc::platform::ukoncitPozadovano());
+    if (const int sig = zrc::platform::signalUkonceni())
+        zrc::platform::ukonciSignalem(sig);
+    if (overit)
         zrc::cli::hlasOvereni(stderr, overeni);
     zrc::cli::seradPodleIni(vysledky, volby);
     const std::string doplnek = zrc::cli::jsonZbytku(zbytky)
-        + (volby.overeni != zrc::cli::OvereniCli::Zadne ? zrc::cli::jsonOvereni(overeni) : std::string());
+        + (overit ? zrc::cli::jsonOvereni(overeni) : std::string());
     const zrc::cli::SouhrnBehu souhrn{.nepristupnych = beh.nepristupne.size(),
                                       .nezahrnute = beh.nezahrnute,
                                       .doplnekJson = doplnek};

@@ -14,11 +14,13 @@
 #include "engine/shodne_pary.h"
 #include "engine/vysledky.h"
 #include "operace/overeni_obsahu.h"
+#include "operace/overeni_behem.h"
 #include "volby.h"
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
 #include <QList>
+#include <atomic>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -35,10 +37,12 @@ struct SouhrnOvereni {
     std::vector<NecitelnyPar> necitelne;   // of both checks
 };
 
-// Runs the checks that v.overeni asks for on the store of a finished run
-// (the equal pairs from the run's collector) and removes the NOVĚJŠÍ items
-// with equal bytes from their lists.
-SouhrnOvereni overObsah(const VolbyCli& v, UlozisteVysledku& u, const SberShodnych& shodne);
+// Ends the checks that v.overeni asks for on the store of a finished run:
+// the NOVĚJŠÍ pairs, compared by behem during the walk, whose equal items
+// leave their lists, and with --verify-equal the equal pairs from the run's
+// collector, on as many threads as the walk listed with.
+SouhrnOvereni overObsah(const VolbyCli& v, UlozisteVysledku& u, const SberShodnych& shodne,
+                        OvereniBehem& behem, const std::atomic<bool>* zrusit);
 
 // Items left in the eight lists (after the equal pairs went).
 std::size_t pocetPolozek(const UlozisteVysledku& u);

@@ -1,6 +1,7 @@
 #include "prijemce_cli.h"
 
 #include "engine/nepristupne_adresare.h"
+#include "operace/overeni_behem.h"
 #include "util/bajty_cesty.h"
 
 #include <cstdio>
@@ -16,11 +17,18 @@ constexpr int sirkaStavu = 70;
 
 } // namespace
 
-PrijemceCli::PrijemceCli(UlozisteVysledku& vysledky)
+PrijemceCli::PrijemceCli(UlozisteVysledku& vysledky, OvereniBehem* overeni)
     : vysledky_(vysledky),
+      overeni_(overeni),
       terminal_(::isatty(STDERR_FILENO) == 1),
       zacatek_(std::chrono::steady_clock::now())
 {
+}
+
+void PrijemceCli::overeno(const QString& cestaAdr1, const QString& cestaAdr2)
+{
+    if (overeni_)
+        overeni_->zacni(bajtyZTextu(cestaAdr1), bajtyZTextu(cestaAdr2));
 }
 
 void PrijemceCli::polozka(int seznam, const NalezenySoubor& soubor)

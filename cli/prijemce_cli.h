@@ -7,12 +7,18 @@
 
 #include <chrono>
 
+namespace zrc {
+class OvereniBehem;
+}
+
 namespace zrc::cli {
 
 class PrijemceCli final : public PrijemceBehu {
 public:
-    explicit PrijemceCli(UlozisteVysledku& vysledky);
+    // overeni: the check by content during the walk, given its bases here; or null.
+    explicit PrijemceCli(UlozisteVysledku& vysledky, OvereniBehem* overeni = nullptr);
 
+    void overeno(const QString& cestaAdr1, const QString& cestaAdr2) override;
     void polozka(int seznam, const NalezenySoubor& soubor) override;
     void predpoklad(int seznam, std::size_t nejvyse) override;
     void stav(const QString& text) override;
@@ -24,6 +30,7 @@ private:
     void ukaz();
 
     UlozisteVysledku& vysledky_;
+    OvereniBehem* overeni_;
     bool terminal_;
     bool ukazano_ = false;
     std::chrono::steady_clock::time_point zacatek_;

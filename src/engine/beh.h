@@ -76,6 +76,7 @@ class Beh final {
         ParovaniSouboru parovani;
         std::vector<NalezenyRozdil> rozdily[2];   // per pass
         std::vector<ShodnyPar> shodne;     // the pair's equal files, with a SberShodnych only
+        std::vector<NovejsiPar> novejsi;   // its NOVĚJŠÍ files, with a PrijemceNovejsich only
         SberKandidatu kandidati;
         std::vector<NovyPodadresar> deti;
         std::vector<Chyba> chyby[2];       // per side, in the order this thread read them
@@ -134,6 +135,7 @@ private:
     KontextZarazeni kontext_;
     const std::atomic<bool>* stop_;
     SberShodnych* shodne_;
+    PrijemceNovejsich* novejsi_;
     int omezeni_;                       // CBOmez
     int vlaken_;
     StromStran strom_;

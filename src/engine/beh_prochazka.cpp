@@ -358,14 +358,18 @@ void Beh::najdiRozdily(UzelStromu& u, PraceVlakna& p)
     p.rozdily[1].clear();
     zaradSoubory(pruchod, p);
     ulozRozdily(u, p);
-    if (shodne_ && !p.shodne.empty()) {
-        std::string podadresar;
-        strom_.relativniCesta(u, podadresar);
-        if (!podadresar.empty())
-            podadresar.push_back('/');
+    if (p.shodne.empty() && p.novejsi.empty())
+        return;
+    std::string podadresar;
+    strom_.relativniCesta(u, podadresar);
+    if (!podadresar.empty())
+        podadresar.push_back('/');
+    if (!p.shodne.empty())
         shodne_->pridej(podadresar, p.shodne);
-        p.shodne.clear();
-    }
+    if (!p.novejsi.empty())
+        novejsi_->novejsi(podadresar, p.fd, p.novejsi);
+    p.shodne.clear();
+    p.novejsi.clear();
 }
 
 void Beh::zaradSoubory(const bool (&pruchod)[2], PraceVlakna& p)
@@ -394,6 +398,9 @@ void Beh::zaradSoubory(const bool (&pruchod)[2], PraceVlakna& p)
         const RozdilyParu r = tridyParu(a, b, prevod);
         if (!r.a && !r.b && shodne_)   // equal in time and size
             p.shodne.push_back({std::string(v[0].jmeno(a)), a.velikost});
+        if (novejsi_ && ((r.a && pruchod[0] && r.a->trida == Trida::Novejsi) ||
+                         (r.b && pruchod[1] && r.b->trida == Trida::Novejsi)))
+            p.novejsi.push_back({v[0].jmeno(a), a.velikost, b.velikost});
         if (r.a && pruchod[0])
             zapis(0, a, *r.a);
         if (r.b && pruchod[1])

@@ -28,6 +28,7 @@ class Syscalls;
 
 namespace zrc {
 
+class PrijemceNovejsich;
 class SberShodnych;
 
 // List numbers as the window's lists carry them: odd = directory 1, even = 2.
@@ -117,6 +118,7 @@ struct ParametryBehu {
     JineSvazky jineSvazky = JineSvazky::Prochazet;
     platform::Syscalls* sys = nullptr;     // the walk's stat calls; null: the real ones
     SberShodnych* shodne = nullptr;        // null: pairs judged equal are not recorded
+    PrijemceNovejsich* novejsi = nullptr;  // null: NOVĚJŠÍ pairs only reach the lists
 };
 
 // Runs one comparison. Blocking; the window calls it from a worker thread.

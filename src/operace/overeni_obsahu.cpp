@@ -3,6 +3,7 @@
 #include "operace/plan_operace.h"
 
 #include <chrono>
+#include <fcntl.h>
 
 namespace zrc {
 
@@ -11,14 +12,6 @@ namespace {
 // The progress of a long pair every 100 ms, as the copy reports it: smooth
 // bars without flooding the window's event queue.
 constexpr auto krokHlaseni = std::chrono::milliseconds(100);
-
-std::string spoj(const std::string& zaklad, const std::string& rel)
-{
-    std::string s = zaklad;
-    if (s.empty() || s.back() != '/')
-        s += '/';
-    return s + rel;
-}
 
 class Hlasic {
 public:
@@ -60,6 +53,43 @@ private:
 
 } // namespace
 
+std::string spojOvereni(const std::string& zaklad, const std::string& rel)
+{
+    std::string s = zaklad;
+    if (s.empty() || s.back() != '/')
+        s += '/';
+    return s + rel;
+}
+
+platform::Fd otevriZakladOvereni(platform::Syscalls& sys, const std::string& zaklad)
+{
+    const auto r = sys.openAt(AT_FDCWD, zaklad.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+    return r.ok() ? platform::Fd(sys, int(r.value)) : platform::Fd();
+}
+
+const std::string& cestaOvereni(const platform::Fd& adresar, const std::string& zaklad, const std::string& rel,
+                                std::string& plna)
+{
+    if (adresar.valid())
+        return rel;
+    plna = spojOvereni(zaklad, rel);
+    return plna;
+}
+
+bool zaradPar(VysledekOvereni& v, std::size_t i, const VysledekShody& s, std::string cestaChyby)
+{
+    switch (s.shoda) {
+    case Shoda::Zruseno: v.zruseno = true; return false;
+    case Shoda::Shodne:
+        v.shodne.push_back(i);
+        v.bajtuShodnych += s.velikost;
+        break;
+    case Shoda::Lisi: v.lisi.push_back(i); break;
+    case Shoda::Chyba: v.necitelne.push_back({i, std::move(cestaChyby), s.chyba}); break;
+    }
+    return true;
+}
+
 std::string textShodnehoObsahu(const VysledekOvereni& v)
 {
     return "shodný obsah: " +
@@ -72,20 +102,14 @@ VysledekOvereni OverObsah(const ZadaniOvereni& z, RozhraniOvereni& r, const Volb
     PorovnaniObsahu porovnani(volby);
     Hlasic hlasic(r, z);
     for (std::size_t i = 0; i < z.pary.size(); ++i) {
-        const std::string a = spoj(z.zaklad1, z.pary[i].cesta);
-        const std::string b = spoj(z.zaklad2, z.pary[i].cesta);
+        const std::string a = spojOvereni(z.zaklad1, z.pary[i].cesta);
+        const std::string b = spojOvereni(z.zaklad2, z.pary[i].cesta);
         r.krok(a);
         hlasic.zacatek(z.pary[i].velikost);
-        const VysledekShody s = porovnani.porovnej(a, b, [&](std::int64_t n) { hlasic.behem(n); });
-        switch (s.shoda) {
-        case Shoda::Zruseno: v.zruseno = true; return v;
-        case Shoda::Shodne:
-            v.shodne.push_back(i);
-            v.bajtuShodnych += s.velikost;
-            break;
-        case Shoda::Lisi: v.lisi.push_back(i); break;
-        case Shoda::Chyba: v.necitelne.push_back({i, s.strana == 2 ? b : a, s.chyba}); break;
-        }
+        const VysledekShody s = porovnani.porovnej(a, b, z.pary[i].velikost,
+                                                      [&](std::int64_t n) { hlasic.behem(n); });
+        if (!zaradPar(v, i, s, s.strana == 2 ? b : a))
+            return v;
         hlasic.konec();
     }
     return v;

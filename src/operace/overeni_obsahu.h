@@ -11,6 +11,7 @@
 #include "operace/chyba_souboru.h"
 #include "operace/operace.h"
 #include "operace/shoda_obsahu.h"
+#include "platform/syscalls.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -56,6 +57,22 @@ public:
 // "shodný obsah: 12 souborů, 3,4 GiB": the status line after a verification
 // and the command line's report.
 std::string textShodnehoObsahu(const VysledekOvereni& v);
+
+// zaklad + "/" + rel (one "/" between them).
+std::string spojOvereni(const std::string& zaklad, const std::string& rel);
+
+// A base directory opened once (O_PATH), so that a pair is opened by its
+// relative path: two components to look up instead of the base's as well.
+// Not open (a base that went away): the pairs' full paths are used.
+platform::Fd otevriZakladOvereni(platform::Syscalls& sys, const std::string& zaklad);
+// The path to open: rel relative to the base's descriptor, else in full
+// (built in plna).
+const std::string& cestaOvereni(const platform::Fd& adresar, const std::string& zaklad, const std::string& rel,
+                                std::string& plna);
+// Sorts pair i with its comparison's result into v (cestaChyby: the full
+// path of the side that failed, when one did); false for a cancelled pair,
+// which goes nowhere.
+[[nodiscard]] bool zaradPar(VysledekOvereni& v, std::size_t i, const VysledekShody& s, std::string cestaChyby);
 
 [[nodiscard]] VysledekOvereni OverObsah(const ZadaniOvereni& z, RozhraniOvereni& r,
                                         const VolbyShody& volby = {});

@@ -63,8 +63,9 @@ TEST_P(OvereniCli, VystupAKod)
     const auto v = test::spustCli(p.volby + QStringList{a.qroot(), b.qroot()}, volby);
     EXPECT_EQ(v.kod, p.kod) << v.err;
     EXPECT_NE(v.out.find(p.vystupObsahuje), std::string::npos) << v.out;
-    if (!p.vystupNeobsahuje.empty())
+    if (!p.vystupNeobsahuje.empty()) {
         EXPECT_EQ(v.out.find(p.vystupNeobsahuje), std::string::npos) << v.out;
+    }
     EXPECT_NE(v.err.find(p.chybaObsahuje), std::string::npos) << v.err;
 }
 
@@ -89,6 +90,60 @@ INSTANTIATE_TEST_SUITE_P(
         Pripad{"necitelnyNovejsi", tsv + QStringList{"--verify-content"}, "abcde", novejsi, 0000, 2,
                "3\tx\ttxt", "", "x.txt: přístup odepřen"}),
     [](const testing::TestParamInfo<Pripad>& i) { return std::string(i.param.nazev); });
+
+// 36 pairs in three directories, checked by one thread and by eight: in each
+// directory f00, f04, f08 are newer on side 1 with the same bytes (they leave
+// list 3), f01, f05, f09 newer on side 1 with another last byte (they stay),
+// f02, f06, f10 newer on side 2 with another last byte (list 4), f03, f07,
+// f11 of one time with another last byte ("LIŠÍ SE"). d1/f05 is unreadable on
+// side 2 (list 3), d0/f02 on side 1 (list 4), d2/f03 on side 2 (of one time):
+// the reports come in that order, list by list, not by path.
+class OvereniCliVlakna : public testing::TestWithParam<const char*> {};
+
+TEST_P(OvereniCliVlakna, PoradiVystupu)
+{
+    test::nastavPasmoCli();
+    TempTree a{test::dir("d0"), test::dir("d1"), test::dir("d2")}, b{test::dir("d0"), test::dir("d1"), test::dir("d2")};
+    std::string seznam3, seznam4, lisi;
+    for (int d = 0; d < 3; ++d)
+        for (int f = 0; f < 12; ++f) {
+            const std::string rel = "d" + std::to_string(d) + "/f" + (f < 10 ? "0" : "") + std::to_string(f) + ".txt";
+            const std::string obsah(100 + 37 * f, char('a' + f));
+            const int druh = f % 4;
+            zapis(a.path(rel), obsah, druh == 0 || druh == 1 ? novejsi : starsi);
+            zapis(b.path(rel), druh == 0 ? obsah : obsah.substr(1) + 'X', druh == 2 ? novejsi : starsi);
+            if (druh == 1)
+                seznam3 += "3 " + rel + '\n';
+            if (druh == 2)
+                seznam4 += "4 " + rel + '\n';
+            if (druh == 3 && rel != "d2/f03.txt")
+                lisi += "LIŠÍ SE\t" + rel + '\n';
+        }
+    for (const std::string& cesta : {b.path("d1/f05.txt"), a.path("d0/f02.txt"), b.path("d2/f03.txt")})
+        ::chmod(cesta.c_str(), 0);
+    test::VolbyCli volby;
+    if (::geteuid() == 0)
+        volby.vPotomkovi = [] {
+            if (::setgid(65534) != 0 || ::setuid(65534) != 0)
+                ::_exit(99);
+        };
+    for (TempTree* t : {&a, &b})
+        for (const char* d : {"", "/d0", "/d1", "/d2"})
+            ::chmod((t->root() + d).c_str(), 0755);
+    const auto v = test::spustCli(QStringList{"--format", "tsv", "--verify-equal", "--threads", GetParam(), a.qroot(), b.qroot()},
+                                  volby);
+    EXPECT_EQ(v.kod, 2) << v.err;
+    const auto konecSeznamu = v.out.find("LIŠÍ SE");
+    EXPECT_EQ(test::seznamyACesty(v.out.substr(0, konecSeznamu)), seznam3 + seznam4);
+    EXPECT_EQ(v.out.substr(std::min(konecSeznamu, v.out.size())), lisi);
+    const std::string neprecteno = ": přístup odepřen\nSoubor nelze přečíst: ";
+    const std::string chyby = "shodný obsah: 9 souborů, 2,2 KiB\nSoubor nelze přečíst: " + b.path("d1/f05.txt") +
+                              neprecteno + a.path("d0/f02.txt") + neprecteno + b.path("d2/f03.txt") + ": přístup odepřen\n";
+    EXPECT_EQ(v.err.substr(0, chyby.size()), chyby);
+}
+
+INSTANTIATE_TEST_SUITE_P(Vlakna, OvereniCliVlakna, testing::Values("1", "8"),
+                         [](const testing::TestParamInfo<const char*>& i) { return std::string("vlakna") + i.param; });
 
 } // namespace
 } // namespace zrc

@@ -26,6 +26,11 @@ enum class Strana2 {
     Necitelna,       // side 2 cannot be opened (EACCES, also for root)
     Zmizela,         // side 2 vanishes after side 1 was opened
     JinaDelka,       // side 2 is one byte longer
+    // Files smaller than a block, read at once at the listed size:
+    MalaStejna,      // 100 equal bytes
+    MalaKratsi,      // side 2 one byte shorter
+    MalaDelsi,       // both grew by a byte since the listing, equal
+    Fronta,          // side 2 is a FIFO now: no hang, not a file
 };
 
 struct Pripad {
@@ -53,10 +58,13 @@ TEST_P(OvereniObsahu, RozliseniParu)
 {
     const Pripad& p = GetParam();
     TempTree t{dir("1"), dir("2")};
-    const std::size_t n = p.strana2 == Strana2::Prazdne ? 0 : delka;
-    const std::string a = data(n);
+    const bool mala = p.strana2 >= Strana2::MalaStejna;
+    const std::size_t n = p.strana2 == Strana2::Prazdne ? 0 : mala ? 100 : delka;
+    std::string a = data(n);
     std::string b = a;
     switch (p.strana2) {
+    case Strana2::MalaKratsi: b.pop_back(); break;
+    case Strana2::MalaDelsi: a += 'x'; b += 'x'; break;
     case Strana2::PrvniBajt: b[0] ^= 1; break;
     case Strana2::Prostredni: b[blok + blok / 2] ^= 1; break;
     case Strana2::PosledniBajt: b.back() ^= 1; break;
@@ -64,7 +72,10 @@ TEST_P(OvereniObsahu, RozliseniParu)
     default: break;
     }
     zapis(t.path("1/x.bin"), a);
-    zapis(t.path("2/x.bin"), b);
+    if (p.strana2 == Strana2::Fronta)
+        t.add({fifo("2/x.bin")});
+    else
+        zapis(t.path("2/x.bin"), b);
     ChyboveVolani sys;
     if (p.strana2 == Strana2::Necitelna)
         sys.poruchy.push_back({.druh = Call::OpenAt, .pocet = -1, .err = EACCES, .jmeno = t.path("2/x.bin")});
@@ -81,7 +92,10 @@ TEST_P(OvereniObsahu, RozliseniParu)
     if (p.cekana == Shoda::Chyba) {
         EXPECT_EQ(v.necitelne[0].cesta, t.path("2/x.bin"));
     }
-    EXPECT_EQ(v.bajtuShodnych, p.cekana == Shoda::Shodne ? std::int64_t(n) : 0);
+    EXPECT_EQ(v.bajtuShodnych, p.cekana == Shoda::Shodne ? std::int64_t(a.size()) : 0);
+    if (p.strana2 == Strana2::Fronta) {
+        EXPECT_EQ(v.necitelne[0].chyba.duvod, Duvod::NeniSoubor);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -93,7 +107,11 @@ INSTANTIATE_TEST_SUITE_P(
                     Pripad{"prazdne", Strana2::Prazdne, Shoda::Shodne},
                     Pripad{"necitelna", Strana2::Necitelna, Shoda::Chyba},
                     Pripad{"zmizela", Strana2::Zmizela, Shoda::Chyba},
-                    Pripad{"jinaDelka", Strana2::JinaDelka, Shoda::Lisi}),
+                    Pripad{"jinaDelka", Strana2::JinaDelka, Shoda::Lisi},
+                    Pripad{"malaStejna", Strana2::MalaStejna, Shoda::Shodne},
+                    Pripad{"malaKratsi", Strana2::MalaKratsi, Shoda::Lisi},
+                    Pripad{"malaDelsi", Strana2::MalaDelsi, Shoda::Shodne},
+                    Pripad{"fronta", Strana2::Fronta, Shoda::Chyba}),
     [](const testing::TestParamInfo<Pripad>& i) { return std::string(i.param.jmeno); });
 
 // Esc during the second block of the first pair: that pair and the one after

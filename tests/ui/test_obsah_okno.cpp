@@ -175,6 +175,26 @@ INSTANTIATE_TEST_SUITE_P(
                     PripadSpusteni{"porovnatChybiDruha", "MPorovnat", 3, "2", ""}),
     [](const auto& i) { return std::string(i.param.nazev); });
 
+// A double click on an item, as the mouse gives it to the list, opens that
+// item's file with the desktop's application (not the row that was current).
+TEST_F(ObsahOkna, DvojklikOtevreSoubor)
+{
+    SeznamVysledku* s = seznam(3);
+    int r = 0;
+    while (model(3)->polozka(r).jmeno != "c.txt")
+        ++r;
+    s->setCurrentIndex(model(3)->index(r == 0 ? 1 : 0, 0));
+    const QModelIndex polozka = model(3)->index(r, 0);
+    s->scrollTo(polozka);
+    const QPoint stred = s->visualRect(polozka).center();
+    // As the window system gives a double click: press, release, and the
+    // second press as a double click (the view opens only the pressed row).
+    QTest::mouseClick(s->viewport(), Qt::LeftButton, Qt::NoModifier, stred);
+    QTest::mouseDClick(s->viewport(), Qt::LeftButton, Qt::NoModifier, stred);
+    QTest::mouseRelease(s->viewport(), Qt::LeftButton, Qt::NoModifier, stred);
+    EXPECT_EQ(zaznam.udalosti, std::vector<QString>{"otevri file://" + t1.qroot() + "/c.txt"});
+}
+
 // Dragged out: file URLs and the paths' bytes, a name that is not UTF-8 too.
 TEST_F(ObsahOkna, TazeniNeseCestyVBajtech)
 {
