@@ -274,7 +274,7 @@ void PracovniPametVypisu::uvolniNadbytek()
     std::vector<KlicJmena>().swap(klice[1]);
 }
 
-void nactiZaznamy(int fd, PracovniPametVypisu& p, int strana, CasAdresare cas)
+Precteno nactiZacatek(int fd, PracovniPametVypisu& p, int strana, CasAdresare cas, std::size_t mez)
 {
     NeserazenyVypis& v = p.strany[strana];
     v.chyba = {};
@@ -283,13 +283,31 @@ void nactiZaznamy(int fd, PracovniPametVypisu& p, int strana, CasAdresare cas)
     if (cas == CasAdresare::Cist)
         if (const auto info = platform::statOpen(*p.sys, fd, ec))
             v.casAdresare = p.prevod.baleny(info->mtime);
-    if (const std::error_code chyba = platform::readDirectory(fd, v.surovy, p.buffer)) {
-        v.chyba = chyba;   // a listing that fails half-way counts as empty too
-        v.surovy.clear();
-    }
+    v.surovy.clear();
     v.podadresare.clear();
     v.soubory.clear();
     v.nectene.clear();
+    const platform::ListingStep krok = platform::readDirectoryUpTo(fd, v.surovy, p.buffer, mez);
+    if (krok.error) {
+        v.chyba = krok.error;   // a listing that fails half-way counts as empty too
+        v.surovy.clear();
+    }
+    return krok.end == platform::ListingEnd::Reached ? Precteno::Cely : Precteno::Cast;
+}
+
+void doctiZaznamy(int fd, PracovniPametVypisu& p, int strana)
+{
+    NeserazenyVypis& v = p.strany[strana];
+    if (const std::error_code chyba = platform::readDirectoryUpTo(fd, v.surovy, p.buffer, SIZE_MAX).error) {
+        v.chyba = chyba;
+        v.surovy.clear();
+    }
+}
+
+void nactiZaznamy(int fd, PracovniPametVypisu& p, int strana, CasAdresare cas)
+{
+    if (nactiZacatek(fd, p, strana, cas, SIZE_MAX) == Precteno::Cast)
+        doctiZaznamy(fd, p, strana);
 }
 
 void roztridZaznamy(int fd, NeserazenyVypis& v, PracovniPametVypisu& p)
