@@ -45,30 +45,44 @@ struct Hlavicka {
     std::uint32_t delka;   // of the records that follow
 };
 
-constexpr std::size_t zarovnej(std::size_t n)
+// A record: size, time, the name's length, the page, then the name; read and
+// written with memcpy, as nothing in it is aligned.
+constexpr std::size_t delkaHlavicky = sizeof(BlokKandidatu*) + sizeof(std::uint32_t);
+constexpr std::size_t poziceCasu = sizeof(std::int64_t);
+constexpr std::size_t poziceDelky = poziceCasu + sizeof(BalenyCas);
+constexpr std::size_t poziceTridy = poziceDelky + sizeof(std::uint16_t);
+constexpr std::size_t delkaZahlavi = poziceTridy + sizeof(Trida);
+
+template <class T>
+T precti(const std::byte* p)
 {
-    return (n + alignof(Kandidat) - 1) & ~(alignof(Kandidat) - 1);
+    T v;
+    std::memcpy(&v, p, sizeof v);
+    return v;
 }
 
-constexpr std::size_t delkaHlavicky = zarovnej(sizeof(Hlavicka));
-
-std::size_t delkaZaznamu(std::size_t delkaJmena)
+std::size_t delkaZaznamu(const std::byte* zaznam)
 {
-    return zarovnej(sizeof(Kandidat) + delkaJmena);
+    return delkaZahlavi + precti<std::uint16_t>(zaznam + poziceDelky);
 }
 
 Hlavicka hlavicka(const std::byte* kus)
 {
-    Hlavicka h;
-    std::memcpy(&h, kus, sizeof h);
-    return h;
+    return {precti<BlokKandidatu*>(kus), precti<std::uint32_t>(kus + sizeof(BlokKandidatu*))};
 }
 
 } // namespace
 
+Kandidat KandidatiAdresare::Iterator::operator*() const
+{
+    return {.velikost = precti<std::int64_t>(p_), .cas = precti<BalenyCas>(p_ + poziceCasu),
+            .trida = precti<Trida>(p_ + poziceTridy),
+            .jmeno = {reinterpret_cast<const char*>(p_ + delkaZahlavi), precti<std::uint16_t>(p_ + poziceDelky)}};
+}
+
 KandidatiAdresare::Iterator& KandidatiAdresare::Iterator::operator++()
 {
-    p_ += delkaZaznamu((**this).delka);
+    p_ += delkaZaznamu(p_);
     return *this;
 }
 
@@ -100,11 +114,14 @@ void SberKandidatu::pridej(int pruchod, Trida trida, std::string_view jmeno, Bal
     ++pocty_[pruchod][static_cast<int>(trida)];
     std::vector<std::byte>& d = data_[pruchod];
     const std::size_t zacatek = d.size();
-    d.resize(zacatek + delkaZaznamu(jmeno.size()));
-    const Kandidat k{.velikost = velikost, .cas = cas,
-                     .delka = static_cast<std::uint16_t>(jmeno.size()), .trida = trida};
-    std::memcpy(d.data() + zacatek, &k, sizeof k);
-    std::memcpy(d.data() + zacatek + sizeof k, jmeno.data(), jmeno.size());
+    d.resize(zacatek + delkaZahlavi + jmeno.size());
+    std::byte* z = d.data() + zacatek;
+    const auto delka = static_cast<std::uint16_t>(jmeno.size());
+    std::memcpy(z, &velikost, sizeof velikost);
+    std::memcpy(z + poziceCasu, &cas, sizeof cas);
+    std::memcpy(z + poziceDelky, &delka, sizeof delka);
+    std::memcpy(z + poziceTridy, &trida, sizeof trida);
+    std::memcpy(z + delkaZahlavi, jmeno.data(), jmeno.size());
 }
 
 KandidatiAdresare SberKandidatu::vezmi(int pruchod)
@@ -118,8 +135,9 @@ KandidatiAdresare SberKandidatu::vezmi(int pruchod)
     if (!blok || blok->volno() < potreba)
         blok = bloky_.emplace_back(std::make_unique<BlokKandidatu>(std::max(velikostBloku, potreba))).get();
     k.kus_ = blok->vezmi(potreba);
-    const Hlavicka h{.blok = blok, .delka = static_cast<std::uint32_t>(d.size())};
-    std::memcpy(k.kus_, &h, sizeof h);
+    const auto delka = static_cast<std::uint32_t>(d.size());
+    std::memcpy(k.kus_, &blok, sizeof blok);
+    std::memcpy(k.kus_ + sizeof blok, &delka, sizeof delka);
     std::memcpy(k.kus_ + delkaHlavicky, d.data(), d.size());
     d.clear();
     if (d.capacity() > mezScratche)

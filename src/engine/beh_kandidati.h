@@ -7,8 +7,9 @@
 // moment. So a difference is kept as a candidate (its page before the filters,
 // name, time and size) and the filters are applied when it is handed on.
 //
-// A directory's candidates of one pass are packed one after another (24 bytes
-// and the name, 8-byte aligned: some 56 bytes for a typical name) into 256 KB
+// A directory's candidates of one pass are packed one after another (19 bytes
+// and the name, unaligned: some 46 bytes for a typical name; padded to 8 bytes
+// they took 56, 2 MB more at a million files per side) into 256 KB
 // blocks of the thread that compared the pair, and a block is given back as
 // soon as the file stages have read every directory in it. Small blocks of
 // their own, one per directory, stayed scattered over the heap once read and
@@ -25,13 +26,12 @@
 
 namespace zrc {
 
+// A candidate as read back from its packed record.
 struct Kandidat {
     std::int64_t velikost = 0;
     BalenyCas cas = 0;
-    std::uint16_t delka = 0;      // of the name that follows
     Trida trida = Trida::Nove;
-
-    std::string_view jmeno() const { return {reinterpret_cast<const char*>(this + 1), delka}; }
+    std::string_view jmeno;
 };
 
 class BlokKandidatu;
@@ -42,8 +42,7 @@ class KandidatiAdresare final {
 public:
     class Iterator {
     public:
-        const Kandidat& operator*() const { return *reinterpret_cast<const Kandidat*>(p_); }
-        const Kandidat* operator->() const { return &**this; }
+        Kandidat operator*() const;
         Iterator& operator++();
         bool operator==(const Iterator& o) const { return p_ == o.p_; }
     private:
