@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 namespace zrc {
 
@@ -36,9 +37,6 @@ namespace {
 // size of a block once one is freed), so a block read through goes back to
 // the system at once.
 constexpr std::size_t velikostBloku = 256 * 1024;
-
-// Scratch that grew past this for one large directory is given back after it.
-constexpr std::size_t mezScratche = 512 * 1024;
 
 struct Hlavicka {
     BlokKandidatu* blok;
@@ -108,48 +106,48 @@ SberKandidatu::SberKandidatu() = default;
 SberKandidatu::~SberKandidatu() = default;
 SberKandidatu::SberKandidatu(SberKandidatu&&) noexcept = default;
 
+std::size_t SberKandidatu::delkaZaznamu(std::string_view jmeno)
+{
+    return delkaZahlavi + jmeno.size();
+}
+
+void SberKandidatu::zacni(int pruchod, std::size_t bajtu)
+{
+    kus_[pruchod] = dalsi_[pruchod] = nullptr;
+    if (bajtu == 0)
+        return;
+    const std::size_t potreba = delkaHlavicky + bajtu;
+    BlokKandidatu*& blok = aktualni_[pruchod];
+    if (!blok || blok->volno() < potreba)
+        blok = bloky_.emplace_back(std::make_unique<BlokKandidatu>(std::max(velikostBloku, potreba))).get();
+    std::byte* kus = blok->vezmi(potreba);
+    const auto delka = static_cast<std::uint32_t>(bajtu);
+    std::memcpy(kus, &blok, sizeof blok);
+    std::memcpy(kus + sizeof blok, &delka, sizeof delka);
+    kus_[pruchod] = kus;
+    dalsi_[pruchod] = kus + delkaHlavicky;
+}
+
 void SberKandidatu::pridej(int pruchod, Trida trida, std::string_view jmeno, BalenyCas cas,
                            std::int64_t velikost)
 {
     ++pocty_[pruchod][static_cast<int>(trida)];
-    std::vector<std::byte>& d = data_[pruchod];
-    const std::size_t zacatek = d.size();
-    d.resize(zacatek + delkaZahlavi + jmeno.size());
-    std::byte* z = d.data() + zacatek;
+    std::byte* z = dalsi_[pruchod];
     const auto delka = static_cast<std::uint16_t>(jmeno.size());
     std::memcpy(z, &velikost, sizeof velikost);
     std::memcpy(z + poziceCasu, &cas, sizeof cas);
     std::memcpy(z + poziceDelky, &delka, sizeof delka);
     std::memcpy(z + poziceTridy, &trida, sizeof trida);
     std::memcpy(z + delkaZahlavi, jmeno.data(), jmeno.size());
+    dalsi_[pruchod] = z + delkaZaznamu(jmeno);
 }
 
 KandidatiAdresare SberKandidatu::vezmi(int pruchod)
 {
-    std::vector<std::byte>& d = data_[pruchod];
     KandidatiAdresare k;
-    if (d.empty())
-        return k;
-    const std::size_t potreba = delkaHlavicky + d.size();
-    BlokKandidatu*& blok = aktualni_[pruchod];
-    if (!blok || blok->volno() < potreba)
-        blok = bloky_.emplace_back(std::make_unique<BlokKandidatu>(std::max(velikostBloku, potreba))).get();
-    k.kus_ = blok->vezmi(potreba);
-    const auto delka = static_cast<std::uint32_t>(d.size());
-    std::memcpy(k.kus_, &blok, sizeof blok);
-    std::memcpy(k.kus_ + sizeof blok, &delka, sizeof delka);
-    std::memcpy(k.kus_ + delkaHlavicky, d.data(), d.size());
-    d.clear();
-    if (d.capacity() > mezScratche)
-        d.shrink_to_fit();
+    k.kus_ = std::exchange(kus_[pruchod], nullptr);
+    dalsi_[pruchod] = nullptr;
     return k;
-}
-
-void SberKandidatu::uvolniPracovni()
-{
-    // "= {}" would assign an empty list and keep the capacity.
-    data_[0] = std::vector<std::byte>();
-    data_[1] = std::vector<std::byte>();
 }
 
 } // namespace zrc

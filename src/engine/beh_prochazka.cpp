@@ -254,7 +254,6 @@ void Beh::projdi(int prvni)
         p.pamet = {};
         p.oteviraci[0].zavri();
         p.oteviraci[1].zavri();
-        p.kandidati.uvolniPracovni();
         p.parovani = {};
         p.deleni = {};
         p.rozdily[0] = std::vector<NalezenyRozdil>();   // "= {}" would keep the capacity
@@ -422,6 +421,10 @@ void Beh::ulozRozdily(UzelStromu& u, PraceVlakna& p)
                 return x.predpona < y.predpona;
             return std::string_view(x.jmeno, x.delka) < std::string_view(y.jmeno, y.delka);
         });
+        std::size_t bajtu = 0;
+        for (const NalezenyRozdil& x : r)
+            bajtu += SberKandidatu::delkaZaznamu({x.jmeno, x.delka});
+        p.kandidati.zacni(pruchod, bajtu);
         for (const NalezenyRozdil& x : r)
             p.kandidati.pridej(pruchod, x.trida, {x.jmeno, x.delka}, x.cas, x.velikost);
         u.kandidati[pruchod] = p.kandidati.vezmi(pruchod);
