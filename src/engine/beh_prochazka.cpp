@@ -37,6 +37,17 @@ int zetonuVelkychParu()
     return static_cast<int>(std::max(2u, std::thread::hardware_concurrency()));
 }
 
+// The differences of a huge pair are given back after it, as its listings
+// are: every thread of a flat tree of a million files takes such pairs, and
+// each kept up to 1.6 MB of them to the end of the walk.
+void uvolniRozdily(auto& p)
+{
+    constexpr std::size_t mez = 256 * 1024;
+    for (auto& r : p.rozdily)
+        if (r.capacity() * sizeof r.front() > mez)
+            std::remove_reference_t<decltype(r)>().swap(r);
+}
+
 } // namespace
 
 // The names in the pair's directories on the sides where they exist; one that
@@ -236,6 +247,7 @@ void Beh::projdi(int prvni)
             fronta.dokonceno(*u, p.deti);
             p.pamet.uvolniNadbytek();
             p.parovani.uvolniNadbytek();
+            uvolniRozdily(p);
             if (std::exchange(p.zeton, false))
                 fronta.vratZeton();
             if (hlavni && vlakna.empty() && fronta.cekajicich() > 1)
