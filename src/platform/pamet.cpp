@@ -11,6 +11,7 @@ void vracejVelkeBloky()
 {
 #if defined(__GLIBC__)
     mallopt(M_MMAP_THRESHOLD, 256 * 1024);
+    mallopt(M_ARENA_MAX, 1);
 #endif
 }
 

@@ -14,7 +14,12 @@ namespace zrc {
 // the largest block freed so far (up to 32 MB): after one directory of
 // 200 000 files each listing thread kept 3-6 MB of freed scratch in its arena,
 // which malloc_trim cannot return (it trims only the main arena's top); with
-// the limit fixed a thread keeps 0.4 MB. Called once at the start of main().
+// the limit fixed a thread keeps 0.4 MB. All threads share one arena: the
+// walk's eight threads each left the free space of its own arena resident (3 MiB
+// of the peak of a flat tree of a million files, 36 against 33 MiB), while their
+// small allocations come from the per-thread caches without the arena's lock (CPU
+// time within 1 % either way on the three benchmark shapes). Called once at the
+// start of main(), before any thread starts.
 void vracejVelkeBloky();
 
 // Returns the free pages of every arena to the system (a few milliseconds
