@@ -11,6 +11,12 @@ void vracejVelkeBloky()
 {
 #if defined(__GLIBC__)
     mallopt(M_MMAP_THRESHOLD, 256 * 1024);
+#endif
+}
+
+void jednaArena()
+{
+#if defined(__GLIBC__)
     mallopt(M_ARENA_MAX, 1);
 #endif
 }
