@@ -54,6 +54,7 @@ int chybaVystupu(int chyba)
 int main(int argc, char* argv[])
 {
     zrc::vracejVelkeBloky();
+    zrc::jednaArena();
     // SIGTERM, SIGINT, SIGHUP stop the comparison at its next check; the
     // program then prints nothing and ends by the signal.
     if (const auto r = zrc::platform::zachytavejUkonceni(); !r.ok())

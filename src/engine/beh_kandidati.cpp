@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 namespace zrc {
 
@@ -37,38 +38,49 @@ namespace {
 // the system at once.
 constexpr std::size_t velikostBloku = 256 * 1024;
 
-// Scratch that grew past this for one large directory is given back after it.
-constexpr std::size_t mezScratche = 512 * 1024;
-
 struct Hlavicka {
     BlokKandidatu* blok;
     std::uint32_t delka;   // of the records that follow
 };
 
-constexpr std::size_t zarovnej(std::size_t n)
+// A record: size, time, the name's length, the page, then the name; read and
+// written with memcpy, as nothing in it is aligned.
+constexpr std::size_t delkaHlavicky = sizeof(BlokKandidatu*) + sizeof(std::uint32_t);
+constexpr std::size_t poziceCasu = sizeof(std::int64_t);
+constexpr std::size_t poziceDelky = poziceCasu + sizeof(BalenyCas);
+constexpr std::size_t poziceTridy = poziceDelky + sizeof(std::uint16_t);
+constexpr std::size_t delkaZahlavi = poziceTridy + sizeof(Trida);
+
+template <class T>
+T precti(const std::byte* p)
 {
-    return (n + alignof(Kandidat) - 1) & ~(alignof(Kandidat) - 1);
+    T v;
+    std::memcpy(&v, p, sizeof v);
+    return v;
 }
 
-constexpr std::size_t delkaHlavicky = zarovnej(sizeof(Hlavicka));
-
-std::size_t delkaZaznamu(std::size_t delkaJmena)
+std::size_t delkaZaznamu(const std::byte* zaznam)
 {
-    return zarovnej(sizeof(Kandidat) + delkaJmena);
+    return delkaZahlavi + precti<std::uint16_t>(zaznam + poziceDelky);
 }
 
 Hlavicka hlavicka(const std::byte* kus)
 {
-    Hlavicka h;
-    std::memcpy(&h, kus, sizeof h);
-    return h;
+    return {precti<BlokKandidatu*>(kus), precti<std::uint32_t>(kus + sizeof(BlokKandidatu*))};
 }
 
 } // namespace
 
+Kandidat KandidatiAdresare::Iterator::operator*() const
+{
+    return {.velikost = precti<std::int64_t>(p_), .cas = precti<BalenyCas>(p_ + poziceCasu),
+            .trida = precti<Trida>(p_ + poziceTridy),
+            .jmeno = {reinterpret_cast<const char*>(p_ + delkaZahlavi), precti<std::uint16_t>(p_ + poziceDelky)}};
+}
+
 KandidatiAdresare::Iterator& KandidatiAdresare::Iterator::operator++()
 {
-    p_ += delkaZaznamu((**this).delka);
+    p_ += delkaZaznamu(p_);
     return *this;
 }
 
@@ -94,44 +106,48 @@ SberKandidatu::SberKandidatu() = default;
 SberKandidatu::~SberKandidatu() = default;
 SberKandidatu::SberKandidatu(SberKandidatu&&) noexcept = default;
 
+std::size_t SberKandidatu::delkaZaznamu(std::string_view jmeno)
+{
+    return delkaZahlavi + jmeno.size();
+}
+
+void SberKandidatu::zacni(int pruchod, std::size_t bajtu)
+{
+    kus_[pruchod] = dalsi_[pruchod] = nullptr;
+    if (bajtu == 0)
+        return;
+    const std::size_t potreba = delkaHlavicky + bajtu;
+    BlokKandidatu*& blok = aktualni_[pruchod];
+    if (!blok || blok->volno() < potreba)
+        blok = bloky_.emplace_back(std::make_unique<BlokKandidatu>(std::max(velikostBloku, potreba))).get();
+    std::byte* kus = blok->vezmi(potreba);
+    const auto delka = static_cast<std::uint32_t>(bajtu);
+    std::memcpy(kus, &blok, sizeof blok);
+    std::memcpy(kus + sizeof blok, &delka, sizeof delka);
+    kus_[pruchod] = kus;
+    dalsi_[pruchod] = kus + delkaHlavicky;
+}
+
 void SberKandidatu::pridej(int pruchod, Trida trida, std::string_view jmeno, BalenyCas cas,
                            std::int64_t velikost)
 {
     ++pocty_[pruchod][static_cast<int>(trida)];
-    std::vector<std::byte>& d = data_[pruchod];
-    const std::size_t zacatek = d.size();
-    d.resize(zacatek + delkaZaznamu(jmeno.size()));
-    const Kandidat k{.velikost = velikost, .cas = cas,
-                     .delka = static_cast<std::uint16_t>(jmeno.size()), .trida = trida};
-    std::memcpy(d.data() + zacatek, &k, sizeof k);
-    std::memcpy(d.data() + zacatek + sizeof k, jmeno.data(), jmeno.size());
+    std::byte* z = dalsi_[pruchod];
+    const auto delka = static_cast<std::uint16_t>(jmeno.size());
+    std::memcpy(z, &velikost, sizeof velikost);
+    std::memcpy(z + poziceCasu, &cas, sizeof cas);
+    std::memcpy(z + poziceDelky, &delka, sizeof delka);
+    std::memcpy(z + poziceTridy, &trida, sizeof trida);
+    std::memcpy(z + delkaZahlavi, jmeno.data(), jmeno.size());
+    dalsi_[pruchod] = z + delkaZaznamu(jmeno);
 }
 
 KandidatiAdresare SberKandidatu::vezmi(int pruchod)
 {
-    std::vector<std::byte>& d = data_[pruchod];
     KandidatiAdresare k;
-    if (d.empty())
-        return k;
-    const std::size_t potreba = delkaHlavicky + d.size();
-    BlokKandidatu*& blok = aktualni_[pruchod];
-    if (!blok || blok->volno() < potreba)
-        blok = bloky_.emplace_back(std::make_unique<BlokKandidatu>(std::max(velikostBloku, potreba))).get();
-    k.kus_ = blok->vezmi(potreba);
-    const Hlavicka h{.blok = blok, .delka = static_cast<std::uint32_t>(d.size())};
-    std::memcpy(k.kus_, &h, sizeof h);
-    std::memcpy(k.kus_ + delkaHlavicky, d.data(), d.size());
-    d.clear();
-    if (d.capacity() > mezScratche)
-        d.shrink_to_fit();
+    k.kus_ = std::exchange(kus_[pruchod], nullptr);
+    dalsi_[pruchod] = nullptr;
     return k;
-}
-
-void SberKandidatu::uvolniPracovni()
-{
-    // "= {}" would assign an empty list and keep the capacity.
-    data_[0] = std::vector<std::byte>();
-    data_[1] = std::vector<std::byte>();
 }
 
 } // namespace zrc

@@ -7,8 +7,9 @@
 // moment. So a difference is kept as a candidate (its page before the filters,
 // name, time and size) and the filters are applied when it is handed on.
 //
-// A directory's candidates of one pass are packed one after another (24 bytes
-// and the name, 8-byte aligned: some 56 bytes for a typical name) into 256 KB
+// A directory's candidates of one pass are packed one after another (19 bytes
+// and the name, unaligned: some 46 bytes for a typical name; padded to 8 bytes
+// they took 56, 2 MB more at a million files per side) into 256 KB
 // blocks of the thread that compared the pair, and a block is given back as
 // soon as the file stages have read every directory in it. Small blocks of
 // their own, one per directory, stayed scattered over the heap once read and
@@ -25,13 +26,12 @@
 
 namespace zrc {
 
+// A candidate as read back from its packed record.
 struct Kandidat {
     std::int64_t velikost = 0;
     BalenyCas cas = 0;
-    std::uint16_t delka = 0;      // of the name that follows
     Trida trida = Trida::Nove;
-
-    std::string_view jmeno() const { return {reinterpret_cast<const char*>(this + 1), delka}; }
+    std::string_view jmeno;
 };
 
 class BlokKandidatu;
@@ -42,8 +42,7 @@ class KandidatiAdresare final {
 public:
     class Iterator {
     public:
-        const Kandidat& operator*() const { return *reinterpret_cast<const Kandidat*>(p_); }
-        const Kandidat* operator->() const { return &**this; }
+        Kandidat operator*() const;
         Iterator& operator++();
         bool operator==(const Iterator& o) const { return p_ == o.p_; }
     private:
@@ -62,8 +61,10 @@ private:
     std::byte* kus_ = nullptr;   // its block, the length of the records, then the records
 };
 
-// A listing thread's candidates: the pair it compares gathered, then packed
-// into the thread's blocks.
+// A listing thread's candidates, written straight into the thread's blocks:
+// gathered in a vector of their own first and then copied into a block, a
+// huge directory's candidates were there twice, and the vectors of the threads
+// on huge pairs held 4 MB at the peak of a flat tree of a million files.
 class SberKandidatu final {
 public:
     SberKandidatu();
@@ -71,18 +72,21 @@ public:
     SberKandidatu(SberKandidatu&&) noexcept;
     SberKandidatu& operator=(SberKandidatu&&) = delete;
 
+    // The bytes a candidate of that name takes.
+    static std::size_t delkaZaznamu(std::string_view jmeno);
+    // Room for a directory's candidates of the pass, bajtu bytes in all, which
+    // pridej then fills in order; vezmi hands them over.
+    void zacni(int pruchod, std::size_t bajtu);
     void pridej(int pruchod, Trida trida, std::string_view jmeno, BalenyCas cas, std::int64_t velikost);
-    // The pass's candidates gathered since the last call, packed for keeping.
     KandidatiAdresare vezmi(int pruchod);
-    // The walk is over: the gathering scratch goes, the blocks stay.
-    void uvolniPracovni();
     // Candidates of the pass for the page so far.
     std::size_t pocet(int pruchod, Trida trida) const { return pocty_[pruchod][static_cast<int>(trida)]; }
 
 private:
-    std::vector<std::byte> data_[2];
     std::vector<std::unique_ptr<BlokKandidatu>> bloky_;
     BlokKandidatu* aktualni_[2] = {nullptr, nullptr};
+    std::byte* kus_[2] = {nullptr, nullptr};      // the directory's room, per pass
+    std::byte* dalsi_[2] = {nullptr, nullptr};    // where pridej writes next
     std::size_t pocty_[2][4] = {};
 };
 

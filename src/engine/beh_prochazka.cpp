@@ -37,6 +37,17 @@ int zetonuVelkychParu()
     return static_cast<int>(std::max(2u, std::thread::hardware_concurrency()));
 }
 
+// The differences of a huge pair are given back after it, as its listings
+// are: every thread of a flat tree of a million files takes such pairs, and
+// each kept up to 1.6 MB of them to the end of the walk.
+void uvolniRozdily(auto& p)
+{
+    constexpr std::size_t mez = 256 * 1024;
+    for (auto& r : p.rozdily)
+        if (r.capacity() * sizeof r.front() > mez)
+            std::remove_reference_t<decltype(r)>().swap(r);
+}
+
 } // namespace
 
 // The names in the pair's directories on the sides where they exist; one that
@@ -72,13 +83,18 @@ void Beh::nactiPar(UzelStromu& u, platform::DirectoryHandle (&adresare)[2], Prac
             v.chyba = ec;
             continue;
         }
-        nactiZaznamy(fd, p.pamet, strana, cas);
-        p.fd[strana] = fd;
-        u.casOdlozen[strana] = cas == CasAdresare::Vynechat;
-        if (!p.zeton && v.surovy.entries.size() >= velkyAdresar && vlakna_.size() > 1) {
+        // A thread without a token reads no more than a huge listing's start
+        // before it waits for one: the six threads that each held a whole side
+        // of 50 000 names while they waited put 6 MiB on the peak of a flat
+        // tree of a million files (49 MiB, now 43 MiB).
+        const bool bezZetonu = !p.zeton && vlakna_.size() > 1;
+        if (nactiZacatek(fd, p.pamet, strana, cas, bezZetonu ? velkyAdresar : SIZE_MAX) == Precteno::Cast) {
             fronta.vezmiZeton();
             p.zeton = true;
+            doctiZaznamy(fd, p.pamet, strana);
         }
+        p.fd[strana] = fd;
+        u.casOdlozen[strana] = cas == CasAdresare::Vynechat;
     }
     if (jinySvazek)
         vynechejPar(adresare, p);
@@ -231,6 +247,7 @@ void Beh::projdi(int prvni)
             fronta.dokonceno(*u, p.deti);
             p.pamet.uvolniNadbytek();
             p.parovani.uvolniNadbytek();
+            uvolniRozdily(p);
             if (std::exchange(p.zeton, false))
                 fronta.vratZeton();
             if (hlavni && vlakna.empty() && fronta.cekajicich() > 1)
@@ -249,7 +266,6 @@ void Beh::projdi(int prvni)
         p.pamet = {};
         p.oteviraci[0].zavri();
         p.oteviraci[1].zavri();
-        p.kandidati.uvolniPracovni();
         p.parovani = {};
         p.deleni = {};
         p.rozdily[0] = std::vector<NalezenyRozdil>();   // "= {}" would keep the capacity
@@ -424,6 +440,10 @@ void Beh::ulozRozdily(UzelStromu& u, PraceVlakna& p)
                 return x.predpona < y.predpona;
             return std::string_view(x.jmeno, x.delka) < std::string_view(y.jmeno, y.delka);
         });
+        std::size_t bajtu = 0;
+        for (const NalezenyRozdil& x : r)
+            bajtu += SberKandidatu::delkaZaznamu({x.jmeno, x.delka});
+        p.kandidati.zacni(pruchod, bajtu);
         for (const NalezenyRozdil& x : r)
             p.kandidati.pridej(pruchod, x.trida, {x.jmeno, x.delka}, x.cas, x.velikost);
         u.kandidati[pruchod] = p.kandidati.vezmi(pruchod);

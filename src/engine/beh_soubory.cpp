@@ -65,9 +65,9 @@ bool Beh::predejRozdily(int zdroj, UzelStromu& u)
     if (u.existuje[jina] && u.chyba[jina])
         return true;   // the other side could not be read: no file here is known to be new
     for (const Kandidat& c : u.kandidati[zdroj]) {
-        if (prijmout(c.trida, c.jmeno(), c.cas, kontext_)) {
+        if (prijmout(c.trida, c.jmeno, c.cas, kontext_)) {
             prijemce_.polozka(cisloSeznamu(c.trida, zdroj + 1),
-                              {.podadresar = podadresar(u), .jmeno = c.jmeno(),
+                              {.podadresar = podadresar(u), .jmeno = c.jmeno,
                                .cas = c.cas, .velikost = c.velikost, .cisloAdresare = u.index});
             ++pocetPolozek_;
         }

@@ -274,7 +274,7 @@ void PracovniPametVypisu::uvolniNadbytek()
     std::vector<KlicJmena>().swap(klice[1]);
 }
 
-void nactiZaznamy(int fd, PracovniPametVypisu& p, int strana, CasAdresare cas)
+Precteno nactiZacatek(int fd, PracovniPametVypisu& p, int strana, CasAdresare cas, std::size_t mez)
 {
     NeserazenyVypis& v = p.strany[strana];
     v.chyba = {};
@@ -283,13 +283,54 @@ void nactiZaznamy(int fd, PracovniPametVypisu& p, int strana, CasAdresare cas)
     if (cas == CasAdresare::Cist)
         if (const auto info = platform::statOpen(*p.sys, fd, ec))
             v.casAdresare = p.prevod.baleny(info->mtime);
-    if (const std::error_code chyba = platform::readDirectory(fd, v.surovy, p.buffer)) {
-        v.chyba = chyba;   // a listing that fails half-way counts as empty too
-        v.surovy.clear();
-    }
+    v.surovy.clear();
     v.podadresare.clear();
     v.soubory.clear();
     v.nectene.clear();
+    const platform::ListingStep krok = platform::readDirectoryUpTo(fd, v.surovy, p.buffer, mez);
+    if (krok.error) {
+        v.chyba = krok.error;   // a listing that fails half-way counts as empty too
+        v.surovy.clear();
+    }
+    return krok.end == platform::ListingEnd::Reached ? Precteno::Cely : Precteno::Cast;
+}
+
+namespace {
+
+// The rest of a huge listing takes its room at once, as much as the
+// directory's size (on ext4 the bytes of its entries: 2.4 MB for 50 000 names
+// of 27 bytes, untouched pages of which cost nothing): grown by doubling, the
+// names of every such listing were copied and faulted in anew at each step.
+// Only a hint: a size that cannot be read leaves the containers to grow.
+void vyhradMisto(platform::Syscalls& sys, int fd, platform::RawListing& surovy)
+{
+    std::error_code ec;
+    const auto info = platform::statOpen(sys, fd, ec);
+    if (!info)
+        return;
+    constexpr std::int64_t strop = std::int64_t(64) << 20;
+    const auto bajtu = static_cast<std::size_t>(std::clamp<std::int64_t>(info->size, 0, strop));
+    constexpr std::size_t nejkratsiZaznam = 12;   // of ext4 and of getdents64 alike
+    surovy.names.reserve(std::max(surovy.names.size(), bajtu));
+    surovy.entries.reserve(std::max(surovy.entries.size(), bajtu / nejkratsiZaznam));
+}
+
+} // namespace
+
+void doctiZaznamy(int fd, PracovniPametVypisu& p, int strana)
+{
+    NeserazenyVypis& v = p.strany[strana];
+    vyhradMisto(*p.sys, fd, v.surovy);
+    if (const std::error_code chyba = platform::readDirectoryUpTo(fd, v.surovy, p.buffer, SIZE_MAX).error) {
+        v.chyba = chyba;
+        v.surovy.clear();
+    }
+}
+
+void nactiZaznamy(int fd, PracovniPametVypisu& p, int strana, CasAdresare cas)
+{
+    if (nactiZacatek(fd, p, strana, cas, SIZE_MAX) == Precteno::Cast)
+        doctiZaznamy(fd, p, strana);
 }
 
 void roztridZaznamy(int fd, NeserazenyVypis& v, PracovniPametVypisu& p)
@@ -334,6 +375,9 @@ void dokonciVypis(int fd, NeserazenyVypis& v, std::error_code prvni, std::vector
     v.soubory.resize(souboru);
     if (!v.chyba)
         v.chyba = prvni;
+    // Only the names are read from here on: the entries of a huge listing
+    // (8 bytes each, 0.4 MB at 50 000) go before its files are paired.
+    std::vector<platform::RawEntry>().swap(v.surovy.entries);
 }
 
 void vypisNeserazene(int fd, PracovniPametVypisu& p, int strana, CasAdresare cas)

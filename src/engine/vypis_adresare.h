@@ -139,6 +139,12 @@ void vypisNeserazene(int fd, PracovniPametVypisu& p, int strana, CasAdresare cas
 // nectene either way. Examining in place keeps the listing at 24
 // bytes per entry; the single pass spares small listings the second.
 void nactiZaznamy(int fd, PracovniPametVypisu& p, int strana, CasAdresare cas);
+// The names read in two steps, so that a thread learns a listing is huge before
+// it holds all of it: nactiZacatek stops once the listing holds mez entries
+// (Precteno::Cast), and doctiZaznamy reads the rest.
+enum class Precteno : bool { Cast, Cely };
+[[nodiscard]] Precteno nactiZacatek(int fd, PracovniPametVypisu& p, int strana, CasAdresare cas, std::size_t mez);
+void doctiZaznamy(int fd, PracovniPametVypisu& p, int strana);
 void roztridZaznamy(int fd, NeserazenyVypis& v, PracovniPametVypisu& p);
 void pripravMista(NeserazenyVypis& v);
 [[nodiscard]] std::error_code zjistiZaznamy(platform::Syscalls& sys, int fd, NeserazenyVypis& v,

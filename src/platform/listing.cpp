@@ -133,19 +133,25 @@ void RawListing::clear()
 std::error_code readDirectory(int fd, RawListing& out, std::vector<char>& buffer)
 {
     out.clear();
+    return readDirectoryUpTo(fd, out, buffer, SIZE_MAX).error;
+}
+
+ListingStep readDirectoryUpTo(int fd, RawListing& out, std::vector<char>& buffer, std::size_t maxEntries)
+{
     if (buffer.size() < getdentsBuffer)
         buffer.resize(getdentsBuffer);
-    for (;;) {
+    while (out.entries.size() < maxEntries) {
         const ssize_t n = ::getdents64(fd, buffer.data(), buffer.size());
         if (n == 0)
-            return {};
+            return {{}, ListingEnd::Reached};
         if (n < 0) {
             if (errno == EINTR)
                 continue;
-            return lastError();
+            return {lastError(), ListingEnd::Reached};
         }
         appendEntries(buffer.data(), n, out);
     }
+    return {};
 }
 
 std::optional<FileInfo> statAt(int dirFd, const char* name, FollowLinks follow, std::error_code& ec)

@@ -67,6 +67,17 @@ struct RawListing {
 // first). buffer is scratch space kept between calls.
 std::error_code readDirectory(int fd, RawListing& out, std::vector<char>& buffer);
 
+// Reading a listing in steps, so that a huge one is known as such before all
+// of it is held: appends to out (not cleared) until the directory ends or out
+// holds at least maxEntries entries; the next call reads on from there.
+enum class ListingEnd : bool { NotReached, Reached };
+struct ListingStep {
+    std::error_code error;
+    ListingEnd end = ListingEnd::NotReached;
+};
+[[nodiscard]] ListingStep readDirectoryUpTo(int fd, RawListing& out, std::vector<char>& buffer,
+                                            std::size_t maxEntries);
+
 // Status of an entry relative to an open directory, of a path, or of an open
 // descriptor; nothing when it cannot be read, with the reason in ec (ENOENT: it
 // vanished, EACCES: no search permission on the directory, ...).

@@ -14,6 +14,13 @@ void vracejVelkeBloky()
 #endif
 }
 
+void jednaArena()
+{
+#if defined(__GLIBC__)
+    mallopt(M_ARENA_MAX, 1);
+#endif
+}
+
 void vratVolnouPamet()
 {
 #if defined(__GLIBC__)

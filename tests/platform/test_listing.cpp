@@ -39,6 +39,31 @@ TEST(ListingTest, VelkyAdresarPresViceBloku)
     EXPECT_EQ(jmena(l).count("."), 0u);
 }
 
+// A listing read in steps (a huge one is known as such before all of it is
+// read) holds every name once, whatever block the first step stopped in.
+TEST(ListingTest, VypisPoCastechNeztratiAniNezdvojiJmeno)
+{
+    std::vector<test::Entry> e;
+    for (int i = 0; i < 3000; ++i)
+        e.push_back(test::file(std::string(110, 'x') + std::to_string(1000000 + i)));
+    TempTree t(e);
+    std::error_code ec;
+    const DirectoryHandle d = openDirectory(t.root().c_str(), FollowLinks::Yes, ec);
+    ASSERT_TRUE(d.valid()) << ec.message();
+    RawListing l;
+    std::vector<char> buffer;
+    const ListingStep prvni = readDirectoryUpTo(d.get(), l, buffer, 1000);
+    ASSERT_FALSE(prvni.error);
+    EXPECT_EQ(prvni.end, ListingEnd::NotReached);
+    EXPECT_GE(l.entries.size(), 1000u);
+    EXPECT_LT(l.entries.size(), 3000u);
+    const ListingStep zbytek = readDirectoryUpTo(d.get(), l, buffer, SIZE_MAX);
+    ASSERT_FALSE(zbytek.error);
+    EXPECT_EQ(zbytek.end, ListingEnd::Reached);
+    EXPECT_EQ(l.entries.size(), 3000u);
+    EXPECT_EQ(jmena(l).size(), 3000u);
+}
+
 TEST(ListingTest, TypyAOdkazy)
 {
     TempTree t{test::file("f", 5), test::dir("d"), test::symlink("l", "f"),
