@@ -8,11 +8,20 @@
 // disk no later than the change it describes. A failed write or flush does
 // not stop the operation; the first error stays for the caller to report.
 //
+// Records wait in memory and go to the file in one write per 16 KiB (about
+// 100 records) or once the oldest has waited 250 ms, and always before the
+// flush: one pwrite and one journal append per file made a copy of 10 000
+// small files 12 % slower (9 rounds; +10 000 system calls). A process killed
+// meanwhile loses the records of at most the last 250 ms, never a file:
+// what they describe stays where the operation put it, only out of the
+// undo's reach.
+//
 // Used by one thread at a time (the operation's worker).
 
 #include "operace/denik.h"
 #include "platform/syscalls.h"
 
+#include <chrono>
 #include <string>
 
 namespace zrc {
@@ -31,10 +40,15 @@ public:
     int chyba() const { return chyba_; }
 
 private:
+    // Writes the waiting records; a failure is kept in chyba_.
+    void vypis();
+
     platform::Syscalls* sys_ = nullptr;
     std::string cesta_;
     platform::Fd fd_;
     off_t konec_ = 0;
+    std::string cekajici_;
+    std::chrono::steady_clock::time_point odKdyCekaji_;
     bool neulozeno_ = false;
     int chyba_ = 0;
 };
