@@ -36,6 +36,7 @@ BehOperace::BehOperace(const ZadaniOperace& z, RozhraniOperace& r, const VolbyOp
       kopie_(sys_, volby_), davka_(sys_, volby_),
       kos_(platform::VolbyKose{.sys = &sys_, .domov = volby.kosDomov})
 {
+    otazky_.denik(volby_.denik);
     for (const auto& p : z_.polozky)
         celkem_ += p.velikost;
 }

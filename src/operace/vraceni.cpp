@@ -69,6 +69,8 @@ BehVraceni::Konec BehVraceni::zaznam(const ZaznamDeniku& z)
 {
     const std::string& cesta = cestaZaznamu(z);
     for (;;) {
+        if (volby_.denik)
+            volby_.denik->vypisPoLhute();
         r_.krok(Krok::Kopirovani, cesta);
         zustaloVKosi_.clear();
         const auto chyba = vrat(z);
@@ -81,6 +83,8 @@ BehVraceni::Konec BehVraceni::zaznam(const ZaznamDeniku& z)
             zapisChybu(z, chyba, OdpovedZaznamu::Zadna);
             return Konec::Nevraceno;
         }
+        if (volby_.denik)
+            volby_.denik->vypis();   // the question may wait long
         const auto odp = r_.chybaKopirovani(cesta, chyba);
         if (odp == OdpovedChyby::Znovu)
             continue;

@@ -28,6 +28,12 @@ void ZapisDeniku::zapis(const ZaznamDeniku& z)
         vypis();
 }
 
+void ZapisDeniku::vypisPoLhute()
+{
+    if (!cekajici_.empty() && std::chrono::steady_clock::now() - odKdyCekaji_ >= nejdeleCekaji)
+        vypis();
+}
+
 void ZapisDeniku::vypis()
 {
     if (cekajici_.empty() || chyba_)

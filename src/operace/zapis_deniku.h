@@ -9,8 +9,9 @@
 // not stop the operation; the first error stays for the caller to report.
 //
 // Records wait in memory and go to the file in one write per 16 KiB (about
-// 100 records) or once the oldest has waited 250 ms, and always before the
-// flush: one pwrite and one journal append per file made a copy of 10 000
+// 100 records) or once the oldest has waited 250 ms (checked with each record
+// and each progress report), and always before a question and before the
+// flush. A failure is kept for chyba(). One write per record: one pwrite and one journal append per file made a copy of 10 000
 // small files 12 % slower (9 rounds; +10 000 system calls). A process killed
 // meanwhile loses the records of at most the last 250 ms, never a file:
 // what they describe stays where the operation put it, only out of the
@@ -34,15 +35,17 @@ public:
     bool otevreny() const { return fd_.valid(); }
     const std::string& cesta() const { return cesta_; }
     void zapis(const ZaznamDeniku& z);
+    // Writes the waiting records now: before a question, which may wait long.
+    void vypis();
+    // Writes them once the oldest has waited its time: called as an item's
+    // progress is reported, so that a long copy does not hold them.
+    void vypisPoLhute();
     // fdatasync when something was appended since the last call.
     void synchronizuj();
     // errno of the first failed write or flush; 0.
     int chyba() const { return chyba_; }
 
 private:
-    // Writes the waiting records; a failure is kept in chyba_.
-    void vypis();
-
     platform::Syscalls* sys_ = nullptr;
     std::string cesta_;
     platform::Fd fd_;
