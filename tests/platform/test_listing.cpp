@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <optional>
 #include <set>
 
 namespace zrc::platform {
@@ -21,23 +22,29 @@ std::set<std::string> jmena(const RawListing& l)
     return s;
 }
 
-// 3 000 names of 120 bytes: several 64 KiB getdents64 blocks.
-TempTree treeOfLongNames()
-{
-    std::vector<test::Entry> e;
-    for (int i = 0; i < 3000; ++i)
-        e.push_back(test::file(std::string(110, 'x') + std::to_string(1000000 + i)));
-    return TempTree(e);
-}
+// A directory of 3 000 names of 120 bytes, several 64 KiB getdents64 blocks,
+// opened for listing.
+class VelkyAdresar : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        std::vector<test::Entry> e;
+        for (int i = 0; i < 3000; ++i)
+            e.push_back(test::file(std::string(110, 'x') + std::to_string(1000000 + i)));
+        t.emplace(e);
+        std::error_code ec;
+        d = openDirectory(t->root().c_str(), FollowLinks::Yes, ec);
+        ASSERT_TRUE(d.valid()) << ec.message();
+    }
 
-TEST(ListingTest, VelkyAdresarPresViceBloku)
-{
-    const TempTree t = treeOfLongNames();
-    std::error_code ec;
-    const DirectoryHandle d = openDirectory(t.root().c_str(), FollowLinks::Yes, ec);
-    ASSERT_TRUE(d.valid()) << ec.message();
+    std::optional<TempTree> t;
+    DirectoryHandle d;
     RawListing l;
     std::vector<char> buffer;
+};
+
+TEST_F(VelkyAdresar, PresViceBloku)
+{
     ASSERT_FALSE(readDirectory(d.get(), l, buffer));
     EXPECT_EQ(l.entries.size(), 3000u);
     EXPECT_EQ(jmena(l).size(), 3000u);
@@ -46,14 +53,8 @@ TEST(ListingTest, VelkyAdresarPresViceBloku)
 
 // A listing read in steps (a huge one is known as such before all of it is
 // read) holds every name once, whatever block the first step stopped in.
-TEST(ListingTest, VypisPoCastechNeztratiAniNezdvojiJmeno)
+TEST_F(VelkyAdresar, PoCastechNeztratiAniNezdvojiJmeno)
 {
-    const TempTree t = treeOfLongNames();
-    std::error_code ec;
-    const DirectoryHandle d = openDirectory(t.root().c_str(), FollowLinks::Yes, ec);
-    ASSERT_TRUE(d.valid()) << ec.message();
-    RawListing l;
-    std::vector<char> buffer;
     const ListingStep prvni = readDirectoryUpTo(d.get(), l, buffer, 1000);
     ASSERT_FALSE(prvni.error);
     EXPECT_EQ(prvni.end, ListingEnd::NotReached);
