@@ -85,7 +85,7 @@ SouhrnOvereni overObsah(const VolbyCli& v, UlozisteVysledku& u, const SberShodny
     if (v.overeni == OvereniCli::Zadne)
         return s;
     s.novejsi = overNovejsi(u, behem);
-    s.necitelne = s.novejsi.necitelne;
+    s.necitelne = std::move(s.novejsi.necitelne);
     if (v.overeni != OvereniCli::IShodne)
         return s;
     SoubezneOvereni overeni({.zaklad1 = bajtyZTextu(u.cestaAdr(1)),

@@ -7,9 +7,7 @@
 
 #include <algorithm>
 #include <chrono>
-#include <condition_variable>
 #include <functional>
-#include <mutex>
 #include <thread>
 #include <utility>
 #include <tuple>

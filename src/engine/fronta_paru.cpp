@@ -1,7 +1,5 @@
 #include "engine/fronta_paru.h"
 
-#include "engine/beh.h"
-
 #include <algorithm>
 
 namespace zrc {

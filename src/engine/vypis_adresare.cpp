@@ -327,12 +327,6 @@ void doctiZaznamy(int fd, PracovniPametVypisu& p, int strana)
     }
 }
 
-void nactiZaznamy(int fd, PracovniPametVypisu& p, int strana, CasAdresare cas)
-{
-    if (nactiZacatek(fd, p, strana, cas, SIZE_MAX) == Precteno::Cast)
-        doctiZaznamy(fd, p, strana);
-}
-
 void roztridZaznamy(int fd, NeserazenyVypis& v, PracovniPametVypisu& p)
 {
     std::vector<NalezenyDocasny>* docasne = p.docasne ? &p.nalezeneDocasne : nullptr;
@@ -382,10 +376,9 @@ void dokonciVypis(int fd, NeserazenyVypis& v, std::error_code prvni, std::vector
 
 void vypisNeserazene(int fd, PracovniPametVypisu& p, int strana, CasAdresare cas)
 {
-    nactiZaznamy(fd, p, strana, cas);
-    NeserazenyVypis& v = p.strany[strana];
+    (void)nactiZacatek(fd, p, strana, cas, SIZE_MAX);   // without a limit: all of it
     p.nalezeneDocasne.clear();
-    roztridZaznamy(fd, v, p);
+    roztridZaznamy(fd, p.strany[strana], p);
 }
 
 NactenyAdresar nactiAdresar(int fd, PracovniPametVypisu& p)

@@ -129,8 +129,8 @@ struct PracovniPametVypisu {
 // What counts as a file or a subdirectory is as in nactiAdresar.
 void vypisNeserazene(int fd, PracovniPametVypisu& p, int strana, CasAdresare cas);
 
-// The same in steps: the names are read (nactiZaznamy), then the entries are
-// examined, by this thread alone (roztridZaznamy), or, so that threads can
+// The same in steps: the names are read (nactiZacatek, doctiZaznamy), then
+// the entries are examined, by this thread alone (roztridZaznamy), or, so that threads can
 // share a huge listing, in place: soubory gets a slot per entry
 // (pripravMista), any disjoint ranges of entries are examined, each returning
 // the first reason an entry of it could not be examined, and the listing is
@@ -138,7 +138,6 @@ void vypisNeserazene(int fd, PracovniPametVypisu& p, int strana, CasAdresare cas
 // the listing's order in chyba, unless the listing itself failed. Reasons that are a single file's go to
 // nectene either way. Examining in place keeps the listing at 24
 // bytes per entry; the single pass spares small listings the second.
-void nactiZaznamy(int fd, PracovniPametVypisu& p, int strana, CasAdresare cas);
 // The names read in two steps, so that a thread learns a listing is huge before
 // it holds all of it: nactiZacatek stops once the listing holds mez entries
 // (Precteno::Cast), and doctiZaznamy reads the rest.

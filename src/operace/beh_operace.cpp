@@ -14,11 +14,6 @@ namespace {
 constexpr std::int64_t krokHlaseniBajtu = std::int64_t{16} << 20;
 constexpr auto krokHlaseniCasu = std::chrono::milliseconds(100);
 
-platform::Syscalls& systemova(const VolbyOperace& v)
-{
-    return v.sys ? *v.sys : platform::realSyscalls();
-}
-
 std::string spoj(const std::string& zaklad, std::string_view rel)
 {
     std::string s = zaklad;
@@ -29,6 +24,11 @@ std::string spoj(const std::string& zaklad, std::string_view rel)
 }
 
 } // namespace
+
+platform::Syscalls& systemova(const VolbyOperace& v)
+{
+    return v.sys ? *v.sys : platform::realSyscalls();
+}
 
 BehOperace::BehOperace(const ZadaniOperace& z, RozhraniOperace& r, const VolbyOperace& volby)
     : z_(z), otazky_(r), r_(otazky_), volby_(volby), sys_(systemova(volby)),

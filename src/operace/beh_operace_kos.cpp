@@ -107,18 +107,15 @@ OdpovedZaznamu odpovedZaznamu(OdpovedChyby o)
 // Only how an item ends is logged: a Retry that succeeds leaves no record.
 void BehOperace::zapis(std::size_t i, const ChybaSouboru& c, OdpovedZaznamu o)
 {
-    const std::string& rel = z_.polozky[i].cesta;
-    if (volby_.denik)
-        volby_.denik->zapis({.druh = DruhZaznamu::Chyba, .cesta = cesty(i).zdroj,
-                             .cil = z_.operace.kopie ? z_.cil + "/" + rel : std::string(),
-                             .duvod = textChyby(c)});
-    if (!volby_.kniha)
+    if (!volby_.denik && !volby_.kniha)
         return;
-    volby_.kniha->pridej({.kod = z_.operace.kod,
-                          .zdroj = cesty(i).zdroj,
-                          .cil = z_.operace.kopie ? z_.cil + "/" + rel : std::string(),
-                          .duvod = textChyby(c),
-                          .odpoved = o});
+    const std::string zdroj = cesty(i).zdroj;
+    const std::string cil = z_.operace.kopie ? z_.cil + "/" + z_.polozky[i].cesta : std::string();
+    const std::string duvod = textChyby(c);
+    if (volby_.denik)
+        volby_.denik->zapis({.druh = DruhZaznamu::Chyba, .cesta = zdroj, .cil = cil, .duvod = duvod});
+    if (volby_.kniha)
+        volby_.kniha->pridej({.kod = z_.operace.kod, .zdroj = zdroj, .cil = cil, .duvod = duvod, .odpoved = o});
 }
 
 } // namespace zrc

@@ -3,6 +3,7 @@
 
 #include "operace/kniha_chyb.h"
 #include "operace/kopie_souboru.h"
+#include "operace/otazky_operace.h"
 #include "operace/strom_operace.h"
 #include "operace/vraceni.h"
 #include "operace/zapis_deniku.h"
@@ -55,7 +56,8 @@ private:
     bool zrusitPozadovano() const;
 
     const Denik& d_;
-    RozhraniOperace& r_;
+    OtazkyOperace otazky_;   // writes the journal's waiting records before questions
+    RozhraniOperace& r_;     // otazky_
     const VolbyOperace& volby_;
     platform::Syscalls& sys_;
     platform::Kos kos_;

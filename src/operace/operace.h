@@ -133,6 +133,9 @@ struct VolbyOperace {
     ZapisDeniku* denik = nullptr;
 };
 
+// The calls the options name: the test seam or the real ones.
+platform::Syscalls& systemova(const VolbyOperace& v);
+
 struct VysledekOperace {
     std::vector<std::size_t> vyrizene;   // indices of handled items, ascending
     bool zruseno = false;                // Cancel ended the walk

@@ -53,8 +53,6 @@ std::uint64_t dalsiCislo(const std::vector<std::string>& existujici)
 // journal behind, which only costs its bytes: it is not reported.
 void prorezej(platform::Syscalls& sys, int adresar, const std::vector<std::string>& deniky)
 {
-    if (deniky.size() <= ponechatDeniku)
-        return;
     for (std::size_t i = 0; i + ponechatDeniku < deniky.size(); ++i) {
         const auto jmeno = std::filesystem::path(deniky[i]).filename().native();
         (void)sys.unlinkAt(adresar, jmeno.c_str(), 0);

@@ -9,11 +9,6 @@ namespace zrc {
 
 namespace {
 
-platform::Syscalls& systemova(const VolbyOperace& v)
-{
-    return v.sys ? *v.sys : platform::realSyscalls();
-}
-
 // The path that the step of a record works on, for the status line and the log.
 const std::string& cestaZaznamu(const ZaznamDeniku& z)
 {
@@ -29,10 +24,11 @@ bool koren(const std::string& cesta, const std::string& zaklad)
 } // namespace
 
 BehVraceni::BehVraceni(const Denik& d, RozhraniOperace& r, const VolbyOperace& volby)
-    : d_(d), r_(r), volby_(volby), sys_(systemova(volby)),
+    : d_(d), otazky_(r), r_(otazky_), volby_(volby), sys_(systemova(volby)),
       kos_(platform::VolbyKose{.sys = &sys_, .domov = volby.kosDomov}),
       zdroj_(sys_, d.hlavicka.zdroj), cil_(sys_, d.hlavicka.cil)
 {
+    otazky_.denik(volby_.denik);
     for (const auto& z : d_.zaznamy)
         if (z.druh != DruhZaznamu::Chyba)
             celkem_ += z.identita.velikost;
@@ -69,8 +65,6 @@ BehVraceni::Konec BehVraceni::zaznam(const ZaznamDeniku& z)
 {
     const std::string& cesta = cestaZaznamu(z);
     for (;;) {
-        if (volby_.denik)
-            volby_.denik->vypisPoLhute();
         r_.krok(Krok::Kopirovani, cesta);
         zustaloVKosi_.clear();
         const auto chyba = vrat(z);
@@ -83,8 +77,6 @@ BehVraceni::Konec BehVraceni::zaznam(const ZaznamDeniku& z)
             zapisChybu(z, chyba, OdpovedZaznamu::Zadna);
             return Konec::Nevraceno;
         }
-        if (volby_.denik)
-            volby_.denik->vypis();   // the question may wait long
         const auto odp = r_.chybaKopirovani(cesta, chyba);
         if (odp == OdpovedChyby::Znovu)
             continue;

@@ -28,21 +28,6 @@
 
 namespace zrc {
 
-enum class StavVraceni : std::uint8_t {
-    Lze,        // the record can be undone now
-    Nelze,      // changed since, or its place taken (duvod)
-    Natrvalo,   // deleted permanently by the operation
-    Nic,        // nothing was done (a failed or skipped item)
-};
-
-struct PosouzeniZaznamu {
-    StavVraceni stav = StavVraceni::Nic;
-    ChybaSouboru duvod{};
-};
-
-// A look at the disk, nothing changed.
-PosouzeniZaznamu posudZaznam(const ZaznamDeniku& z, platform::Syscalls& sys);
-
 struct PlanVraceni {
     std::int64_t lze = 0, zmeneno = 0, natrvalo = 0;
 };

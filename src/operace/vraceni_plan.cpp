@@ -10,6 +10,13 @@ namespace zrc {
 
 namespace {
 
+enum class StavVraceni : std::uint8_t {
+    Lze,        // the record can be undone now
+    Nelze,      // changed since, or its place taken
+    Natrvalo,   // deleted permanently by the operation
+    Nic,        // nothing was done (a failed or skipped item)
+};
+
 bool stejny(platform::Syscalls& sys, const std::string& cesta, const Identita& i)
 {
     struct stat st {};
@@ -29,47 +36,37 @@ bool existuje(platform::Syscalls& sys, const std::string& cesta)
     return sys.fstatAt(AT_FDCWD, cesta.c_str(), st, AT_SYMLINK_NOFOLLOW).ok();
 }
 
-PosouzeniZaznamu nelze(Duvod d)
-{
-    return {StavVraceni::Nelze, {d, 0}};
-}
-
-} // namespace
-
-PosouzeniZaznamu posudZaznam(const ZaznamDeniku& z, platform::Syscalls& sys)
+// A look at the disk, nothing changed.
+StavVraceni posudZaznam(const ZaznamDeniku& z, platform::Syscalls& sys)
 {
     const std::string vKosi = z.kos + "/files/" + z.vKosi;
     switch (z.druh) {
-    case DruhZaznamu::Chyba: return {};
-    case DruhZaznamu::Smazano: return {StavVraceni::Natrvalo, {Duvod::SmazanoNatrvalo, 0}};
+    case DruhZaznamu::Chyba: return StavVraceni::Nic;
+    case DruhZaznamu::Smazano: return StavVraceni::Natrvalo;
     case DruhZaznamu::DoKose:
-        if (!stejny(sys, vKosi, z.identita))
-            return nelze(Duvod::ZmenenoOdOperace);
-        return volno(sys, z.cesta) ? PosouzeniZaznamu{StavVraceni::Lze, {}} : nelze(Duvod::MistoObsazeno);
+        return stejny(sys, vKosi, z.identita) && volno(sys, z.cesta) ? StavVraceni::Lze : StavVraceni::Nelze;
     case DruhZaznamu::Kopie:
-        return stejny(sys, z.cil, z.identita) ? PosouzeniZaznamu{StavVraceni::Lze, {}}
-                                              : nelze(Duvod::ZmenenoOdOperace);
+        return stejny(sys, z.cil, z.identita) ? StavVraceni::Lze : StavVraceni::Nelze;
     case DruhZaznamu::Presun:
-        if (!stejny(sys, z.cil, z.identita))
-            return nelze(Duvod::ZmenenoOdOperace);
-        return volno(sys, z.cesta) ? PosouzeniZaznamu{StavVraceni::Lze, {}} : nelze(Duvod::MistoObsazeno);
+        return stejny(sys, z.cil, z.identita) && volno(sys, z.cesta) ? StavVraceni::Lze : StavVraceni::Nelze;
     case DruhZaznamu::Nahrazeno:
         if (z.kos.empty())
-            return {StavVraceni::Natrvalo, {Duvod::SmazanoNatrvalo, 0}};
-        if (!stejny(sys, z.cil, z.identita) || !existuje(sys, vKosi))
-            return nelze(Duvod::ZmenenoOdOperace);
-        return z.cesta.empty() || volno(sys, z.cesta) ? PosouzeniZaznamu{StavVraceni::Lze, {}}
-                                                      : nelze(Duvod::MistoObsazeno);
+            return StavVraceni::Natrvalo;
+        return stejny(sys, z.cil, z.identita) && existuje(sys, vKosi) && (z.cesta.empty() || volno(sys, z.cesta))
+                   ? StavVraceni::Lze
+                   : StavVraceni::Nelze;
     }
-    return {};
+    return StavVraceni::Nic;
 }
+
+} // namespace
 
 PlanVraceni naplanujVraceni(const Denik& d, platform::Syscalls* sys)
 {
     auto& s = sys ? *sys : platform::realSyscalls();
     PlanVraceni p;
     for (const auto& z : d.zaznamy) {
-        switch (posudZaznam(z, s).stav) {
+        switch (posudZaznam(z, s)) {
         case StavVraceni::Lze: ++p.lze; break;
         case StavVraceni::Nelze: ++p.zmeneno; break;
         case StavVraceni::Natrvalo: ++p.natrvalo; break;

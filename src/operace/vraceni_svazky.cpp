@@ -88,8 +88,6 @@ bool BehVraceni::kopirovano(std::int64_t hotovo, std::int64_t celkem)
     const auto ted = std::chrono::steady_clock::now();
     if (hotovo == celkem || ted - posledniHlaseni_ >= krokHlaseni) {
         posledniHlaseni_ = ted;
-        if (volby_.denik)
-            volby_.denik->vypisPoLhute();
         r_.prubeh({hotovo, celkem, hotovo_ + hotovo, celkem_});
     }
     return !zrusitPozadovano();

@@ -49,7 +49,7 @@ ChybaSouboru BehVraceni::vratNovou(const ZaznamDeniku& z, const Misto& cil, cons
         odeberInfo({.kos = k.kos, .vKosi = k.jmeno});
         return err == EEXIST ? ChybaSouboru{Duvod::MistoObsazeno, 0} : ChybaSouboru::systemu(err);
     }
-    zustaloVKosi_ = k.kos + "/files/" + k.jmeno;
+    zustaloVKosi_ = nova;
     zapisDenik({.druh = DruhZaznamu::DoKose, .cesta = z.cil, .kos = k.kos, .vKosi = k.jmeno,
                 .identita = z.identita});
     return {Duvod::NovaVKosi, err};

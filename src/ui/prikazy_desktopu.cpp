@@ -1,5 +1,6 @@
 #include "ui/prikazy_desktopu.h"
 
+#include "engine/cislo_seznamu.h"
 #include "settings/ini_soubor.h"
 #include "settings/klice.h"
 #include "ui/hlaseni.h"
@@ -72,7 +73,7 @@ void porovnejVProgramu(StrankyVysledku& v)
     if (!p || !existuje(p->vlastni) || !existuje(p->protejsi))
         return;
     const QString program = porovnavac(v.cestaIni());
-    const bool levy = p->seznam % 2 == 1;   // odd lists: directory 1
+    const bool levy = CisloSeznamu(p->seznam).levy();
     const QString a = textZBajtu(levy ? p->vlastni : p->protejsi);
     const QString b = textZBajtu(levy ? p->protejsi : p->vlastni);
     if (obsahujeNeplatneZnaky(a) || obsahujeNeplatneZnaky(b)) {
@@ -105,8 +106,12 @@ QString porovnavac(const QString& cestaIni)
     const QString nastaveny = IniCtiText(cestaIni, ini::Nastaveni, ini::porovnavac, QString()).trimmed();
     if (!nastaveny.isEmpty() && !QStandardPaths::findExecutable(nastaveny).isEmpty())
         return nastaveny;
-    const QStringList v = nainstalovanePorovnavace();
-    return v.isEmpty() ? QString() : v.front();
+    // The first installed one, looked for only up to it: this runs each time
+    // the list menu opens.
+    for (const QString& p : znamePorovnavace())
+        if (!QStandardPaths::findExecutable(p).isEmpty())
+            return p;
+    return {};
 }
 
 } // namespace zrc

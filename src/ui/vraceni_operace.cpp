@@ -16,11 +16,6 @@ namespace zrc {
 
 namespace {
 
-platform::Syscalls& systemova(const VolbyOperace& v)
-{
-    return v.sys ? *v.sys : platform::realSyscalls();
-}
-
 // Not an item of the operation: the whole run's note in its log.
 void poznamka(KnihaChyb& kniha, const std::string& cil, std::string duvod)
 {
@@ -29,13 +24,6 @@ void poznamka(KnihaChyb& kniha, const std::string& cil, std::string duvod)
 }
 
 } // namespace
-
-// The status line after an undo: "Vráceno: 12 souborů." One function, so
-// that the status summary after every operation can take it over whole.
-QString textStavuPoVraceni(const VysledekVraceni& v)
-{
-    return textZBajtu(textPoVraceni(v));
-}
 
 void OvladacOperaci::zalozDenik(const ZadaniOperace& z, const HlavickaDeniku& h, ZapisDeniku& w,
                                 KnihaChyb& kniha) const
@@ -100,7 +88,7 @@ void OvladacOperaci::VratPosledniOperaci()
     bezi_ = false;
     ohlasDenik(denik, *volby.kniha);
     emit hotovo();
-    drzSouhrn(textStavuPoVraceni(v));
+    drzSouhrn(textZBajtu(textPoVraceni(v)));
     if (Hlaseni(QStringLiteral("Porovnat adresáře znovu?"), DruhHlaseni::Potvrzeni, Tlacitko::Ano | Tlacitko::Ne) ==
         Odpoved::Ano)
         emit porovnatZnovu();
