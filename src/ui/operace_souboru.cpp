@@ -116,7 +116,7 @@ void OvladacOperaci::ProvedOperaci(const Operace& operace, const std::vector<int
     beh_ = &beh;
     const VysledekOperace v = beh.proved(z, volby);
     beh_ = nullptr;
-    ohlasDenik(denik, *volby.kniha);
+    ohlasDenik(z.operace.kod, denik, *volby.kniha);
     bezi_ = false;
     odeberVyrizene(operace, vybraneRadky, v.vyrizene);
     if (vysledky_.ZalozkaZobrazena(operace.seznam))

@@ -94,7 +94,7 @@ private:
     // The journal of the operation z (vraceni_operace.cpp): created, or the
     // reason why not in the operation's log.
     void zalozDenik(const ZadaniOperace& z, const HlavickaDeniku& h, ZapisDeniku& w, KnihaChyb& kniha) const;
-    void ohlasDenik(const ZapisDeniku& w, KnihaChyb& kniha) const;
+    void ohlasDenik(KodOperace kod, const ZapisDeniku& w, KnihaChyb& kniha) const;
     std::optional<Denik> posledniDenik() const;
     bool potvrzeno(const Operace& o, const std::vector<int>& radky) const;
     std::optional<QString> zvolCil(const Operace& o);

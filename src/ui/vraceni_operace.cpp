@@ -17,9 +17,9 @@ namespace zrc {
 namespace {
 
 // Not an item of the operation: the whole run's note in its log.
-void poznamka(KnihaChyb& kniha, const std::string& cil, std::string duvod)
+void poznamka(KnihaChyb& kniha, KodOperace kod, const std::string& cil, std::string duvod)
 {
-    kniha.pridej({.kod = KodOperace::Vraceni, .zdroj = {}, .cil = cil, .duvod = std::move(duvod),
+    kniha.pridej({.kod = kod, .zdroj = {}, .cil = cil, .duvod = std::move(duvod),
                   .odpoved = OdpovedZaznamu::Zadna, .polozka = false});
 }
 
@@ -29,18 +29,16 @@ void OvladacOperaci::zalozDenik(const ZadaniOperace& z, const HlavickaDeniku& h,
                                 KnihaChyb& kniha) const
 {
     const std::string adresar = adresarDeniku();
-    if (const int e = zrc::zalozDenik(systemova(volby_), adresar, h, w)) {
-        kniha.pridej({.kod = z.operace.kod, .zdroj = {}, .cil = adresar,
-                      .duvod = "deník operace nelze založit (" + textChyby(ChybaSouboru::systemu(e)) +
-                               "), operaci nebude možné vrátit",
-                      .odpoved = OdpovedZaznamu::Zadna, .polozka = false});
-    }
+    if (const int e = zrc::zalozDenik(systemova(volby_), adresar, h, w))
+        poznamka(kniha, z.operace.kod, adresar,
+                 "deník operace nelze založit (" + textChyby(ChybaSouboru::systemu(e)) +
+                     "), operaci nebude možné vrátit");
 }
 
-void OvladacOperaci::ohlasDenik(const ZapisDeniku& w, KnihaChyb& kniha) const
+void OvladacOperaci::ohlasDenik(KodOperace kod, const ZapisDeniku& w, KnihaChyb& kniha) const
 {
     if (w.otevreny() && w.chyba())
-        poznamka(kniha, w.cesta(),
+        poznamka(kniha, kod, w.cesta(),
                  "zápis deníku operace selhal (" + textChyby(ChybaSouboru::systemu(w.chyba())) +
                      "), operaci půjde vrátit jen zčásti");
 }
@@ -86,7 +84,7 @@ void OvladacOperaci::VratPosledniOperaci()
     const VysledekVraceni v = beh.vrat(*d, volby);
     beh_ = nullptr;
     bezi_ = false;
-    ohlasDenik(denik, *volby.kniha);
+    ohlasDenik(KodOperace::Vraceni, denik, *volby.kniha);
     emit hotovo();
     drzSouhrn(textZBajtu(textPoVraceni(v)));
     if (Hlaseni(QStringLiteral("Porovnat adresáře znovu?"), DruhHlaseni::Potvrzeni, Tlacitko::Ano | Tlacitko::Ne) ==

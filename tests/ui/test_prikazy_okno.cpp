@@ -12,6 +12,7 @@
 #include "ui/beh_porovnani.h"
 #include "ui/copy_info.h"
 #include "ui/operace_souboru.h"
+#include "ui/pojistky_operace.h"
 #include "ui/soubor_info.h"
 #include "ui/ukonceni_signalem.h"
 #include "ui/volba_cile.h"
@@ -612,6 +613,25 @@ TEST_F(PrikazyOkna, ZavreniOknaBehemKopieJiZrusi)
     EXPECT_EQ(snimek(t2.root()), pred2) << "the old target stays byte for byte, no temporary file";
     EXPECT_EQ(obsah(t1.path("c.txt")), std::string(2 << 20, 'n'));
     EXPECT_EQ(pocet(3), 1);
+}
+
+// A journal that could not be written is noted in the log of the operation
+// it belongs to, under that operation's title, not the undo's.
+TEST_F(PrikazyOkna, SelhanyDenikPoznamenanPodSvouOperaci)
+{
+    porovnej();
+    test::ChyboveVolani sys;
+    // The header's flush passes; the journal's flush after the copy fails.
+    sys.poruchy.push_back({.druh = test::Call::Fdatasync, .od = 2, .pocet = -1});
+    okno->operace().nastavVolby({.sys = &sys});
+    vyberVse(3);
+    klavesa(3, Qt::Key_F5);
+    const auto& zaznamy = okno->operace().pojistky().kniha().zaznamy();
+    const auto poznamka = std::find_if(zaznamy.begin(), zaznamy.end(), [](const ZaznamChyby& z) {
+        return z.duvod.starts_with("zápis deníku operace selhal");
+    });
+    ASSERT_NE(poznamka, zaznamy.end());
+    EXPECT_EQ(poznamka->kod, KodOperace::Kopie);
 }
 
 // Closed while the error box of a failing copy waits for its answer: the box
