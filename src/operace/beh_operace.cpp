@@ -48,6 +48,11 @@ BehOperace::Cesty BehOperace::cesty(std::size_t i) const
     return {podadr, jmeno, spoj(z_.zdroj, rel)};
 }
 
+std::string BehOperace::cilPolozky(std::size_t i) const
+{
+    return spoj(z_.cil, z_.polozky[i].cesta);
+}
+
 VysledekOperace BehOperace::proved()
 {
     VysledekOperace v;

@@ -32,6 +32,7 @@ private:
         std::string zdroj;   // full source path, for the status line and the boxes
     };
     Cesty cesty(std::size_t i) const;
+    std::string cilPolozky(std::size_t i) const;   // full target path of item i
 
     bool dostMista();
     Konec polozka(std::size_t i);

@@ -15,7 +15,7 @@ void BehOperace::denikVytvoreno(std::size_t i, const Vytvoreno& v)
     const auto r = sys_.fstatAt(v.adresar, v.jmeno.c_str(), st, AT_SYMLINK_NOFOLLOW);
     ZaznamDeniku z{.druh = v.druh,
                    .cesta = v.presun ? cesty(i).zdroj : std::string(),
-                   .cil = z_.cil + "/" + z_.polozky[i].cesta};
+                   .cil = cilPolozky(i)};
     if (!r.ok()) {
         // Done, but of unknown identity: an undo must not take it away.
         z.druh = DruhZaznamu::Chyba;

@@ -110,7 +110,7 @@ void BehOperace::zapis(std::size_t i, const ChybaSouboru& c, OdpovedZaznamu o)
     if (!volby_.denik && !volby_.kniha)
         return;
     const std::string zdroj = cesty(i).zdroj;
-    const std::string cil = z_.operace.kopie ? z_.cil + "/" + z_.polozky[i].cesta : std::string();
+    const std::string cil = z_.operace.kopie ? cilPolozky(i) : std::string();
     const std::string duvod = textChyby(c);
     if (volby_.denik)
         volby_.denik->zapis({.druh = DruhZaznamu::Chyba, .cesta = zdroj, .cil = cil, .duvod = duvod});
