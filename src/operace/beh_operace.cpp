@@ -1,6 +1,7 @@
 #include "operace/beh_operace.h"
 
 #include "platform/zapisy.h"
+#include "util/cesty.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -14,14 +15,6 @@ namespace {
 constexpr std::int64_t krokHlaseniBajtu = std::int64_t{16} << 20;
 constexpr auto krokHlaseniCasu = std::chrono::milliseconds(100);
 
-std::string spoj(const std::string& zaklad, std::string_view rel)
-{
-    std::string s = zaklad;
-    if (s.empty() || s.back() != '/')
-        s += '/';
-    s += rel;
-    return s;
-}
 
 } // namespace
 
@@ -45,12 +38,12 @@ BehOperace::Cesty BehOperace::cesty(std::size_t i) const
 {
     const auto& rel = z_.polozky[i].cesta;
     const auto [podadr, jmeno] = rozdelCestu(rel);
-    return {podadr, jmeno, spoj(z_.zdroj, rel)};
+    return {podadr, jmeno, spojCestu(z_.zdroj, rel)};
 }
 
 std::string BehOperace::cilPolozky(std::size_t i) const
 {
-    return spoj(z_.cil, z_.polozky[i].cesta);
+    return spojCestu(z_.cil, z_.polozky[i].cesta);
 }
 
 VysledekOperace BehOperace::proved()

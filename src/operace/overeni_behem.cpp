@@ -1,5 +1,7 @@
 #include "operace/overeni_behem.h"
 
+#include "util/cesty.h"
+
 #include <algorithm>
 #include <utility>
 
@@ -89,7 +91,7 @@ VysledekShody OvereniBehem::vysledek(const std::string& rel, std::int64_t veliko
 
 std::string OvereniBehem::cesta(int strana, const std::string& rel) const
 {
-    return spojOvereni(strana == 2 ? zaklad2_ : zaklad1_, rel);
+    return spojCestu(strana == 2 ? zaklad2_ : zaklad1_, rel);
 }
 
 } // namespace zrc

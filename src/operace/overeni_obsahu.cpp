@@ -1,6 +1,7 @@
 #include "operace/overeni_obsahu.h"
 
 #include "operace/plan_operace.h"
+#include "util/cesty.h"
 
 #include <chrono>
 #include <fcntl.h>
@@ -53,14 +54,6 @@ private:
 
 } // namespace
 
-std::string spojOvereni(const std::string& zaklad, const std::string& rel)
-{
-    std::string s = zaklad;
-    if (s.empty() || s.back() != '/')
-        s += '/';
-    return s + rel;
-}
-
 platform::Fd otevriZakladOvereni(platform::Syscalls& sys, const std::string& zaklad)
 {
     const auto r = sys.openAt(AT_FDCWD, zaklad.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
@@ -72,7 +65,7 @@ const std::string& cestaOvereni(const platform::Fd& adresar, const std::string& 
 {
     if (adresar.valid())
         return rel;
-    plna = spojOvereni(zaklad, rel);
+    plna = spojCestu(zaklad, rel);
     return plna;
 }
 
@@ -102,8 +95,8 @@ VysledekOvereni OverObsah(const ZadaniOvereni& z, RozhraniOvereni& r, const Volb
     PorovnaniObsahu porovnani(volby);
     Hlasic hlasic(r, z);
     for (std::size_t i = 0; i < z.pary.size(); ++i) {
-        const std::string a = spojOvereni(z.zaklad1, z.pary[i].cesta);
-        const std::string b = spojOvereni(z.zaklad2, z.pary[i].cesta);
+        const std::string a = spojCestu(z.zaklad1, z.pary[i].cesta);
+        const std::string b = spojCestu(z.zaklad2, z.pary[i].cesta);
         r.krok(a);
         hlasic.zacatek(z.pary[i].velikost);
         const VysledekShody s = porovnani.porovnej(a, b, z.pary[i].velikost,

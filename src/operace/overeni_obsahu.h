@@ -58,9 +58,6 @@ public:
 // and the command line's report.
 std::string textShodnehoObsahu(const VysledekOvereni& v);
 
-// zaklad + "/" + rel (one "/" between them).
-std::string spojOvereni(const std::string& zaklad, const std::string& rel);
-
 // A base directory opened once (O_PATH), so that a pair is opened by its
 // relative path: two components to look up instead of the base's as well.
 // Not open (a base that went away): the pairs' full paths are used.

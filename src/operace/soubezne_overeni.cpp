@@ -1,5 +1,7 @@
 #include "operace/soubezne_overeni.h"
 
+#include "util/cesty.h"
+
 #include <algorithm>
 
 namespace zrc {
@@ -71,7 +73,7 @@ VysledekOvereni SoubezneOvereni::vysledek()
         const VysledekShody& s = vysledky_[i];
         std::string cestaChyby;
         if (s.shoda == Shoda::Chyba)
-            cestaChyby = spojOvereni(s.strana == 2 ? volby_.zaklad2 : volby_.zaklad1, pary_[i].cesta);
+            cestaChyby = spojCestu(s.strana == 2 ? volby_.zaklad2 : volby_.zaklad1, pary_[i].cesta);
         if (!zaradPar(v, i, s, std::move(cestaChyby)))
             break;
     }

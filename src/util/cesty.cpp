@@ -49,4 +49,13 @@ QString ZkratCestu(int maxDelka, QStringView cesta)
     return QString(hlava).append(zbytek.right(vejde));
 }
 
+std::string spojCestu(const std::string& zaklad, std::string_view rel)
+{
+    std::string s = zaklad;
+    if (s.empty() || s.back() != '/')
+        s += '/';
+    s += rel;
+    return s;
+}
+
 } // namespace zrc

@@ -5,6 +5,9 @@
 #include <QString>
 #include <QStringView>
 
+#include <string>
+#include <string_view>
+
 namespace zrc {
 
 // The directory of the running executable (from /proc/self/exe), without a
@@ -20,5 +23,9 @@ QString AdresarCesty(QStringView cesta);
 // (20, "/home/pavel/Dir/Sub/file.txt") -> "/../Sub/file.txt". The result is
 // shorter than maxDelka whenever the last component allows it.
 QString ZkratCestu(int maxDelka, QStringView cesta);
+
+// The path of rel below zaklad, as bytes: one "/" between them whether or not
+// zaklad ends with one ("/" + "a" -> "/a").
+std::string spojCestu(const std::string& zaklad, std::string_view rel);
 
 } // namespace zrc
