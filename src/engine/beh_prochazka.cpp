@@ -125,11 +125,11 @@ int Beh::otevriStranu(UzelStromu& u, int strana, platform::DirectoryHandle& adre
         adresar = platform::openDirectory(strom_.zaklad(strana).c_str(), platform::FollowLinks::Yes, ec);
         return adresar.get();
     }
-    if (!rodic->adresar[strana].valid())
+    if (rodic->adresar[strana] < 0)
         return p.oteviraci[strana].otevri(strom_, strana, u, ec);
-    adresar = platform::openSubdirectory(rodic->adresar[strana].get(), u.jmeno.data(), ec);
+    adresar = platform::openSubdirectory(rodic->adresar[strana], u.jmenoBajty, ec);
     if (rodic->zbyva[strana].fetch_sub(1, std::memory_order_acq_rel) == 1) {
-        rodic->adresar[strana] = platform::DirectoryHandle();
+        rodic->zavriAdresar(strana);
         drzenych_.fetch_sub(1, std::memory_order_relaxed);
     }
     return adresar.get();
@@ -199,7 +199,7 @@ void Beh::podrzAdresare(UzelStromu& u, platform::DirectoryHandle (&adresare)[2],
         }
         drzenych_.fetch_add(1, std::memory_order_relaxed);
         u.zbyva[strana].store(pocet, std::memory_order_relaxed);
-        u.adresar[strana] = std::move(adresare[strana]);
+        u.podrzAdresar(strana, std::move(adresare[strana]));
     }
 }
 

@@ -86,7 +86,7 @@ const std::string& Beh::podadresar(const UzelStromu& u)
     if (uzelPodadresare_ == &u)
         return podadresar_;
     if (uzelPodadresare_ && u.rodic == uzelPodadresare_) {
-        podadresar_.append(u.jmeno);
+        podadresar_.append(u.jmeno());
     } else {
         strom_.relativniCesta(u, podadresar_);
         if (podadresar_.empty()) {

@@ -30,7 +30,7 @@ int OteviracStromu::otevri(const StromStran& strom, int strana, const UzelStromu
     for (auto it = retez_.rbegin(); it != retez_.rend(); ++it) {
         const UzelStromu& u = **it;
         platform::DirectoryHandle h = u.rodic
-            ? platform::openSubdirectory(cesta_.back().adresar.get(), u.jmeno.data(), ec)
+            ? platform::openSubdirectory(cesta_.back().adresar.get(), u.jmenoBajty, ec)
             // the base directory as the user named it: links allowed
             : platform::openDirectory(strom.zaklad(strana).c_str(), platform::FollowLinks::Yes, ec);
         if (!h.valid())
@@ -56,14 +56,14 @@ std::optional<int> OteviracStromu::otevriNaprimo(const UzelStromu& uzel, std::er
 {
     std::size_t delka = 0;
     for (const UzelStromu* u : retez_)
-        delka += u->jmeno.size() + 1;
+        delka += u->delkaJmena + 1;
     if (delka > PATH_MAX)
         return std::nullopt;
     relativni_.clear();
     for (auto it = retez_.rbegin(); it != retez_.rend(); ++it) {
         if (!relativni_.empty())
             relativni_.push_back('/');
-        relativni_.append((*it)->jmeno);
+        relativni_.append((*it)->jmeno());
     }
     platform::DirectoryHandle h = platform::openBeneath(cesta_.back().adresar.get(), relativni_.c_str(), ec);
     if (!h.valid())

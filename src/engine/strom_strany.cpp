@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 namespace zrc {
 
@@ -11,11 +12,27 @@ StromStran::StromStran(std::string zaklad1, std::string zaklad2)
     uzly_.emplace_back();
 }
 
+// A walk that stopped early leaves directories open.
+StromStran::~StromStran()
+{
+    for (UzelStromu& u : uzly_)
+        for (int strana = 0; strana < 2; ++strana)
+            u.zavriAdresar(strana);
+}
+
+void UzelStromu::zavriAdresar(int strana)
+{
+    // The walk's directories are opened through the real system calls
+    // (platform::openSubdirectory), and closed through them.
+    platform::DirectoryHandle(platform::realSyscalls(), std::exchange(adresar[strana], -1)).reset();
+}
+
 UzelStromu& StromStran::pridej(UzelStromu& rodic, std::string_view jmeno)
 {
     UzelStromu& u = uzly_.emplace_back();
     u.rodic = &rodic;
-    u.jmeno = jmena_.uloz(jmeno);
+    u.jmenoBajty = jmena_.uloz(jmeno).data();
+    u.delkaJmena = static_cast<std::uint16_t>(jmeno.size());
     const auto index = static_cast<std::uint32_t>(uzly_.size() - 1);
     if (rodic.pocetDeti++ == 0)
         rodic.prvniDite = index;
@@ -42,14 +59,14 @@ void StromStran::relativniCesta(const UzelStromu& u, std::string& cil) const
     cil.clear();
     std::size_t delka = 0;
     for (const UzelStromu* x = &u; x->rodic; x = x->rodic)
-        delka += x->jmeno.size() + 1;
+        delka += x->delkaJmena + 1u;
     if (delka == 0)
         return;
     cil.resize(delka - 1);
     std::size_t konec = delka - 1;
     for (const UzelStromu* x = &u; x->rodic; x = x->rodic) {
-        konec -= x->jmeno.size();
-        std::memcpy(cil.data() + konec, x->jmeno.data(), x->jmeno.size());
+        konec -= x->delkaJmena;
+        std::memcpy(cil.data() + konec, x->jmenoBajty, x->delkaJmena);
         if (konec > 0)
             cil[--konec] = '/';
     }

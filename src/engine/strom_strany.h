@@ -7,9 +7,10 @@
 // and the nodes that a pass walks, taken in that order, are exactly that
 // pass's breadth-first table.
 //
-// Only what the passes need after the walk stays here (some 60 bytes and the
-// name per directory); the listings themselves live only while their pair of
-// directories is compared.
+// Only what the passes need after the walk stays here (96 bytes and the name
+// per directory: with the names as views and the held directories as owning
+// handles a node took 128, 1.6 MB more at a million files per side); the
+// listings themselves live only while their pair of directories is compared.
 
 #include "engine/arena_jmen.h"
 #include "engine/beh_kandidati.h"
@@ -36,11 +37,19 @@ struct NovyPodadresar {
 
 struct UzelStromu {
     UzelStromu* rodic = nullptr;         // null for the base directories
-    std::string_view jmeno;              // NUL-terminated in the tree's names
+    const char* jmenoBajty = "";         // NUL-terminated in the tree's names
     std::uint32_t index = 0;             // position in breadth-first order, once laid
     std::uint32_t prvniDite = 0;         // the children are nodes prvniDite ..
     std::uint32_t pocetDeti = 0;         // .. prvniDite + pocetDeti - 1
     int hloubka = 0;                     // 0 = the base directories
+    BalenyCas cas[2] = {0, 0};           // side s's own time, when maCas
+    KandidatiAdresare kandidati[2];      // the differences pass p found here
+    // The open directory of side s (-1: none), kept for its subdirectories
+    // while zbyva[s] of them are still to be opened; the thread that opens
+    // the last one closes it (zavriAdresar), the tree any left at its end.
+    int adresar[2] = {-1, -1};
+    std::atomic<std::uint32_t> zbyva[2] = {0, 0};
+    std::uint16_t delkaJmena = 0;        // a name has at most 255 bytes (NAME_MAX)
     bool existuje[2] = {true, true};     // a real directory on side 1 / 2
     bool prochazi[2] = {false, false};   // in the table of pass 1 / 2 (before the time filter)
     bool predek[2] = {true, true};       // pass s: the other side has the ancestor at the depth-match level
@@ -48,19 +57,20 @@ struct UzelStromu {
     bool maSoubory[2] = {false, false};  // side s listed at least one file
     bool maCas[2] = {false, false};
     bool casOdlozen[2] = {false, false}; // side s was listed without reading its time
-    BalenyCas cas[2] = {0, 0};           // side s's own time, when maCas
-    // The open directory of side s, kept for its subdirectories while
-    // zbyva[s] of them are still to be opened; the thread that opens the last
-    // one closes it.
-    platform::DirectoryHandle adresar[2];
-    std::atomic<std::uint32_t> zbyva[2] = {0, 0};
-    KandidatiAdresare kandidati[2];      // the differences pass p found here
+
+    std::string_view jmeno() const { return {jmenoBajty, delkaJmena}; }
+    // Keeps the open directory of side s for the subdirectories.
+    void podrzAdresar(int strana, platform::DirectoryHandle h) { adresar[strana] = h.release(); }
+    void zavriAdresar(int strana);
 };
 
 class StromStran final {
 public:
     // The base directories as given (bytes), one trailing "/" removed.
     StromStran(std::string zaklad1, std::string zaklad2);
+    ~StromStran();
+    StromStran(const StromStran&) = delete;
+    StromStran& operator=(const StromStran&) = delete;
 
     const std::string& zaklad(int strana) const { return zaklad_[strana]; }
     std::size_t size() const { return uzly_.size(); }

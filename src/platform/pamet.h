@@ -7,6 +7,9 @@
 // 40 MB freed by the walk stayed resident while the final sort of the lists
 // took as much again from an arena of its own.
 
+#include <cstddef>
+#include <memory>
+
 namespace zrc {
 
 // Blocks of 256 KB and more are mapped on their own and unmapped when freed,
@@ -30,5 +33,24 @@ void jednaArena();
 // Returns the free pages of every arena to the system (a few milliseconds
 // after a large run); a no-op where the C library has no such call.
 void vratVolnouPamet();
+
+// A block of memory mapped on its own, whatever its size: given back to the
+// system when freed, where a block of the heap below the mmap threshold
+// stays resident until everything above it is free too. Pages never written
+// cost nothing. Throws std::bad_alloc when the system has no room, as new does.
+class MapovanyBlok final {
+public:
+    explicit MapovanyBlok(std::size_t velikost);
+    std::byte* data() const { return data_.get(); }
+    std::size_t size() const { return velikost_; }
+
+private:
+    struct Odmapuj {
+        std::size_t velikost;
+        void operator()(std::byte* p) const;
+    };
+    std::unique_ptr<std::byte, Odmapuj> data_;
+    std::size_t velikost_;
+};
 
 } // namespace zrc
