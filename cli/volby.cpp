@@ -181,8 +181,12 @@ VysledekParsovani parsujVolby(const QStringList& arguments)
     p.addPositionalArgument(QStringLiteral("DIR2"), QStringLiteral("Directory 2."));
     if (!p.parse(arguments))
         return chyba(p.errorText());
-    if (p.isSet(help))
-        return {std::nullopt, p.helpText(), 0};
+    if (p.isSet(help)) {
+        // Without a QCoreApplication the parser names the program by a placeholder.
+        QString text = p.helpText();
+        text.replace(QStringLiteral("<executable_name>"), arguments.value(0, QStringLiteral("zrcadlovac-cli")));
+        return {std::nullopt, text, 0};
+    }
     if (p.isSet(version))
         return {std::nullopt, QStringLiteral(ZRC_CLI_VERSION) + QLatin1Char('\n'), 0};
     const qsizetype adresaru = p.positionalArguments().size();

@@ -39,7 +39,7 @@ struct VysledekParsovani {
     int kod = 0;                     // exit status when volby is empty
 };
 
-// arguments include the program name, as QCoreApplication::arguments() gives them.
+// arguments include the program name first, as argv does.
 VysledekParsovani parsujVolby(const QStringList& arguments);
 
 // The time filter of a settings record from "Nd", "Nh", "Nm", "YYYY-MM-DD" or
