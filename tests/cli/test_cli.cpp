@@ -102,6 +102,16 @@ INSTANTIATE_TEST_SUITE_P(Pripady, CliVolby, testing::Values(
     PripadVoleb{"JednoVlakno", {"--threads", "1", "--scope", "2"}, "2 jen2\n8 velky.txt\n"}),
     [](const testing::TestParamInfo<PripadVoleb>& i) { return std::string(i.param.nazev); });
 
+// The program runs without an application object, whose arguments the
+// parser's help text otherwise takes the program's name from.
+TEST_F(CliTest, NapovedaJmenujeProgram)
+{
+    const Vysledek v = spust({QStringLiteral("--help")});
+    EXPECT_EQ(v.kod, 0);
+    EXPECT_NE(v.out.find("zrcadlovac-cli [options] DIR1 DIR2"), std::string::npos) << v.out;
+    EXPECT_EQ(v.out.find("<executable_name>"), std::string::npos) << v.out;
+}
+
 TEST_F(CliTest, BezRozdiluKodNula)
 {
     a.add({file("x", 1, localTime(2020, 1, 1))});

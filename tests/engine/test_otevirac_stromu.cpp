@@ -78,5 +78,24 @@ INSTANTIATE_TEST_SUITE_P(Odkazy, OteviracTest, testing::Values(
     PripadOdkazu{"posledni", "a/x/y", "x/y"}),
     [](const testing::TestParamInfo<PripadOdkazu>& i) { return std::string(i.param.nazev); });
 
+// A walk that ends early (an error thrown on a listing thread) leaves
+// directories held for subdirectories never opened: the tree closes them.
+TEST(StromStranTest, DrzeneAdresareZavreSeStromem)
+{
+    TempTree strom{{test::file("a/b/z")}};
+    const int predtim = otevrenychDeskriptoru();
+    {
+        StromStran s(strom.root(), strom.root());
+        UzelStromu& a = s.pridej(s[0], "a");
+        for (int strana = 0; strana < 2; ++strana) {
+            std::error_code ec;
+            a.podrzAdresar(strana, platform::openDirectory(strom.path("a").c_str(), platform::FollowLinks::No, ec));
+            ASSERT_FALSE(ec) << ec.message();
+        }
+        EXPECT_EQ(otevrenychDeskriptoru(), predtim + 2);
+    }
+    EXPECT_EQ(otevrenychDeskriptoru(), predtim);
+}
+
 } // namespace
 } // namespace zrc
