@@ -18,7 +18,7 @@
 // the directories breadth first, not in the order the threads wrote them: a
 // thread's 256 KB block spanned half the walk, so at a million files per side
 // the first pass's stage gave back 2 of its 4 MB only after its last
-// directory, while its lists filled (peak 35.3 MiB; 34.2 MiB with 32 KB).
+// directory, while its lists filled (peak 34.6 MiB; 33.4 MiB with 32 KB).
 
 #include "engine/cas.h"
 #include "engine/porovnani.h"
