@@ -1,6 +1,9 @@
 #include "engine/deleni_vypisu.h"
 
+#include "platform/listing.h"
+
 #include <algorithm>
+#include <utility>
 
 namespace zrc {
 
@@ -32,12 +35,25 @@ void DeleniVypisu::priprav(const int (&fd)[2], PracovniPametVypisu& pamet, bool 
 
 void DeleniVypisu::pracuj()
 {
+    // Each thread stats through a descriptor of its own: through one shared by
+    // the threads, every fstatat's reference to the open directory moved its
+    // count between the cores (fdget 4 % of a flat tree's samples at a million
+    // files per side, against 0.6 % for the bare walk, whose threads never
+    // share a directory). Opened at the thread's first range of a side; where
+    // that fails, the pair's own descriptor serves.
+    platform::DirectoryHandle vlastni[2];
+    bool zkuseno[2] = {false, false};
     for (;;) {
         const std::size_t i = dalsi_.fetch_add(1, std::memory_order_relaxed);
         if (i >= useky_.size())
             return;
         const Usek& u = useky_[i];
-        chyby_[i] = zjistiZaznamy(*sys_, fd_[u.strana], strany_[u.strana], u.od, u.po);
+        if (!std::exchange(zkuseno[u.strana], true)) {
+            std::error_code ec;
+            vlastni[u.strana] = platform::openSubdirectory(fd_[u.strana], ".", ec);
+        }
+        const int fd = vlastni[u.strana].valid() ? vlastni[u.strana].get() : fd_[u.strana];
+        chyby_[i] = zjistiZaznamy(*sys_, fd, strany_[u.strana], u.od, u.po);
     }
 }
 
